@@ -1,0 +1,370 @@
+#include "app/TFORM1.h"
+
+#include "app/FrameBox.h"
+#include "app/PictureBox.h"
+#include "app/PictureStore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace qv {
+
+namespace {
+
+const QString kFontFamily = QStringLiteral("Liberation Sans");
+
+QColor qcolor(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+Qt::Alignment qalign(Align align) {
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Center:
+        return Qt::AlignCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+/// Captions that still hold the control's own name are design placeholders that
+/// the rules recognise and replace; a person never sees them.
+QString shownCaption(const Control& control) {
+    if (control.caption == control.name)
+        return {};
+    return QString::fromStdString(control.caption);
+}
+
+QString glyphPath(const std::string& button) {
+    static const std::unordered_map<std::string, QString> kGlyphs{
+        {"BitBtn4", QStringLiteral(":/pictures/glyph_jogar.png")},
+        {"BitBtn3", QStringLiteral(":/pictures/glyph_parar.png")},
+        {"BitBtn1", QStringLiteral(":/pictures/glyph_tempo.png")},
+        {"BitBtn2", QStringLiteral(":/pictures/glyph_jogador.png")},
+        {"BitBtn5", QStringLiteral(":/pictures/glyph_figuras.png")},
+        {"BitBtn6", QStringLiteral(":/pictures/glyph_records.png")},
+    };
+    auto found = kGlyphs.find(button);
+    return found == kGlyphs.end() ? QString() : found->second;
+}
+
+} // namespace
+
+TFORM1::TFORM1(const Ports& ports, QWidget* parent)
+    : QMainWindow(parent), m_game(ports), m_pictures(std::make_unique<PictureStore>()) {
+    setObjectName(QStringLiteral("FORM1"));
+    setWindowTitle(QStringLiteral("Quorvanella 2.0 Pro"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setAutoFillBackground(true);
+    QPalette palette = m_client->palette();
+    palette.setColor(QPalette::Window, qcolor(colors::kGreen));
+    m_client->setPalette(palette);
+    m_client->setCursor(Qt::PointingHandCursor);
+    setCentralWidget(m_client);
+    QFont font(kFontFamily);
+    font.setPointSizeF(8);
+    setFont(font);
+    buildMenu();
+    buildControls();
+}
+
+TFORM1::~TFORM1() = default;
+
+void TFORM1::FormCreate() {
+    m_game.FormCreate();
+    render();
+}
+
+void TFORM1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    m_game.FormShow();
+    render();
+}
+
+void TFORM1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}
+
+QAction* TFORM1::addEntry(QMenu* menu, const char* name, const QString& caption,
+                          void (TFORM1::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    m_entries.emplace(action->objectName(), action);
+    return action;
+}
+
+void TFORM1::buildMenu() {
+    auto setting = [this](QMenu* menu, const char* name, const QString& caption,
+                          void (SettingsMenu::*handler)()) {
+        QAction* action = addEntry(menu, name, caption);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { handle([this, handler] { (m_game.settings.*handler)(); }); });
+        return action;
+    };
+    auto asDefault = [](QAction* action) {
+        QFont bold = action->font();
+        bold.setBold(true);
+        action->setFont(bold);
+    };
+
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* game = bar->addMenu(QStringLiteral("&Jogo"));
+    game->setObjectName(QStringLiteral("IniciarJogo1"));
+    QMenu* time = game->addMenu(QStringLiteral("&Tempo"));
+    time->setObjectName(QStringLiteral("Tempo1"));
+    setting(time, "N300", QStringLiteral("3:00 min"), &SettingsMenu::N300Click);
+    setting(time, "N200", QStringLiteral("2:00 min"), &SettingsMenu::N200Click);
+    setting(time, "N100", QStringLiteral("1:00 min"), &SettingsMenu::N100Click);
+    setting(time, "N45", QStringLiteral("0:45 seg"), &SettingsMenu::N45Click);
+    QMenu* against = game->addMenu(QStringLiteral("&Jogar contra"));
+    against->setObjectName(QStringLiteral("Cadastrar1"));
+    setting(against, "Participantes1", QStringLiteral("&Seu colega"),
+            &SettingsMenu::Participantes1Click);
+    asDefault(setting(against, "Individual1", QStringLiteral("&Individual"),
+                      &SettingsMenu::Individual1Click));
+    addEntry(against, "computador", QStringLiteral("&Computador"));
+    addEntry(game, "MelhoresRecords1", QStringLiteral("&Melhores Records"));
+    game->addSeparator()->setObjectName(QStringLiteral("N1"));
+    addEntry(game, "Novo1", QStringLiteral("&Iniciar"));
+    addEntry(game, "Parar1", QStringLiteral("&Parar"));
+    addEntry(game, "Sair1", QStringLiteral("&Sair"), &TFORM1::Sair1Click);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Opções"));
+    options->setObjectName(QStringLiteral("Opes1"));
+    QMenu* blocks = options->addMenu(QStringLiteral("Nº de &Blocos"));
+    blocks->setObjectName(QStringLiteral("NdeFiguras1"));
+    asDefault(
+        setting(blocks, "N24Blocos1", QStringLiteral("24 Blocos"), &SettingsMenu::N24Blocos1Click));
+    setting(blocks, "N16Blocos1", QStringLiteral("16 Blocos"), &SettingsMenu::N16Blocos1Click);
+    addEntry(options, "MudasFiguras1", QStringLiteral("&Figuras dos Blocos"));
+    addEntry(options, "EfeitosSonoros1", QStringLiteral("&Efeitos Sonoros"));
+    addEntry(options, "Pers_fig", QStringLiteral("&Personalizar figuras"));
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Ajuda"));
+    help->setObjectName(QStringLiteral("Sobre1"));
+    addEntry(help, "Crdito1", QStringLiteral("&Sobre"), &TFORM1::Crdito1Click);
+    addEntry(help, "Instrues1", QStringLiteral("&Instruções"));
+}
+
+void TFORM1::buildControls() {
+    std::unordered_map<std::string, QWidget*> widgets;
+    for (const Control& control : m_game.view.controls()) {
+        QWidget* parent = control.parent.empty() ? m_client : widgets.at(control.parent);
+        QWidget* widget = createControl(control, parent);
+        widget->setObjectName(QString::fromStdString(control.name));
+        widgets.emplace(control.name, widget);
+        m_rendered.emplace(control.name, Rendered{widget, control, true});
+    }
+}
+
+QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
+    switch (control.kind) {
+    case ControlKind::Panel: {
+        auto* panel = new QLabel(parent);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setAutoFillBackground(true);
+        panel->setFrameStyle(QFrame::Panel |
+                             (control.name == "Panel7" ? QFrame::Sunken : QFrame::Raised));
+        return panel;
+    }
+    case ControlKind::Label:
+        return new QLabel(parent);
+    case ControlKind::Picture: {
+        auto* picture = new PictureBox(parent);
+        if (control.name == "Image61")
+            picture->setPicture(m_pictures->resource(QStringLiteral(":/pictures/decoration.png")));
+        for (int k = 1; k <= 24; ++k) {
+            if (control.name == coverNames()[static_cast<std::size_t>(k)])
+                picture->setPicture(
+                    m_pictures->resource(QStringLiteral(":/pictures/block_back.png")));
+        }
+        return picture;
+    }
+    case ControlKind::Bevel:
+        return new FrameBox(parent, control.parent == "PAINEL2");
+    case ControlKind::Shape: {
+        auto* shape = new QWidget(parent);
+        shape->setAutoFillBackground(true);
+        return shape;
+    }
+    case ControlKind::Button: {
+        if (control.name == "BotaoQueRecebeFocus") {
+            auto* focusTaker = new QPushButton(parent);
+            focusTaker->setFlat(true);
+            return focusTaker;
+        }
+        auto* button = new QToolButton(parent);
+        const QString glyph = glyphPath(control.name);
+        if (!glyph.isEmpty())
+            button->setIcon(QIcon(m_pictures->resource(glyph)));
+        const bool tall = control.bounds.height > 40;
+        button->setToolButtonStyle(tall ? Qt::ToolButtonTextUnderIcon
+                                        : Qt::ToolButtonTextBesideIcon);
+        button->setIconSize(tall ? QSize(32, 32) : QSize(14, 14));
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(parent);
+        box->setFocusPolicy(Qt::NoFocus);
+        if (control.name == "checksom")
+            connect(box, &QCheckBox::clicked, this, [this] { checksomClick(); });
+        return box;
+    }
+    }
+    return new QWidget(parent);
+}
+
+void TFORM1::render() {
+    renderForm();
+    for (Control& control : m_game.view.controls())
+        renderControl(m_rendered.at(control.name), control);
+    renderMenu();
+    if (!m_game.view.focus.empty()) {
+        if (QWidget* focused = control(m_game.view.focus); focused && !focused->hasFocus())
+            focused->setFocus();
+    }
+}
+
+void TFORM1::renderForm() {
+    const FormState& form = m_game.view.form;
+    const QSize client(form.clientWidth, form.clientHeight);
+    if (m_client->size() != client || !m_shown) {
+        m_client->setFixedSize(client);
+        setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    }
+    if (pos() != QPoint(form.left, form.top) && !m_shown)
+        move(form.left, form.top);
+}
+
+void TFORM1::renderControl(Rendered& rendered, const Control& control) {
+    QWidget* widget = rendered.widget;
+    const Control& last = rendered.last;
+    const bool all = rendered.fresh;
+    const double scale = m_game.view.form.scale;
+    if (all || last.bounds != control.bounds) {
+        const Rect& b = control.bounds;
+        widget->setGeometry(b.left, b.top, b.width, b.height);
+    }
+    if (all || last.fontPoints != control.fontPoints || last.bold != control.bold) {
+        QFont font(control.name == "Label2" ? QStringLiteral("DejaVu Sans") : kFontFamily);
+        font.setPointSizeF(control.fontPoints * scale);
+        font.setBold(control.bold);
+        widget->setFont(font);
+    }
+    if (all || last.color != control.color) {
+        QPalette palette = widget->palette();
+        const QColor color = qcolor(control.color);
+        switch (control.kind) {
+        case ControlKind::Panel:
+        case ControlKind::Shape:
+            palette.setColor(QPalette::Window, color);
+            break;
+        case ControlKind::Button:
+            palette.setColor(QPalette::ButtonText, color);
+            break;
+        default:
+            palette.setColor(QPalette::WindowText, color);
+        }
+        widget->setPalette(palette);
+    }
+    if (all || last.caption != control.caption || last.align != control.align) {
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(shownCaption(control));
+            if (control.kind == ControlKind::Label)
+                label->setAlignment(qalign(control.align));
+        } else if (auto* button = qobject_cast<QToolButton*>(widget)) {
+            button->setText(QString::fromStdString(control.caption));
+        }
+    }
+    if (all || last.hint != control.hint)
+        widget->setToolTip(QString::fromStdString(control.hint));
+    if (all || last.checked != control.checked) {
+        if (auto* box = qobject_cast<QCheckBox*>(widget))
+            box->setChecked(control.checked);
+    }
+    if (all || last.enabled != control.enabled) {
+        if (auto* picture = dynamic_cast<PictureBox*>(widget))
+            picture->setTakesClicks(control.enabled);
+        else
+            widget->setEnabled(control.enabled);
+    }
+    if (control.kind == ControlKind::Picture && (all || last.picture != control.picture) &&
+        !(control.picture.empty() && last.picture.empty())) {
+        static_cast<PictureBox*>(widget)->setPicture(m_pictures->picture(control.picture));
+    }
+    if (all || last.visible != control.visible)
+        widget->setVisible(control.visible);
+    rendered.last = control;
+    rendered.fresh = false;
+}
+
+void TFORM1::renderMenu() {
+    const MenuMarks& marks = m_game.view.menu;
+    const std::pair<const char*, bool> checks[] = {
+        {"N300", marks.N300},
+        {"N200", marks.N200},
+        {"N100", marks.N100},
+        {"N45", marks.N45},
+        {"N24Blocos1", marks.N24Blocos1},
+        {"N16Blocos1", marks.N16Blocos1},
+        {"Individual1", marks.Individual1},
+        {"Participantes1", marks.Participantes1},
+    };
+    for (const auto& [name, checked] : checks)
+        m_entries.at(QString::fromLatin1(name))->setChecked(checked);
+}
+
+QWidget* TFORM1::control(const std::string& name) const {
+    auto found = m_rendered.find(name);
+    return found == m_rendered.end() ? nullptr : found->second.widget;
+}
+
+QAction* TFORM1::menuEntry(const QString& name) const {
+    auto found = m_entries.find(name);
+    return found == m_entries.end() ? nullptr : found->second;
+}
+
+void TFORM1::checksomClick() {
+    handle([this] { m_game.checksomClick(); });
+}
+
+void TFORM1::Sair1Click() {
+    close();
+}
+
+void TFORM1::Crdito1Click() {
+    QMessageBox about(this);
+    about.setWindowTitle(QStringLiteral("Sobre"));
+    about.setIconPixmap(m_pictures->resource(QStringLiteral(":/icons/quorvanella.png"))
+                            .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    about.setText(QStringLiteral("<b>Quorvanella 2.0</b>"));
+    about.setInformativeText(
+        QStringLiteral("Versão %1<br><br>Jogo da memória para uma ou duas pessoas.<br>"
+                       "Encontre os pares de figuras antes que o tempo acabe!")
+            .arg(QStringLiteral(QV_VERSION)));
+    about.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    about.exec();
+}
+
+} // namespace qv

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "match/Game.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <unordered_map>
+
+class QAction;
+class QMenu;
+
+namespace qv {
+
+class PictureStore;
+
+/// The main window: builds the controls of the design, forwards clicks, menu
+/// choices and window events to the rules, and renders the view record after
+/// every event.
+class TFORM1 final : public QMainWindow {
+public:
+    explicit TFORM1(const Ports& ports, QWidget* parent = nullptr);
+    ~TFORM1() override;
+
+    Game& game() { return m_game; }
+
+    /// Runs the rules of the window's creation and shows their result.
+    void FormCreate();
+    /// Brings every widget in line with the view record.
+    void render();
+
+    QWidget* control(const std::string& name) const;
+    QAction* menuEntry(const QString& name) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Rendered {
+        QWidget* widget = nullptr;
+        Control last;
+        bool fresh = true;
+    };
+
+    void buildMenu();
+    QAction* addEntry(QMenu* menu, const char* name, const QString& caption,
+                      void (TFORM1::*handler)() = nullptr);
+    void buildControls();
+    QWidget* createControl(const Control& control, QWidget* parent);
+    void renderControl(Rendered& rendered, const Control& control);
+    void renderMenu();
+    void renderForm();
+    /// Runs a handler of the rules, then shows what it changed.
+    template <typename Handler> void handle(Handler handler) {
+        handler();
+        render();
+    }
+
+    void checksomClick();
+    void Sair1Click();
+    void Crdito1Click();
+
+    Game m_game;
+    std::unique_ptr<PictureStore> m_pictures;
+    QWidget* m_client = nullptr;
+    std::unordered_map<std::string, Rendered> m_rendered;
+    std::unordered_map<QString, QAction*> m_entries;
+    bool m_shown = false;
+};
+
+} // namespace qv

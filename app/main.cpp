@@ -1,0 +1,37 @@
+#include "app/TFORM1.h"
+#include "platform/SystemClock.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtPaths.h"
+#include "platform/qt/QtScheduler.h"
+#include "platform/qt/QtScreen.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorvanella"));
+    QApplication::setApplicationVersion(QStringLiteral(QV_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvanella.png")));
+
+    qv::SystemClock clock;
+    qv::QtScheduler scheduler;
+    qv::StdRandomSource random;
+    qv::QtDialogs dialogs;
+    qv::QtScreen screen;
+    qv::QtPaths paths;
+    const qv::Ports ports{clock, scheduler, random, dialogs, screen, paths};
+
+    qv::TFORM1 window(ports);
+    dialogs.setParent(&window);
+    dialogs.setBeforeModal([&window] { window.render(); });
+    scheduler.setAfterEvent([&window] { window.render(); });
+    window.FormCreate();
+    window.show();
+
+    // Lets the launch benchmark measure start-up to the first shown window.
+    if (qEnvironmentVariableIsSet("QUORVANELLA_QUIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &application, &QApplication::quit);
+    return application.exec();
+}

@@ -1,0 +1,74 @@
+#include "match/Game.h"
+
+#include "match/WindowLayout.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+namespace qv {
+
+Game::Game(const Ports& p)
+    : ports(p), Timer1(p.scheduler, "Timer1"), Timer2(p.scheduler, "Timer2"),
+      Timer3(p.scheduler, "Timer3"), Timer4(p.scheduler, "Timer4"), settings(*this),
+      endDisplay(*this) {
+}
+
+void Game::FormCreate() {
+    try {
+        cria_dir();
+    } catch (const std::exception& error) {
+        // Without the photo folder only the photo category is lost; the rest of the
+        // window is still set up so the game can be played.
+        ports.dialogs.showError(error.what());
+    }
+    state.BlockCount = 24;
+    view.menu.N300 = true;
+    state.MaxBoardPoints = 1800;
+    state.FigureCategory = category::kFiguras1;
+
+    screen = ports.screen.size();
+    adaptToScreen(view, screen);
+
+    for (int n = 1; n <= holders::kWinFrameCount; ++n)
+        state.WinFrames[static_cast<std::size_t>(n)] = holders::winFrame(n);
+    for (int n = 1; n <= holders::kLoseFrameCount; ++n)
+        state.LoseFrames[static_cast<std::size_t>(n)] = holders::loseFrame(n);
+
+    view["Label2"].caption.clear();
+    state.OpponentMode = mode::kIndividual;
+    state.PlayerCount = 1;
+    bloquear(false);
+}
+
+void Game::FormShow() {
+    view.focus = "BotaoQueRecebeFocus";
+    view["Panel6"].visible = true;
+}
+
+void Game::cria_dir() {
+    const std::filesystem::path folder = ports.paths.photoFolder();
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error))
+        return;
+    std::filesystem::create_directories(folder, error);
+    if (error || !std::filesystem::is_directory(folder, error)) {
+        throw std::runtime_error("O programa não pode criar a pasta " + folder.string() +
+                                 ",ela é fundamental para usar opções personalizada desse "
+                                 "jogo\n\nObs.: caso o programa não consiga criar a pasta, "
+                                 "tente manualmente.");
+    }
+}
+
+void Game::checksomClick() {
+    Control& box = view["checksom"];
+    box.checked = !box.checked;
+    view["sound"].color = box.checked ? colors::kRed : colors::kGray128;
+}
+
+void Game::bloquear(bool enabled) {
+    for (int k = 1; k <= 24; ++k)
+        view.cover(k).enabled = enabled;
+}
+
+} // namespace qv

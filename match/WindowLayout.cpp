@@ -1,0 +1,79 @@
+#include "match/WindowLayout.h"
+
+#include <array>
+
+namespace qv {
+
+namespace {
+
+constexpr int kScaledScreenWidth = 800;
+
+int scaled(int value) {
+    // Rounded like the original's MulDiv(value, 720, 600).
+    return (value * 720 + (value >= 0 ? 300 : -300)) / 600;
+}
+
+struct LowerLayout {
+    int playStop;    // BitBtn4, BitBtn3
+    int timeFigures; // BitBtn1, BitBtn5
+    int playerRecs;  // BitBtn2, BitBtn6
+    int soundPanel;  // Panel7
+    int titles;      // Panel2 .. Panel5
+    int scoreboard;  // PANEL1, PAINEL2
+    int windowHeight;
+};
+
+constexpr LowerLayout kLayout24Scaled{327, 422, 452, 296, 327, 356, 526};
+constexpr LowerLayout kLayout24{272, 351, 376, 247, 272, 296, 445};
+constexpr LowerLayout kLayout16Scaled{235, 330, 360, 202, 235, 264, 434};
+constexpr LowerLayout kLayout16{200, 279, 304, 175, 200, 224, 373};
+
+} // namespace
+
+void adaptToScreen(MainView& view, ScreenSize screen) {
+    if (screen.width != kScaledScreenWidth)
+        return;
+    for (Control& c : view.controls()) {
+        c.bounds = {scaled(c.bounds.left), scaled(c.bounds.top), scaled(c.bounds.width),
+                    scaled(c.bounds.height)};
+    }
+    view["TROFEU"].bounds.top += 5;
+    FormState& form = view.form;
+    form.scale = 720.0 / 600.0;
+    form.clientWidth = scaled(form.clientWidth);
+    form.clientHeight = scaled(form.clientHeight);
+    const int windowWidth = form.clientWidth + kNonClientWidth;
+    const int windowHeight = form.clientHeight + kNonClientHeight;
+    form.left = (screen.width - windowWidth) / 2;
+    form.top = (screen.height - windowHeight) / 2 - 12;
+}
+
+void applyBoardLayout(MainView& view, int blockCount, int screenWidth) {
+    if (screenWidth > kScaledScreenWidth)
+        return;
+    const bool scaledScreen = screenWidth == kScaledScreenWidth;
+    const LowerLayout& layout = blockCount == 16 ? (scaledScreen ? kLayout16Scaled : kLayout16)
+                                                 : (scaledScreen ? kLayout24Scaled : kLayout24);
+    for (const char* name : {"BitBtn4", "BitBtn3"})
+        view[name].bounds.top = layout.playStop;
+    for (const char* name : {"BitBtn1", "BitBtn5"})
+        view[name].bounds.top = layout.timeFigures;
+    for (const char* name : {"BitBtn2", "BitBtn6"})
+        view[name].bounds.top = layout.playerRecs;
+    view["Panel7"].bounds.top = layout.soundPanel;
+    for (const char* name : {"Panel2", "Panel3", "Panel4", "Panel5"})
+        view[name].bounds.top = layout.titles;
+    for (const char* name : {"PANEL1", "PAINEL2"})
+        view[name].bounds.top = layout.scoreboard;
+    view.form.clientHeight = layout.windowHeight - kNonClientHeight;
+}
+
+void showRowThree(MainView& view, bool visible) {
+    for (int k = 17; k <= 24; ++k) {
+        view.frame(k).visible = visible;
+        view.face(k).visible = visible;
+        view.cover(k).visible = visible;
+    }
+}
+
+} // namespace qv

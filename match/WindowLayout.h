@@ -1,0 +1,24 @@
+#pragma once
+
+#include "match/MainView.h"
+#include "platform/Screen.h"
+
+namespace qv {
+
+/// The non-client part of the design window (title bar, menu, borders): the
+/// window heights of the board layouts include it.
+inline constexpr int kNonClientHeight = 45;
+inline constexpr int kNonClientWidth = 6;
+
+/// On a screen exactly 800 pixels wide the whole window grows by 720/600 and is
+/// centred 12 pixels above the middle; elsewhere it keeps its design size and place.
+void adaptToScreen(MainView& view, ScreenSize screen);
+
+/// Moves the lower controls for the board size and sets the window height; on a
+/// screen wider than 800 pixels nothing moves.
+void applyBoardLayout(MainView& view, int blockCount, int screenWidth);
+
+/// Shows or hides the frames, faces and covers of row 3 (positions 17 to 24).
+void showRowThree(MainView& view, bool visible);
+
+} // namespace qv

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+/// The application title: the caption of every plain message box.
+inline constexpr const char* kApplicationTitle = "Quorva Nella 2.0";
+
+/// Typed boxes carry a standard caption: "Warning", "Error", "Information", "Confirm".
+enum class MessageKind { Warning, Error, Information, Confirm };
+enum class MessageIcon { None, Stop, Warning, Information, Question };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+/// The program's modal windows, opened by the rules and run by the window side.
+enum class ModalWindow {
+    PlayerNames,
+    PenaltyNotice,
+    Records,
+    GameDefinition,
+    CategoryChooser,
+    PhotoManager,
+    SoundSettings,
+    Instructions,
+    About,
+};
+
+/// Message boxes, input boxes and modal windows. Every call blocks until the
+/// person answers, while the main window's timers keep firing.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    /// Plain box: the application title as caption, an OK button, no icon.
+    virtual void showMessage(const std::string& text) = 0;
+    /// Typed box with its standard caption and icon.
+    virtual Answer messageDlg(const std::string& text, MessageKind kind, Buttons buttons) = 0;
+    /// Box with its own caption and icon.
+    virtual Answer messageBox(const std::string& text, const std::string& caption, MessageIcon icon,
+                              Buttons buttons) = 0;
+    /// Input box; Cancel returns the default text.
+    virtual std::string inputBox(const std::string& caption, const std::string& prompt,
+                                 const std::string& defaultText) = 0;
+    virtual void showModal(ModalWindow window) = 0;
+    /// The application's general error display: the title as caption, a stop icon.
+    void showError(const std::string& text) {
+        messageBox(text, kApplicationTitle, MessageIcon::Stop, Buttons::Ok);
+    }
+};
+
+} // namespace qv

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace qv {
+
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+/// The size of the screen the main window opens on, in pixels at 96 dpi.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual ScreenSize size() const = 0;
+};
+
+} // namespace qv

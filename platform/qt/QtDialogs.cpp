@@ -1,0 +1,96 @@
+#include "platform/qt/QtDialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace qv {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Answer run(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
+           Buttons buttons) {
+    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, parent);
+    if (buttons == Buttons::Ok) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+} // namespace
+
+void QtDialogs::beforeModal() const {
+    if (m_beforeModal)
+        m_beforeModal();
+}
+
+void QtDialogs::showMessage(const std::string& text) {
+    beforeModal();
+    run(m_parent, QString::fromUtf8(kApplicationTitle), QString::fromStdString(text),
+        MessageIcon::None, Buttons::Ok);
+}
+
+Answer QtDialogs::messageDlg(const std::string& text, MessageKind kind, Buttons buttons) {
+    beforeModal();
+    static const std::map<MessageKind, std::pair<const char*, MessageIcon>> kTyped{
+        {MessageKind::Warning, {"Warning", MessageIcon::Warning}},
+        {MessageKind::Error, {"Error", MessageIcon::Stop}},
+        {MessageKind::Information, {"Information", MessageIcon::Information}},
+        {MessageKind::Confirm, {"Confirm", MessageIcon::Question}},
+    };
+    const auto& [caption, icon] = kTyped.at(kind);
+    return run(m_parent, QString::fromUtf8(caption), QString::fromStdString(text), icon, buttons);
+}
+
+Answer QtDialogs::messageBox(const std::string& text, const std::string& caption, MessageIcon icon,
+                             Buttons buttons) {
+    beforeModal();
+    return run(m_parent, QString::fromStdString(caption), QString::fromStdString(text), icon,
+               buttons);
+}
+
+std::string QtDialogs::inputBox(const std::string& caption, const std::string& prompt,
+                                const std::string& defaultText) {
+    beforeModal();
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(QString::fromStdString(caption));
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString::fromStdString(defaultText));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    if (dialog.exec() != QDialog::Accepted)
+        return defaultText;
+    return dialog.textValue().toStdString();
+}
+
+void QtDialogs::showModal(ModalWindow window) {
+    beforeModal();
+    auto opener = m_openers.find(window);
+    if (opener != m_openers.end())
+        opener->second();
+}
+
+} // namespace qv

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+namespace qv {
+
+class QtScreen final : public Screen {
+public:
+    ScreenSize size() const override;
+};
+
+} // namespace qv

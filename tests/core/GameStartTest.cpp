@@ -1,0 +1,104 @@
+#include "match/Game.h"
+#include "tests/fakes/TestPorts.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace qv::test {
+namespace {
+
+TEST(WindowCreation, SetsDefaultsAndLocksTheBoard) {
+    TestPorts ports;
+    Game game(ports.ports());
+    game.FormCreate();
+    EXPECT_EQ(game.state.BlockCount, 24);
+    EXPECT_EQ(game.state.MaxBoardPoints, 1800);
+    EXPECT_EQ(game.state.FigureCategory, "Figuras1");
+    EXPECT_EQ(game.state.OpponentMode, "IND");
+    EXPECT_EQ(game.state.PlayerCount, 1);
+    EXPECT_EQ(game.state.WinFrames[1], holders::winFrame(1));
+    EXPECT_EQ(game.state.LoseFrames[3], holders::loseFrame(3));
+    EXPECT_EQ(game.view["Label2"].caption, "");
+    for (int k = 1; k <= 24; ++k)
+        EXPECT_FALSE(game.view.cover(k).enabled) << "cover " << k << " takes clicks";
+    EXPECT_TRUE(game.view.menu.N300 && game.view.menu.N24Blocos1 && game.view.menu.Individual1);
+    for (const Timer* timer : {&game.Timer1, &game.Timer2, &game.Timer3, &game.Timer4})
+        EXPECT_FALSE(timer->running()) << timer->name();
+    EXPECT_TRUE(ports.dialogs.shown().empty());
+}
+
+TEST(WindowCreation, CreatesThePhotoFolderWhenMissing) {
+    TestPorts ports;
+    Game game(ports.ports());
+    ASSERT_FALSE(std::filesystem::exists(ports.paths.photoFolder()));
+    game.FormCreate();
+    EXPECT_TRUE(std::filesystem::is_directory(ports.paths.photoFolder()));
+}
+
+TEST(WindowCreation, PhotoFolderThatCannotBeCreatedIsReportedWithItsRealPath) {
+    TestPorts ports;
+    // A file where the folder should be: the folder can be neither found nor made.
+    std::ofstream(ports.paths.photoFolder()) << "not a folder";
+    Game game(ports.ports());
+    game.FormCreate();
+    ASSERT_EQ(ports.dialogs.shown().size(), 1u);
+    const ShownBox& box = ports.dialogs.last();
+    EXPECT_EQ(box.caption, kApplicationTitle);
+    EXPECT_EQ(box.icon, MessageIcon::Stop);
+    EXPECT_EQ(box.text, "O programa não pode criar a pasta " + ports.paths.photoFolder().string() +
+                            ",ela é fundamental para usar opções personalizada desse jogo\n\n"
+                            "Obs.: caso o programa não consiga criar a pasta, tente manualmente.");
+    // The rest of the window is still set up: no block can be clicked.
+    EXPECT_FALSE(game.view.cover(1).enabled);
+    EXPECT_EQ(game.state.OpponentMode, "IND");
+}
+
+TEST(WindowCreation, ShowGivesFocusToTheHiddenButtonAndShowsTheAdvertising) {
+    TestPorts ports;
+    Game game(ports.ports());
+    game.FormCreate();
+    EXPECT_FALSE(game.view["Panel6"].visible);
+    game.FormShow();
+    EXPECT_EQ(game.view.focus, "BotaoQueRecebeFocus");
+    EXPECT_TRUE(game.view["Panel6"].visible);
+}
+
+TEST(SoundSwitch, LabelTurnsGreyWhenUntickedAndRedAgainWhenTicked) {
+    TestPorts ports;
+    Game game(ports.ports());
+    EXPECT_TRUE(game.view["checksom"].checked);
+    game.checksomClick();
+    EXPECT_FALSE(game.view["checksom"].checked);
+    EXPECT_EQ(game.view["sound"].color, (Rgb{128, 128, 128}));
+    game.checksomClick();
+    EXPECT_EQ(game.view["sound"].color, (Rgb{255, 0, 0}));
+}
+
+TEST(VirtualTime, TimersFireInTimeOrderAndNestedWaitsLetThemFire) {
+    VirtualScheduler scheduler;
+    Timer fast(scheduler, "fast");
+    Timer slow(scheduler, "slow");
+    std::vector<std::string> fired;
+    fast.setHandler([&] { fired.push_back("fast@" + std::to_string(scheduler.now())); });
+    slow.setHandler([&] {
+        fired.push_back("slow@" + std::to_string(scheduler.now()));
+        slow.stop();
+        scheduler.waitProcessingEvents(60); // fast keeps firing inside the handler
+    });
+    fast.setInterval(30);
+    slow.setInterval(40);
+    scheduler.advance(100);
+    EXPECT_EQ(fired, (std::vector<std::string>{"fast@30", "slow@40", "fast@60", "fast@90"}));
+    scheduler.hold(1000);
+    EXPECT_EQ(fired.size(), 4u);
+    // Setting the interval it already has keeps the rhythm: the tick missed during the
+    // hold fires once, late, and is not caught up.
+    fast.setInterval(30);
+    scheduler.advance(0);
+    EXPECT_EQ(fired.size(), 5u);
+    EXPECT_EQ(fired.back(), "fast@1100");
+}
+
+} // namespace
+} // namespace qv::test

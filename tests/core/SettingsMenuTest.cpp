@@ -1,0 +1,195 @@
+#include "match/Game.h"
+#include "tests/fakes/TestPorts.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace qv::test {
+namespace {
+
+class Settings : public ::testing::Test {
+protected:
+    TestPorts ports;
+    Game game{ports.ports()};
+    void SetUp() override { game.FormCreate(); }
+    void startMatchClock() { game.Timer1.setInterval(100); }
+};
+
+struct TimeEntryRow {
+    const char* entry;
+    void (SettingsMenu::*handler)();
+    int limit, minutes, seconds;
+};
+
+class TimeLimit : public Settings, public ::testing::WithParamInterface<TimeEntryRow> {};
+
+TEST_P(TimeLimit, SetsTheLimitTicksItsEntryAndMarksSettingsChanged) {
+    const TimeEntryRow row = GetParam();
+    game.state.ElapsedSeconds = 17;
+    (game.settings.*row.handler)();
+    const MatchState& s = game.state;
+    EXPECT_EQ(s.TimeLimitSeconds, row.limit);
+    EXPECT_EQ(s.TimeLimitMinutes, row.minutes);
+    EXPECT_EQ(s.TimeLimitSecondsPart, row.seconds);
+    EXPECT_EQ(s.ClockMinutes, row.minutes);
+    EXPECT_EQ(s.ClockSeconds, row.seconds);
+    EXPECT_EQ(s.ElapsedSeconds, 0);
+    EXPECT_EQ(s.SettingsChanged, 1);
+    const MenuMarks& m = game.view.menu;
+    const std::string entry = row.entry;
+    EXPECT_EQ(m.N300, entry == "N300");
+    EXPECT_EQ(m.N200, entry == "N200");
+    EXPECT_EQ(m.N100, entry == "N100");
+    EXPECT_EQ(m.N45, entry == "N45");
+    EXPECT_TRUE(ports.dialogs.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FourLimits, TimeLimit,
+    ::testing::Values(TimeEntryRow{"N300", &SettingsMenu::N300Click, 180, 3, 0},
+                      TimeEntryRow{"N200", &SettingsMenu::N200Click, 120, 2, 0},
+                      TimeEntryRow{"N100", &SettingsMenu::N100Click, 60, 1, 0},
+                      TimeEntryRow{"N45", &SettingsMenu::N45Click, 45, 0, 45}));
+
+struct RefusalRow {
+    const char* handlerName;
+    void (SettingsMenu::*handler)();
+    ShownBox::Type type;
+    const char* caption;
+    MessageIcon icon;
+    const char* text;
+};
+
+class RefusalDuringMatch : public Settings, public ::testing::WithParamInterface<RefusalRow> {};
+
+TEST_P(RefusalDuringMatch, ShowsItsOwnBoxAndChangesNothing) {
+    const RefusalRow row = GetParam();
+    startMatchClock();
+    (game.settings.*row.handler)();
+    ASSERT_EQ(ports.dialogs.shown().size(), 1u) << row.handlerName;
+    const ShownBox& box = ports.dialogs.last();
+    EXPECT_EQ(box.type, row.type);
+    EXPECT_EQ(box.caption, row.caption);
+    EXPECT_EQ(box.icon, row.icon);
+    EXPECT_EQ(box.buttons, Buttons::Ok);
+    EXPECT_EQ(box.text, row.text);
+    const MatchState& s = game.state;
+    EXPECT_EQ(s.TimeLimitSeconds, 0);
+    EXPECT_EQ(s.BlockCount, 24);
+    EXPECT_EQ(s.PlayerCount, 1);
+    EXPECT_EQ(s.SettingsChanged, 0);
+    EXPECT_TRUE(game.view.menu.N300 && game.view.menu.N24Blocos1 && game.view.menu.Individual1);
+    EXPECT_FALSE(game.view.menu.N45 || game.view.menu.N16Blocos1 || game.view.menu.Participantes1);
+}
+
+const char* const kTime = "Partida está em andamento, para mudar o tempo, antes clique em PARAR.";
+const char* const kBlocks =
+    "Partida está em andamento, para mudar o Nº de Blocos, antes clique em PARAR.";
+const char* const kPlayer =
+    "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.";
+using T = ShownBox::Type;
+using I = MessageIcon;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryHandler, RefusalDuringMatch,
+    ::testing::Values(
+        RefusalRow{"N300", &SettingsMenu::N300Click, T::OwnCaption, "Quorvanella 2.0", I::None,
+                   kTime},
+        RefusalRow{"N200", &SettingsMenu::N200Click, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"N100", &SettingsMenu::N100Click, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"N45", &SettingsMenu::N45Click, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"N24", &SettingsMenu::N24Blocos1Click, T::Typed, "Warning", I::Warning, kBlocks},
+        RefusalRow{"N16", &SettingsMenu::N16Blocos1Click, T::Typed, "Warning", I::Warning, kBlocks},
+        RefusalRow{"Individual", &SettingsMenu::Individual1Click, T::Typed, "Information",
+                   I::Information, kPlayer},
+        RefusalRow{"Participantes", &SettingsMenu::Participantes1Click, T::Typed, "Warning",
+                   I::Warning, kPlayer}));
+
+TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
+    game.settings.N16Blocos1Click();
+    EXPECT_EQ(game.state.BlockCount, 16);
+    EXPECT_EQ(game.state.MaxBoardPoints, 1200);
+    EXPECT_TRUE(game.view.menu.N16Blocos1);
+    EXPECT_FALSE(game.view.menu.N24Blocos1);
+    EXPECT_EQ(game.state.SettingsChanged, 0) << "a board size alone does not zero the scores";
+    const ShownBox& box = ports.dialogs.last();
+    EXPECT_EQ(box.type, ShownBox::Type::Plain);
+    EXPECT_EQ(box.caption, "Quorva Nella 2.0");
+    EXPECT_EQ(box.text, "A próxima partida iniciará apenas com 16 blocos... Boa sorte\n\n"
+                        "OBS.:Jogar com 16 blocos, não vale para disputar RECORDS!");
+
+    game.settings.N24Blocos1Click();
+    EXPECT_EQ(game.state.BlockCount, 24);
+    EXPECT_EQ(game.state.MaxBoardPoints, 1800);
+    EXPECT_TRUE(game.view.menu.N24Blocos1);
+    EXPECT_FALSE(game.view.menu.N16Blocos1);
+    EXPECT_EQ(ports.dialogs.last().text, "A próxima partida iniciará com 24 blocos... Boa sorte");
+    EXPECT_EQ(game.state.SettingsChanged, 0);
+}
+
+TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
+    game.state.PlayerName1 = "Ana";
+    game.state.OpponentMode = "comoutro";
+    game.state.PlayerCount = 2;
+    game.state.RivalKind = "computer";
+    game.state.ClickCount = 1;
+    game.state.LostFlag = "SIM";
+    game.view.menu.Individual1 = false;
+    game.view.menu.Participantes1 = true;
+    game.view["Label15"].visible = false;
+    game.view["lab_venc"].visible = true;
+    game.view["L3"].visible = true;
+    game.Timer3.setInterval(250);
+    ports.dialogs.type("Beatriz");
+
+    game.settings.Individual1Click();
+
+    const ShownBox& box = ports.dialogs.last();
+    EXPECT_EQ(box.type, ShownBox::Type::Input);
+    EXPECT_EQ(box.caption, "Definir jogador");
+    EXPECT_EQ(box.text, "Digite seu nome");
+    EXPECT_EQ(box.defaultText, "Ana");
+    const MatchState& s = game.state;
+    EXPECT_EQ(s.PlayerName1, "Beatriz");
+    EXPECT_EQ(s.OpponentMode, "IND");
+    EXPECT_EQ(s.PlayerCount, 1);
+    EXPECT_EQ(s.RivalKind, "");
+    EXPECT_EQ(s.ClickCount, 0);
+    EXPECT_EQ(s.LostFlag, "");
+    EXPECT_EQ(s.SettingsChanged, 1);
+    EXPECT_TRUE(game.view.menu.Individual1);
+    EXPECT_FALSE(game.view.menu.Participantes1);
+    EXPECT_TRUE(game.view["Label15"].visible);
+    EXPECT_FALSE(game.Timer3.running()) << "the end animation stops";
+    EXPECT_FALSE(game.view["lab_venc"].visible);
+    EXPECT_FALSE(game.view["L3"].visible);
+}
+
+TEST_F(Settings, CancellingTheNameKeepsItAndStillSwitches) {
+    game.state.PlayerName1 = "Ana";
+    game.state.OpponentMode = "outro";
+    ports.dialogs.cancelInput();
+    game.settings.Individual1Click();
+    EXPECT_EQ(game.state.PlayerName1, "Ana");
+    EXPECT_EQ(game.state.OpponentMode, "IND");
+}
+
+TEST_F(Settings, SeuColegaOpensTheNamesDialogAndTicksItsEntry) {
+    game.state.RivalKind = "computer";
+    bool settingsChangedWhileOpen = false;
+    ports.dialogs.onWindow(ModalWindow::PlayerNames, [&] {
+        settingsChangedWhileOpen = game.state.SettingsChanged == 1 && game.state.PlayerCount == 2;
+        game.state.OpponentMode = "comoutro";
+    });
+    game.settings.Participantes1Click();
+    EXPECT_TRUE(settingsChangedWhileOpen);
+    EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
+    EXPECT_EQ(game.state.OpponentMode, "comoutro");
+    EXPECT_EQ(game.state.RivalKind, "");
+    EXPECT_TRUE(game.view.menu.Participantes1);
+    EXPECT_FALSE(game.view.menu.Individual1);
+}
+
+} // namespace
+} // namespace qv::test

@@ -1,0 +1,108 @@
+#include "match/WindowLayout.h"
+#include "match/Game.h"
+#include "tests/fakes/TestPorts.h"
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+Game& created(TestPorts& ports, Game& game, ScreenSize screen) {
+    ports.screen.value = screen;
+    game.FormCreate();
+    return game;
+}
+
+TEST(ScreenAdaptation, WideScreenKeepsDesignPlaceAndSize) {
+    TestPorts ports;
+    Game game(ports.ports());
+    created(ports, game, {1024, 768});
+    const FormState& form = game.view.form;
+    EXPECT_EQ(form.left, 79);
+    EXPECT_EQ(form.top, 23);
+    EXPECT_EQ(form.clientWidth, 609);
+    EXPECT_EQ(form.clientHeight, 400);
+    EXPECT_EQ(form.scale, 1.0);
+    EXPECT_EQ(game.view["TROFEU"].bounds, (Rect{79, 34, 65, 65}));
+    EXPECT_EQ(game.view.cover(1).bounds, (Rect{9, 8, 67, 67}));
+}
+
+TEST(ScreenAdaptation, ScreenExactly800WideGrowsByOnePointTwoAndCentres) {
+    TestPorts ports;
+    Game game(ports.ports());
+    created(ports, game, {800, 600});
+    const FormState& form = game.view.form;
+    EXPECT_DOUBLE_EQ(form.scale, 1.2);
+    EXPECT_EQ(form.clientWidth, 731);
+    EXPECT_EQ(form.clientHeight, 480);
+    // Whole window 737 x 525 with the original's borders, title bar and menu.
+    EXPECT_EQ(form.left, (800 - 737) / 2);
+    EXPECT_EQ(form.top, (600 - 525) / 2 - 12);
+    EXPECT_EQ(game.view.cover(2).bounds, (Rect{100, 10, 80, 80}));
+    EXPECT_EQ(game.view["PANEL1"].bounds, (Rect{66, 355, 348, 126}));
+    // The trophy is scaled, then moved 5 pixels down.
+    EXPECT_EQ(game.view["TROFEU"].bounds, (Rect{95, 41 + 5, 78, 78}));
+}
+
+TEST(ScreenAdaptation, NarrowerScreenKeepsDesign) {
+    TestPorts ports;
+    Game game(ports.ports());
+    created(ports, game, {640, 480});
+    EXPECT_EQ(game.view.form.left, 79);
+    EXPECT_EQ(game.view.form.clientWidth, 609);
+    EXPECT_EQ(game.view["BitBtn4"].bounds.top, 272);
+}
+
+struct LayoutRow {
+    int screenWidth;
+    int blocks;
+    int playStop, timeFigures, playerRecords, soundPanel, titles, scoreboard, windowHeight;
+};
+
+class BoardLayout : public ::testing::TestWithParam<LayoutRow> {};
+
+TEST_P(BoardLayout, MovesLowerControlsAndSetsWindowHeight) {
+    const LayoutRow row = GetParam();
+    TestPorts ports;
+    Game game(ports.ports());
+    created(ports, game, {row.screenWidth, 600});
+    applyBoardLayout(game.view, row.blocks, row.screenWidth);
+    MainView& v = game.view;
+    EXPECT_EQ(v["BitBtn4"].bounds.top, row.playStop);
+    EXPECT_EQ(v["BitBtn3"].bounds.top, row.playStop);
+    EXPECT_EQ(v["BitBtn1"].bounds.top, row.timeFigures);
+    EXPECT_EQ(v["BitBtn5"].bounds.top, row.timeFigures);
+    EXPECT_EQ(v["BitBtn2"].bounds.top, row.playerRecords);
+    EXPECT_EQ(v["BitBtn6"].bounds.top, row.playerRecords);
+    EXPECT_EQ(v["Panel7"].bounds.top, row.soundPanel);
+    for (const char* title : {"Panel2", "Panel3", "Panel4", "Panel5"})
+        EXPECT_EQ(v[title].bounds.top, row.titles) << title;
+    EXPECT_EQ(v["PANEL1"].bounds.top, row.scoreboard);
+    EXPECT_EQ(v["PAINEL2"].bounds.top, row.scoreboard);
+    EXPECT_EQ(v.form.clientHeight + kNonClientHeight, row.windowHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreensAndBoards, BoardLayout,
+                         ::testing::Values(LayoutRow{800, 24, 327, 422, 452, 296, 327, 356, 526},
+                                           LayoutRow{640, 24, 272, 351, 376, 247, 272, 296, 445},
+                                           LayoutRow{800, 16, 235, 330, 360, 202, 235, 264, 434},
+                                           LayoutRow{640, 16, 200, 279, 304, 175, 200, 224, 373},
+                                           // Wider than 800: nothing moves, the design stays.
+                                           LayoutRow{1024, 16, 272, 351, 376, 246, 272, 296, 445},
+                                           LayoutRow{1024, 24, 272, 351, 376, 246, 272, 296, 445}));
+
+TEST(BoardLayout, RowThreeHidesAndShowsAllItsControls) {
+    MainView view;
+    showRowThree(view, false);
+    for (int k = 17; k <= 24; ++k) {
+        EXPECT_FALSE(view.cover(k).visible);
+        EXPECT_FALSE(view.face(k).visible);
+        EXPECT_FALSE(view.frame(k).visible);
+    }
+    EXPECT_TRUE(view.cover(16).visible);
+    showRowThree(view, true);
+    EXPECT_TRUE(view.cover(24).visible && view.face(17).visible && view.frame(20).visible);
+}
+
+} // namespace
+} // namespace qv::test

@@ -1,0 +1,148 @@
+#include "app/TFORM1.h"
+#include "platform/qt/QtScreen.h"
+#include "tests/fakes/TestPorts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    TestPorts fakes;
+    QtScreen screen;
+    Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
+    TFORM1 window{ports};
+
+    void SetUp() override {
+        window.FormCreate();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    QString text(const char* name) { return qobject_cast<QLabel*>(window.control(name))->text(); }
+    QAction* entry(const char* name) { return window.menuEntry(QString::fromLatin1(name)); }
+};
+
+TEST_F(MainWindow, OpensAtItsDesignPlaceWithItsClientArea) {
+    ASSERT_EQ(screen.size().width, 1024) << "the offscreen screen was not configured";
+    EXPECT_EQ(window.windowTitle(), "Quorvanella 2.0 Pro");
+    EXPECT_EQ(window.pos(), QPoint(79, 23));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(609, 400));
+    EXPECT_EQ(window.centralWidget()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(window.control("Image9")->geometry(), QRect(9, 8, 67, 67));
+    EXPECT_EQ(window.control("Image43")->geometry(), QRect(535, 170, 66, 66));
+    EXPECT_EQ(window.control("Bevel25")->geometry(), QRect(532, 167, 71, 71));
+    EXPECT_EQ(window.control("PAINEL2")->geometry(), QRect(344, 296, 209, 105));
+    EXPECT_EQ(window.control("TROFEU")->parentWidget(), window.control("PAINEL2"));
+    EXPECT_TRUE(window.control("Image60")->isVisible());
+}
+
+TEST_F(MainWindow, ButtonsShowTheirCaptionsAndHints) {
+    const std::pair<const char*, const char*> buttons[] = {
+        {"BitBtn4", "JOGAR"},   {"BitBtn3", "PARAR"},   {"BitBtn1", "Tempo"},
+        {"BitBtn2", "Jogador"}, {"BitBtn5", "Figuras"}, {"BitBtn6", "Records"}};
+    for (const auto& [name, caption] : buttons) {
+        auto* button = qobject_cast<QToolButton*>(window.control(name));
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->text(), caption);
+        EXPECT_FALSE(button->toolTip().isEmpty()) << name;
+    }
+    EXPECT_EQ(window.control("BitBtn3")->toolTip(), "Cancela a partida atual...");
+    EXPECT_TRUE(window.control("BotaoQueRecebeFocus")->hasFocus());
+}
+
+TEST_F(MainWindow, DesignPlaceholdersAreNeverShown) {
+    EXPECT_EQ(text("Label4"), "");
+    EXPECT_EQ(text("Label6"), "");
+    EXPECT_EQ(text("Panel3"), "PONTOS");
+    EXPECT_FALSE(window.control("Label15")->isVisible());
+}
+
+TEST_F(MainWindow, MenuHasEveryEntryWithItsCaption) {
+    const std::pair<const char*, const char*> entries[] = {
+        {"N300", "3:00 min"},
+        {"N200", "2:00 min"},
+        {"N100", "1:00 min"},
+        {"N45", "0:45 seg"},
+        {"Participantes1", "&Seu colega"},
+        {"Individual1", "&Individual"},
+        {"computador", "&Computador"},
+        {"MelhoresRecords1", "&Melhores Records"},
+        {"Novo1", "&Iniciar"},
+        {"Parar1", "&Parar"},
+        {"Sair1", "&Sair"},
+        {"N24Blocos1", "24 Blocos"},
+        {"N16Blocos1", "16 Blocos"},
+        {"MudasFiguras1", "&Figuras dos Blocos"},
+        {"EfeitosSonoros1", "&Efeitos Sonoros"},
+        {"Pers_fig", "&Personalizar figuras"},
+        {"Crdito1", "&Sobre"},
+        {"Instrues1", "&Instruções"},
+    };
+    for (const auto& [name, caption] : entries) {
+        ASSERT_NE(entry(name), nullptr) << name;
+        EXPECT_EQ(entry(name)->text(), QString::fromUtf8(caption));
+    }
+    QStringList tops;
+    for (QAction* top : window.menuBar()->actions())
+        tops << top->text();
+    EXPECT_EQ(tops, (QStringList{"&Jogo", "&Opções", "&Ajuda"}));
+    EXPECT_TRUE(entry("Individual1")->font().bold()) << "the default entry stands out";
+    EXPECT_TRUE(entry("N24Blocos1")->font().bold());
+}
+
+TEST_F(MainWindow, TimeEntriesTickOneAtATime) {
+    EXPECT_TRUE(entry("N300")->isChecked());
+    entry("N45")->trigger();
+    EXPECT_TRUE(entry("N45")->isChecked());
+    EXPECT_FALSE(entry("N300")->isChecked());
+    entry("N45")->trigger(); // choosing the ticked entry again keeps it ticked
+    EXPECT_TRUE(entry("N45")->isChecked());
+    EXPECT_EQ(window.game().state.TimeLimitSeconds, 45);
+}
+
+TEST_F(MainWindow, BoardSizeEntryTellsAboutTheNextMatch) {
+    entry("N16Blocos1")->trigger();
+    EXPECT_TRUE(entry("N16Blocos1")->isChecked());
+    EXPECT_FALSE(entry("N24Blocos1")->isChecked());
+    EXPECT_EQ(fakes.dialogs.last().caption, "Quorva Nella 2.0");
+    EXPECT_EQ(window.game().state.MaxBoardPoints, 1200);
+}
+
+TEST_F(MainWindow, RefusalLeavesTheMarksAsTheyWere) {
+    window.game().Timer1.setInterval(100);
+    entry("N100")->trigger();
+    EXPECT_TRUE(entry("N300")->isChecked());
+    EXPECT_FALSE(entry("N100")->isChecked());
+    EXPECT_EQ(fakes.dialogs.last().caption, "Warning");
+}
+
+TEST_F(MainWindow, IndividualEntryAsksTheNameAndTicks) {
+    entry("Participantes1")->trigger();
+    EXPECT_TRUE(entry("Participantes1")->isChecked());
+    fakes.dialogs.type("Rui");
+    entry("Individual1")->trigger();
+    EXPECT_TRUE(entry("Individual1")->isChecked());
+    EXPECT_FALSE(entry("Participantes1")->isChecked());
+    EXPECT_EQ(window.game().state.PlayerName1, "Rui");
+}
+
+TEST_F(MainWindow, SoundCheckBoxGreysItsLabel) {
+    auto* box = qobject_cast<QCheckBox*>(window.control("checksom"));
+    ASSERT_TRUE(box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(window.control("sound")->palette().color(QPalette::WindowText),
+              QColor(128, 128, 128));
+}
+
+} // namespace
+} // namespace qv::test
