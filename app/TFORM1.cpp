@@ -1,6 +1,7 @@
 #include "app/TFORM1.h"
 
 #include "app/FrameBox.h"
+#include "app/GlyphButton.h"
 #include "app/PictureBox.h"
 #include "app/PictureStore.h"
 
@@ -11,7 +12,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace qv {
 
@@ -183,6 +183,13 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
         auto* panel = new QLabel(parent);
         panel->setAlignment(Qt::AlignCenter);
         panel->setAutoFillBackground(true);
+        if (control.name == "Panel6") {
+            // A quiet caption: no bevel, grey text.
+            QPalette quiet = panel->palette();
+            quiet.setColor(QPalette::WindowText, QColor(96, 96, 96));
+            panel->setPalette(quiet);
+            return panel;
+        }
         panel->setFrameStyle(QFrame::Panel |
                              (control.name == "Panel7" ? QFrame::Sunken : QFrame::Raised));
         return panel;
@@ -213,15 +220,8 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
             focusTaker->setFlat(true);
             return focusTaker;
         }
-        auto* button = new QToolButton(parent);
-        const QString glyph = glyphPath(control.name);
-        if (!glyph.isEmpty())
-            button->setIcon(QIcon(m_pictures->resource(glyph)));
-        const bool tall = control.bounds.height > 40;
-        button->setToolButtonStyle(tall ? Qt::ToolButtonTextUnderIcon
-                                        : Qt::ToolButtonTextBesideIcon);
-        button->setIconSize(tall ? QSize(32, 32) : QSize(14, 14));
-        button->setFocusPolicy(Qt::NoFocus);
+        auto* button = new GlyphButton(parent);
+        button->setIcon(QIcon(m_pictures->resource(glyphPath(control.name))));
         return button;
     }
     case ControlKind::CheckBox: {
@@ -293,7 +293,7 @@ void TFORM1::renderControl(Rendered& rendered, const Control& control) {
             label->setText(shownCaption(control));
             if (control.kind == ControlKind::Label)
                 label->setAlignment(qalign(control.align));
-        } else if (auto* button = qobject_cast<QToolButton*>(widget)) {
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             button->setText(QString::fromStdString(control.caption));
         }
     }

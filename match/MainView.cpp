@@ -136,8 +136,9 @@ MainView::MainView() {
     checksom.hint = "Ativa/Desativa som";
     v.push_back(checksom);
     v.push_back(label("sound", "Panel7", {26, 2, 30, 15}, "Som", colors::kRed, true));
-    Control advertising = panel("Panel6", "Panel7", {150, 2, 150, 15},
+    Control advertising = panel("Panel6", "Panel7", {70, 2, 230, 15},
                                 "Quorvanella 2.0 \u00b7 jogo da mem\u00f3ria", colors::kMenu);
+    advertising.fontPoints = 7;
     advertising.visible = false;
     v.push_back(advertising);
     v.push_back(hidden(label("Placar", "Panel7", {306, 2, 44, 15}, "Placar:", colors::kRed, true)));

@@ -50,10 +50,11 @@ TEST_F(MainWindow, ButtonsShowTheirCaptionsAndHints) {
         {"BitBtn4", "JOGAR"},   {"BitBtn3", "PARAR"},   {"BitBtn1", "Tempo"},
         {"BitBtn2", "Jogador"}, {"BitBtn5", "Figuras"}, {"BitBtn6", "Records"}};
     for (const auto& [name, caption] : buttons) {
-        auto* button = qobject_cast<QToolButton*>(window.control(name));
+        auto* button = qobject_cast<QAbstractButton*>(window.control(name));
         ASSERT_NE(button, nullptr) << name;
         EXPECT_EQ(button->text(), caption);
         EXPECT_FALSE(button->toolTip().isEmpty()) << name;
+        EXPECT_FALSE(button->icon().isNull()) << name << " has no glyph";
     }
     EXPECT_EQ(window.control("BitBtn3")->toolTip(), "Cancela a partida atual...");
     EXPECT_TRUE(window.control("BotaoQueRecebeFocus")->hasFocus());
