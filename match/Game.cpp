@@ -10,8 +10,9 @@ namespace qv {
 
 Game::Game(const Ports& p)
     : ports(p), Timer1(p.scheduler, "Timer1"), Timer2(p.scheduler, "Timer2"),
-      Timer3(p.scheduler, "Timer3"), Timer4(p.scheduler, "Timer4"), settings(*this),
-      endDisplay(*this) {
+      Timer3(p.scheduler, "Timer3"), Timer4(p.scheduler, "Timer4"), settings(*this), deal(*this),
+      reveal(*this), scoring(*this), clock(*this), matchEnd(*this), computer(*this),
+      endDisplay(*this), penaltyNotice(*this) {
 }
 
 void Game::FormCreate() {

@@ -102,6 +102,13 @@ public:
     Control& cover(int position) { return *m_cover[static_cast<std::size_t>(position)]; }
     Control& face(int position) { return *m_face[static_cast<std::size_t>(position)]; }
     Control& frame(int position) { return *m_frame[static_cast<std::size_t>(position)]; }
+    const Control& cover(int position) const {
+        return *m_cover[static_cast<std::size_t>(position)];
+    }
+    const Control& face(int position) const { return *m_face[static_cast<std::size_t>(position)]; }
+    const Control& frame(int position) const {
+        return *m_frame[static_cast<std::size_t>(position)];
+    }
 
     /// The control with this object name; throws std::out_of_range for an unknown name.
     Control& operator[](std::string_view name);

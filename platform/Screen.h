@@ -12,6 +12,8 @@ class Screen {
 public:
     virtual ~Screen() = default;
     virtual ScreenSize size() const = 0;
+    /// Device pixels per design pixel; pictures are decoded at that density.
+    virtual double devicePixelRatio() const { return 1.0; }
 };
 
 } // namespace qv

@@ -1,0 +1,87 @@
+#include "dialogs/PlayerNamesRules.h"
+
+#include "match/Game.h"
+
+namespace qv {
+
+namespace {
+
+constexpr char kEnter = '\r';
+
+/// A name of spaces only would leave the scoreboard blank, so it counts as none.
+bool blank(const std::string& name) {
+    return name.find_first_not_of(" \t") == std::string::npos;
+}
+
+/// The first `count` characters of a UTF-8 text; a character is a lead byte with
+/// its continuation bytes, so "ã" is never split.
+std::string firstCharacters(const std::string& text, int count) {
+    std::size_t end = 0;
+    for (int n = 0; n < count && end < text.size(); ++n) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace
+
+void PlayerNamesRules::FormActivate() {
+    // A name typed elsewhere (the one-player box has no limit) shows as the box
+    // would have taken it.
+    Edit1 = firstCharacters(m_game.state.PlayerName1, kMaxNameLength);
+    Edit2 = firstCharacters(m_game.state.PlayerName2, kMaxNameLength);
+    focus = "Edit1";
+}
+
+bool PlayerNamesRules::Edit1KeyPress(char key) {
+    if (key != kEnter)
+        return false;
+    focus = "Edit2";
+    return true;
+}
+
+bool PlayerNamesRules::Edit2KeyPress(char key) {
+    if (key != kEnter)
+        return false;
+    focus = "Button1";
+    return true;
+}
+
+void PlayerNamesRules::Button1Click() {
+    MatchState& s = m_game.state;
+    // A try or a computer move left half-done belongs to the old pairing.
+    s.ClickCount = 0;
+    s.WaitTicks = 0;
+    s.RivalKind.clear();
+    m_game.sound().soundOp();
+
+    if (blank(Edit1)) {
+        m_game.ports.dialogs.showMessage("Por favor, preencha o nome do 1º jogador!");
+        focus = "Edit1";
+        return;
+    }
+    if (blank(Edit2)) {
+        m_game.ports.dialogs.showMessage("Por favor, preencha o nome do 2º jogador!");
+        focus = "Edit2";
+        return;
+    }
+
+    if (CheckBox1) {
+        s.OpponentMode = mode::kOneBoard;
+        // Two people on one board: no computer level applies.
+        s.LevelCode.clear();
+        s.RivalKind.clear();
+    } else {
+        s.OpponentMode = mode::kOneAfterOther;
+    }
+    s.PlayerName1 = Edit1;
+    s.PlayerName2 = Edit2;
+    // New pair of names, new tally of wins.
+    s.WinTally1 = 0;
+    s.WinTally2 = 0;
+    m_closed = true;
+}
+
+} // namespace qv

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+class Game;
+
+/// The rules of the "Cadastrar Jogadores" window: two names and whether the two
+/// people share one board. The window renders these fields and forwards its
+/// events; one instance lives as long as one opening of the window.
+class PlayerNamesRules {
+public:
+    /// A longer name would not fit the scoreboard nor the winner's letters.
+    static constexpr int kMaxNameLength = 10;
+
+    explicit PlayerNamesRules(Game& game) : m_game(game) {}
+
+    // What the window shows.
+    std::string Edit1;
+    std::string Edit2;
+    bool CheckBox1 = false;
+    std::string focus = "Edit1"; ///< "Edit1", "Edit2", "Button1" or "CheckBox1"
+    bool closed() const { return m_closed; }
+
+    /// The boxes start with the names already known.
+    void FormActivate();
+    /// A key typed in a name box; Enter is swallowed and moves the focus on.
+    /// Returns whether the key was swallowed.
+    bool Edit1KeyPress(char key);
+    bool Edit2KeyPress(char key);
+    /// Takes both names, or refuses with a message and leaves the window open.
+    void Button1Click();
+
+private:
+    Game& m_game;
+    bool m_closed = false;
+};
+
+} // namespace qv

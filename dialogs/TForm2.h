@@ -1,0 +1,43 @@
+#pragma once
+
+#include "dialogs/PlayerNamesRules.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace qv {
+
+class Game;
+
+/// The "Cadastrar Jogadores" window: builds the controls, forwards typing and
+/// clicks to PlayerNamesRules and shows what the rules hold.
+class TForm2 final : public QDialog {
+public:
+    TForm2(Game& game, QWidget* owner);
+
+    PlayerNamesRules& rules() { return m_rules; }
+    /// Brings the controls in line with the rules, and closes when they say so.
+    void render();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* focusTarget(const std::string& name) const;
+
+    PlayerNamesRules m_rules;
+    QLineEdit* m_edit1 = nullptr;
+    QLineEdit* m_edit2 = nullptr;
+    QCheckBox* m_checkBox1 = nullptr;
+    QPushButton* m_button1 = nullptr;
+    bool m_activated = false;
+};
+
+/// Opens the window modally over `owner` and destroys it when it closes.
+void runPlayerNamesDialog(Game& game, QWidget* owner);
+
+} // namespace qv

@@ -1,0 +1,171 @@
+#include "match/Deal.h"
+
+#include "match/Game.h"
+#include "match/WindowLayout.h"
+
+#include <cstdint>
+
+namespace qv {
+
+namespace {
+
+int categoryIndex(const std::string& category) {
+    if (category == category::kSimbolos)
+        return 1;
+    if (category == category::kNumeros)
+        return 2;
+    if (category == category::kFiguras2)
+        return 3;
+    if (category == category::kPersonaliz)
+        return 4;
+    return 0;
+}
+
+} // namespace
+
+void Deal::Novo1Click() {
+    MatchState& s = m_game.state;
+    MainView& v = m_game.view;
+    m_game.sound().StopWave();
+    s.ClickArmed = true;
+    v["aviso_cancelar"].visible = false;
+    if (m_game.matchInProgress()) {
+        m_game.ports.dialogs.showMessage(
+            "Partida está em andamento, para reiniciar, antes clique em PARAR.");
+        return;
+    }
+    v["BitBtn4"].color = colors::kGray158;
+    if (s.FigureCategory == category::kPersonaliz) {
+        m_game.ports.dialogs.showMessage(
+            "ATENÇÃO,\n\nVocê optou por usar figuras personalizada.\n\nO processo de mistura dos "
+            "blocos pode demorar, AGUARDE até que todas os blocos recebam suas figuras e parem "
+            "de Piscar.\n\nPara que esta etapa do jogo torne-se mais rápida, recomendamos o "
+            "máximo de 50KB p/ cada arquivo das imagens exportadas em JPG.");
+    }
+    s.EndAnimInterval = 250;
+    m_game.Timer3.stop();
+    m_game.endDisplay.apagarVenPerd();
+    s.ClickCount = 0;
+    s.WaitTicks = 0;
+    v["Label15"].visible = true;
+    s.EndAnimFrame = 0;
+    s.LetterStep = 0;
+    s.LostFlag.clear();
+    v["Label9"].visible = true;
+    s.RecordsSettled = 0;
+    s.EndSoundPlayed = kNao;
+    if (v["Label4"].caption == "Label4")
+        v["Label4"].caption.clear();
+    v["Label2"].caption.clear();
+    m_game.clock.applySettingsStep();
+    if (v["Label6"].caption == "Label6")
+        v["Label6"].caption.clear();
+
+    NOVOJOGO();
+    s.MatchPhase = "inicio";
+    m_game.bloquear(true);
+    for (int k = 1; k <= 16; ++k) {
+        v.cover(k).visible = true;
+        v.face(k).visible = true;
+    }
+    applyBoardLayout(v, s.BlockCount, m_game.screen.width);
+    showRowThree(v, s.BlockCount == 24);
+    m_game.clock.prepareAndStart();
+}
+
+void Deal::BitBtn4Click() {
+    Novo1Click();
+    m_game.view.focus = "BotaoQueRecebeFocus";
+    m_game.state.SlotSeen.fill(0);
+}
+
+void Deal::NOVOJOGO() {
+    MatchState& s = m_game.state;
+    const int n = s.BlockCount;
+    m_game.ports.random.seed(
+        static_cast<std::uint32_t>(m_game.ports.clock.millisecondsSinceMidnight()));
+    Reduzirdes();
+    analisa();
+    s.BoardPoints = 0;
+
+    // Rejection sampling of N distinct positions: draws of 0 and repeats are thrown away.
+    std::array<int, 25> position{};
+    std::array<bool, 25> taken{};
+    for (int k = 1; k <= n; ++k) {
+        int r = 0;
+        do {
+            r = m_game.ports.random.below(n + 1);
+        } while (r == 0 || taken[static_cast<std::size_t>(r)]);
+        taken[static_cast<std::size_t>(r)] = true;
+        position[static_cast<std::size_t>(k)] = r;
+    }
+    for (int k = 1; k <= n; ++k) {
+        s.SlotFigure[static_cast<std::size_t>(position[static_cast<std::size_t>(k)])] =
+            s.PairDeck[static_cast<std::size_t>(k)];
+    }
+    for (int k = 1; k <= n; ++k)
+        m_game.view.face(k).picture = s.SlotFigure[static_cast<std::size_t>(k)];
+}
+
+void Deal::analisa() {
+    MatchState& s = m_game.state;
+    Definibloco();
+    const int pairs = s.BlockCount / 2;
+    for (int k = 1; k <= pairs; ++k) {
+        s.PairDeck[static_cast<std::size_t>(k)] = s.CategoryImages[static_cast<std::size_t>(k)];
+        // The second half of the deck runs in reverse order.
+        s.PairDeck[static_cast<std::size_t>(pairs + k)] =
+            s.CategoryImages[static_cast<std::size_t>(pairs + 1 - k)];
+    }
+}
+
+void Deal::Definibloco() {
+    MatchState& s = m_game.state;
+    if (s.FigureCategory == category::kPersonaliz && !loadPhotos())
+        s.FigureCategory = category::kFiguras1;
+    const int c = categoryIndex(s.FigureCategory);
+    for (int n = 1; n <= holders::kFiguresPerCategory; ++n)
+        s.CategoryImages[static_cast<std::size_t>(n)] = holders::figure(c, n);
+}
+
+bool Deal::loadPhotos() {
+    MatchState& s = m_game.state;
+    const std::filesystem::path folder = m_game.ports.paths.photoFolder();
+    const double density = m_game.ports.screen.devicePixelRatio();
+    const int width = static_cast<int>(s.FaceWidth * density + 0.5);
+    const int height = static_cast<int>(m_game.view.face(1).bounds.height * density + 0.5);
+    // A missing folder is a missing first photo: the player is told where the
+    // photos belong, and the board gets the first figures instead of blanks.
+    PhotoLoad load = m_game.photoSet.load(folder, width, height);
+    for (std::size_t n = 0; n < load.photos.size(); ++n)
+        m_game.photoHolders[n + 1] = std::move(load.photos[n]);
+    m_game.photoGeneration += 1;
+    if (load.ok())
+        return true;
+    m_game.ports.dialogs.messageDlg(
+        "Está faltando o arquivo...: " + load.failedPath.string() +
+            "\n\nPara usar figuras personalizadas, você tem que copiar 12 imagens ou figuras "
+            "dentro da pasta " +
+            folder.string() +
+            " no formato JPEG/JPG, acesse o Menu Opções e clique em Personalizar figuras, lá "
+            "será mais prático fazer essa tarefa.\nCaso esteja faltando 1 dos 12 arquivos de "
+            "figuras ou imagens, irá provocar este erro.\n\nO jogo será redirecionado para a "
+            "categoria: FIGURAS 1",
+        MessageKind::Error, Buttons::Ok);
+    return false;
+}
+
+void Deal::Reduzirdes() {
+    MatchState& s = m_game.state;
+    s.BoardShrunk = 1;
+    s.FaceWidth = m_game.view.face(1).bounds.width;
+    for (int k = 1; k <= 24; ++k)
+        m_game.view.face(k).bounds.width = 0;
+}
+
+void Deal::AmpliarDes() {
+    for (int k = 1; k <= 24; ++k)
+        m_game.view.face(k).bounds.width = m_game.state.FaceWidth;
+}
+
+} // namespace qv

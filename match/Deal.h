@@ -1,0 +1,33 @@
+#pragma once
+
+namespace qv {
+
+class Game;
+
+/// Starting a match: the board is reset, the figures of the category are dealt
+/// twice each in a random arrangement, and the blocks are opened.
+class Deal {
+public:
+    explicit Deal(Game& game) : m_game(game) {}
+
+    /// "&Iniciar".
+    void Novo1Click();
+    /// "JOGAR": as "&Iniciar", then the computer forgets what it has seen.
+    void BitBtn4Click();
+
+    void NOVOJOGO();
+    void analisa();
+    void Definibloco();
+    /// Collapses the faces so nothing of the arrangement shows while it is dealt.
+    void Reduzirdes();
+    void AmpliarDes();
+
+private:
+    /// Loads the player's photos into their holders; false, after telling the
+    /// player which file is missing, when one cannot be read.
+    bool loadPhotos();
+
+    Game& m_game;
+};
+
+} // namespace qv

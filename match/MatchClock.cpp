@@ -1,0 +1,219 @@
+#include "match/MatchClock.h"
+
+#include "match/Game.h"
+#include "match/TimeText.h"
+
+namespace qv {
+
+MatchClock::MatchClock(Game& game) : m_game(game) {
+    m_game.Timer1.setHandler([this] { Timer1Timer(); });
+}
+
+void MatchClock::applySettingsStep() {
+    MatchState& s = m_game.state;
+    if (s.SettingsChanged != 1)
+        return;
+    m_game.view["Label4"].caption = "0";
+    m_game.view["Label6"].caption = "0";
+    s.SettingsChanged = 0;
+    s.RoundIndex = 0;
+}
+
+void MatchClock::prepareAndStart() {
+    MatchState& s = m_game.state;
+    MainView& v = m_game.view;
+    const char* const tally[] = {"Label14", "Label16", "Placar", "X", "PT_JG1", "PT_JG2"};
+    if (s.OpponentMode == mode::kIndividual) {
+        v["Label1"].caption.clear();
+        v["Label7"].caption.clear();
+        if (s.PlayerName1.empty())
+            s.PlayerName1 = "INDIVIDUAL";
+        v["Label3"].caption = s.PlayerName1;
+        s.PlayerName2.clear();
+        v["Label5"].caption.clear();
+        v["Label6"].caption.clear();
+        v["Label4"].caption = "0";
+        s.RoundIndex = 0;
+        for (const char* name : tally)
+            v[name].visible = false;
+        s.WinTally1 = 0;
+        s.WinTally2 = 0;
+    } else {
+        for (const char* name : tally)
+            v[name].visible = true;
+        v["PT_JG1"].caption = std::to_string(s.WinTally1);
+        v["PT_JG2"].caption = std::to_string(s.WinTally2);
+        v["Label14"].caption = s.PlayerName1;
+        v["Label16"].caption = s.PlayerName2;
+    }
+    if (s.OpponentMode == mode::kOneAfterOther) {
+        v["Label3"].caption = s.PlayerName1;
+        v["Label5"].caption = s.PlayerName2;
+        if (s.RoundIndex == 0) {
+            v["Label1"].caption.clear();
+            v["Label7"].caption.clear();
+        }
+    }
+    m_game.Timer1.setInterval(100);
+    s.ElapsedSeconds = 0;
+    s.ClockMinutes = s.TimeLimitMinutes;
+    s.ClockSeconds = s.TimeLimitSecondsPart;
+    if (s.OpponentMode == mode::kOneBoard) {
+        v["Label3"].caption = s.PlayerName1;
+        v["Label5"].caption = s.PlayerName2;
+        v["Label9"].caption = "Livre";
+        v["Label1"].caption.clear();
+        v["Label7"].caption.clear();
+        v["Label4"].caption = "0";
+        v["Label6"].caption = "0";
+        s.SecondTurn = 0;
+        return;
+    }
+    if (s.TimeLimitSeconds <= 0) {
+        s.TimeLimitSeconds = 180;
+        s.TimeLimitMinutes = 3;
+        s.TimeLimitSecondsPart = 0;
+        s.ClockMinutes = 3;
+        s.ClockSeconds = 0;
+        s.ElapsedSeconds = 0;
+    }
+    v["Label9"].caption =
+        s.ClockSeconds != 0 ? std::to_string(s.ClockMinutes) + ":" + std::to_string(s.ClockSeconds)
+                            : std::to_string(s.ClockMinutes) + ":00";
+}
+
+void MatchClock::Timer1Timer() {
+    MatchState& s = m_game.state;
+    if (s.BoardShrunk == 1) {
+        s.BoardShrunk = 0;
+        m_game.deal.AmpliarDes();
+        s.MinuteStart = m_game.ports.clock.steadyMilliseconds();
+    }
+    if (s.RoundIndex == 0)
+        s.SettingsChanged = 0;
+    if (s.BoardPoints == s.MaxBoardPoints || s.SharedScore1 + s.SharedScore2 == s.MaxBoardPoints) {
+        m_game.matchEnd.boardCleared();
+        return;
+    }
+    if (s.MatchPhase == "inicio") {
+        beginGame();
+        if (!m_game.Timer1.running())
+            return;
+    }
+    if (s.OpponentMode == mode::kOneBoard) {
+        passTurnDisplay();
+        return;
+    }
+    s.TickCount += 1;
+    if (s.TickCount != 10)
+        return;
+    clockSecond();
+}
+
+void MatchClock::beginGame() {
+    MatchState& s = m_game.state;
+    s.RoundIndex += 1;
+    s.MatchPhase = "proximo";
+    s.PlayerOneRound = s.PlayerCount == 1 || s.PlayerCount / 2.0 >= s.RoundIndex ? kSim : kNao;
+    if (s.RoundIndex > s.PlayerCount)
+        m_game.matchEnd.closeSeriesAtOnce();
+}
+
+void MatchClock::passTurnDisplay() {
+    MatchState& s = m_game.state;
+    MainView& v = m_game.view;
+    if (s.SecondTurn == 0) {
+        v.form.enabled = true;
+        v["Label5"].visible = true;
+        s.ComputerMoving = 0;
+        m_game.Timer4.stop();
+        s.ComputerWaitCount = 0;
+        v["Label3"].visible = !v["Label3"].visible;
+    } else {
+        v["Label3"].visible = true;
+        v["Label5"].visible = !v["Label5"].visible;
+        if (s.RivalKind == "computer" && s.ComputerMoving == 0)
+            m_game.computer.trigger();
+    }
+}
+
+void MatchClock::clockSecond() {
+    MatchState& s = m_game.state;
+    Control& clock = m_game.view["Label9"];
+    const std::int64_t now = m_game.ports.clock.steadyMilliseconds();
+    const int s60 = static_cast<int>(((now - s.MinuteStart) / 1000) % 60);
+    int r = s.ClockSeconds > 0 ? s.ClockSeconds - s60 : s.ClockSeconds;
+    if (r == 60)
+        r = 0;
+    s.ElapsedSeconds = s.TimeLimitSeconds - (s.ClockMinutes * 60 + r);
+    if (r == 0) {
+        if (s.ClockMinutes == 0) {
+            clock.caption = std::to_string(s.ClockMinutes) + ":00";
+            s.ElapsedSeconds = s.TimeLimitSeconds;
+            s.MinuteStart = now;
+        } else if (s.ClockSeconds == 0) {
+            s.ClockMinutes -= 1;
+            r = 59;
+            s.ClockSeconds = 59;
+            s.MinuteStart = now;
+        } else {
+            clock.caption = timeText(s.ClockMinutes, r);
+            s.ClockMinutes -= 1;
+            s.ClockSeconds = 60;
+            s.TickCount = 0;
+            s.MinuteStart = now;
+            return;
+        }
+    }
+    clock.caption = timeText(s.ClockMinutes, r);
+    s.TickCount = 0;
+    if (s.ElapsedSeconds >= s.TimeLimitSeconds)
+        m_game.matchEnd.timeOut();
+}
+
+void MatchClock::CALCULATEMPO() {
+    MatchState& s = m_game.state;
+    if (s.ElapsedSeconds == 0) {
+        s.UsedMinutes = s.TimeLimitMinutes;
+        s.UsedSeconds = s.TimeLimitSecondsPart;
+        return;
+    }
+    s.UsedMinutes = s.ElapsedSeconds / 60;
+    s.UsedSeconds = s.ElapsedSeconds % 60;
+}
+
+void MatchClock::BitBtn3Click() {
+    MatchState& s = m_game.state;
+    MainView& v = m_game.view;
+    const bool running = m_game.matchInProgress();
+    if (running &&
+        m_game.ports.dialogs.messageBox("Deseja parar/cancerlar essa partida?", "Quorvanella 2.0",
+                                        MessageIcon::Stop, Buttons::YesNo) != Answer::Yes)
+        return;
+    v.focus = "BotaoQueRecebeFocus";
+    s.EndAnimFrame = 0;
+    v["BitBtn4"].color = colors::kBlue;
+    s.TickCount = 0;
+    if (!running) {
+        m_game.endDisplay.apagarVenPerd();
+        s.EndAnimInterval = 0;
+        v["lab_venc"].visible = false;
+        v["Bevel9"].visible = false;
+        v["aviso_cancelar"].visible = false;
+        return;
+    }
+    m_game.Timer1.stop();
+    v["Label3"].visible = true;
+    v["Label5"].visible = true;
+    s.MatchPhase = "Encerrada";
+    v["aviso_cancelar"].visible = true;
+    m_game.bloquear(false);
+    s.RoundIndex = 0;
+    s.SettingsChanged = 1;
+    s.SharedScore1 = 0;
+    s.SharedScore2 = 0;
+    s.Score1 = 0;
+    s.Score2 = 0;
+}
+
+} // namespace qv

@@ -1,0 +1,226 @@
+#include "match/MatchEnd.h"
+
+#include "match/Game.h"
+#include "match/TimeText.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace qv {
+
+namespace {
+
+// The score labels only ever hold numbers the game wrote; anything else reads as 0.
+int labelNumber(const std::string& text) {
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+} // namespace
+
+std::string MatchEnd::usedTimeText() {
+    m_game.clock.CALCULATEMPO();
+    return timeText(m_game.state.UsedMinutes, m_game.state.UsedSeconds);
+}
+
+void MatchEnd::offerRecord(int score, const std::string& name, int seconds,
+                           const std::string& time) {
+    MatchState& s = m_game.state;
+    s.RecordCandidateScore = score;
+    s.RecordCandidateName = name;
+    s.RecordCandidateSeconds = seconds;
+    s.RecordCandidateTimeText = time;
+    m_game.records().bateu_rec();
+}
+
+void MatchEnd::stopClock() {
+    m_game.Timer1.stop();
+    m_game.view["BitBtn4"].color = colors::kBlue;
+}
+
+void MatchEnd::loseAlone() {
+    MatchState& s = m_game.state;
+    m_game.Timer3.setInterval(250);
+    s.LostFlag = kSim;
+    s.BoardPoints = 0;
+    s.Score1 = 0;
+    s.Score2 = 0;
+}
+
+void MatchEnd::timeOut() {
+    MatchState& s = m_game.state;
+    MainView& v = m_game.view;
+    if (s.OpponentMode == mode::kIndividual) {
+        m_game.sound().soundTempo();
+        v["Label1"].caption = usedTimeText();
+        s.GameTime1 = s.TimeLimitSeconds;
+        if (s.Score1 > 0)
+            offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v["Label1"].caption);
+    } else {
+        v[s.RoundIndex == 1 ? "Label1" : "Label7"].caption = usedTimeText();
+    }
+    m_game.bloquear(false);
+
+    if (s.OpponentMode == mode::kOneAfterOther && s.RoundIndex == 1) {
+        stopClock();
+        m_game.sound().soundTempo();
+        m_game.ports.dialogs.showMessage("TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: " +
+                                         s.PlayerName2);
+        s.GameTime1 = s.TimeLimitSeconds;
+        offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v["Label1"].caption);
+        s.MatchPhase = "início";
+        v["Label9"].visible = false;
+        v["Label15"].visible = false;
+        v["Label9"].caption = std::to_string(s.ClockMinutes) + ":00";
+        v["Label1"].caption = usedTimeText();
+        return;
+    }
+    stopClock();
+    v["Label9"].caption = std::to_string(s.ClockMinutes) + ":00";
+    m_game.sound().soundTempo();
+    m_game.clock.CALCULATEMPO();
+    s.ElapsedSeconds = s.TimeLimitSeconds;
+    s.BoardPoints = 0;
+    if (s.OpponentMode == mode::kIndividual)
+        loseAlone();
+    else if (s.OpponentMode == mode::kOneAfterOther)
+        endOfSeries();
+}
+
+void MatchEnd::boardCleared() {
+    MatchState& s = m_game.state;
+    MainView& v = m_game.view;
+    for (int face : {s.FirstFace, s.SecondFace}) {
+        if (face >= 1 && face <= 24)
+            v.face(face).visible = false;
+    }
+    v["Label3"].visible = true;
+    v["Label9"].visible = false;
+    v["Label15"].visible = false;
+    v.form.enabled = true;
+    m_game.Timer1.stop();
+
+    if (s.OpponentMode == mode::kIndividual) {
+        m_game.clock.CALCULATEMPO();
+        if (s.Score1 > 0) {
+            m_game.endDisplay.nomevencedor(s.PlayerName1 == "INDIVIDUAL" ? "Consegui"
+                                                                         : s.PlayerName1);
+        } else {
+            loseAlone();
+            m_game.ports.dialogs.showMessage("perdeu por não ter feito nenhum ponto positivo!");
+        }
+        v["Label1"].caption = usedTimeText();
+        s.RoundIndex = 0;
+        const int score = s.Score1;
+        s.Score1 = 0;
+        s.Score2 = 0;
+        offerRecord(score, s.PlayerName1, s.ElapsedSeconds, v["Label1"].caption);
+    } else if (s.OpponentMode == mode::kOneBoard) {
+        const int first = labelNumber(v["Label4"].caption);
+        const int second = labelNumber(v["Label6"].caption);
+        if (first == second) {
+            m_game.endDisplay.nomevencedor("Empatou...");
+        } else if (first > second) {
+            s.RecordCandidateScore = first;
+            s.RecordCandidateName = v["Label3"].caption;
+            if (s.LevelCode == "SUP")
+                m_game.records().bateu_comp();
+            else if (s.LevelCode == "INT")
+                m_game.records().bateu_comp2();
+            declareWinner(1);
+        } else {
+            declareWinner(2);
+        }
+        v["BitBtn4"].color = colors::kBlue;
+        s.RoundIndex = 0;
+        s.SharedScore1 = 0;
+        s.SharedScore2 = 0;
+        s.Score1 = 0;
+        s.Score2 = 0;
+        return;
+    }
+
+    if (s.RoundIndex == 1) {
+        s.GameTime1 = s.ElapsedSeconds;
+        offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v["Label1"].caption = usedTimeText());
+        if (s.OpponentMode == mode::kOneAfterOther) {
+            m_game.ports.dialogs.showMessage("É a vez de " + s.PlayerName2);
+            s.MatchPhase = "inicio";
+        }
+    }
+    if (s.MatchPhase == "encerrada") {
+        s.BoardPoints = 0;
+        s.RoundIndex = 0;
+    }
+    v["BitBtn4"].color = colors::kBlue;
+    if (s.RoundIndex == 2) {
+        endOfSeries();
+    } else {
+        s.GameTime1 = s.ElapsedSeconds;
+        s.BoardPoints = 0;
+    }
+}
+
+void MatchEnd::endOfSeries() {
+    MatchState& s = m_game.state;
+    MainView& v = m_game.view;
+    s.GameTime2 = s.ElapsedSeconds;
+    s.MatchPhase = "encerrada";
+    v["Label7"].caption = usedTimeText();
+    offerRecord(s.Score2, s.PlayerName2, s.GameTime2, v["Label7"].caption);
+    if (s.GameTime2 != s.GameTime1)
+        penalidade();
+    else
+        m_game.ports.dialogs.showMessage("Partida Geral Encerrada");
+    s.RoundIndex = 0;
+    s.SettingsChanged = 1;
+
+    if (s.Score1 == s.Score2) {
+        if (s.GameTime1 == s.GameTime2)
+            m_game.endDisplay.nomevencedor("Empatou...");
+        else
+            declareWinner(s.GameTime1 > s.GameTime2 ? 1 : 2);
+    } else {
+        declareWinner(s.Score1 > s.Score2 ? 1 : 2);
+    }
+    s.BoardPoints = 0;
+    s.Score1 = 0;
+    s.Score2 = 0;
+}
+
+void MatchEnd::penalidade() {
+    MatchState& s = m_game.state;
+    s.PenaltyPoints = 20 * std::abs(s.GameTime1 - s.GameTime2);
+    m_game.penaltyNotice.fill();
+    m_game.ports.dialogs.showModal(ModalWindow::PenaltyNotice);
+}
+
+void MatchEnd::closeSeriesAtOnce() {
+    MatchState& s = m_game.state;
+    s.MatchPhase = "encerrada";
+    s.RoundIndex = 0;
+    stopClock();
+    if (s.Score1 == s.Score2)
+        m_game.endDisplay.nomevencedor("Empatou...");
+    else
+        declareWinner(s.Score1 > s.Score2 ? 1 : 2);
+    s.BoardPoints = 0;
+    s.Score1 = 0;
+    s.Score2 = 0;
+}
+
+void MatchEnd::declareWinner(int player) {
+    MatchState& s = m_game.state;
+    MainView& v = m_game.view;
+    m_game.endDisplay.nomevencedor(v[player == 1 ? "Label3" : "Label5"].caption);
+    if (player == 1) {
+        s.WinTally1 += 1;
+        v["PT_JG1"].caption = std::to_string(s.WinTally1);
+    } else {
+        s.WinTally2 += 1;
+        v["PT_JG2"].caption = std::to_string(s.WinTally2);
+    }
+}
+
+} // namespace qv

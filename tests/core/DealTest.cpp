@@ -1,0 +1,197 @@
+#include "tests/fakes/JpegSamples.h"
+#include "tests/fakes/MatchDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace qv::test {
+namespace {
+
+std::map<int, int> figureCounts(const Game& game) {
+    std::map<int, int> counts;
+    for (int k = 1; k <= game.state.BlockCount; ++k)
+        counts[game.state.SlotFigure[static_cast<std::size_t>(k)].holder] += 1;
+    return counts;
+}
+
+TEST(Deal, TwentyFourBlocksHoldEachOfTheTwelveFiguresTwice) {
+    MatchDriver d;
+    d.start();
+    const auto counts = figureCounts(d.game);
+    ASSERT_EQ(counts.size(), 12u);
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_EQ(counts.at(holders::figure(0, n).holder), 2) << "figure " << n;
+    for (int k = 1; k <= 24; ++k) {
+        EXPECT_EQ(d.game.view.face(k).picture,
+                  d.game.state.SlotFigure[static_cast<std::size_t>(k)]);
+        EXPECT_TRUE(d.game.view.cover(k).visible && d.game.view.cover(k).enabled);
+    }
+}
+
+TEST(Deal, SixteenBlocksUseFiguresOneToEightInTwoRows) {
+    MatchDriver d;
+    d.game.settings.N16Blocos1Click();
+    d.start();
+    const auto counts = figureCounts(d.game);
+    ASSERT_EQ(counts.size(), 8u);
+    for (int n = 1; n <= 8; ++n)
+        EXPECT_EQ(counts.at(holders::figure(0, n).holder), 2) << "figure " << n;
+    for (int k = 17; k <= 24; ++k)
+        EXPECT_FALSE(d.game.view.cover(k).visible || d.game.view.face(k).visible ||
+                     d.game.view.frame(k).visible);
+
+    // A following 24-block match shows row three again.
+    d.ports.dialogs.answer(Answer::Yes);
+    d.game.clock.BitBtn3Click();
+    d.game.settings.N24Blocos1Click();
+    d.start();
+    EXPECT_TRUE(d.game.view.cover(24).visible && d.game.view.face(17).visible);
+}
+
+TEST(Deal, NarrowScreenSixteenBlocksShrinksTheWindowAndTwentyFourGrowsIt) {
+    MatchDriver narrow({640, 480});
+    narrow.game.settings.N16Blocos1Click();
+    narrow.start();
+    EXPECT_EQ(narrow.game.view.form.clientHeight + 45, 373);
+    narrow.game.Timer1.stop();
+    narrow.game.settings.N24Blocos1Click();
+    narrow.start();
+    EXPECT_EQ(narrow.game.view.form.clientHeight + 45, 445);
+}
+
+TEST(Deal, TwoDealsGiveDifferentArrangements) {
+    MatchDriver d;
+    d.start();
+    const auto first = d.game.state.SlotFigure;
+    d.game.Timer1.stop();
+    d.wait(1234); // another time of day, another seed
+    d.start();
+    EXPECT_NE(first, d.game.state.SlotFigure);
+}
+
+TEST(Deal, FacesStayCollapsedUntilTheFirstTick) {
+    MatchDriver d;
+    d.game.deal.BitBtn4Click();
+    for (int k = 1; k <= 24; ++k)
+        EXPECT_EQ(d.game.view.face(k).bounds.width, 0) << "the arrangement shows during the deal";
+    EXPECT_EQ(d.game.state.BoardShrunk, 1);
+    d.wait(100);
+    for (int k = 1; k <= 24; ++k)
+        EXPECT_EQ(d.game.view.face(k).bounds.width, 66);
+    EXPECT_EQ(d.game.state.BoardShrunk, 0);
+}
+
+TEST(Deal, StartDuringAMatchIsRefusedAndLeavesBoardAndClock) {
+    MatchDriver d;
+    d.start();
+    d.wait(5000);
+    const auto board = d.game.state.SlotFigure;
+    const std::string clock = d.label("Label9").caption;
+    d.ports.dialogs.clear();
+    d.game.deal.Novo1Click();
+    ASSERT_EQ(d.ports.dialogs.shown().size(), 1u);
+    EXPECT_EQ(d.ports.dialogs.last().type, ShownBox::Type::Plain);
+    EXPECT_EQ(d.ports.dialogs.last().text,
+              "Partida está em andamento, para reiniciar, antes clique em PARAR.");
+    EXPECT_EQ(d.game.state.SlotFigure, board);
+    EXPECT_EQ(d.label("Label9").caption, clock);
+    EXPECT_EQ(d.game.state.MatchPhase, "proximo");
+}
+
+TEST(Deal, JogarClearsTheComputersMemoryButIniciarDoesNot) {
+    MatchDriver d;
+    d.game.state.SlotSeen[5] = 1;
+    d.game.deal.Novo1Click();
+    EXPECT_EQ(d.game.state.SlotSeen[5], 1);
+    d.game.Timer1.stop();
+    d.game.deal.BitBtn4Click();
+    EXPECT_EQ(d.game.state.SlotSeen[5], 0);
+    EXPECT_EQ(d.game.view.focus, "BotaoQueRecebeFocus");
+}
+
+class PhotoDeal : public ::testing::Test {
+protected:
+    MatchDriver d;
+    void SetUp() override {
+        std::filesystem::create_directories(folder());
+        d.game.state.FigureCategory = "Personaliz";
+    }
+    std::filesystem::path folder() const { return d.ports.paths.photoFolder(); }
+    void writePhoto(const std::string& name, int shade) {
+        const auto level = static_cast<std::uint8_t>(shade);
+        const auto jpeg = encodeJpeg(solidImage(40, 30, {level, 90, 200}));
+        ASSERT_TRUE(writeBytes(folder() / name, jpeg));
+    }
+    void writeTwelve() {
+        for (int n = 1; n <= 12; ++n)
+            writePhoto("Foto" + std::to_string(n) + ".jpg", n * 20);
+    }
+    static const char* warning() {
+        return "ATENÇÃO,\n\nVocê optou por usar figuras personalizada.\n\nO processo de mistura "
+               "dos blocos pode demorar, AGUARDE até que todas os blocos recebam suas figuras "
+               "e parem de Piscar.\n\nPara que esta etapa do jogo torne-se mais rápida, "
+               "recomendamos o máximo de 50KB p/ cada arquivo das imagens exportadas em JPG.";
+    }
+};
+
+TEST_F(PhotoDeal, TwelvePhotosAreDealtAtTheFaceSize) {
+    writeTwelve();
+    std::filesystem::rename(folder() / "Foto3.jpg", folder() / "foto3.Jpg");
+    std::filesystem::rename(folder() / "Foto4.jpg", folder() / "FOTO4.JPG");
+    d.start();
+    EXPECT_EQ(d.ports.dialogs.shown().size(), 1u) << "only the photo warning";
+    EXPECT_EQ(d.ports.dialogs.last().text, warning());
+    EXPECT_EQ(d.game.state.FigureCategory, "Personaliz");
+    const auto counts = figureCounts(d.game);
+    for (int n = 1; n <= 12; ++n) {
+        EXPECT_EQ(counts.at(holders::figure(4, n).holder), 2);
+        const Image& photo = d.game.photoHolders[static_cast<std::size_t>(n)];
+        EXPECT_EQ(photo.width, 66);
+        EXPECT_EQ(photo.height, 66);
+    }
+}
+
+TEST_F(PhotoDeal, MissingPhotoNamesItsPathAndFallsBackToFiguras1ForGood) {
+    writeTwelve();
+    std::filesystem::remove(folder() / "Foto7.jpg");
+    d.start();
+    const ShownBox& box = d.ports.dialogs.last();
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.text,
+              "Está faltando o arquivo...: " + (folder() / "Foto7.jpg").string() +
+                  "\n\nPara usar figuras personalizadas, você tem que copiar 12 imagens ou "
+                  "figuras dentro da pasta " +
+                  folder().string() +
+                  " no formato JPEG/JPG, acesse o Menu Opções e clique em Personalizar "
+                  "figuras, lá será mais prático fazer essa tarefa.\nCaso esteja faltando 1 "
+                  "dos 12 arquivos de figuras ou imagens, irá provocar este erro.\n\nO jogo "
+                  "será redirecionado para a categoria: FIGURAS 1");
+    EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
+    EXPECT_EQ(figureCounts(d.game).at(holders::figure(0, 7).holder), 2);
+    EXPECT_FALSE(d.game.photoHolders[6].empty()) << "photos before the missing one stay loaded";
+
+    d.game.Timer1.stop();
+    d.ports.dialogs.clear();
+    d.start();
+    EXPECT_TRUE(d.ports.dialogs.shown().empty()) << "no photo warning after the fall-back";
+}
+
+TEST_F(PhotoDeal, DamagedPhotoIsTreatedAsMissing) {
+    writeTwelve();
+    const auto jpeg = encodeJpeg(solidImage(40, 30, {10, 20, 30}));
+    writeBytes(folder() / "Foto2.jpg", std::span<const std::uint8_t>(jpeg.data(), jpeg.size() / 2));
+    d.start();
+    EXPECT_NE(d.ports.dialogs.last().text.find("Foto2.jpg"), std::string::npos);
+    EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
+}
+
+TEST_F(PhotoDeal, MissingFolderFallsBackLikeAMissingFirstPhoto) {
+    std::filesystem::remove_all(folder());
+    d.start();
+    EXPECT_EQ(d.ports.dialogs.last().caption, "Error");
+    EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
+}
+
+} // namespace
+} // namespace qv::test

@@ -1,0 +1,195 @@
+#include "match/TimeText.h"
+#include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/RecordingCues.h"
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+// Advances to the next clock update and returns what the clock shows.
+std::string afterSeconds(MatchDriver& d, int seconds) {
+    d.wait(seconds * 1000);
+    return d.label("Label9").caption;
+}
+
+TEST(Clock, ThreeMinutesCountDownToZero) {
+    MatchDriver d;
+    d.game.deal.BitBtn4Click();
+    EXPECT_EQ(d.label("Label9").caption, "3:00");
+    d.wait(100); // the first tick shows the board and starts the minute
+    EXPECT_EQ(afterSeconds(d, 1) /* t = 1.1 s */, "2:59");
+    EXPECT_EQ(d.game.state.ElapsedSeconds, 0);
+    EXPECT_EQ(afterSeconds(d, 59), "2:00");
+    EXPECT_EQ(afterSeconds(d, 1), "1:59");
+    EXPECT_EQ(afterSeconds(d, 59), "1:00");
+    EXPECT_EQ(afterSeconds(d, 59), "0:01");
+    EXPECT_TRUE(d.game.matchInProgress());
+    EXPECT_EQ(afterSeconds(d, 1), "0:00");
+    EXPECT_FALSE(d.game.matchInProgress());
+    EXPECT_EQ(d.game.state.ElapsedSeconds, 180);
+}
+
+TEST(Clock, FortyFiveSecondsCountFrom44ToZero) {
+    MatchDriver d;
+    d.game.settings.N45Click();
+    d.game.deal.BitBtn4Click();
+    EXPECT_EQ(d.label("Label9").caption, "0:45");
+    d.wait(100);
+    std::vector<std::string> shown;
+    while (d.game.matchInProgress()) {
+        d.wait(100);
+        if (shown.empty() || shown.back() != d.label("Label9").caption)
+            shown.push_back(d.label("Label9").caption);
+    }
+    ASSERT_GE(shown.size(), 45u);
+    EXPECT_EQ(shown[shown.size() - 45], "0:44");
+    EXPECT_EQ(shown.back(), "0:00");
+    EXPECT_EQ(d.game.state.ElapsedSeconds, 45);
+}
+
+TEST(Clock, CountsFromTheSteadyClockNotFromTicks) {
+    MatchDriver d;
+    d.start();
+    EXPECT_EQ(afterSeconds(d, 1), "2:59");
+    d.ports.scheduler.hold(30'000); // the event loop was blocked for 30 s
+    EXPECT_EQ(afterSeconds(d, 1), "2:29");
+    EXPECT_EQ(d.game.state.ElapsedSeconds, 31);
+}
+
+TEST(Clock, TimeTexts) {
+    EXPECT_EQ(timeText(2, 5), "2:05");
+    EXPECT_EQ(timeText(2, 15), "2:15");
+    MatchDriver d;
+    d.game.state.ElapsedSeconds = 125;
+    d.game.clock.CALCULATEMPO();
+    EXPECT_EQ(timeText(d.game.state.UsedMinutes, d.game.state.UsedSeconds), "2:05");
+    // A game that ends with no time used shows the whole limit.
+    d.game.settings.N200Click();
+    d.game.state.ElapsedSeconds = 0;
+    d.game.clock.CALCULATEMPO();
+    EXPECT_EQ(timeText(d.game.state.UsedMinutes, d.game.state.UsedSeconds), "2:00");
+}
+
+class Tries : public ::testing::Test {
+protected:
+    MatchDriver d;
+    RecordingCues cues;
+    void SetUp() override {
+        d.game.setSound(cues);
+        d.start();
+    }
+};
+
+TEST_F(Tries, SecondClickDuringTheBlinkIsIgnored) {
+    const auto [a, b] = d.miss();
+    d.game.reveal.ImageClick(a);
+    d.wait(30);
+    d.game.reveal.ImageClick(b);
+    EXPECT_EQ(d.game.state.ClickCount, 1);
+    EXPECT_TRUE(d.game.view.cover(b).visible);
+    d.wait(30);
+    d.game.reveal.ImageClick(b);
+    EXPECT_EQ(d.game.state.ClickCount, 0) << "after the blink the click counts";
+}
+
+TEST_F(Tries, MissClosesAfterItsPauseWithTheErrorSound) {
+    const auto [a, b] = d.miss();
+    d.turn(a);
+    d.turn(b);
+    EXPECT_EQ(d.label("Label4").caption, "-25");
+    EXPECT_FALSE(d.game.view.cover(a).visible || d.game.view.cover(b).visible);
+    d.wait(30 * 19);
+    EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
+    EXPECT_EQ(cues.count("SOUND_ERRO"), 1);
+    EXPECT_FALSE(d.game.Timer2.running());
+}
+
+TEST_F(Tries, ThirdBlockDuringAMissPauseClosesThePairAtOnceWithoutTheErrorSound) {
+    const auto pairs = d.pairs();
+    const int a = pairs[0].first, b = pairs[1].first, c = pairs[2].first;
+    d.turn(a);
+    d.turn(b);
+    d.turn(c);
+    EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
+    EXPECT_FALSE(d.game.view.cover(c).visible);
+    EXPECT_EQ(d.game.state.TryMarker, "NÃO");
+    d.wait(3000);
+    EXPECT_EQ(cues.count("SOUND_ERRO"), 0);
+}
+
+TEST_F(Tries, PairLeavesTheBoardAfterItsPauseWithTheHitSound) {
+    const auto pair = d.pairs()[0];
+    d.turn(pair.first);
+    d.turn(pair.second);
+    EXPECT_EQ(d.label("Label4").caption, "150");
+    EXPECT_TRUE(d.game.view.face(pair.first).visible);
+    d.wait(30 * 12);
+    EXPECT_FALSE(d.game.view.face(pair.first).visible || d.game.view.face(pair.second).visible);
+    EXPECT_EQ(cues.count("SOUND_CERTO"), 1);
+    EXPECT_EQ(cues.count("SOUND1"), 1);
+    EXPECT_EQ(cues.count("SOUND2"), 1);
+}
+
+TEST_F(Tries, NewBlockDuringAHitPauseRemovesThePairAtOnceWithoutTheHitSound) {
+    const auto pairs = d.pairs();
+    d.turn(pairs[0].first);
+    d.turn(pairs[0].second);
+    d.turn(pairs[1].first);
+    EXPECT_FALSE(d.game.view.face(pairs[0].first).visible ||
+                 d.game.view.face(pairs[0].second).visible);
+    d.wait(3000);
+    EXPECT_EQ(cues.count("SOUND_CERTO"), 0);
+}
+
+TEST(Board, LastPairOfSixteenBlocksEndsTheMatchOnTheNextTick) {
+    MatchDriver d;
+    d.game.settings.N16Blocos1Click();
+    d.start();
+    const auto pairs = d.pairs();
+    ASSERT_EQ(pairs.size(), 8u);
+    for (std::size_t n = 0; n + 1 < pairs.size(); ++n)
+        d.findPair(pairs[n]);
+    d.game.reveal.ImageClick(pairs.back().first);
+    d.wait(60);
+    d.game.reveal.ImageClick(pairs.back().second);
+    EXPECT_EQ(d.game.state.BoardPoints, 1200);
+    EXPECT_TRUE(d.game.matchInProgress());
+    d.wait(100);
+    EXPECT_FALSE(d.game.matchInProgress());
+}
+
+TEST(Stop, WithNoMatchItAsksNothingAndClearsTheEndDisplay) {
+    MatchDriver d;
+    d.game.endDisplay.nomevencedor("Ana");
+    d.game.clock.BitBtn3Click();
+    EXPECT_TRUE(d.ports.dialogs.shown().empty());
+    EXPECT_FALSE(d.game.Timer3.running());
+    EXPECT_FALSE(d.label("lab_venc").visible);
+    EXPECT_EQ(d.game.state.EndAnimInterval, 0);
+}
+
+TEST(Stop, DuringAMatchItAsksAndNoKeepsPlaying) {
+    MatchDriver d;
+    d.start();
+    d.ports.dialogs.answer(Answer::No);
+    d.game.clock.BitBtn3Click();
+    const ShownBox& box = d.ports.dialogs.last();
+    EXPECT_EQ(box.text, "Deseja parar/cancerlar essa partida?");
+    EXPECT_EQ(box.caption, "Quorvanella 2.0");
+    EXPECT_EQ(box.icon, MessageIcon::Stop);
+    EXPECT_EQ(box.buttons, Buttons::YesNo);
+    EXPECT_TRUE(d.game.matchInProgress());
+    EXPECT_TRUE(d.game.view.cover(1).enabled);
+
+    d.ports.dialogs.answer(Answer::Yes);
+    d.game.clock.BitBtn3Click();
+    EXPECT_FALSE(d.game.matchInProgress());
+    EXPECT_TRUE(d.label("aviso_cancelar").visible);
+    EXPECT_FALSE(d.game.view.cover(1).enabled);
+    EXPECT_EQ(d.game.state.MatchPhase, "Encerrada");
+    EXPECT_EQ(d.game.state.SettingsChanged, 1);
+}
+
+} // namespace
+} // namespace qv::test

@@ -1,0 +1,202 @@
+#include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/RecordingCues.h"
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+class Ending : public ::testing::Test {
+protected:
+    MatchDriver d;
+    RecordingCues cues;
+    RecordingRecords records{d.game.state};
+    void SetUp() override {
+        d.game.setSound(cues);
+        d.game.setRecords(records);
+    }
+    /// Clears the board with this many misses first.
+    void clearBoard(int misses) {
+        for (int n = 0; n < misses; ++n)
+            d.missOnce();
+        for (const auto& pair : d.pairs())
+            d.findPair(pair);
+        d.wait(100);
+    }
+    /// Clears the board so that it is found cleared when exactly `seconds` were used.
+    void clearBoardAt(int seconds, int misses) {
+        for (int n = 0; n < misses; ++n)
+            d.missOnce();
+        auto pairs = d.pairs();
+        const auto last = pairs.back();
+        pairs.pop_back();
+        for (const auto& pair : pairs)
+            d.findPair(pair);
+        while (d.game.state.ElapsedSeconds < seconds)
+            d.wait(100);
+        d.turn(last.first);
+        d.turn(last.second);
+        d.wait(100);
+        ASSERT_FALSE(d.game.matchInProgress());
+    }
+    std::string letters() {
+        std::string word;
+        for (int n = 1; n <= 10; ++n)
+            word += d.label(("L" + std::to_string(n)).c_str()).caption;
+        return word;
+    }
+};
+
+TEST_F(Ending, SinglePlayerWithoutANameWinsAsConsegui) {
+    d.start();
+    clearBoard(0);
+    EXPECT_EQ(letters(), "Consegui");
+    EXPECT_TRUE(d.game.Timer3.running());
+    ASSERT_EQ(records.offers.size(), 1u);
+    EXPECT_EQ(records.offers[0].score, 1800);
+    EXPECT_EQ(records.offers[0].name, "INDIVIDUAL");
+    EXPECT_EQ(d.label("Label1").caption, records.offers[0].time);
+    EXPECT_EQ(d.label("BitBtn4").color, colors::kBlue);
+    EXPECT_FALSE(d.label("Label9").visible);
+}
+
+TEST_F(Ending, ClearedBoardWithNoPositivePointsLoses) {
+    d.start();
+    clearBoard(72); // 12 pairs make 1800, 72 misses cost as much
+    EXPECT_EQ(d.ports.dialogs.last().text, "perdeu por não ter feito nenhum ponto positivo!");
+    EXPECT_EQ(d.game.state.LostFlag, "SIM");
+    ASSERT_EQ(records.offers.size(), 1u);
+    EXPECT_EQ(records.offers[0].score, 0);
+    d.wait(250 * 5);
+    EXPECT_TRUE(d.label("LB1").visible) << "PERDI travels";
+    EXPECT_EQ(cues.count("sound_perde"), 1);
+}
+
+TEST_F(Ending, TimeOutWithPointsOffersThemWithTheWholeLimitAndLoses) {
+    d.start();
+    for (const auto& pair : {d.pairs()[0], d.pairs()[1]})
+        d.findPair(pair);
+    d.wait(200'000);
+    EXPECT_FALSE(d.game.matchInProgress());
+    ASSERT_EQ(records.offers.size(), 1u);
+    EXPECT_EQ(records.offers[0].score, 300);
+    EXPECT_EQ(records.offers[0].seconds, 180);
+    EXPECT_EQ(records.offers[0].time, "3:00");
+    EXPECT_EQ(d.game.state.LostFlag, "SIM");
+    EXPECT_EQ(cues.count("soundTempo"), 2) << "once for the time, once for the loss";
+    EXPECT_FALSE(d.game.view.cover(1).enabled);
+    EXPECT_EQ(cues.count("sound_perde"), 1);
+    d.wait(60'000);
+    EXPECT_EQ(cues.count("sound_perde"), 1) << "the loss sounds once although it loops";
+}
+
+TEST_F(Ending, TimeOutWithNoPointsOffersNothing) {
+    d.start();
+    d.wait(200'000);
+    EXPECT_TRUE(records.offers.empty());
+}
+
+class Relay : public Ending {
+protected:
+    void SetUp() override {
+        Ending::SetUp();
+        MatchState& s = d.game.state;
+        s.OpponentMode = "comoutro";
+        s.PlayerCount = 2;
+        s.PlayerName1 = "Ana";
+        s.PlayerName2 = "Bia";
+        s.SettingsChanged = 1;
+    }
+};
+
+TEST_F(Relay, SlowerPlayerPaysTwentyPointsASecondAndLoses) {
+    d.start();
+    clearBoardAt(90, 6);
+    EXPECT_EQ(d.label("Label4").caption, "1650");
+    EXPECT_EQ(d.ports.dialogs.last().text, "É a vez de Bia");
+    d.start();
+    EXPECT_EQ(d.label("Label4").caption, "1650") << "player 1's points stay for the decision";
+    clearBoardAt(120, 0);
+    EXPECT_EQ(d.game.state.GameTime1, 90);
+    EXPECT_EQ(d.game.state.GameTime2, 120);
+    EXPECT_EQ(d.game.state.PenaltyPoints, 600);
+    EXPECT_EQ(d.label("Label6").caption, "1200") << "the notice counted the penalty off";
+    EXPECT_EQ(letters(), "Ana");
+    EXPECT_EQ(d.game.state.WinTally1, 1);
+    EXPECT_EQ(d.label("PT_JG1").caption, "1");
+    EXPECT_EQ(d.game.state.SettingsChanged, 1);
+    ASSERT_EQ(records.offers.size(), 2u);
+    EXPECT_EQ(records.offers[1].name, "Bia");
+    EXPECT_EQ(records.offers[1].score, 1800);
+    EXPECT_EQ(records.offers[1].time, "2:00");
+}
+
+TEST_F(Relay, EqualTimesAndPointsAreADraw) {
+    d.start();
+    clearBoardAt(60, 0);
+    d.start();
+    clearBoardAt(60, 0);
+    EXPECT_EQ(d.ports.dialogs.last().text, "Partida Geral Encerrada");
+    EXPECT_EQ(letters(), "Empatou...");
+}
+
+TEST_F(Relay, EqualPointsAfterThePenaltyGoToTheSlowerPlayer) {
+    d.start();
+    clearBoardAt(60, 4); // 1700
+    d.start();
+    clearBoardAt(65, 0); // 1800, less 5 s x 20
+    EXPECT_EQ(d.label("Label6").caption, "1700");
+    EXPECT_EQ(letters(), "Bia");
+}
+
+class OneBoard : public Ending {
+protected:
+    void SetUp() override {
+        Ending::SetUp();
+        MatchState& s = d.game.state;
+        s.OpponentMode = "outro";
+        s.PlayerCount = 2;
+        s.PlayerName1 = "Ana";
+        s.PlayerName2 = "Bia";
+    }
+};
+
+TEST_F(OneBoard, MissPassesTheTurnPairKeepsItAndTheClockIsFree) {
+    d.start();
+    EXPECT_EQ(d.label("Label9").caption, "Livre");
+    d.missOnce();
+    EXPECT_EQ(d.label("Label4").caption, "-25");
+    EXPECT_EQ(d.game.state.SecondTurn, 1);
+    d.findPair(d.pairs()[0]);
+    EXPECT_EQ(d.label("Label6").caption, "150");
+    EXPECT_EQ(d.game.state.SecondTurn, 1);
+    d.wait(600'000);
+    EXPECT_TRUE(d.game.matchInProgress()) << "no clock runs out on one board";
+    EXPECT_EQ(d.label("Label9").caption, "Livre");
+}
+
+TEST_F(OneBoard, NameOfTheContenderToPlayBlinks) {
+    d.start();
+    std::vector<bool> shown;
+    for (int n = 0; n < 4; ++n) {
+        d.wait(100);
+        shown.push_back(d.label("Label3").visible);
+    }
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, true, false}));
+    EXPECT_TRUE(d.label("Label5").visible);
+}
+
+TEST_F(OneBoard, MorePointsWinAndCountInTheTally) {
+    d.start();
+    d.missOnce(); // Ana -25, Bia's turn
+    clearBoard(0);
+    EXPECT_EQ(letters(), "Bia");
+    EXPECT_EQ(d.game.state.WinTally2, 1);
+    EXPECT_EQ(d.label("PT_JG2").caption, "1");
+    EXPECT_TRUE(records.offers.empty()) << "no computer level, no record";
+    EXPECT_EQ(d.game.state.Score1, 0);
+    EXPECT_EQ(d.game.state.SharedScore2, 0);
+}
+
+} // namespace
+} // namespace qv::test
