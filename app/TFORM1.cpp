@@ -145,8 +145,8 @@ void TFORM1::buildMenu() {
     addEntry(against, "computador", QStringLiteral("&Computador"));
     addEntry(game, "MelhoresRecords1", QStringLiteral("&Melhores Records"));
     game->addSeparator()->setObjectName(QStringLiteral("N1"));
-    addEntry(game, "Novo1", QStringLiteral("&Iniciar"));
-    addEntry(game, "Parar1", QStringLiteral("&Parar"));
+    addEntry(game, "Novo1", QStringLiteral("&Iniciar"), &TFORM1::Novo1Click);
+    addEntry(game, "Parar1", QStringLiteral("&Parar"), &TFORM1::BitBtn3Click);
     addEntry(game, "Sair1", QStringLiteral("&Sair"), &TFORM1::Sair1Click);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Opções"));
@@ -201,9 +201,10 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
         if (control.name == "Image61")
             picture->setPicture(m_pictures->resource(QStringLiteral(":/pictures/decoration.png")));
         for (int k = 1; k <= 24; ++k) {
-            if (control.name == coverNames()[static_cast<std::size_t>(k)])
-                picture->setPicture(
-                    m_pictures->resource(QStringLiteral(":/pictures/block_back.png")));
+            if (control.name != coverNames()[static_cast<std::size_t>(k)])
+                continue;
+            picture->setPicture(m_pictures->resource(QStringLiteral(":/pictures/block_back.png")));
+            picture->setOnClick([this, k] { handle([this, k] { m_game.reveal.ImageClick(k); }); });
         }
         return picture;
     }
@@ -222,6 +223,10 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
         }
         auto* button = new GlyphButton(parent);
         button->setIcon(QIcon(m_pictures->resource(glyphPath(control.name))));
+        if (control.name == "BitBtn4")
+            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn4Click(); });
+        else if (control.name == "BitBtn3")
+            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn3Click(); });
         return button;
     }
     case ControlKind::CheckBox: {
@@ -237,6 +242,13 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
 
 void TFORM1::render() {
     renderForm();
+    if (m_photoGeneration != m_game.photoGeneration) {
+        // New photos in the same holders: every face draws its picture again.
+        m_photoGeneration = m_game.photoGeneration;
+        m_pictures->setPhotos(m_game.photoHolders);
+        for (int k = 1; k <= 24; ++k)
+            m_rendered.at(faceNames()[static_cast<std::size_t>(k)]).fresh = true;
+    }
     for (Control& control : m_game.view.controls())
         renderControl(m_rendered.at(control.name), control);
     renderMenu();
@@ -351,6 +363,18 @@ void TFORM1::checksomClick() {
 
 void TFORM1::Sair1Click() {
     close();
+}
+
+void TFORM1::Novo1Click() {
+    handle([this] { m_game.deal.Novo1Click(); });
+}
+
+void TFORM1::BitBtn4Click() {
+    handle([this] { m_game.deal.BitBtn4Click(); });
+}
+
+void TFORM1::BitBtn3Click() {
+    handle([this] { m_game.clock.BitBtn3Click(); });
 }
 
 void TFORM1::Crdito1Click() {

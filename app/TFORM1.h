@@ -59,6 +59,9 @@ private:
 
     void checksomClick();
     void Sair1Click();
+    void Novo1Click();
+    void BitBtn4Click();
+    void BitBtn3Click();
     void Crdito1Click();
 
     Game m_game;
@@ -67,6 +70,7 @@ private:
     std::unordered_map<std::string, Rendered> m_rendered;
     std::unordered_map<QString, QAction*> m_entries;
     bool m_shown = false;
+    int m_photoGeneration = 0;
 };
 
 } // namespace qv

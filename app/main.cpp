@@ -1,4 +1,6 @@
 #include "app/TFORM1.h"
+#include "dialogs/TForm2.h"
+#include "dialogs/TForm_aviso.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
@@ -27,6 +29,13 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     dialogs.setBeforeModal([&window] { window.render(); });
     scheduler.setAfterEvent([&window] { window.render(); });
+    // The penalty notice is made at start and kept, hidden, for the whole run.
+    qv::TForm_aviso aviso(window.game().penaltyNotice, &window);
+    dialogs.setWindowOpener(qv::ModalWindow::PlayerNames,
+                            [&window] { qv::runPlayerNamesDialog(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &aviso] {
+        qv::runPenaltyNotice(window.game().penaltyNotice, aviso, [&window] { window.render(); });
+    });
     window.FormCreate();
     window.show();
 

@@ -14,3 +14,12 @@ ScreenSize QtScreen::size() const {
 }
 
 } // namespace qv
+
+namespace qv {
+
+double QtScreen::devicePixelRatio() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+} // namespace qv

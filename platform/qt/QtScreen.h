@@ -7,6 +7,7 @@ namespace qv {
 class QtScreen final : public Screen {
 public:
     ScreenSize size() const override;
+    double devicePixelRatio() const override;
 };
 
 } // namespace qv

@@ -147,3 +147,20 @@ TEST_F(MainWindow, SoundCheckBoxGreysItsLabel) {
 
 } // namespace
 } // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST_F(MainWindow, JogarDealsAndAClickTurnsABlock) {
+    QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
+    EXPECT_TRUE(window.game().matchInProgress());
+    fakes.scheduler.advance(100);
+    window.render();
+    QWidget* cover = window.control("Image9");
+    QTest::mouseClick(cover, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(window.game().state.ClickCount, 1);
+    EXPECT_FALSE(cover->isVisible());
+}
+
+} // namespace
+} // namespace qv::test
