@@ -175,10 +175,11 @@ MainView::MainView() {
 
     v.push_back(panel("PAINEL2", {}, {344, 296, 209, 105}, {}, colors::kBlack));
     v.push_back(label("Label2", "PAINEL2", {8, 6, 193, 20}, {}, colors::kLime, true, 10));
+    // The caption "Vencedor" stands in front of the trophy, so it stays readable.
+    v.push_back(make("TROFEU", "PAINEL2", ControlKind::Picture, {79, 34, 65, 65}));
     v.push_back(hidden(make("Bevel9", "PAINEL2", ControlKind::Bevel, {56, 78, 89, 18})));
     v.push_back(
         hidden(label("lab_venc", "PAINEL2", {72, 80, 60, 14}, "Vencedor", colors::kOlive, true)));
-    v.push_back(make("TROFEU", "PAINEL2", ControlKind::Picture, {79, 34, 65, 65}));
     for (int n = 1; n <= 10; ++n) {
         const std::string name = "L" + std::to_string(n);
         v.push_back(

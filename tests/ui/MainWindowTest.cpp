@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 namespace qv::test {
@@ -160,6 +162,53 @@ TEST_F(MainWindow, JogarDealsAndAClickTurnsABlock) {
     QTest::mouseClick(cover, Qt::LeftButton, {}, QPoint(30, 30));
     EXPECT_EQ(window.game().state.ClickCount, 1);
     EXPECT_FALSE(cover->isVisible());
+}
+
+} // namespace
+} // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+// Saves what the window shows when QV_SCREENSHOTS names a folder, so a person can
+// look at it.
+void keepScreenshot(QWidget& window, const char* name) {
+    const QByteArray folder = qgetenv("QV_SCREENSHOTS");
+    if (!folder.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+}
+
+TEST_F(MainWindow, WonMatchShowsTheTrophyAndTheWinnersLetters) {
+    Game& game = window.game();
+    game.state.PlayerName1 = "Ana";
+    QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
+    fakes.scheduler.advance(100);
+    std::map<int, std::vector<int>> byFigure;
+    for (int k = 1; k <= 24; ++k)
+        byFigure[game.state.SlotFigure[static_cast<std::size_t>(k)].holder].push_back(k);
+    bool midMatchShot = false;
+    for (const auto& [figure, positions] : byFigure) {
+        for (int k : positions) {
+            QTest::mouseClick(window.control(coverNames()[static_cast<std::size_t>(k)]),
+                              Qt::LeftButton, {}, QPoint(30, 30));
+            fakes.scheduler.advance(60);
+            window.render();
+        }
+        if (!midMatchShot) {
+            keepScreenshot(window, "mid-match");
+            midMatchShot = true;
+        }
+        fakes.scheduler.advance(400);
+        window.render();
+    }
+    fakes.scheduler.advance(250 * 18); // the whole name has entered its path
+    window.render();
+    keepScreenshot(window, "won-match");
+    EXPECT_FALSE(game.matchInProgress());
+    EXPECT_TRUE(window.control("lab_venc")->isVisible());
+    EXPECT_TRUE(window.control("L1")->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(window.control("L1"))->text(), "A");
+    EXPECT_EQ(text("Label4"), "1800");
 }
 
 } // namespace
