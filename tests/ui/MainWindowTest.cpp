@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <map>
 
 #include <gtest/gtest.h>
@@ -176,6 +177,31 @@ void keepScreenshot(QWidget& window, const char* name) {
     const QByteArray folder = qgetenv("QV_SCREENSHOTS");
     if (!folder.isEmpty())
         window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+}
+
+TEST_F(MainWindow, DealtBoardShowsEachFigureTwiceUnderTheCovers) {
+    QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
+    fakes.scheduler.advance(100);
+    for (int k = 1; k <= 24; ++k)
+        window.game().view.cover(k).visible = false;
+    window.render();
+    keepScreenshot(window, "dealt-board");
+    std::vector<QImage> faces;
+    for (int k = 1; k <= 24; ++k) {
+        QWidget* face = window.control(faceNames()[static_cast<std::size_t>(k)]);
+        ASSERT_TRUE(face->isVisible());
+        EXPECT_EQ(face->width(), 66);
+        faces.push_back(face->grab().toImage());
+    }
+    // What a person sees: twelve different pictures, each on exactly two blocks.
+    std::vector<QImage> distinct;
+    for (const QImage& face : faces) {
+        if (std::find(distinct.begin(), distinct.end(), face) == distinct.end())
+            distinct.push_back(face);
+    }
+    EXPECT_EQ(distinct.size(), 12u);
+    for (const QImage& picture : distinct)
+        EXPECT_EQ(std::count(faces.begin(), faces.end(), picture), 2);
 }
 
 TEST_F(MainWindow, WonMatchShowsTheTrophyAndTheWinnersLetters) {
