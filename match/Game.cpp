@@ -47,6 +47,11 @@ void Game::FormShow() {
     view["Panel6"].visible = true;
 }
 
+void Game::FormActivate() {
+    records().Records_dpl();
+    records().records_comp();
+}
+
 void Game::cria_dir() {
     const std::filesystem::path folder = ports.paths.photoFolder();
     std::error_code error;

@@ -10,7 +10,8 @@ inline constexpr const char* kApplicationTitle = "Quorva Nella 2.0";
 /// Typed boxes carry a standard caption: "Warning", "Error", "Information", "Confirm".
 enum class MessageKind { Warning, Error, Information, Confirm };
 enum class MessageIcon { None, Stop, Warning, Information, Question };
-enum class Buttons { Ok, YesNo };
+/// YesNoDefaultNo: Enter answers No, for questions whose Yes cannot be undone.
+enum class Buttons { Ok, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Yes, No };
 
 /// The program's modal windows, opened by the rules and run by the window side.

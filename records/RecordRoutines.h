@@ -7,6 +7,10 @@ namespace qv {
 class RecordRoutines {
 public:
     virtual ~RecordRoutines() = default;
+    /// Loads the records file into the records window.
+    virtual void Records_dpl() {}
+    /// Loads the computer records file into the records window.
+    virtual void records_comp() {}
     /// Best scores and best times of games played alone or one after the other.
     virtual void bateu_rec() = 0;
     /// A win against the computer at level "SUP".

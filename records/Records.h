@@ -1,0 +1,53 @@
+#pragma once
+
+#include "records/FileLayer.h"
+#include "records/RecordRoutines.h"
+#include "records/RecordsView.h"
+
+#include <filesystem>
+#include <string>
+
+namespace qv {
+
+class Game;
+
+/// The two records files of the data folder, the rules by which a match enters
+/// them, and the texts of the records window.
+class Records final : public RecordRoutines {
+public:
+    /// Works on the real files.
+    explicit Records(Game& game);
+    /// Works through the given file layer.
+    Records(Game& game, FileLayer& files);
+    Records(const Records&) = delete;
+    Records& operator=(const Records&) = delete;
+
+    RecordsView view;
+
+    /// Loads the records file into the window, creating it with its defaults when
+    /// it is missing.
+    void Records_dpl() override;
+    /// The same for the computer records file.
+    void records_comp() override;
+
+    void bateu_rec() override;
+    void bateu_comp() override;
+    void bateu_comp2() override;
+
+    /// The records window's "Zerar": asks, deletes both files, reloads.
+    void BitBtn1Click();
+
+    std::filesystem::path recordsFile() const;
+    std::filesystem::path computerRecordsFile() const;
+
+private:
+    void bestScore(int score, int seconds);
+    void bestTime(int score, int seconds);
+    void againstComputer(int first, const char* message);
+
+    Game& m_game;
+    PosixFileLayer m_posix;
+    FileLayer& m_files;
+};
+
+} // namespace qv

@@ -1,0 +1,155 @@
+// Arbitrary bytes as the two records files, loaded and offered a match; only the
+// game's own messages may appear, every label must stay showable, and no routine
+// may bring back a deleted file or let a file grow past its ten entries.
+
+#include "records/Records.h"
+#include "records/RecordsFile.h"
+#include "tests/fakes/FaultyFileLayer.h"
+#include "tests/fakes/MatchDriver.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+
+namespace {
+
+using namespace qv;
+
+const std::set<std::string> kMessages{
+    "Houve um erro no acesso a base de dados dos records\n"
+    "Provavelmente alguém alterou o arquivo de dados dos records deste jogo.\n"
+    "Você terá que excluir arquivo de dados dos records que alteraram\n"
+    "mas, todos os records gravados serão perdidos. Assim, volta-se ao normal.",
+    "Erro ao gravar records!\nSe persistir, contate o suporte",
+    "Houve uma pequena falha, se persistir, contate o Suporte Técnico.",
+    "PARABÉNS, Você quebrou um dos records de MELHOR PONTUAÇÃO!",
+    "PARABÉNS, Você quebrou um dos records deste jogo!",
+    "ÓTIMO, você também quebrou um record de MELHOR TEMPO!",
+    "PARABÉNS, Você quebrou um record de MELHOR TEMPO!",
+    "PARABÉNS, Você quebrou um dos records deste jogo\nCONTRA O COMPUTADOR SUPERDOTADO!",
+    "PARABÉNS, Você quebrou um dos records deste jogo\nCONTRA O COMPUTADOR INTELIGENTE!",
+    "Parabéns! Record de Melhor Ponto!",
+    "Parabéns! Record de Maior Ponto!",
+    "PARABÉNS!Record de MELHOR TEMPO!",
+    "PARABÉNS! Record de MELHOR TEMPO!",
+};
+
+bool validUtf8(const std::string& text) {
+    std::size_t pending = 0;
+    for (unsigned char c : text) {
+        if (pending > 0) {
+            if ((c & 0xC0) != 0x80)
+                return false;
+            --pending;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            pending = 3;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            pending = 2;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            pending = 1;
+        } else if (c >= 0x80) {
+            return false;
+        }
+    }
+    return pending == 0;
+}
+
+void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+/// Reads the input from the front; zeros once it runs out.
+struct Input {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::uint8_t byte() {
+        if (size == 0)
+            return 0;
+        --size;
+        return *data++;
+    }
+    std::string bytes(std::size_t count) {
+        count = std::min(count, size);
+        std::string out(reinterpret_cast<const char*>(data), count);
+        data += count;
+        size -= count;
+        return out;
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static qv::test::MatchDriver d;
+    static qv::test::MemoryFileLayer memory;
+    static Records records{d.game, memory};
+    MatchState& s = d.game.state;
+    const auto scoresPath = records.recordsFile();
+    const auto versusPath = records.computerRecordsFile();
+
+    Input in{data, size};
+    const std::uint8_t flags = in.byte();
+    const int score = static_cast<std::int16_t>(in.byte() << 8 | in.byte());
+    const int seconds = in.byte();
+    const int limit = std::array{180, 120, 60, 45}[in.byte() % 4];
+    const std::string computer = in.bytes(in.byte() % 8);
+    const std::string name = in.bytes(in.byte() % 20);
+    const std::string scores = in.bytes(in.byte() | in.byte() << 8);
+    const std::string versus = in.bytes(in.size);
+
+    memory.files.clear();
+    if (!(flags & 1))
+        memory.files[scoresPath] = scores;
+    if (!(flags & 2))
+        memory.files[versusPath] = versus;
+    d.ports.dialogs.clear();
+    records.Records_dpl();
+    records.records_comp();
+    const bool scoresGone = (flags & 4) && memory.files.erase(scoresPath);
+    const bool versusGone = (flags & 8) && memory.files.erase(versusPath);
+    const std::size_t scoresBefore =
+        memory.files.count(scoresPath) ? memory.files[scoresPath].size() : 0;
+    const std::size_t versusBefore =
+        memory.files.count(versusPath) ? memory.files[versusPath].size() : 0;
+
+    s.BlockCount = (flags & 16) ? 16 : 24;
+    s.MaxBoardPoints = s.BlockCount == 16 ? 1200 : 1800;
+    s.OpponentMode = (flags & 32) ? "comoutro" : "IND";
+    s.TimeLimitSeconds = limit;
+    s.RecordCandidateName = (flags & 64) ? "INDIVIDUAL" : name;
+    s.RecordCandidateScore = score;
+    s.RecordCandidateSeconds = std::min(seconds, limit);
+    s.RecordCandidateTimeText = name;
+    s.FigureCategory = name;
+    s.RecordsSettled = 0;
+    d.ports.dialogs.type(name);
+    records.bateu_rec();
+    s.RecordsSettled = 0;
+    s.RecordCandidateName = name;
+    d.game.view["Label6"].caption = computer;
+    if (flags & 128)
+        records.bateu_comp();
+    else
+        records.bateu_comp2();
+
+    for (const auto& box : d.ports.dialogs.shown()) {
+        const bool input = box.type == qv::test::ShownBox::Type::Input;
+        require(kMessages.count(input ? box.caption : box.text) != 0, "an unknown message");
+    }
+    for (const auto& [label, text] : records.view.labels())
+        require(validUtf8(text), "a label that is not UTF-8");
+    require(!(scoresGone && memory.files.count(scoresPath)), "the records file came back");
+    require(!(versusGone && memory.files.count(versusPath)), "the computer file came back");
+    if (memory.files.count(scoresPath))
+        require(memory.files[scoresPath].size() <= std::max<std::size_t>(scoresBefore, 650),
+                "the records file grew");
+    if (memory.files.count(versusPath))
+        require(memory.files[versusPath].size() <= std::max<std::size_t>(versusBefore, 520),
+                "the computer file grew");
+    return 0;
+}
