@@ -96,6 +96,13 @@ void TFORM1::showEvent(QShowEvent* event) {
     render();
 }
 
+bool TFORM1::event(QEvent* event) {
+    // Whatever a dialog changed on disk is read again when the window is active again.
+    if (event->type() == QEvent::WindowActivate)
+        handle([this] { m_game.FormActivate(); });
+    return QMainWindow::event(event);
+}
+
 void TFORM1::closeEvent(QCloseEvent* event) {
     event->accept();
     QApplication::quit();
@@ -143,7 +150,8 @@ void TFORM1::buildMenu() {
     asDefault(setting(against, "Individual1", QStringLiteral("&Individual"),
                       &SettingsMenu::Individual1Click));
     addEntry(against, "computador", QStringLiteral("&Computador"));
-    addEntry(game, "MelhoresRecords1", QStringLiteral("&Melhores Records"));
+    addEntry(game, "MelhoresRecords1", QStringLiteral("&Melhores Records"),
+             &TFORM1::MelhoresRecords1Click);
     game->addSeparator()->setObjectName(QStringLiteral("N1"));
     addEntry(game, "Novo1", QStringLiteral("&Iniciar"), &TFORM1::Novo1Click);
     addEntry(game, "Parar1", QStringLiteral("&Parar"), &TFORM1::BitBtn3Click);
@@ -227,6 +235,8 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
             connect(button, &QAbstractButton::clicked, this, [this] { BitBtn4Click(); });
         else if (control.name == "BitBtn3")
             connect(button, &QAbstractButton::clicked, this, [this] { BitBtn3Click(); });
+        else if (control.name == "BitBtn6")
+            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn6Click(); });
         return button;
     }
     case ControlKind::CheckBox: {
@@ -375,6 +385,17 @@ void TFORM1::BitBtn4Click() {
 
 void TFORM1::BitBtn3Click() {
     handle([this] { m_game.clock.BitBtn3Click(); });
+}
+
+void TFORM1::BitBtn6Click() {
+    handle([this] {
+        m_game.sound().soundOp();
+        m_game.ports.dialogs.showModal(ModalWindow::Records);
+    });
+}
+
+void TFORM1::MelhoresRecords1Click() {
+    handle([this] { m_game.ports.dialogs.showModal(ModalWindow::Records); });
 }
 
 void TFORM1::Crdito1Click() {

@@ -33,6 +33,7 @@ public:
     QAction* menuEntry(const QString& name) const;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -62,6 +63,8 @@ private:
     void Novo1Click();
     void BitBtn4Click();
     void BitBtn3Click();
+    void BitBtn6Click();
+    void MelhoresRecords1Click();
     void Crdito1Click();
 
     Game m_game;

@@ -6,6 +6,8 @@
 #include "platform/qt/QtPaths.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreen.h"
+#include "records/Records.h"
+#include "records/TForm_record.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,14 +31,21 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     dialogs.setBeforeModal([&window] { window.render(); });
     scheduler.setAfterEvent([&window] { window.render(); });
-    // The penalty notice is made at start and kept, hidden, for the whole run.
+    qv::Records records(window.game());
+    window.game().setRecords(records);
+    window.FormCreate();
+
+    // The penalty notice and the records window are made at start and kept,
+    // hidden, for the whole run.
     qv::TForm_aviso aviso(window.game().penaltyNotice, &window);
+    qv::TForm_record recordsWindow(records, &window);
     dialogs.setWindowOpener(qv::ModalWindow::PlayerNames,
                             [&window] { qv::runPlayerNamesDialog(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &aviso] {
         qv::runPenaltyNotice(window.game().penaltyNotice, aviso, [&window] { window.render(); });
     });
-    window.FormCreate();
+    dialogs.setWindowOpener(qv::ModalWindow::Records,
+                            [&recordsWindow] { qv::runRecordsWindow(recordsWindow); });
     window.show();
 
     // Lets the launch benchmark measure start-up to the first shown window.

@@ -22,4 +22,8 @@ void drawNumbers(Writer& out);
 // assets/pictures: the end-of-match frames.
 void drawAnimations(Writer& out);
 
+// assets/pictures: banners, bars and buttons of the records window; false if
+// its font is missing.
+bool drawRecordsWindow(Writer& out);
+
 } // namespace draw

@@ -1,0 +1,312 @@
+#include "app/TFORM1.h"
+#include "platform/qt/QtScreen.h"
+#include "records/Records.h"
+#include "records/TForm_record.h"
+#include "tests/fakes/TestPorts.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+constexpr RecordTable kTables[] = {RecordTable::BestScore, RecordTable::BestTime,
+                                   RecordTable::Superdotado, RecordTable::Inteligente};
+
+/// Ends every event loop if the window never closes, so a fault fails the test
+/// instead of hanging it.
+class Watchdog {
+public:
+    Watchdog() {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            ADD_FAILURE() << "the window never closed";
+            QCoreApplication::exit(1);
+        });
+        m_timer.start(10000);
+    }
+
+private:
+    QTimer m_timer;
+};
+
+// Saves what the window shows when QV_SCREENSHOTS names a folder, so a person can
+// look at it.
+void keepScreenshot(QWidget& window, const char* name) {
+    const QByteArray folder = qgetenv("QV_SCREENSHOTS");
+    if (!folder.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+}
+
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class RecordsWindow : public ::testing::Test {
+protected:
+    TestPorts fakes;
+    QtScreen screen;
+    Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
+    TFORM1 main{ports};
+    Records records{main.game()};
+    TForm_record window{records, &main};
+
+    void SetUp() override {
+        main.FormCreate();
+        main.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        records.Records_dpl();
+        records.records_comp();
+    }
+
+    QLabel* label(const std::string& name) {
+        auto* found = window.findChild<QLabel*>(QString::fromStdString(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString text(const std::string& name) {
+        QLabel* found = label(name);
+        return found ? found->text() : QString();
+    }
+    QWidget* picture(const char* name) {
+        auto* found = window.findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void showAndWait() {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    /// A single-player match by "Ana" that enters both tables at first place.
+    void storeAnasRecord() {
+        MatchState& s = main.game().state;
+        s.RecordCandidateScore = 1500;
+        s.RecordCandidateName = "Ana";
+        s.RecordCandidateSeconds = 70;
+        s.RecordCandidateTimeText = "1:10";
+        s.TimeLimitSeconds = 180;
+        s.FigureCategory = "Símbolos";
+        records.bateu_rec();
+        fakes.dialogs.clear();
+    }
+    void expectDefaults() {
+        for (RecordTable table : kTables) {
+            const bool computer =
+                table == RecordTable::Superdotado || table == RecordTable::Inteligente;
+            for (int place = 1; place <= 5; ++place) {
+                const RecordRowLabels row = RecordsView::row(table, place);
+                EXPECT_EQ(text(row.name),
+                          table == RecordTable::BestTime ? "Sem Recordet" : "Sem Record");
+                EXPECT_EQ(text(row.points), "0000");
+                EXPECT_EQ(text(row.third), computer ? "0000" : "00:00") << row.third;
+                EXPECT_EQ(text(row.category), "--");
+            }
+        }
+    }
+};
+
+TEST_F(RecordsWindow, OpensModallyOverTheMainWindowWithTheLoadedTablesUntilFechar) {
+    fakes.dialogs.onWindow(ModalWindow::Records, [this] { runRecordsWindow(window); });
+    bool shownModal = false;
+    QPoint offCentre;
+    QTimer::singleShot(0, [&] {
+        shownModal = QApplication::activeModalWidget() == &window;
+        offCentre = window.geometry().center() - main.geometry().center();
+        expectDefaults();
+        keepScreenshot(window, "records-defaults");
+        QTest::mouseClick(picture("Image1"), Qt::LeftButton);
+    });
+    Watchdog watchdog;
+    fakes.dialogs.showModal(ModalWindow::Records);
+
+    EXPECT_TRUE(shownModal);
+    EXPECT_LE(offCentre.manhattanLength(), 2) << "centred on the main window";
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // Kept for the next run, which shows what was loaded in between.
+    storeAnasRecord();
+    QString shownName;
+    QTimer::singleShot(0, [&] {
+        shownName = text("primeiro");
+        QTest::mouseClick(picture("Image1"), Qt::LeftButton);
+    });
+    fakes.dialogs.showModal(ModalWindow::Records);
+    EXPECT_EQ(shownName, "Ana");
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(RecordsWindow, OnlyItsFecharPictureClosesIt) {
+    showAndWait();
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+    EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(window.close());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_Return);
+    QTest::keyClick(&window, Qt::Key_F4, Qt::AltModifier);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(fakes.dialogs.shown().empty());
+
+    EXPECT_EQ(picture("Image1")->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(picture("Image1"), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+
+    // Closing once must not let the next run be closed by the window manager.
+    showAndWait();
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(RecordsWindow, ZerarAnsweredNoKeepsTheRecords) {
+    storeAnasRecord();
+    const std::string before = contents(records.recordsFile());
+    const std::string computerBefore = contents(records.computerRecordsFile());
+    showAndWait();
+    EXPECT_EQ(text("primeiro"), "Ana");
+
+    fakes.dialogs.answer(Answer::No);
+    QTest::mouseClick(picture("Image2"), Qt::LeftButton);
+    ASSERT_EQ(fakes.dialogs.shown().size(), 1u) << "only the question";
+    EXPECT_EQ(fakes.dialogs.last().text, "Deseja Zerar esses Records?");
+    EXPECT_EQ(contents(records.recordsFile()), before);
+    EXPECT_EQ(contents(records.computerRecordsFile()), computerBefore);
+    EXPECT_EQ(text("primeiro"), "Ana");
+    EXPECT_EQ(text("Tempo_JG1"), "Ana");
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(RecordsWindow, ZerarAnsweredYesShowsTheDefaultsAgain) {
+    storeAnasRecord();
+    showAndWait();
+    EXPECT_EQ(text("primeiro"), "Ana");
+    EXPECT_EQ(text("tempo1"), "1:10");
+    EXPECT_EQ(text("cate_mt1"), "Símbolos");
+
+    fakes.dialogs.answer(Answer::Yes);
+    QTest::mouseClick(picture("Image2"), Qt::LeftButton);
+    std::vector<std::string> texts;
+    for (const ShownBox& box : fakes.dialogs.shown())
+        texts.push_back(box.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Deseja Zerar esses Records?",
+                                               "Records zerados com sucesso"}));
+    expectDefaults();
+    EXPECT_TRUE(window.isVisible()) << "the reset leaves the window open";
+    EXPECT_EQ(picture("Image2")->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(RecordsWindow, ShowsItsDesignAroundTheTables) {
+    showAndWait();
+    keepScreenshot(window, "records-window");
+    EXPECT_EQ(window.windowTitle(), "Records");
+    EXPECT_EQ(window.size(), QSize(606, 392));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size";
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0, 128, 0));
+
+    auto* close = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    auto* reset = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    ASSERT_TRUE(close && reset);
+    EXPECT_EQ(close->text(), "&Fechar");
+    EXPECT_EQ(reset->text(), "&Zerar");
+    EXPECT_EQ(reset->toolTip(), "Apaga dos o records");
+    EXPECT_FALSE(close->isVisible());
+    EXPECT_FALSE(reset->isVisible());
+
+    std::set<QString> shown;
+    for (QLabel* found : window.findChildren<QLabel*>())
+        shown.insert(found->text());
+    for (const char* line :
+         {"REGRAS", "1. Jogar contra seu colega disputando a mesma partida, não vale records.",
+          "2. Também não vale disputa de  records, o jogador que optar por usar 16 Blocos.",
+          "3. Não disputam records contra o computador, quem optar por Jogar contra o "
+          "Sabidinho."})
+        EXPECT_EQ(shown.count(QString::fromUtf8(line)), 1u) << line;
+
+    // Every picture shows something in its place, and both buttons lie wholly
+    // inside the window.
+    const QImage whole = window.grab().toImage();
+    for (const char* name : {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7",
+                             "Image8", "Image9"}) {
+        QWidget* box = picture(name);
+        ASSERT_NE(box, nullptr);
+        const QRect area = box->geometry() & window.rect();
+        std::set<QRgb> colours;
+        for (int y = area.top(); y <= area.bottom(); y += 2)
+            for (int x = area.left(); x <= area.right(); x += 2)
+                colours.insert(whole.pixel(x, y));
+        EXPECT_GT(colours.size(), 8u) << name << " is blank";
+    }
+    for (const char* name : {"Image1", "Image2", "Bevel1", "Bevel2"})
+        EXPECT_TRUE(window.rect().contains(picture(name)->geometry())) << name;
+}
+
+TEST_F(RecordsWindow, PlacesAreRedForTheFirstThenBlackOnTheLeftAndBlueOnTheRight) {
+    showAndWait();
+    std::map<int, std::vector<QLabel*>> placesByRow;
+    for (QLabel* found : window.findChildren<QLabel*>()) {
+        if (found->text().endsWith(QStringLiteral("º -")))
+            placesByRow[found->text().front().digitValue()].push_back(found);
+    }
+    ASSERT_EQ(placesByRow.size(), 5u);
+    for (const auto& [place, labels] : placesByRow) {
+        ASSERT_EQ(labels.size(), 4u) << place;
+        for (QLabel* found : labels) {
+            const bool right = found->x() > 300;
+            const QColor expected = place == 1 ? Qt::red : right ? Qt::blue : Qt::black;
+            EXPECT_EQ(found->palette().color(QPalette::WindowText), expected)
+                << place << (right ? " right" : " left");
+        }
+    }
+}
+
+TEST_F(RecordsWindow, TheWidestTextsFitTheirColumns) {
+    // Twelve characters is the longest a stored name can be; "Personaliz" is the
+    // longest category.
+    for (RecordTable table : kTables) {
+        for (int place = 1; place <= 5; ++place) {
+            const RecordRowLabels row = RecordsView::row(table, place);
+            records.view[row.name] = "Sem Recordet";
+            records.view[row.points] = "1800";
+            records.view[row.third] =
+                table == RecordTable::BestScore || table == RecordTable::BestTime ? "00:00"
+                                                                                  : "1800";
+            records.view[row.category] = "Personaliz";
+        }
+    }
+    records.view.loaded();
+    window.render();
+    showAndWait();
+    keepScreenshot(window, "records-widest");
+
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    for (QLabel* found : labels) {
+        const int needed = QFontMetrics(found->font()).horizontalAdvance(found->text());
+        EXPECT_LE(needed, found->width()) << found->objectName().toStdString() << " cuts \""
+                                          << found->text().toStdString() << "\"";
+        EXPECT_TRUE(window.rect().contains(found->geometry())) << found->objectName().toStdString();
+    }
+    // Labels of one row never overlap.
+    for (QLabel* a : labels) {
+        for (QLabel* b : labels) {
+            if (a != b && a->geometry().intersects(b->geometry()))
+                ADD_FAILURE() << a->objectName().toStdString() << " overlaps "
+                              << b->objectName().toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace qv::test
