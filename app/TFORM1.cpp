@@ -93,6 +93,9 @@ void TFORM1::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     m_game.FormShow();
+    // Without a window manager the window may never be activated; the tables are
+    // read once here all the same.
+    m_game.FormActivate();
     render();
 }
 
