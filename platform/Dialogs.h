@@ -14,6 +14,26 @@ enum class MessageIcon { None, Stop, Warning, Information, Question };
 enum class Buttons { Ok, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Yes, No };
 
+/// The standard caption and icon of a typed box.
+struct TypedBox {
+    const char* caption;
+    MessageIcon icon;
+};
+
+constexpr TypedBox typedBox(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning:
+        return {"Warning", MessageIcon::Warning};
+    case MessageKind::Error:
+        return {"Error", MessageIcon::Stop};
+    case MessageKind::Information:
+        return {"Information", MessageIcon::Information};
+    case MessageKind::Confirm:
+        break;
+    }
+    return {"Confirm", MessageIcon::Question};
+}
+
 /// The program's modal windows, opened by the rules and run by the window side.
 enum class ModalWindow {
     PlayerNames,

@@ -55,14 +55,10 @@ void QtDialogs::showMessage(const std::string& text) {
 
 Answer QtDialogs::messageDlg(const std::string& text, MessageKind kind, Buttons buttons) {
     beforeModal();
-    static const std::map<MessageKind, std::pair<const char*, MessageIcon>> kTyped{
-        {MessageKind::Warning, {"Warning", MessageIcon::Warning}},
-        {MessageKind::Error, {"Error", MessageIcon::Stop}},
-        {MessageKind::Information, {"Information", MessageIcon::Information}},
-        {MessageKind::Confirm, {"Confirm", MessageIcon::Question}},
-    };
-    const auto& [caption, icon] = kTyped.at(kind);
-    return run(m_parent, QString::fromUtf8(caption), QString::fromStdString(text), icon, buttons);
+    const TypedBox typed = typedBox(kind);
+
+    return run(m_parent, QString::fromUtf8(typed.caption), QString::fromStdString(text), typed.icon,
+               buttons);
 }
 
 Answer QtDialogs::messageBox(const std::string& text, const std::string& caption, MessageIcon icon,

@@ -1,4 +1,5 @@
 #include "match/Game.h"
+#include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>
@@ -12,23 +13,6 @@
 
 namespace qv::test {
 namespace {
-
-class RecordingCues final : public SoundCues {
-public:
-    int wins = 0;
-    int losses = 0;
-    int others = 0;
-
-    void SOUND1() override { ++others; }
-    void SOUND2() override { ++others; }
-    void SOUND_CERTO() override { ++others; }
-    void SOUND_ERRO() override { ++others; }
-    void SOUND_GANHA() override { ++wins; }
-    void sound_perde() override { ++losses; }
-    void soundTempo() override { ++others; }
-    void soundOp() override { ++others; }
-    void StopWave() override { ++others; }
-};
 
 constexpr int kFrameMs = 250;
 
@@ -270,8 +254,8 @@ protected:
         const auto k = static_cast<std::size_t>(n);
         return GetParam().lost ? game.state.LoseFrames[k] : game.state.WinFrames[k];
     }
-    int endSounds() const { return GetParam().lost ? cues.losses : cues.wins; }
-    int wrongSounds() const { return (GetParam().lost ? cues.wins : cues.losses) + cues.others; }
+    int endSounds() const { return cues.count(GetParam().lost ? "sound_perde" : "SOUND_GANHA"); }
+    int wrongSounds() const { return static_cast<int>(cues.played.size()) - endSounds(); }
 };
 
 TEST_P(Ending, TrophyRunsThroughItsFramesOncePerCycle) {

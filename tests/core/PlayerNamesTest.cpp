@@ -1,5 +1,6 @@
 #include "dialogs/PlayerNamesRules.h"
 #include "match/Game.h"
+#include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>
@@ -7,26 +8,11 @@
 namespace qv::test {
 namespace {
 
-class CountingCues final : public SoundCues {
-public:
-    int op = 0;
-    int other = 0;
-    void SOUND1() override { ++other; }
-    void SOUND2() override { ++other; }
-    void SOUND_CERTO() override { ++other; }
-    void SOUND_ERRO() override { ++other; }
-    void SOUND_GANHA() override { ++other; }
-    void sound_perde() override { ++other; }
-    void soundTempo() override { ++other; }
-    void soundOp() override { ++op; }
-    void StopWave() override {}
-};
-
 class PlayerNames : public ::testing::Test {
 protected:
     TestPorts ports;
     Game game{ports.ports()};
-    CountingCues cues;
+    RecordingCues cues;
     PlayerNamesRules rules{game};
 
     void SetUp() override {
@@ -99,8 +85,8 @@ TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.WaitTicks, 0);
     EXPECT_EQ(s.RivalKind, "");
-    EXPECT_EQ(cues.op, 1);
-    EXPECT_EQ(cues.other, 0);
+    EXPECT_EQ(cues.count("soundOp"), 1);
+    EXPECT_EQ(cues.played.size(), 1u);
 }
 
 const char* const kFirst = "Por favor, preencha o nome do 1º jogador!";
@@ -131,7 +117,7 @@ TEST_F(PlayerNames, TickedBoxPutsBothOnOneBoard) {
     EXPECT_EQ(s.WinTally2, 0);
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.WaitTicks, 0);
-    EXPECT_EQ(cues.op, 1);
+    EXPECT_EQ(cues.count("soundOp"), 1);
 }
 
 TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {

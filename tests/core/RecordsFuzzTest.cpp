@@ -4,6 +4,8 @@
 #include "tests/fakes/FaultyFileLayer.h"
 #include "tests/fakes/MatchDriver.h"
 
+#include "tests/fakes/RecordsMessages.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,48 +15,6 @@
 
 namespace qv::test {
 namespace {
-
-const std::set<std::string> kMessages{
-    "Houve um erro no acesso a base de dados dos records\n"
-    "Provavelmente alguém alterou o arquivo de dados dos records deste jogo.\n"
-    "Você terá que excluir arquivo de dados dos records que alteraram\n"
-    "mas, todos os records gravados serão perdidos. Assim, volta-se ao normal.",
-    "Erro ao gravar records!\nSe persistir, contate o suporte",
-    "Houve uma pequena falha, se persistir, contate o Suporte Técnico.",
-    "PARABÉNS, Você quebrou um dos records de MELHOR PONTUAÇÃO!",
-    "PARABÉNS, Você quebrou um dos records deste jogo!",
-    "ÓTIMO, você também quebrou um record de MELHOR TEMPO!",
-    "PARABÉNS, Você quebrou um record de MELHOR TEMPO!",
-    "PARABÉNS, Você quebrou um dos records deste jogo\nCONTRA O COMPUTADOR SUPERDOTADO!",
-    "PARABÉNS, Você quebrou um dos records deste jogo\nCONTRA O COMPUTADOR INTELIGENTE!",
-};
-const std::set<std::string> kNameCaptions{
-    "Parabéns! Record de Melhor Ponto!",
-    "Parabéns! Record de Maior Ponto!",
-    "PARABÉNS!Record de MELHOR TEMPO!",
-    "PARABÉNS! Record de MELHOR TEMPO!",
-};
-
-/// Whether the text is well-formed UTF-8, so the window can show it as it is.
-bool validUtf8(const std::string& text) {
-    std::size_t pending = 0;
-    for (unsigned char c : text) {
-        if (pending > 0) {
-            if ((c & 0xC0) != 0x80)
-                return false;
-            --pending;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            pending = 3;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            pending = 2;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            pending = 1;
-        } else if (c >= 0x80) {
-            return false;
-        }
-    }
-    return pending == 0;
-}
 
 /// Damages a records file the ways a disk, an editor or another program might.
 class Mutator {
@@ -218,10 +178,11 @@ TEST(RecordsFuzz, DamagedFilesOnlyEverBringTheGamesOwnMessages) {
 
         for (const ShownBox& box : d.ports.dialogs.shown()) {
             if (box.type == ShownBox::Type::Input) {
-                EXPECT_TRUE(kNameCaptions.count(box.caption)) << box.caption;
+                EXPECT_TRUE(kRecordsNameCaptions.count(box.caption)) << box.caption;
                 EXPECT_EQ(box.text, "Nome do novo recordista...");
             } else {
-                EXPECT_TRUE(kMessages.count(box.text)) << "round " << round << ": " << box.text;
+                EXPECT_TRUE(kRecordsMessages.count(box.text))
+                    << "round " << round << ": " << box.text;
             }
         }
         for (const auto& [label, text] : records.view.labels())

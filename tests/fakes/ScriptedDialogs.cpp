@@ -42,14 +42,9 @@ void ScriptedDialogs::showMessage(const std::string& text) {
 }
 
 Answer ScriptedDialogs::messageDlg(const std::string& text, MessageKind kind, Buttons buttons) {
-    static const std::map<MessageKind, std::pair<const char*, MessageIcon>> kTyped{
-        {MessageKind::Warning, {"Warning", MessageIcon::Warning}},
-        {MessageKind::Error, {"Error", MessageIcon::Stop}},
-        {MessageKind::Information, {"Information", MessageIcon::Information}},
-        {MessageKind::Confirm, {"Confirm", MessageIcon::Question}},
-    };
-    const auto& [caption, icon] = kTyped.at(kind);
-    record(ShownBox::Type::Typed, caption, text, icon, buttons);
+    const TypedBox typed = typedBox(kind);
+
+    record(ShownBox::Type::Typed, typed.caption, text, typed.icon, buttons);
     return nextAnswer(buttons);
 }
 

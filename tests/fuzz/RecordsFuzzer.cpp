@@ -6,6 +6,7 @@
 #include "records/RecordsFile.h"
 #include "tests/fakes/FaultyFileLayer.h"
 #include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/RecordsMessages.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -16,45 +17,6 @@
 namespace {
 
 using namespace qv;
-
-const std::set<std::string> kMessages{
-    "Houve um erro no acesso a base de dados dos records\n"
-    "Provavelmente alguém alterou o arquivo de dados dos records deste jogo.\n"
-    "Você terá que excluir arquivo de dados dos records que alteraram\n"
-    "mas, todos os records gravados serão perdidos. Assim, volta-se ao normal.",
-    "Erro ao gravar records!\nSe persistir, contate o suporte",
-    "Houve uma pequena falha, se persistir, contate o Suporte Técnico.",
-    "PARABÉNS, Você quebrou um dos records de MELHOR PONTUAÇÃO!",
-    "PARABÉNS, Você quebrou um dos records deste jogo!",
-    "ÓTIMO, você também quebrou um record de MELHOR TEMPO!",
-    "PARABÉNS, Você quebrou um record de MELHOR TEMPO!",
-    "PARABÉNS, Você quebrou um dos records deste jogo\nCONTRA O COMPUTADOR SUPERDOTADO!",
-    "PARABÉNS, Você quebrou um dos records deste jogo\nCONTRA O COMPUTADOR INTELIGENTE!",
-    "Parabéns! Record de Melhor Ponto!",
-    "Parabéns! Record de Maior Ponto!",
-    "PARABÉNS!Record de MELHOR TEMPO!",
-    "PARABÉNS! Record de MELHOR TEMPO!",
-};
-
-bool validUtf8(const std::string& text) {
-    std::size_t pending = 0;
-    for (unsigned char c : text) {
-        if (pending > 0) {
-            if ((c & 0xC0) != 0x80)
-                return false;
-            --pending;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            pending = 3;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            pending = 2;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            pending = 1;
-        } else if (c >= 0x80) {
-            return false;
-        }
-    }
-    return pending == 0;
-}
 
 void require(bool holds, const char* what) {
     if (!holds) {
@@ -139,10 +101,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const auto& box : d.ports.dialogs.shown()) {
         const bool input = box.type == qv::test::ShownBox::Type::Input;
-        require(kMessages.count(input ? box.caption : box.text) != 0, "an unknown message");
+        const auto& known = input ? qv::test::kRecordsNameCaptions : qv::test::kRecordsMessages;
+        require(known.count(input ? box.caption : box.text) != 0, "an unknown message");
     }
     for (const auto& [label, text] : records.view.labels())
-        require(validUtf8(text), "a label that is not UTF-8");
+        require(qv::test::validUtf8(text), "a label that is not UTF-8");
     require(!(scoresGone && memory.files.count(scoresPath)), "the records file came back");
     require(!(versusGone && memory.files.count(versusPath)), "the computer file came back");
     if (memory.files.count(scoresPath))
