@@ -14,27 +14,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/ui/WindowTestTools.h"
+
 #include <gtest/gtest.h>
 
 namespace qv::test {
 namespace {
-
-/// Ends every event loop if a window that should close by itself never does, so
-/// a fault fails the test instead of hanging it.
-class Watchdog {
-public:
-    Watchdog() {
-        m_timer.setSingleShot(true);
-        QObject::connect(&m_timer, &QTimer::timeout, [] {
-            ADD_FAILURE() << "the window never closed";
-            QCoreApplication::exit(1);
-        });
-        m_timer.start(10000);
-    }
-
-private:
-    QTimer m_timer;
-};
 
 template <typename T> T* child(QWidget& parent, const char* name) {
     T* found = parent.findChild<T*>(QString::fromLatin1(name));

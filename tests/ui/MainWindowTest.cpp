@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <map>
 
+#include "tests/ui/WindowTestTools.h"
+
 #include <gtest/gtest.h>
 
 namespace qv::test {
@@ -170,14 +172,6 @@ TEST_F(MainWindow, JogarDealsAndAClickTurnsABlock) {
 
 namespace qv::test {
 namespace {
-
-// Saves what the window shows when QV_SCREENSHOTS names a folder, so a person can
-// look at it.
-void keepScreenshot(QWidget& window, const char* name) {
-    const QByteArray folder = qgetenv("QV_SCREENSHOTS");
-    if (!folder.isEmpty())
-        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-}
 
 TEST_F(MainWindow, DealtBoardShowsEachFigureTwiceUnderTheCovers) {
     QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);

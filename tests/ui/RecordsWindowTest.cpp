@@ -15,6 +15,8 @@
 #include <iterator>
 #include <set>
 
+#include "tests/ui/WindowTestTools.h"
+
 #include <gtest/gtest.h>
 
 namespace qv::test {
@@ -22,31 +24,6 @@ namespace {
 
 constexpr RecordTable kTables[] = {RecordTable::BestScore, RecordTable::BestTime,
                                    RecordTable::Superdotado, RecordTable::Inteligente};
-
-/// Ends every event loop if the window never closes, so a fault fails the test
-/// instead of hanging it.
-class Watchdog {
-public:
-    Watchdog() {
-        m_timer.setSingleShot(true);
-        QObject::connect(&m_timer, &QTimer::timeout, [] {
-            ADD_FAILURE() << "the window never closed";
-            QCoreApplication::exit(1);
-        });
-        m_timer.start(10000);
-    }
-
-private:
-    QTimer m_timer;
-};
-
-// Saves what the window shows when QV_SCREENSHOTS names a folder, so a person can
-// look at it.
-void keepScreenshot(QWidget& window, const char* name) {
-    const QByteArray folder = qgetenv("QV_SCREENSHOTS");
-    if (!folder.isEmpty())
-        window.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-}
 
 std::string contents(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
