@@ -185,6 +185,22 @@ TEST_F(RecordsWindow, ZerarAnsweredYesShowsTheDefaultsAgain) {
     EXPECT_EQ(picture("Image2")->cursor().shape(), Qt::PointingHandCursor);
 }
 
+TEST_F(RecordsWindow, ZerarWithoutTheRecordsFileSaysWhyAndKeepsTheComputerRecords) {
+    storeAnasRecord();
+    showAndWait();
+    std::filesystem::remove(records.recordsFile());
+    const std::string computerBefore = contents(records.computerRecordsFile());
+
+    fakes.dialogs.answer(Answer::Yes);
+    QTest::mouseClick(picture("Image2"), Qt::LeftButton);
+    EXPECT_EQ(fakes.dialogs.last().text,
+              "Para zerar você tem que abrir o jogo e vir exclusivamente para aqui e excluir, "
+              "antes de começar a jogar");
+    EXPECT_EQ(contents(records.computerRecordsFile()), computerBefore);
+    EXPECT_FALSE(std::filesystem::exists(records.recordsFile())) << "nothing is reloaded";
+    EXPECT_EQ(text("primeiro"), "Ana") << "the window keeps what it showed";
+}
+
 TEST_F(RecordsWindow, ShowsItsDesignAroundTheTables) {
     showAndWait();
     keepScreenshot(window, "records-window");
