@@ -233,3 +233,31 @@ TEST_F(MainWindow, WonMatchShowsTheTrophyAndTheWinnersLetters) {
 
 } // namespace
 } // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST(MainWindowOn800, SixteenBlocksMoveTheLowerControlsUpAndShortenTheWindow) {
+    TestPorts fakes;
+    fakes.screen.value = {800, 600};
+    TFORM1 window(fakes.ports());
+    window.FormCreate();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(731, 480));
+    EXPECT_EQ(window.control("Image10")->geometry(), QRect(100, 10, 80, 80));
+
+    window.game().settings.N16Blocos1Click();
+    QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
+    fakes.scheduler.advance(100);
+    window.render();
+    keepScreenshot(window, "sixteen-blocks-800");
+    EXPECT_EQ(window.centralWidget()->height(), 434 - 45);
+    EXPECT_EQ(window.control("BitBtn4")->y(), 235);
+    EXPECT_EQ(window.control("PANEL1")->y(), 264);
+    EXPECT_FALSE(window.control("Image60")->isVisible());
+    EXPECT_TRUE(window.control("Image51")->isVisible());
+}
+
+} // namespace
+} // namespace qv::test
