@@ -595,6 +595,7 @@ public:
     bool syncFolder(const std::filesystem::path& folder) override {
         return m_real.syncFolder(folder);
     }
+    std::string state(const std::filesystem::path& file) override { return m_real.state(file); }
 
 private:
     PosixFileLayer m_real;
