@@ -5,7 +5,9 @@
 namespace qv {
 
 QFont fittedFont(QFont font, const QString& text, int room) {
-    const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) <= room; };
+    const auto fits = [&] {
+        return QFontMetrics(font).horizontalAdvance(text) <= room;
+    };
     if (font.pixelSize() > 0) {
         while (!fits() && font.pixelSize() > 8)
             font.setPixelSize(font.pixelSize() - 1);

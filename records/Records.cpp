@@ -159,17 +159,16 @@ void Records::Records_dpl() {
 
 void Records::records_comp() {
     const std::filesystem::path file = computerRecordsFile();
-    settle(file, load(m_files, file, records::kComputerEntrySize,
-                      records::defaultComputerRecordsFile(),
-                      [this](std::size_t k, std::string_view bytes) {
-                          auto entry = records::decodeComputerEntry(bytes);
-                          if (!entry)
-                              throw Damaged("damaged entry");
-                          showRow(view,
-                                  k < 5 ? RecordTable::Superdotado : RecordTable::Inteligente,
-                                  k % 5, entry->nome, entry->pontos, entry->pontos_comp,
-                                  entry->categoria);
-                      }));
+    settle(file,
+           load(m_files, file, records::kComputerEntrySize, records::defaultComputerRecordsFile(),
+                [this](std::size_t k, std::string_view bytes) {
+                    auto entry = records::decodeComputerEntry(bytes);
+                    if (!entry)
+                        throw Damaged("damaged entry");
+                    showRow(view, k < 5 ? RecordTable::Superdotado : RecordTable::Inteligente,
+                            k % 5, entry->nome, entry->pontos, entry->pontos_comp,
+                            entry->categoria);
+                }));
 }
 
 void Records::settle(const std::filesystem::path& file, const std::optional<std::string>& failure) {
@@ -187,10 +186,9 @@ void Records::settle(const std::filesystem::path& file, const std::optional<std:
     std::string names;
     for (const auto& [failed, state] : m_reportedFailures)
         names += (names.empty() ? "" : ", ") + failed.filename().string();
-    view.failureNote =
-        names.empty() ? std::string()
-                      : "Houve um erro no acesso a base de dados dos records (" + names +
-                            "). Clique em Zerar para voltar ao normal.";
+    view.failureNote = names.empty() ? std::string()
+                                     : "Houve um erro no acesso a base de dados dos records (" +
+                                           names + "). Clique em Zerar para voltar ao normal.";
     view.loaded();
     // Told last: the box runs the event loop, and the window shows what was read.
     if (tell)

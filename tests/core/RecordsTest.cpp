@@ -146,6 +146,11 @@ protected:
 
 using Names = std::vector<std::string>;
 
+Names operator+(Names first, const Names& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
     EXPECT_EQ(records.view["primeiro"], "Jogador 1") << "the design's caption until a load";
     const int before = records.view.generation();
@@ -549,6 +554,91 @@ TEST_F(RecordsGame, AShortComputerFileLoadsNineRowsThenSaysWhy) {
     EXPECT_EQ(texts(), Names{kLoadError});
     EXPECT_EQ(records.view["Jogador2_c4"], "Dora");
     EXPECT_EQ(records.view["Jogador2_c5"], "Jogador 5");
+}
+
+TEST_F(RecordsGame, ALoadFailureIsToldOnceForEachStateOfTheFile) {
+    const std::string nine = records::defaultRecordsFile().substr(0, 9 * 65);
+    std::string otherNine = nine;
+    otherNine[1] = 'T'; // same size, other bytes
+    const std::string note =
+        "Houve um erro no acesso a base de dados dos records (qvane.dat). Clique em Zerar para "
+        "voltar ao normal.";
+    const std::string bothNote =
+        "Houve um erro no acesso a base de dados dos records (qvane.dat, qvane2.dat). Clique em "
+        "Zerar para voltar ao normal.";
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        Names boxes;
+        std::string note;
+    };
+    const std::vector<Step> steps{
+        {"a nine-entry file", [&] { spill(scoresPath(), nine); }, Names{kLoadError}, note},
+        {"loaded again as it is", [] {}, Names{}, note},
+        {"one byte changed", [&] { spill(scoresPath(), otherNine); }, Names{kLoadError}, note},
+        {"grown by half an entry", [&] { spill(scoresPath(), nine + std::string(30, 'x')); },
+         Names{kLoadError}, note},
+        {"loaded again", [] {}, Names{}, note},
+        {"replaced by a whole file", [&] { spill(scoresPath(), records::defaultRecordsFile()); },
+         Names{}, ""},
+        {"damaged as at first", [&] { spill(scoresPath(), nine); }, Names{kLoadError}, note},
+        {"both damaged", [&] { spill(versusPath(), "x"); }, Names{kLoadError}, bothNote},
+        {"the folder is a file",
+         [&] {
+             std::filesystem::remove_all(d.ports.paths.dataFolder());
+             spill(d.ports.paths.dataFolder(), "not a folder");
+         },
+         Names{kLoadError, kLoadError}, bothNote},
+        {"the folder is still a file", [] {}, Names{}, bothNote},
+        {"a folder again",
+         [&] {
+             std::filesystem::remove(d.ports.paths.dataFolder());
+             std::filesystem::create_directories(d.ports.paths.dataFolder());
+         },
+         Names{}, ""},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        dialogs.clear();
+        // Each activation of the main window loads both files; a box activates it again.
+        for (int activation = 0; activation < 3; ++activation) {
+            records.Records_dpl();
+            records.records_comp();
+        }
+        EXPECT_EQ(texts(), step.boxes);
+        EXPECT_EQ(records.view.failureNote, step.note);
+    }
+}
+
+TEST_F(RecordsGame, EveryWriteIsOnTheDiskBeforeItReplacesTheFileAndTheRenameAfterIt) {
+    const auto replacement = [](const std::string& file, std::size_t size) {
+        const std::string temporary = file + ".tmp";
+        return Names{"create " + temporary,
+                     "write " + std::to_string(size) + " " + temporary,
+                     "sync " + temporary,
+                     "close " + temporary,
+                     "rename " + temporary + " " + file,
+                     "syncFolder data"};
+    };
+    const auto writes = [this] {
+        Names out;
+        for (const std::string& call : files.calls()) {
+            if (call.rfind("exists", 0) != 0 && call.rfind("read", 0) != 0)
+                out.push_back(call);
+        }
+        return out;
+    };
+    loadBoth();
+    EXPECT_EQ(writes(), replacement("qvane.dat", 650) + replacement("qvane2.dat", 520))
+        << "new files";
+    files.heal();
+    s.OpponentMode = "comoutro";
+    offer("Ana", 1500, 90);
+    offerWin(&Records::bateu_comp, "Ana", 1500, "100");
+    EXPECT_EQ(writes(), replacement("qvane.dat", 650) + replacement("qvane.dat", 650) +
+                            replacement("qvane2.dat", 520))
+        << "a best score, a best time, a win";
 }
 
 TEST_F(RecordsGame, AFileDeletedSinceTheLastLoadIsAFailureAndStaysAway) {
