@@ -127,8 +127,9 @@ void TFORM1::showEvent(QShowEvent* event) {
 }
 
 bool TFORM1::event(QEvent* event) {
-    // Whatever a dialog changed on disk is read again when the window is active again.
-    if (event->type() == QEvent::WindowActivate)
+    // Whatever a dialog changed on disk is read again when the window is active again;
+    // a window not yet on the screen reads when it gets there.
+    if (event->type() == QEvent::WindowActivate && windowHandle()->isExposed())
         handle([this] { m_game.FormActivate(); });
     return QMainWindow::event(event);
 }

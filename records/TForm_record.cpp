@@ -261,6 +261,7 @@ void TForm_record::buildRules() {
     m_failureNote = makeLabel(this, QStringLiteral("falha_records"), {}, {8, 368, 432, 22},
                               pointFont(7, true), Qt::white);
     m_failureNote->setWordWrap(true);
+    m_failureNote->setContentsMargins(4, 0, 4, 0);
     m_failureNote->setAutoFillBackground(true);
     QPalette alarm = m_failureNote->palette();
     alarm.setColor(QPalette::Window, kDarkRed);
