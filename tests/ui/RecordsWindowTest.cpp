@@ -6,6 +6,7 @@
 #include "records/TForm_record.h"
 #include "tests/fakes/TestPorts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -366,6 +367,17 @@ TEST_F(DamagedRecords, OneMessageOverTheWindowThenRecordsAndZerarMendTheFile) {
     EXPECT_EQ(loadErrorsOverAHiddenWindow, 0) << "the message stands over the shown window";
     activateAgain();
     EXPECT_EQ(loadErrors, 1) << "the file is as it was";
+
+    // From the menu, the window shows the tables and why they are not whole.
+    QString fromMenu;
+    QTimer::singleShot(0, [&] {
+        fromMenu = window.findChild<QLabel*>(QStringLiteral("falha_records"))->text();
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Image1")), Qt::LeftButton);
+    });
+    main.menuEntry(QStringLiteral("MelhoresRecords1"))->trigger();
+    EXPECT_TRUE(fromMenu.contains(QStringLiteral("qvane.dat")));
+    activateAgain();
+    EXPECT_EQ(loadErrors, 1);
 
     // The player opens "Records", reads why and presses "Zerar".
     QString note;
