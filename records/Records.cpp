@@ -28,6 +28,13 @@ public:
     explicit Damaged(const char* why = "unusable") : std::runtime_error(why) {}
 };
 
+/// A decoded entry, or the failure of a damaged one.
+template <typename Entry> Entry whole(std::optional<Entry> entry) {
+    if (!entry)
+        throw Damaged("damaged entry");
+    return *std::move(entry);
+}
+
 int number(std::string_view text) {
     const std::optional<int> value = records::strictInteger(text);
     if (!value)
@@ -55,16 +62,10 @@ public:
         return std::string_view(m_content).substr(index * m_entrySize, m_entrySize);
     }
     records::RecordEntry record(std::size_t index) const {
-        auto entry = records::decodeRecordEntry(bytes(index));
-        if (!entry)
-            throw Damaged();
-        return *entry;
+        return whole(records::decodeRecordEntry(bytes(index)));
     }
     records::ComputerRecordEntry computer(std::size_t index) const {
-        auto entry = records::decodeComputerEntry(bytes(index));
-        if (!entry)
-            throw Damaged();
-        return *entry;
+        return whole(records::decodeComputerEntry(bytes(index)));
     }
 
     /// Moves the entries from `place` to `last` one place down, as they are, and
@@ -148,12 +149,9 @@ void Records::Records_dpl() {
     const std::filesystem::path file = recordsFile();
     settle(file, load(m_files, file, records::kRecordEntrySize, records::defaultRecordsFile(),
                       [this](std::size_t k, std::string_view bytes) {
-                          auto entry = records::decodeRecordEntry(bytes);
-                          if (!entry)
-                              throw Damaged("damaged entry");
+                          const auto entry = whole(records::decodeRecordEntry(bytes));
                           showRow(view, k < 5 ? RecordTable::BestScore : RecordTable::BestTime,
-                                  k % 5, entry->nome, entry->pontos, entry->tempo,
-                                  entry->categoria);
+                                  k % 5, entry.nome, entry.pontos, entry.tempo, entry.categoria);
                       }));
 }
 
@@ -162,12 +160,9 @@ void Records::records_comp() {
     settle(file,
            load(m_files, file, records::kComputerEntrySize, records::defaultComputerRecordsFile(),
                 [this](std::size_t k, std::string_view bytes) {
-                    auto entry = records::decodeComputerEntry(bytes);
-                    if (!entry)
-                        throw Damaged("damaged entry");
+                    const auto entry = whole(records::decodeComputerEntry(bytes));
                     showRow(view, k < 5 ? RecordTable::Superdotado : RecordTable::Inteligente,
-                            k % 5, entry->nome, entry->pontos, entry->pontos_comp,
-                            entry->categoria);
+                            k % 5, entry.nome, entry.pontos, entry.pontos_comp, entry.categoria);
                 }));
 }
 
