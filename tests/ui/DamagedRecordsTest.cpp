@@ -11,7 +11,6 @@
 #include <QWindow>
 
 #include <fstream>
-#include <iterator>
 
 #include "tests/ui/BoxAnswerer.h"
 #include "tests/ui/WindowTestTools.h"
@@ -20,11 +19,6 @@
 
 namespace qv::test {
 namespace {
-
-std::string contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 /// The program as a player meets it: the real boxes over the real main window,
 /// which reads the records each time it becomes active.
@@ -123,7 +117,7 @@ TEST_F(DamagedRecords, OneMessageOverTheWindowThenRecordsAndZerarMendTheFile) {
     EXPECT_EQ(texts,
               (std::vector<QString>{texts.front(), QStringLiteral("Deseja Zerar esses Records?"),
                                     QStringLiteral("Records zerados com sucesso")}));
-    EXPECT_EQ(contents(records.recordsFile()), records::defaultRecordsFile());
+    EXPECT_EQ(PosixFileLayer().read(records.recordsFile(), 1000), records::defaultRecordsFile());
     activateAgain();
     EXPECT_EQ(loadErrors, 1);
 
