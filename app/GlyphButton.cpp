@@ -1,5 +1,7 @@
 #include "app/GlyphButton.h"
 
+#include "app/FittedFont.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -21,11 +23,8 @@ void GlyphButton::paintEvent(QPaintEvent*) {
     const int glyph =
         tall ? std::min(area.width(), area.height() / 2) * 3 / 4 : std::min(area.height() - 6, 14);
     const int gap = 2;
-    // Fonts here are wider than the design's: shrink the caption until it fits.
-    QFont font = this->font();
-    const int room = tall ? area.width() : area.width() - glyph - gap;
-    while (QFontMetrics(font).horizontalAdvance(text()) > room && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    const QFont font =
+        fittedFont(this->font(), text(), tall ? area.width() : area.width() - glyph - gap);
     painter.setFont(font);
     const int textWidth = QFontMetrics(font).horizontalAdvance(text());
     QRect glyphRect;

@@ -12,6 +12,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 namespace qv {
 
@@ -56,6 +60,28 @@ QString glyphPath(const std::string& button) {
     return found == kGlyphs.end() ? QString() : found->second;
 }
 
+/// Runs a call once, after the window was first put on the screen and painted.
+class WhenExposed final : public QObject {
+public:
+    WhenExposed(QWindow* window, std::function<void()> call)
+        : QObject(window), m_call(std::move(call)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, std::move(m_call));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_call;
+};
+
 } // namespace
 
 TFORM1::TFORM1(const Ports& ports, QWidget* parent)
@@ -93,15 +119,17 @@ void TFORM1::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     m_game.FormShow();
-    // Without a window manager the window may never be activated; the tables are
-    // read once here all the same.
-    m_game.FormActivate();
     render();
+    // Without a window manager the window may never be activated; the tables are
+    // read once all the same, when the window is on the screen, so a message about
+    // them stands over it.
+    new WhenExposed(windowHandle(), [this] { handle([this] { m_game.FormActivate(); }); });
 }
 
 bool TFORM1::event(QEvent* event) {
-    // Whatever a dialog changed on disk is read again when the window is active again.
-    if (event->type() == QEvent::WindowActivate)
+    // Whatever a dialog changed on disk is read again when the window is active again;
+    // a window not yet on the screen reads when it gets there.
+    if (event->type() == QEvent::WindowActivate && windowHandle()->isExposed())
         handle([this] { m_game.FormActivate(); });
     return QMainWindow::event(event);
 }

@@ -89,4 +89,13 @@ bool PosixFileLayer::syncFolder(const std::filesystem::path& folder) {
     return synced;
 }
 
+std::string PosixFileLayer::state(const std::filesystem::path& file) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0)
+        return "unseen, error " + std::to_string(errno);
+    return "file " + std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino) + ", " +
+           std::to_string(status.st_size) + " bytes, changed " +
+           std::to_string(status.st_ctim.tv_sec) + "." + std::to_string(status.st_ctim.tv_nsec);
+}
+
 } // namespace qv

@@ -35,6 +35,9 @@ public:
     virtual bool remove(const std::filesystem::path& file) = 0;
     /// Puts a rename in the folder on the disk.
     virtual bool syncFolder(const std::filesystem::path& folder) = 0;
+    /// The file as it stands now: where it lies on the disk, its size and change
+    /// time, or why it cannot be looked at. Equal answers mean it did not change.
+    virtual std::string state(const std::filesystem::path& file) = 0;
 };
 
 /// The real files, through POSIX calls.
@@ -49,6 +52,7 @@ public:
     bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool remove(const std::filesystem::path& file) override;
     bool syncFolder(const std::filesystem::path& folder) override;
+    std::string state(const std::filesystem::path& file) override;
 };
 
 } // namespace qv

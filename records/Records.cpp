@@ -25,8 +25,15 @@ const char* const kNoNamePlaceholder = "INDIVIDUAL";
 /// a missing entry, a damaged field, a number that is not one.
 class Damaged : public std::runtime_error {
 public:
-    Damaged() : std::runtime_error("records file unusable") {}
+    explicit Damaged(const char* why = "unusable") : std::runtime_error(why) {}
 };
+
+/// A decoded entry, or the failure of a damaged one.
+template <typename Entry> Entry whole(std::optional<Entry> entry) {
+    if (!entry)
+        throw Damaged("damaged entry");
+    return *std::move(entry);
+}
 
 int number(std::string_view text) {
     const std::optional<int> value = records::strictInteger(text);
@@ -55,16 +62,10 @@ public:
         return std::string_view(m_content).substr(index * m_entrySize, m_entrySize);
     }
     records::RecordEntry record(std::size_t index) const {
-        auto entry = records::decodeRecordEntry(bytes(index));
-        if (!entry)
-            throw Damaged();
-        return *entry;
+        return whole(records::decodeRecordEntry(bytes(index)));
     }
     records::ComputerRecordEntry computer(std::size_t index) const {
-        auto entry = records::decodeComputerEntry(bytes(index));
-        if (!entry)
-            throw Damaged();
-        return *entry;
+        return whole(records::decodeComputerEntry(bytes(index)));
     }
 
     /// Moves the entries from `place` to `last` one place down, as they are, and
@@ -96,26 +97,27 @@ private:
 
 /// Creates the file with its defaults if it is missing and shows its entries; a
 /// file that cannot be read, or holds fewer than ten whole entries, shows the
-/// rows read so far and then the access error.
-void load(FileLayer& files, Dialogs& dialogs, const std::filesystem::path& file,
-          std::size_t entrySize, const std::string& defaults,
-          const std::function<void(std::size_t, std::string_view)>& show) {
+/// rows read so far. Returns why it failed, nothing when it loaded.
+std::optional<std::string> load(FileLayer& files, const std::filesystem::path& file,
+                                std::size_t entrySize, const std::string& defaults,
+                                const std::function<void(std::size_t, std::string_view)>& show) {
     try {
         if (!files.exists(file) && !records::replaceFile(files, file, defaults, false))
-            throw Damaged();
+            throw Damaged("not created");
         std::optional<std::string> content = files.read(file, records::kEntryCount * entrySize);
         if (!content)
-            throw Damaged();
+            throw Damaged("not read");
         if (content->empty()) // nothing to show, and nothing worth a message
-            return;
+            return std::nullopt;
         for (std::size_t k = 0; k < records::kEntryCount; ++k) {
             if (content->size() < (k + 1) * entrySize)
-                throw Damaged();
+                throw Damaged("short");
             show(k, std::string_view(*content).substr(k * entrySize, entrySize));
         }
-    } catch (const std::exception&) {
-        dialogs.showMessage(kLoadError);
+    } catch (const std::exception& error) {
+        return error.what();
     }
+    return std::nullopt;
 }
 
 void showRow(RecordsView& view, RecordTable table, std::size_t place, const std::string& name,
@@ -144,27 +146,48 @@ std::filesystem::path Records::computerRecordsFile() const {
 }
 
 void Records::Records_dpl() {
-    load(m_files, m_game.ports.dialogs, recordsFile(), records::kRecordEntrySize,
-         records::defaultRecordsFile(), [this](std::size_t k, std::string_view bytes) {
-             auto entry = records::decodeRecordEntry(bytes);
-             if (!entry)
-                 throw Damaged();
-             showRow(view, k < 5 ? RecordTable::BestScore : RecordTable::BestTime, k % 5,
-                     entry->nome, entry->pontos, entry->tempo, entry->categoria);
-         });
-    view.loaded();
+    const std::filesystem::path file = recordsFile();
+    settle(file, load(m_files, file, records::kRecordEntrySize, records::defaultRecordsFile(),
+                      [this](std::size_t k, std::string_view bytes) {
+                          const auto entry = whole(records::decodeRecordEntry(bytes));
+                          showRow(view, k < 5 ? RecordTable::BestScore : RecordTable::BestTime,
+                                  k % 5, entry.nome, entry.pontos, entry.tempo, entry.categoria);
+                      }));
 }
 
 void Records::records_comp() {
-    load(m_files, m_game.ports.dialogs, computerRecordsFile(), records::kComputerEntrySize,
-         records::defaultComputerRecordsFile(), [this](std::size_t k, std::string_view bytes) {
-             auto entry = records::decodeComputerEntry(bytes);
-             if (!entry)
-                 throw Damaged();
-             showRow(view, k < 5 ? RecordTable::Superdotado : RecordTable::Inteligente, k % 5,
-                     entry->nome, entry->pontos, entry->pontos_comp, entry->categoria);
-         });
+    const std::filesystem::path file = computerRecordsFile();
+    settle(file,
+           load(m_files, file, records::kComputerEntrySize, records::defaultComputerRecordsFile(),
+                [this](std::size_t k, std::string_view bytes) {
+                    const auto entry = whole(records::decodeComputerEntry(bytes));
+                    showRow(view, k < 5 ? RecordTable::Superdotado : RecordTable::Inteligente,
+                            k % 5, entry.nome, entry.pontos, entry.pontos_comp, entry.categoria);
+                }));
+}
+
+void Records::settle(const std::filesystem::path& file, const std::optional<std::string>& failure) {
+    // The main window loads at every activation, and closing the box activates it
+    // again: a file that stays as it was is reported once, not in a loop.
+    bool tell = false;
+    if (!failure) {
+        m_reportedFailures.erase(file);
+    } else {
+        const std::string state = m_files.state(file) + "; " + *failure;
+        std::string& reported = m_reportedFailures[file];
+        tell = reported != state;
+        reported = state;
+    }
+    std::string names;
+    for (const auto& [failed, state] : m_reportedFailures)
+        names += (names.empty() ? "" : ", ") + failed.filename().string();
+    view.failureNote = names.empty() ? std::string()
+                                     : "Houve um erro no acesso a base de dados dos records (" +
+                                           names + "). Clique em Zerar para voltar ao normal.";
     view.loaded();
+    // Told last: the box runs the event loop, and the window shows what was read.
+    if (tell)
+        m_game.ports.dialogs.showMessage(kLoadError);
 }
 
 void Records::bateu_rec() {

@@ -5,6 +5,8 @@
 #include "records/RecordsView.h"
 
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -44,10 +46,15 @@ private:
     void bestScore(int score, int seconds);
     void bestTime(int score, int seconds);
     void againstComputer(int first, const char* message);
+    /// Shows the failure of a load, unless the file is as it was when that
+    /// failure was last shown.
+    void settle(const std::filesystem::path& file, const std::optional<std::string>& failure);
 
     Game& m_game;
     PosixFileLayer m_posix;
     FileLayer& m_files;
+    /// The files whose last load failed, with their state and failure as shown.
+    std::map<std::filesystem::path, std::string> m_reportedFailures;
 };
 
 } // namespace qv

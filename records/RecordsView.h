@@ -31,6 +31,9 @@ public:
     const std::string& operator[](std::string_view name) const;
 
     const std::map<std::string, std::string, std::less<>>& labels() const { return m_labels; }
+    /// Says which records files failed their last load and that "Zerar" mends
+    /// them; empty while both load.
+    std::string failureNote;
     /// Grows at every load, so the window knows to take the texts again.
     int generation() const { return m_generation; }
     void loaded() { ++m_generation; }

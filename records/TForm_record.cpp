@@ -1,5 +1,6 @@
 #include "records/TForm_record.h"
 
+#include "app/FittedFont.h"
 #include "app/FrameBox.h"
 #include "app/PictureBox.h"
 #include "records/Records.h"
@@ -224,8 +225,9 @@ void TForm_record::buildTables() {
             const RecordRowLabels names = RecordsView::row(t.table, n);
             const auto value = [&](const std::string& name, Column column, const QFont& font,
                                    Qt::Alignment align = Qt::AlignLeft) {
-                m_labels[name] = makeLabel(this, QString::fromStdString(name), {}, at(column), font,
-                                           Qt::black, align);
+                m_labels[name] = {makeLabel(this, QString::fromStdString(name), {}, at(column),
+                                            font, Qt::black, align),
+                                  font};
             };
             value(names.name, t.name, bold);
             value(names.points, t.points, bestTime ? regular : bold);
@@ -254,6 +256,17 @@ void TForm_record::buildRules() {
                   kYellow);
         top += 16;
     }
+    // Under the rules, beside "Zerar", while a records file failed to load: the
+    // box said so once, this says it as long as it holds.
+    m_failureNote = makeLabel(this, QStringLiteral("falha_records"), {}, {8, 368, 432, 22},
+                              pointFont(7, true), Qt::white);
+    m_failureNote->setWordWrap(true);
+    m_failureNote->setContentsMargins(4, 0, 4, 0);
+    m_failureNote->setAutoFillBackground(true);
+    QPalette alarm = m_failureNote->palette();
+    alarm.setColor(QPalette::Window, kDarkRed);
+    m_failureNote->setPalette(alarm);
+    m_failureNote->hide();
 }
 
 void TForm_record::render() {
@@ -264,11 +277,18 @@ void TForm_record::render() {
 }
 
 void TForm_record::takeTexts() {
-    for (const auto& [name, label] : m_labels) {
+    for (const auto& [name, value] : m_labels) {
         const QString text = QString::fromStdString(m_records.view[name]);
-        if (label->text() != text)
-            label->setText(text);
+        if (value.label->text() == text)
+            continue;
+        // Twelve wide letters are wider than the column: the name shows whole,
+        // a little smaller.
+        value.label->setFont(fittedFont(value.font, text, value.label->width()));
+        value.label->setText(text);
     }
+    const QString note = QString::fromStdString(m_records.view.failureNote);
+    m_failureNote->setText(note);
+    m_failureNote->setVisible(!note.isEmpty());
 }
 
 void TForm_record::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 
 #include <map>
 #include <string>
@@ -41,8 +42,15 @@ private:
     void buildRules();
     void takeTexts();
 
+    /// A label of the tables and the font it was designed with.
+    struct ValueLabel {
+        QLabel* label = nullptr;
+        QFont font;
+    };
+
     Records& m_records;
-    std::map<std::string, QLabel*> m_labels;
+    std::map<std::string, ValueLabel> m_labels;
+    QLabel* m_failureNote = nullptr;
     PictureBox* m_image1 = nullptr;
     PictureBox* m_image2 = nullptr;
     QPushButton* m_button1 = nullptr;

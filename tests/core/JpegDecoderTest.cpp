@@ -91,6 +91,20 @@ std::vector<std::uint8_t> claimingSize(std::uint16_t width, std::uint16_t height
     return bytes;
 }
 
+TEST(LargeJpeg, PanoramasUpToThePixelLimitLoadEitherWayRound) {
+    // 48 million pixels: well under the limit, though either side squared is over it.
+    for (const auto& [width, height] : {std::pair{12000, 4000}, std::pair{4000, 12000}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        const auto bytes = encodeJpeg(quartersImage(width, height, kRed, kGreen, kBlue, kSand),
+                                      JpegKind::Grey, 50);
+        ASSERT_FALSE(bytes.empty());
+        const DecodeResult result = decodeJpeg(bytes, {60, 60});
+        ASSERT_EQ(result.status, DecodeStatus::Ok);
+        EXPECT_TRUE(pixelNear(result.image, 10, 50, luma(kBlue), 14));
+        EXPECT_TRUE(pixelNear(result.image, 50, 10, luma(kGreen), 14));
+    }
+}
+
 TEST(DamagedJpeg, IsReportedWithoutPixelsAndWithoutPrinting) {
     const auto good = quarters();
     const auto progressive = quarters(JpegKind::Progressive);

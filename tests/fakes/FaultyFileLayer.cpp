@@ -1,5 +1,6 @@
 #include "tests/fakes/FaultyFileLayer.h"
 
+#include <functional>
 #include <stdexcept>
 
 namespace qv::test {
@@ -56,6 +57,14 @@ bool MemoryFileLayer::syncFolder(const std::filesystem::path&) {
     return true;
 }
 
+std::string MemoryFileLayer::state(const std::filesystem::path& file) {
+    auto found = files.find(file);
+    if (found == files.end())
+        return "absent";
+    return std::to_string(found->second.size()) + " bytes, digest " +
+           std::to_string(std::hash<std::string>{}(found->second));
+}
+
 FaultyFileLayer::FaultyFileLayer() : m_inner(m_posix) {
 }
 
@@ -80,7 +89,7 @@ void FaultyFileLayer::heal() {
 }
 
 void FaultyFileLayer::bury() {
-    for (Handle handle : m_open)
+    for (const auto& [handle, name] : m_open)
         m_inner.close(handle);
     m_open.clear();
 }
@@ -123,12 +132,12 @@ FileLayer::Handle FaultyFileLayer::create(const std::filesystem::path& file) {
         return kNoHandle;
     const Handle handle = m_inner.create(file);
     if (handle != kNoHandle)
-        m_open.insert(handle);
+        m_open[handle] = file.filename().string();
     return handle;
 }
 
 bool FaultyFileLayer::write(Handle handle, std::string_view bytes) {
-    if (!pass("write " + std::to_string(bytes.size()))) {
+    if (!pass("write " + std::to_string(bytes.size()) + " " + nameOf(handle))) {
         // A program dying inside a write leaves part of it on the disk.
         if (m_faultHere && m_crashed)
             m_inner.write(handle, bytes.substr(0, bytes.size() / 2));
@@ -137,12 +146,17 @@ bool FaultyFileLayer::write(Handle handle, std::string_view bytes) {
     return m_inner.write(handle, bytes);
 }
 
+std::string FaultyFileLayer::nameOf(Handle handle) const {
+    auto open = m_open.find(handle);
+    return open == m_open.end() ? "?" : open->second;
+}
+
 bool FaultyFileLayer::sync(Handle handle) {
-    return pass("sync") && m_inner.sync(handle);
+    return pass("sync " + nameOf(handle)) && m_inner.sync(handle);
 }
 
 bool FaultyFileLayer::close(Handle handle) {
-    if (!pass("close"))
+    if (!pass("close " + nameOf(handle)))
         return false;
     m_open.erase(handle);
     return m_inner.close(handle);
@@ -158,7 +172,13 @@ bool FaultyFileLayer::remove(const std::filesystem::path& file) {
 }
 
 bool FaultyFileLayer::syncFolder(const std::filesystem::path& folder) {
-    return pass("syncFolder") && m_inner.syncFolder(folder);
+    return pass("syncFolder " + folder.filename().string()) && m_inner.syncFolder(folder);
+}
+
+std::string FaultyFileLayer::state(const std::filesystem::path& file) {
+    if (!pass("state " + file.filename().string()))
+        return "unseen, injected fault";
+    return m_inner.state(file);
 }
 
 } // namespace qv::test

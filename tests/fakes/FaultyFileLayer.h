@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,8 @@ public:
     bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool remove(const std::filesystem::path& file) override;
     bool syncFolder(const std::filesystem::path& folder) override;
+    /// The size and a digest of the content: the files carry no times.
+    std::string state(const std::filesystem::path& file) override;
 
 private:
     std::map<Handle, std::filesystem::path> m_open;
@@ -51,7 +52,8 @@ public:
     /// Calls since the last faultAt or heal.
     int steps() const { return m_steps; }
     bool crashed() const { return m_crashed; }
-    /// What each call was, for the message of a failing test.
+    /// What each call was and which file it concerned ("sync qvane.dat.tmp",
+    /// "syncFolder data"), in order.
     const std::vector<std::string>& calls() const { return m_calls; }
     /// Closes what the "dead" program left open, as the system would.
     void bury();
@@ -65,8 +67,10 @@ public:
     bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool remove(const std::filesystem::path& file) override;
     bool syncFolder(const std::filesystem::path& folder) override;
+    std::string state(const std::filesystem::path& file) override;
 
 private:
+    std::string nameOf(Handle handle) const;
     /// True when the call may go ahead; throws for Fault::Throw.
     bool pass(const std::string& call);
     bool m_faultHere = false;
@@ -78,7 +82,7 @@ private:
     Fault m_fault = Fault::Fail;
     bool m_crashed = false;
     std::vector<std::string> m_calls;
-    std::set<Handle> m_open;
+    std::map<Handle, std::string> m_open; ///< the file name of each open handle
 };
 
 } // namespace qv::test

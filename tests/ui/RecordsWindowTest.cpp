@@ -244,6 +244,9 @@ TEST_F(RecordsWindow, ShowsItsDesignAroundTheTables) {
     }
     for (const char* name : {"Image1", "Image2", "Bevel1", "Bevel2"})
         EXPECT_TRUE(window.rect().contains(picture(name)->geometry())) << name;
+    // Each bevel frames its whole picture.
+    EXPECT_TRUE(picture("Bevel2")->geometry().contains(picture("Image1")->geometry()));
+    EXPECT_TRUE(picture("Bevel1")->geometry().contains(picture("Image2")->geometry()));
 }
 
 TEST_F(RecordsWindow, PlacesAreRedForTheFirstThenBlackOnTheLeftAndBlueOnTheRight) {
@@ -266,12 +269,12 @@ TEST_F(RecordsWindow, PlacesAreRedForTheFirstThenBlackOnTheLeftAndBlueOnTheRight
 }
 
 TEST_F(RecordsWindow, TheWidestTextsFitTheirColumns) {
-    // Twelve characters is the longest a stored name can be; "Personaliz" is the
-    // longest category.
+    // Twelve characters is the longest a stored name can be, W the widest letter;
+    // "Personaliz" is the longest category.
     for (RecordTable table : kTables) {
         for (int place = 1; place <= 5; ++place) {
             const RecordRowLabels row = RecordsView::row(table, place);
-            records.view[row.name] = "Sem Recordet";
+            records.view[row.name] = "WWWWWWWWWWWW";
             records.view[row.points] = "1800";
             records.view[row.third] =
                 table == RecordTable::BestScore || table == RecordTable::BestTime ? "00:00"
