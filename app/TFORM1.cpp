@@ -39,14 +39,6 @@ Qt::Alignment qalign(Align align) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-/// Captions that still hold the control's own name are design placeholders that
-/// the rules recognise and replace; a person never sees them.
-QString shownCaption(const Control& control) {
-    if (control.caption == control.name)
-        return {};
-    return QString::fromStdString(control.caption);
-}
-
 QString glyphPath(const std::string& button) {
     static const std::unordered_map<std::string, QString> kGlyphs{
         {"BitBtn4", QStringLiteral(":/pictures/glyph_jogar.png")},
@@ -277,7 +269,7 @@ void TFORM1::renderControl(Rendered& rendered, const Control& control) {
     }
     if (all || last.caption != control.caption || last.align != control.align) {
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setText(shownCaption(control));
+            label->setText(QString::fromStdString(control.caption));
             if (control.kind == ControlKind::Label)
                 label->setAlignment(qalign(control.align));
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {

@@ -104,11 +104,14 @@ void BlockReveal::imageclose() {
         return;
     Control* clicked =
         s.ClickedCover >= 1 && s.ClickedCover <= 24 ? &m_game.view.cover(s.ClickedCover) : nullptr;
+    // A cover takes clicks again only while a match runs: a pause that outlasts
+    // the match must not open the board after the time-out or PARAR.
+    const bool playing = m_game.matchInProgress();
     auto finishUncovering = [&] {
         s.BlinkStep = 3;
         if (clicked) {
             clicked->visible = false;
-            clicked->enabled = true;
+            clicked->enabled = playing;
         }
         s.ClickArmed = true;
     };
@@ -141,7 +144,7 @@ void BlockReveal::imageclose() {
         showCover(s.FirstCover, true);
         showCover(s.SecondCover, true);
         if (clicked)
-            clicked->enabled = true;
+            clicked->enabled = playing;
         if (s.ClickCount == 0)
             m_game.sound().SOUND_ERRO();
     }

@@ -45,7 +45,11 @@ void Deal::Novo1Click() {
     s.EndAnimInterval = 250;
     m_game.Timer3.stop();
     m_game.endDisplay.apagarVenPerd();
+    // A pair still waiting to close or leave belongs to the old board: left
+    // pending, it would hide two faces of the new deal.
     s.ClickCount = 0;
+    s.TryMarker.clear();
+    m_game.Timer2.stop();
     s.WaitTicks = 0;
     v["Label15"].visible = true;
     s.EndAnimFrame = 0;
@@ -54,12 +58,8 @@ void Deal::Novo1Click() {
     v["Label9"].visible = true;
     s.RecordsSettled = 0;
     s.EndSoundPlayed = kNao;
-    if (v["Label4"].caption == "Label4")
-        v["Label4"].caption.clear();
     v["Label2"].caption.clear();
     m_game.clock.applySettingsStep();
-    if (v["Label6"].caption == "Label6")
-        v["Label6"].caption.clear();
 
     NOVOJOGO();
     s.MatchPhase = "inicio";

@@ -67,9 +67,9 @@ EndDisplay::EndDisplay(Game& game) : m_game(game) {
     // The view's controls never move once it is built, so the letters are looked
     // up once here instead of by name on every frame.
     for (int n = 1; n <= kNameLength; ++n)
-        m_nameLetters[static_cast<std::size_t>(n - 1)] = &m_game.view["L" + std::to_string(n)];
+        m_nameLetters[static_cast<std::size_t>(n - 1)] = &m_game.view[letterName(n)];
     for (int n = 1; n <= kLoserLength; ++n)
-        m_loserLetters[static_cast<std::size_t>(n - 1)] = &m_game.view["LB" + std::to_string(n)];
+        m_loserLetters[static_cast<std::size_t>(n - 1)] = &m_game.view[loserLetterName(n)];
     m_trophy = &m_game.view["TROFEU"];
     m_game.Timer3.setHandler([this] { Timer3Timer(); });
 }
@@ -81,9 +81,9 @@ void EndDisplay::apagarVenPerd() {
     view["lab_venc"].visible = false;
     view["Bevel9"].visible = false;
     for (int n = 1; n <= 10; ++n)
-        view["L" + std::to_string(n)].visible = false;
+        view[letterName(n)].visible = false;
     for (int n = 0; n <= 5; ++n)
-        view["LB" + std::to_string(n)].visible = false;
+        view[loserLetterName(n)].visible = false;
 }
 
 void EndDisplay::nomevencedor(const std::string& text) {

@@ -117,6 +117,29 @@ const std::array<const char*, 25>& frameNames() {
     return kFrameNames;
 }
 
+std::string letterName(int n) {
+    std::string name = "L";
+    name += std::to_string(n);
+    return name;
+}
+
+std::string loserLetterName(int n) {
+    std::string name = "LB";
+    name += std::to_string(n);
+    return name;
+}
+
+const std::vector<std::string>& designPlaceholders() {
+    static const std::vector<std::string> kPlaceholders = [] {
+        std::vector<std::string> names{"Label1", "Label3", "Label4",  "Label5", "Label6",
+                                       "Label7", "Label9", "Label14", "Label16"};
+        for (int n = 1; n <= 10; ++n)
+            names.push_back(letterName(n));
+        return names;
+    }();
+    return kPlaceholders;
+}
+
 MainView::MainView() {
     auto& v = m_controls;
     v.reserve(140);
@@ -135,7 +158,7 @@ MainView::MainView() {
     checksom.checked = true;
     checksom.hint = "Ativa/Desativa som";
     v.push_back(checksom);
-    v.push_back(label("sound", "Panel7", {26, 2, 30, 15}, "Som", colors::kRed, true));
+    v.push_back(label("sound", "Panel7", {26, 2, 30, 15}, "Som", colors::kRed));
     Control advertising = panel("Panel6", "Panel7", {70, 2, 230, 15},
                                 "Quorvanella 2.0 \u00b7 jogo da mem\u00f3ria", colors::kMenu);
     advertising.fontPoints = 7;
@@ -181,14 +204,14 @@ MainView::MainView() {
     v.push_back(
         hidden(label("lab_venc", "PAINEL2", {72, 80, 60, 14}, "Vencedor", colors::kOlive, true)));
     for (int n = 1; n <= 10; ++n) {
-        const std::string name = "L" + std::to_string(n);
+        const std::string name = letterName(n);
         v.push_back(
             hidden(label(name, "PAINEL2", {0, 0, 12, 16}, name, colors::kYellow, true, 10)));
     }
     const char* loserLetters[] = {"0", "P", "E", "R", "D", "I"};
     for (int n = 0; n <= 5; ++n) {
-        v.push_back(hidden(label("LB" + std::to_string(n), "PAINEL2", {0, 0, 12, 16},
-                                 loserLetters[n], colors::kYellow, true, 10)));
+        v.push_back(hidden(label(loserLetterName(n), "PAINEL2", {0, 0, 12, 16}, loserLetters[n],
+                                 colors::kYellow, true, 10)));
     }
     v.push_back(hidden(label("aviso_cancelar", "PAINEL2", {44, 44, 124, 16}, "Partida cancelada!",
                              colors::kRed, true)));
@@ -208,6 +231,9 @@ MainView::MainView() {
     v.push_back(button("BitBtn6", {552, 376, 57, 25}, "Records", colors::kNavy,
                        "Veja os melhores Records!"));
     v.push_back(button("BotaoQueRecebeFocus", {338, 348, 1, 1}, {}, colors::kBlack, {}));
+
+    for (const std::string& name : designPlaceholders())
+        (*this)[name].caption.clear();
 
     for (Control& c : m_controls) {
         for (std::size_t k = 1; k <= 24; ++k) {

@@ -130,4 +130,13 @@ const std::array<const char*, 25>& coverNames();
 const std::array<const char*, 25>& faceNames();
 const std::array<const char*, 25>& frameNames();
 
+/// Labels whose design caption only stands for what the rules write there later
+/// (names, points, times, the clock, the winner's letters). They start empty, so a
+/// person never sees a stand-in, whatever the rules write afterwards.
+const std::vector<std::string>& designPlaceholders();
+
+/// The winner's letters L1..L10 and the loser's letters LB0..LB5.
+std::string letterName(int n);
+std::string loserLetterName(int n);
+
 } // namespace qv

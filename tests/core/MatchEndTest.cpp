@@ -1,3 +1,5 @@
+#include "records/Records.h"
+#include "tests/fakes/FaultyFileLayer.h"
 #include "tests/fakes/MatchDriver.h"
 #include "tests/fakes/RecordingCues.h"
 
@@ -196,6 +198,101 @@ TEST_F(OneBoard, MorePointsWinAndCountInTheTally) {
     EXPECT_TRUE(records.offers.empty()) << "no computer level, no record";
     EXPECT_EQ(d.game.state.Score1, 0);
     EXPECT_EQ(d.game.state.SharedScore2, 0);
+}
+
+// The computer's side is played here by hand, with the names and level its level
+// choice sets: only the level decides which table a win is offered to.
+struct LevelRow {
+    const char* level;
+    int winner; ///< 0 for a draw
+    const char* routine;
+};
+
+void PrintTo(const LevelRow& row, std::ostream* os) {
+    *os << row.level << " winner " << row.winner;
+}
+
+class AgainstALevel : public OneBoard, public ::testing::WithParamInterface<LevelRow> {
+protected:
+    void SetUp() override {
+        OneBoard::SetUp();
+        MatchState& s = d.game.state;
+        s.LevelCode = GetParam().level;
+        s.PlayerName2 = std::string("Computador ") + (s.LevelCode == "SUP"   ? "Sup"
+                                                      : s.LevelCode == "INT" ? "Int"
+                                                                             : "Sab");
+    }
+    /// Found pairs keep the turn, a miss passes it.
+    void find(int pairs) {
+        for (int n = 0; n < pairs; ++n)
+            d.findPair(d.pairs().front());
+    }
+};
+
+TEST_P(AgainstALevel, OnlyAWinOverTheTwoStrongerLevelsIsOffered) {
+    const LevelRow row = GetParam();
+    d.start();
+    if (row.winner == 1) {
+        d.missOnce(); // Ana -25, the computer's turn
+        d.missOnce(); // the computer -25, Ana's turn
+        find(12);     // Ana 1775
+    } else if (row.winner == 2) {
+        d.missOnce();
+        find(12); // the computer 1800
+    } else {
+        d.missOnce(); // Ana -25, the computer's turn
+        find(6);      // the computer 900
+        d.missOnce(); // the computer 875, Ana's turn
+        find(6);      // Ana 875
+    }
+    d.wait(100);
+    ASSERT_FALSE(d.game.matchInProgress());
+
+    if (row.routine) {
+        ASSERT_EQ(records.offers.size(), 1u);
+        EXPECT_EQ(records.offers[0].routine, row.routine);
+        EXPECT_EQ(records.offers[0].score, 1775);
+        EXPECT_EQ(records.offers[0].name, "Ana");
+        EXPECT_EQ(d.label("Label6").caption, "-25") << "the computer's points go with it";
+    } else {
+        EXPECT_TRUE(records.offers.empty());
+    }
+    const char* const shown[] = {"Empatou...", "Ana", d.game.state.PlayerName2.c_str()};
+    EXPECT_EQ(letters(), std::string(shown[row.winner]).substr(0, 10));
+    EXPECT_EQ(d.game.state.WinTally1, row.winner == 1 ? 1 : 0);
+    EXPECT_EQ(d.game.state.WinTally2, row.winner == 2 ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, AgainstALevel,
+                         ::testing::Values(LevelRow{"SUP", 1, "bateu_comp"},
+                                           LevelRow{"INT", 1, "bateu_comp2"},
+                                           LevelRow{"SAB", 1, nullptr}, LevelRow{"SUP", 2, nullptr},
+                                           LevelRow{"INT", 2, nullptr},
+                                           LevelRow{"SUP", 0, nullptr}));
+
+// Each match of a run is judged on its own: the second one enters the tables too.
+TEST(MatchesInARow, EveryOneCanEnterTheRecords) {
+    MatchDriver d;
+    MemoryFileLayer files;
+    Records records(d.game, files);
+    d.game.setRecords(records);
+    d.game.state.PlayerName1 = "Ana";
+    records.Records_dpl();
+    for (const int misses : {4, 0}) { // 1700, then 1800
+        d.start();
+        for (int n = 0; n < misses; ++n)
+            d.missOnce();
+        for (const auto& pair : d.pairs())
+            d.findPair(pair);
+        d.wait(100);
+        ASSERT_FALSE(d.game.matchInProgress());
+    }
+    const auto best = [&](int place) {
+        const RecordRowLabels row = RecordsView::row(RecordTable::BestScore, place);
+        return records.view[row.name] + " " + records.view[row.points];
+    };
+    EXPECT_EQ(best(1), "Ana 1800");
+    EXPECT_EQ(best(2), "Ana 1700");
 }
 
 } // namespace

@@ -22,8 +22,8 @@ protected:
         s.PlayerName1 = "Ana";
         s.PlayerName2 = "Bia";
         s.OpponentMode = mode::kIndividual;
-        s.LevelCode = "2";
-        s.RivalKind = "computador";
+        s.LevelCode = "SUP";
+        s.RivalKind = "computer";
         s.WinTally1 = 3;
         s.WinTally2 = 4;
         s.ClickCount = 1;
@@ -33,10 +33,11 @@ protected:
 };
 
 TEST_F(PlayerNames, OpensWithTheKnownNamesCutToWhatTheBoxesTake) {
-    game.state.PlayerName2 = "Conceição Albuquerque"; // typed in the one-player box
+    game.state.PlayerName1 = "Conceição Albuquerque"; // typed in the one-player box
+    game.state.PlayerName2 = "Computador Sup";        // the computer's level choice
     rules.FormActivate();
-    EXPECT_EQ(rules.Edit1, "Ana");
-    EXPECT_EQ(rules.Edit2, "Conceição ") << "ten characters, accented ones whole";
+    EXPECT_EQ(rules.Edit1, "Conceição ") << "ten characters, accented ones whole";
+    EXPECT_EQ(rules.Edit2, "Computador");
     EXPECT_FALSE(rules.CheckBox1);
     EXPECT_EQ(rules.focus, "Edit1");
 }
@@ -78,7 +79,7 @@ TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     EXPECT_EQ(s.PlayerName1, "Ana");
     EXPECT_EQ(s.PlayerName2, "Bia");
     EXPECT_EQ(s.OpponentMode, mode::kIndividual);
-    EXPECT_EQ(s.LevelCode, "2");
+    EXPECT_EQ(s.LevelCode, "SUP");
     EXPECT_EQ(s.WinTally1, 3);
     EXPECT_EQ(s.WinTally2, 4);
     // Pressing OK still drops a half-done try and sounds, as it does every time.
@@ -129,7 +130,7 @@ TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {
     EXPECT_EQ(s.OpponentMode, "comoutro");
     EXPECT_EQ(s.PlayerName1, "Rui");
     EXPECT_EQ(s.PlayerName2, "Bia");
-    EXPECT_EQ(s.LevelCode, "2") << "only a shared board drops the computer's level";
+    EXPECT_EQ(s.LevelCode, "SUP") << "only a shared board drops the computer's level";
     EXPECT_EQ(s.WinTally1, 0);
     EXPECT_EQ(s.WinTally2, 0);
 }

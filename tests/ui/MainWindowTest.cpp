@@ -51,25 +51,54 @@ TEST_F(MainWindow, OpensAtItsDesignPlaceWithItsClientArea) {
 }
 
 TEST_F(MainWindow, ButtonsShowTheirCaptionsAndHints) {
-    const std::pair<const char*, const char*> buttons[] = {
-        {"BitBtn4", "JOGAR"},   {"BitBtn3", "PARAR"},   {"BitBtn1", "Tempo"},
-        {"BitBtn2", "Jogador"}, {"BitBtn5", "Figuras"}, {"BitBtn6", "Records"}};
-    for (const auto& [name, caption] : buttons) {
-        auto* button = qobject_cast<QAbstractButton*>(window.control(name));
-        ASSERT_NE(button, nullptr) << name;
-        EXPECT_EQ(button->text(), caption);
-        EXPECT_FALSE(button->toolTip().isEmpty()) << name;
-        EXPECT_FALSE(button->icon().isNull()) << name << " has no glyph";
+    struct Row {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    const Row buttons[] = {{"BitBtn4", "JOGAR", "Iniciar Jogo"},
+                           {"BitBtn3", "PARAR", "Cancela a partida atual..."},
+                           {"BitBtn1", "Tempo", "Defina o Tempo!"},
+                           {"BitBtn2", "Jogador", "Escolha com quem Jogar!"},
+                           {"BitBtn5", "Figuras", "Escolher de figuras!"},
+                           {"BitBtn6", "Records", "Veja os melhores Records!"}};
+    for (const Row& row : buttons) {
+        auto* button = qobject_cast<QAbstractButton*>(window.control(row.name));
+        ASSERT_NE(button, nullptr) << row.name;
+        EXPECT_EQ(button->text(), row.caption);
+        EXPECT_EQ(button->toolTip(), row.hint);
+        EXPECT_FALSE(button->icon().isNull()) << row.name << " has no glyph";
     }
-    EXPECT_EQ(window.control("BitBtn3")->toolTip(), "Cancela a partida atual...");
+    EXPECT_EQ(window.control("checksom")->toolTip(), "Ativa/Desativa som");
     EXPECT_TRUE(window.control("BotaoQueRecebeFocus")->hasFocus());
 }
 
 TEST_F(MainWindow, DesignPlaceholdersAreNeverShown) {
-    EXPECT_EQ(text("Label4"), "");
-    EXPECT_EQ(text("Label6"), "");
+    for (const std::string& name : designPlaceholders())
+        EXPECT_EQ(text(name.c_str()), "") << name;
     EXPECT_EQ(text("Panel3"), "PONTOS");
     EXPECT_FALSE(window.control("Label15")->isVisible());
+}
+
+// Whatever the rules write is drawn, even a text that looks like a control's name.
+TEST_F(MainWindow, TwoContendersShowTheirTallyAroundTheRedX) {
+    MatchState& s = window.game().state;
+    s.OpponentMode = "outro";
+    s.PlayerCount = 2;
+    s.PlayerName1 = "Label3";
+    s.PlayerName2 = "X";
+    QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
+    keepScreenshot(window, "two-contenders");
+    EXPECT_EQ(text("Placar"), "Placar:");
+    EXPECT_EQ(text("Label14"), "Label3");
+    EXPECT_EQ(text("PT_JG1"), "0");
+    EXPECT_EQ(text("X"), "X");
+    EXPECT_EQ(window.control("X")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_TRUE(window.control("X")->isVisible());
+    EXPECT_EQ(text("PT_JG2"), "0");
+    EXPECT_EQ(text("Label16"), "X");
+    EXPECT_EQ(text("Label3"), "Label3");
+    EXPECT_EQ(text("Label5"), "X");
 }
 
 TEST_F(MainWindow, MenuHasEveryEntryWithItsCaption) {
@@ -119,7 +148,11 @@ TEST_F(MainWindow, BoardSizeEntryTellsAboutTheNextMatch) {
     entry("N16Blocos1")->trigger();
     EXPECT_TRUE(entry("N16Blocos1")->isChecked());
     EXPECT_FALSE(entry("N24Blocos1")->isChecked());
-    EXPECT_EQ(fakes.dialogs.last().caption, "Quorva Nella 2.0");
+    ASSERT_EQ(fakes.dialogs.shown().size(), 1u);
+    EXPECT_EQ(fakes.dialogs.last().type, ShownBox::Type::Plain);
+    EXPECT_EQ(fakes.dialogs.last().text,
+              "A próxima partida iniciará apenas com 16 blocos... Boa sorte\n\nOBS.:Jogar com 16 "
+              "blocos, não vale para disputar RECORDS!");
     EXPECT_EQ(window.game().state.MaxBoardPoints, 1200);
 }
 

@@ -19,6 +19,15 @@ namespace {
 constexpr int kSize = 65 * kScale;
 constexpr int kWinFrames = 7;
 
+// The caption "Vencedor" and its frame cross the lower part of the picture:
+// from row 88 down, or row 80 where the window is scaled for an 800-pixel
+// screen. Everything of the trophy stays above that band, on plain black, so
+// the olive caption reads against black and not against gold or wood.
+constexpr qreal kClearFrom = 78;
+constexpr qreal kTrophyTop = 16;     // the rim, as the trophy is drawn below
+constexpr qreal kTrophyBottom = 118; // the plinth's foot
+constexpr qreal kTrophyScale = (kClearFrom - 4) / (kTrophyBottom - kTrophyTop);
+
 QLinearGradient goldAcross(qreal left, qreal right) {
     QLinearGradient gold(left, 0, right, 0);
     gold.setColorAt(0.0, QColor(196, 136, 18));
@@ -32,6 +41,9 @@ QImage trophy() {
     QImage layer = newImage(kSize, kSize);
     QPainter p(&layer);
     smooth(p);
+    p.translate(kSize / 2.0, 4);
+    p.scale(kTrophyScale, kTrophyScale);
+    p.translate(-kSize / 2.0, -kTrophyTop);
 
     // Handles first, so the cup covers where they join it.
     const QColor edge(120, 74, 4);
@@ -89,7 +101,7 @@ QImage winFrame(int frame) {
     QImage image = newImage(kSize, kSize, Qt::black);
     QPainter p(&image);
     smooth(p);
-    QRadialGradient halo(QPointF(65, 58), 64);
+    QRadialGradient halo(QPointF(65, 40), 44);
     halo.setColorAt(0.0, QColor(150, 100, 10, 150));
     halo.setColorAt(1.0, QColor(150, 100, 10, 0));
     p.fillRect(image.rect(), halo);
@@ -119,8 +131,8 @@ QImage winFrame(int frame) {
     const Twinkle twinkles[] = {
         {{30, 16}, {7, 4, 0, 0, 0, 3, 6}},
         {{100, 18}, {0, 0, 3, 7, 10, 6, 2}},
-        {{106, 76}, {0, 0, 0, 0, 4, 8, 5}},
-        {{24, 78}, {0, 5, 8, 4, 0, 0, 0}},
+        {{110, 58}, {0, 0, 0, 0, 4, 8, 5}},
+        {{20, 62}, {0, 5, 8, 4, 0, 0, 0}},
     };
     for (const Twinkle& t : twinkles) {
         const qreal r = t.size[frame];
