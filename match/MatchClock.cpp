@@ -3,7 +3,19 @@
 #include "match/Game.h"
 #include "match/TimeText.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace qv {
+
+namespace {
+
+// Ticks come every 100 ms from the moment the full board is shown, so every tenth
+// one falls 100 ms before a clock second is complete: that tick shows it. Half a
+// tick more of margin lets a tick that comes a little early show it too.
+constexpr std::int64_t kShownEarly = 150;
+
+} // namespace
 
 MatchClock::MatchClock(Game& game) : m_game(game) {
     m_game.Timer1.setHandler([this] { Timer1Timer(); });
@@ -77,9 +89,7 @@ void MatchClock::prepareAndStart() {
         s.ClockSeconds = 0;
         s.ElapsedSeconds = 0;
     }
-    v["Label9"].caption =
-        s.ClockSeconds != 0 ? std::to_string(s.ClockMinutes) + ":" + std::to_string(s.ClockSeconds)
-                            : std::to_string(s.ClockMinutes) + ":00";
+    v["Label9"].caption = timeText(s.ClockMinutes, s.ClockSeconds);
 }
 
 void MatchClock::Timer1Timer() {
@@ -87,7 +97,7 @@ void MatchClock::Timer1Timer() {
     if (s.BoardShrunk == 1) {
         s.BoardShrunk = 0;
         m_game.deal.AmpliarDes();
-        s.MinuteStart = m_game.ports.clock.steadyMilliseconds();
+        s.ClockStart = m_game.ports.clock.steadyMilliseconds();
     }
     if (s.RoundIndex == 0)
         s.SettingsChanged = 0;
@@ -104,9 +114,6 @@ void MatchClock::Timer1Timer() {
         passTurnDisplay();
         return;
     }
-    s.TickCount += 1;
-    if (s.TickCount != 10)
-        return;
     clockSecond();
 }
 
@@ -139,35 +146,17 @@ void MatchClock::passTurnDisplay() {
 
 void MatchClock::clockSecond() {
     MatchState& s = m_game.state;
-    Control& clock = m_game.view["Label9"];
-    const std::int64_t now = m_game.ports.clock.steadyMilliseconds();
-    const int s60 = static_cast<int>(((now - s.MinuteStart) / 1000) % 60);
-    int r = s.ClockSeconds > 0 ? s.ClockSeconds - s60 : s.ClockSeconds;
-    if (r == 60)
-        r = 0;
-    s.ElapsedSeconds = s.TimeLimitSeconds - (s.ClockMinutes * 60 + r);
-    if (r == 0) {
-        if (s.ClockMinutes == 0) {
-            clock.caption = std::to_string(s.ClockMinutes) + ":00";
-            s.ElapsedSeconds = s.TimeLimitSeconds;
-            s.MinuteStart = now;
-        } else if (s.ClockSeconds == 0) {
-            s.ClockMinutes -= 1;
-            r = 59;
-            s.ClockSeconds = 59;
-            s.MinuteStart = now;
-        } else {
-            clock.caption = timeText(s.ClockMinutes, r);
-            s.ClockMinutes -= 1;
-            s.ClockSeconds = 60;
-            s.TickCount = 0;
-            s.MinuteStart = now;
-            return;
-        }
-    }
-    clock.caption = timeText(s.ClockMinutes, r);
-    s.TickCount = 0;
-    if (s.ElapsedSeconds >= s.TimeLimitSeconds)
+    const std::int64_t sinceStart = m_game.ports.clock.steadyMilliseconds() - s.ClockStart;
+    if ((sinceStart + kShownEarly) / 1000 <= s.ElapsedSeconds)
+        return;
+    // Rounded, so a tick a few milliseconds early or late counts the same second.
+    s.ElapsedSeconds =
+        static_cast<int>(std::min<std::int64_t>((sinceStart + 500) / 1000, s.TimeLimitSeconds));
+    const int remaining = s.TimeLimitSeconds - s.ElapsedSeconds;
+    s.ClockMinutes = remaining / 60;
+    s.ClockSeconds = remaining % 60;
+    m_game.view["Label9"].caption = timeText(s.ClockMinutes, s.ClockSeconds);
+    if (remaining == 0)
         m_game.matchEnd.timeOut();
 }
 
@@ -193,7 +182,6 @@ void MatchClock::BitBtn3Click() {
     v.focus = "BotaoQueRecebeFocus";
     s.EndAnimFrame = 0;
     v["BitBtn4"].color = colors::kBlue;
-    s.TickCount = 0;
     if (!running) {
         m_game.endDisplay.apagarVenPerd();
         s.EndAnimInterval = 0;

@@ -24,6 +24,8 @@ public:
 private:
     void beginGame();
     void passTurnDisplay();
+    /// Shows the next clock second once it has come: the time remaining, rounded
+    /// to the second, since the full board was shown.
     void clockSecond();
 
     Game& m_game;

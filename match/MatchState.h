@@ -58,8 +58,7 @@ struct MatchState {
     int ClockMinutes = 0;
     int ClockSeconds = 0;
     int ElapsedSeconds = 0;
-    std::int64_t MinuteStart = 0; ///< steady milliseconds when the current clock minute began
-    int TickCount = 0;
+    std::int64_t ClockStart = 0; ///< steady milliseconds when the clock began counting
     int UsedMinutes = 0;
     int UsedSeconds = 0;
     int GameTime1 = 0;

@@ -34,7 +34,7 @@ protected:
         pairs.pop_back();
         for (const auto& pair : pairs)
             d.findPair(pair);
-        while (d.game.state.ElapsedSeconds < seconds)
+        for (int tick = 0; tick < 2000 && d.game.state.ElapsedSeconds < seconds; ++tick)
             d.wait(100);
         d.turn(last.first);
         d.turn(last.second);

@@ -11,7 +11,7 @@ MatchDriver::MatchDriver(ScreenSize screen) {
     ports.dialogs.onWindow(ModalWindow::PenaltyNotice, [this] {
         game.penaltyNotice.FormShow();
         game.penaltyNotice.Button1Click();
-        while (!game.penaltyNotice.closed())
+        for (int step = 0; step < 1000 && !game.penaltyNotice.closed(); ++step)
             wait(75);
     });
     game.FormCreate();

@@ -12,18 +12,30 @@ VirtualScheduler::VirtualScheduler(std::int64_t startOfDayMilliseconds)
     : m_startOfDay(startOfDayMilliseconds) {
 }
 
+void VirtualScheduler::firePrecisely(std::uint32_t seed) {
+    m_precise = true;
+    m_random.seed(seed);
+}
+
 void VirtualScheduler::add(Timer& timer) {
-    m_entries.push_back({&timer, 0});
+    m_entries.push_back({&timer, 0, 0});
 }
 
 void VirtualScheduler::remove(Timer& timer) {
     std::erase_if(m_entries, [&timer](const Entry& e) { return e.timer == &timer; });
 }
 
+void VirtualScheduler::schedule(Entry& entry, std::int64_t grid) {
+    entry.grid = grid;
+    entry.due = grid;
+    if (m_precise)
+        entry.due += std::uniform_int_distribution<int>(0, 3)(m_random);
+}
+
 void VirtualScheduler::intervalChanged(Timer& timer) {
     for (Entry& e : m_entries) {
         if (e.timer == &timer)
-            e.due = m_now + timer.interval();
+            schedule(e, m_now + timer.interval());
     }
 }
 
@@ -36,15 +48,31 @@ VirtualScheduler::Entry* VirtualScheduler::nextDue(std::int64_t until) {
     return next;
 }
 
-void VirtualScheduler::advance(std::int64_t milliseconds) {
-    const std::int64_t until = m_now + milliseconds;
-    while (Entry* entry = nextDue(until)) {
-        m_now = std::max(m_now, entry->due);
-        Timer* timer = entry->timer;
+void VirtualScheduler::fire(Entry& entry) {
+    m_now = std::max(m_now, entry.due);
+    Timer* timer = entry.timer;
+    if (!m_precise) {
         // Ticks missed while time was held are not caught up, as on a real event loop.
-        entry->due = std::max(entry->due + timer->interval(), m_now + 1);
+        entry.due = std::max(entry.due + timer->interval(), m_now + 1);
+        timer->fire();
+    } else {
+        // The next tick keeps to the grid unless it is overdue already.
+        const std::int64_t grid = entry.grid + timer->interval();
+        schedule(entry, grid < m_now ? m_now + timer->interval() : grid);
         timer->fire();
     }
+    if (m_afterEvent)
+        m_afterEvent();
+    if (m_precise && std::uniform_int_distribution<int>(0, 49)(m_random) == 0) {
+        m_now += std::uniform_int_distribution<int>(50, 450)(m_random);
+        m_freeSince = m_now;
+    }
+}
+
+void VirtualScheduler::advance(std::int64_t milliseconds) {
+    const std::int64_t until = m_now + milliseconds;
+    while (Entry* entry = nextDue(until))
+        fire(*entry);
     m_now = std::max(m_now, until);
 }
 

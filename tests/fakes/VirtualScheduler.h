@@ -4,6 +4,8 @@
 #include "platform/Timer.h"
 
 #include <cstdint>
+#include <functional>
+#include <random>
 #include <vector>
 
 namespace qv::test {
@@ -21,6 +23,16 @@ public:
     void intervalChanged(Timer& timer) override;
     void waitProcessingEvents(int milliseconds) override { advance(milliseconds); }
 
+    /// From now on timers fire as a busy desktop fires precise timers: on a grid
+    /// from their start, each tick 0-3 ms late; after one tick in fifty the loop
+    /// stalls for 50-450 ms, and a tick that is overdue then fires once, its grid
+    /// starting again from then. The seed makes a run repeatable.
+    void firePrecisely(std::uint32_t seed);
+    /// When the loop last came back from a stall.
+    std::int64_t freeSince() const { return m_freeSince; }
+    /// Called after every timer tick, as the window renders after every event.
+    void setAfterEvent(std::function<void()> afterEvent) { m_afterEvent = std::move(afterEvent); }
+
     /// Lets time pass, firing every timer that falls due on the way.
     void advance(std::int64_t milliseconds);
     /// Lets time pass without firing: a call that blocks the event loop.
@@ -33,13 +45,20 @@ public:
 private:
     struct Entry {
         Timer* timer;
-        std::int64_t due;
+        std::int64_t grid; ///< when the tick is meant to come
+        std::int64_t due;  ///< when it comes
     };
     Entry* nextDue(std::int64_t until);
+    void schedule(Entry& entry, std::int64_t grid);
+    void fire(Entry& entry);
 
     std::int64_t m_now = 0;
     std::int64_t m_startOfDay;
     std::vector<Entry> m_entries;
+    bool m_precise = false;
+    std::int64_t m_freeSince = 0;
+    std::mt19937 m_random;
+    std::function<void()> m_afterEvent;
 };
 
 } // namespace qv::test

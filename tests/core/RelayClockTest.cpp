@@ -1,0 +1,117 @@
+#include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/RecordingCues.h"
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+/// Games with their clock, their record offers and their sounds watched.
+class TimedGame : public ::testing::Test {
+protected:
+    MatchDriver d;
+    RecordingCues cues;
+    RecordingRecords records{d.game.state};
+    void SetUp() override {
+        d.game.setSound(cues);
+        d.game.setRecords(records);
+    }
+    void playOneAfterTheOther() {
+        MatchState& s = d.game.state;
+        s.OpponentMode = mode::kOneAfterOther;
+        s.PlayerCount = 2;
+        s.PlayerName1 = "Ana";
+        s.PlayerName2 = "Bia";
+        s.SettingsChanged = 1;
+    }
+    /// Lets the clock run out, for at most the limit and two seconds.
+    void runOut() {
+        for (int tick = 0; tick < 10 * (d.game.state.TimeLimitSeconds + 2); ++tick) {
+            if (!d.game.matchInProgress())
+                return;
+            d.wait(100);
+        }
+        FAIL() << "the time did not run out";
+    }
+};
+
+TEST_F(TimedGame, BoardClearedAtTenSecondsIsStoredAsTenSeconds) {
+    d.start();
+    auto pairs = d.pairs();
+    const auto last = pairs.back();
+    pairs.pop_back();
+    for (const auto& pair : pairs)
+        d.findPair(pair);
+    for (int tick = 0; tick < 100 && d.game.state.ElapsedSeconds < 10; ++tick)
+        d.wait(100);
+    d.turn(last.first);
+    d.turn(last.second);
+    d.wait(100);
+    ASSERT_FALSE(d.game.matchInProgress());
+    ASSERT_EQ(records.offers.size(), 1u);
+    EXPECT_EQ(records.offers[0].seconds, 10);
+    EXPECT_EQ(records.offers[0].time, "0:10");
+    EXPECT_EQ(d.label("Label1").caption, "0:10");
+}
+
+TEST_F(TimedGame, FirstPlayersTimeOutHandsTheTurnOverWithTheWholeLimit) {
+    playOneAfterTheOther();
+    d.game.settings.N100Click();
+    d.start();
+    d.findPair(d.pairs()[0]);
+    runOut();
+    EXPECT_EQ(d.ports.dialogs.last().text, "TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: Bia");
+    EXPECT_FALSE(d.label("Label9").visible);
+    EXPECT_FALSE(d.label("Label15").visible);
+    EXPECT_FALSE(d.game.view.cover(1).enabled);
+    EXPECT_EQ(cues.count("soundTempo"), 1);
+    ASSERT_EQ(records.offers.size(), 1u);
+    EXPECT_EQ(records.offers[0].routine, "bateu_rec");
+    EXPECT_EQ(records.offers[0].name, "Ana");
+    EXPECT_EQ(records.offers[0].score, 150);
+    EXPECT_EQ(records.offers[0].seconds, 60);
+    EXPECT_EQ(records.offers[0].time, "1:00");
+    EXPECT_EQ(d.label("Label1").caption, "1:00");
+    EXPECT_EQ(d.label("BitBtn4").color, colors::kBlue);
+
+    d.start();
+    EXPECT_TRUE(d.label("Label9").visible);
+    EXPECT_EQ(d.label("Label9").caption, "1:00");
+    EXPECT_EQ(d.label("Label4").caption, "150") << "player 1's points stay for the decision";
+    d.findPair(d.pairs()[0]);
+    EXPECT_EQ(d.label("Label6").caption, "150") << "the second game scores for player 2";
+}
+
+TEST_F(TimedGame, StopInTheSecondGameCancelsTheWholeSeries) {
+    playOneAfterTheOther();
+    d.game.settings.N45Click();
+    d.start();
+    d.findPair(d.pairs()[0]);
+    runOut();
+    d.start();
+    d.findPair(d.pairs()[0]);
+    d.findPair(d.pairs()[0]);
+    d.ports.dialogs.answer(Answer::Yes);
+    d.game.clock.BitBtn3Click();
+    EXPECT_FALSE(d.game.matchInProgress());
+    EXPECT_TRUE(d.label("aviso_cancelar").visible);
+    EXPECT_EQ(records.offers.size(), 1u) << "only player 1's time-out was offered";
+    EXPECT_FALSE(d.label("lab_venc").visible) << "no winner";
+    EXPECT_EQ(d.game.state.WinTally1 + d.game.state.WinTally2, 0);
+    for (const ShownBox& box : d.ports.dialogs.shown())
+        EXPECT_NE(box.type, ShownBox::Type::Window) << "no penalty notice";
+
+    // The next start is a new series: player 1 plays first on zeroed labels.
+    d.start();
+    EXPECT_EQ(d.label("Label4").caption, "0");
+    EXPECT_EQ(d.label("Label6").caption, "0");
+    EXPECT_EQ(d.label("Label1").caption, "");
+    EXPECT_EQ(d.game.state.RoundIndex, 1);
+    d.findPair(d.pairs()[0]);
+    EXPECT_EQ(d.label("Label4").caption, "150");
+    runOut();
+    EXPECT_EQ(d.ports.dialogs.last().text, "TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: Bia");
+}
+
+} // namespace
+} // namespace qv::test
