@@ -100,7 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, ManualPrintingFault,
     ::testing::Values(PrintFault{"NoPrinter", [](PaperPrinter& p) { p.refuseJob = true; }, 0},
                       PrintFault{"JamOnTheThirdLine", [](PaperPrinter& p) { p.jamAtLine = 2; }, 2},
-                      PrintFault{"JamOnTheFirstLine", [](PaperPrinter& p) { p.jamAtLine = 0; }, 0},
                       PrintFault{"JobCannotBeFinished", [](PaperPrinter& p) { p.failAtEnd = true; },
                                  kManual.size()}),
     [](const ::testing::TestParamInfo<PrintFault>& fault) {
