@@ -70,7 +70,7 @@ void TFORM1::buildMenu() {
     QMenu* help = bar->addMenu(QStringLiteral("&Ajuda"));
     help->setObjectName(QStringLiteral("Sobre1"));
     addEntry(help, "Crdito1", QStringLiteral("&Sobre"), &TFORM1::Crdito1Click);
-    addEntry(help, "Instrues1", QStringLiteral("&Instruções"));
+    addEntry(help, "Instrues1", QStringLiteral("&Instruções"), &TFORM1::Instrues1Click);
 }
 
 void TFORM1::renderMenu() {

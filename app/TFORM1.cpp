@@ -339,6 +339,10 @@ void TFORM1::MelhoresRecords1Click() {
     handle([this] { m_game.ports.dialogs.showModal(ModalWindow::Records); });
 }
 
+void TFORM1::Instrues1Click() {
+    handle([this] { m_game.ports.dialogs.showModal(ModalWindow::Instructions); });
+}
+
 void TFORM1::Crdito1Click() {
     QMessageBox about(this);
     about.setWindowTitle(QStringLiteral("Sobre"));

@@ -66,6 +66,7 @@ private:
     void BitBtn6Click();
     void MelhoresRecords1Click();
     void Crdito1Click();
+    void Instrues1Click();
 
     Game m_game;
     std::unique_ptr<PictureStore> m_pictures;

@@ -1,11 +1,13 @@
 #include "app/TFORM1.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm_aviso.h"
+#include "dialogs/TForm_inst.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreen.h"
+#include "platform/qt/QtTextPrinter.h"
 #include "records/Records.h"
 #include "records/TForm_record.h"
 
@@ -46,6 +48,10 @@ int main(int argc, char* argv[]) {
     });
     dialogs.setWindowOpener(qv::ModalWindow::Records,
                             [&recordsWindow] { qv::runRecordsWindow(recordsWindow); });
+    qv::QtTextPrinter printer;
+    dialogs.setWindowOpener(qv::ModalWindow::Instructions, [&window, &dialogs, &printer] {
+        qv::runInstructionsWindow(dialogs, printer, &window);
+    });
     window.show();
 
     // Lets the launch benchmark measure start-up to the first shown window.

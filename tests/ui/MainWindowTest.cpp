@@ -134,6 +134,13 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsCaption) {
     EXPECT_TRUE(entry("N24Blocos1")->font().bold());
 }
 
+TEST_F(MainWindow, InstructionsOpenEvenDuringAMatch) {
+    window.game().Timer1.setInterval(100);
+    entry("Instrues1")->trigger();
+    EXPECT_EQ(fakes.dialogs.last().type, ShownBox::Type::Window);
+    EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::Instructions);
+}
+
 TEST_F(MainWindow, TimeEntriesTickOneAtATime) {
     EXPECT_TRUE(entry("N300")->isChecked());
     entry("N45")->trigger();
