@@ -61,7 +61,10 @@ TEST_F(MainWindow, ButtonsShowTheirCaptionsAndHints) {
         EXPECT_FALSE(button->toolTip().isEmpty()) << name;
         EXPECT_FALSE(button->icon().isNull()) << name << " has no glyph";
     }
-    EXPECT_EQ(window.control("BitBtn3")->toolTip(), "Cancela a partida atual...");
+    // The hints keep their words and tell the button's key.
+    EXPECT_EQ(window.control("BitBtn3")->toolTip(), "Cancela a partida atual... (Esc)");
+    EXPECT_EQ(window.control("BitBtn4")->toolTip(), "Iniciar Jogo (F2)");
+    EXPECT_EQ(window.control("BitBtn6")->toolTip(), "Veja os melhores Records!");
     EXPECT_TRUE(window.control("BotaoQueRecebeFocus")->hasFocus());
 }
 
