@@ -38,6 +38,7 @@ void Announcer::say(const QString& text) {
     }
     hide();
     show();
+    Q_EMIT said(text);
 }
 
 } // namespace qv
