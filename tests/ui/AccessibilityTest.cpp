@@ -57,19 +57,8 @@ QString block(int k, const char* state) {
     return QStringLiteral("Bloco %1, %2").arg(k).arg(QString::fromUtf8(state));
 }
 
-class Accessibility : public ::testing::Test {
+class Accessibility : public ShownMainWindow {
 protected:
-    TestPorts fakes;
-    QtScreen screen;
-    Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
-    TFORM1 window{ports};
-    KeyboardPlayer player{window, fakes.scheduler};
-
-    void SetUp() override {
-        window.FormCreate();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
     QString figure(int k) {
         return QString::fromStdString(
             figureName(window.game().state.SlotFigure[static_cast<std::size_t>(k)]));

@@ -6,6 +6,7 @@
 #include "records/Records.h"
 #include "records/TForm_record.h"
 #include "tests/fakes/TestPorts.h"
+#include "tests/ui/KeyboardPlayer.h"
 #include "tests/ui/WindowTestTools.h"
 
 #include <QAccessible>
@@ -51,29 +52,17 @@ TEST(PlayerNamesByKeyboard, TabWalksTheBoxesSpaceTicksAndEscapeCloses) {
     EXPECT_EQ(game.state.OpponentMode, mode::kIndividual);
 }
 
-class KeyboardDialogs : public ::testing::Test {
-protected:
-    TestPorts fakes;
-    QtScreen screen;
-    Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
-    TFORM1 main{ports};
-
-    void SetUp() override {
-        main.FormCreate();
-        main.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    }
-};
+using KeyboardDialogs = ShownMainWindow;
 
 TEST_F(KeyboardDialogs, PenaltyNoticeIsReadAndConfirmedWithEnter) {
-    MatchState& s = main.game().state;
+    MatchState& s = window.game().state;
     s.PlayerName1 = "Ana";
     s.PlayerName2 = "Bia";
     s.GameTime1 = 40;
     s.GameTime2 = 41;
     s.PenaltyPoints = 20;
-    PenaltyNotice notice{main.game()};
-    TForm_aviso aviso{notice, &main};
+    PenaltyNotice notice{window.game()};
+    TForm_aviso aviso{notice, &window};
     notice.fill();
     notice.FormShow();
     aviso.render();
@@ -88,21 +77,22 @@ TEST_F(KeyboardDialogs, PenaltyNoticeIsReadAndConfirmedWithEnter) {
 }
 
 TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
-    Records records{main.game()};
-    TForm_record window{records, &main};
+    Records records{window.game()};
+    TForm_record recordsWindow{records, &window};
     records.Records_dpl();
     records.records_comp();
-    auto* fechar = window.findChild<QWidget*>("Image1");
-    auto* zerar = window.findChild<QWidget*>("Image2");
+    auto* fechar = recordsWindow.findChild<QWidget*>("Image1");
+    auto* zerar = recordsWindow.findChild<QWidget*>("Image2");
     EXPECT_EQ(accessibleName(fechar), "Fechar");
     EXPECT_EQ(accessibleName(zerar), "Zerar");
-    EXPECT_EQ(accessibleName(window.findChild<QWidget*>("Image6")),
+    EXPECT_EQ(accessibleName(recordsWindow.findChild<QWidget*>("Image6")),
               QString::fromUtf8("Melhor Pontuação"));
     const QImage untouched = fechar->grab().toImage();
     // Keys go to the window's focus, or to the window while nothing has it.
-    const auto press = [&window](Qt::Key key) {
-        QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, key);
-        return window.focusWidget();
+    const auto press = [&recordsWindow](Qt::Key key) {
+        QTest::keyClick(recordsWindow.focusWidget() ? recordsWindow.focusWidget() : &recordsWindow,
+                        key);
+        return recordsWindow.focusWidget();
     };
 
     std::vector<QWidget*> reached;
@@ -110,39 +100,39 @@ TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
     bool openAfterEnterAndEscape = false;
     QTimer::singleShot(0, [&] {
         // The offscreen platform leaves the main window active; a desktop would not.
-        QApplication::setActiveWindow(&window);
+        QApplication::setActiveWindow(&recordsWindow);
         for (int step = 0; step < 4; ++step)
             reached.push_back(press(Qt::Key_Tab));
-        for (int step = 0; step < 4 && window.focusWidget() != zerar; ++step)
+        for (int step = 0; step < 4 && recordsWindow.focusWidget() != zerar; ++step)
             press(Qt::Key_Tab);
         fakes.dialogs.answer(Answer::No);
         press(Qt::Key_Space);
-        for (int step = 0; step < 4 && window.focusWidget() != fechar; ++step)
+        for (int step = 0; step < 4 && recordsWindow.focusWidget() != fechar; ++step)
             press(Qt::Key_Tab);
         marked = fechar->grab().toImage();
         press(Qt::Key_Return);
         press(Qt::Key_Escape);
-        openAfterEnterAndEscape = window.isVisible();
+        openAfterEnterAndEscape = recordsWindow.isVisible();
         press(Qt::Key_Space);
     });
     Watchdog watchdog;
-    runRecordsWindow(window);
+    runRecordsWindow(recordsWindow);
     EXPECT_NE(std::find(reached.begin(), reached.end(), fechar), reached.end());
     EXPECT_NE(std::find(reached.begin(), reached.end(), zerar), reached.end());
     ASSERT_FALSE(fakes.dialogs.shown().empty());
     EXPECT_EQ(fakes.dialogs.last().text, "Deseja Zerar esses Records?");
     EXPECT_NE(marked, untouched) << "the focused picture shows a mark";
     EXPECT_TRUE(openAfterEnterAndEscape) << "Enter and Escape still leave it open";
-    EXPECT_FALSE(window.isVisible()) << "Space on Fechar closed it";
+    EXPECT_FALSE(recordsWindow.isVisible()) << "Space on Fechar closed it";
 
     QImage reopened;
     QTimer::singleShot(0, [&] {
-        QApplication::setActiveWindow(&window);
+        QApplication::setActiveWindow(&recordsWindow);
         fechar->setFocus();
         reopened = fechar->grab().toImage();
         press(Qt::Key_Space);
     });
-    runRecordsWindow(window);
+    runRecordsWindow(recordsWindow);
     EXPECT_EQ(reopened, untouched)
         << "opened again, it looks as a mouse user knows it until a key is used";
 }

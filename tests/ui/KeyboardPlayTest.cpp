@@ -12,19 +12,8 @@
 namespace qv::test {
 namespace {
 
-class KeyboardPlay : public ::testing::Test {
+class KeyboardPlay : public ShownMainWindow {
 protected:
-    TestPorts fakes;
-    QtScreen screen;
-    Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
-    TFORM1 window{ports};
-    KeyboardPlayer player{window, fakes.scheduler};
-
-    void SetUp() override {
-        window.FormCreate();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
     Game& game() { return window.game(); }
     bool covered(int k) {
         return window.control(coverNames()[static_cast<std::size_t>(k)])->isVisible();

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "app/TFORM1.h"
-#include "tests/fakes/VirtualScheduler.h"
+#include "platform/qt/QtScreen.h"
+#include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/TestPorts.h"
 
 #include <QApplication>
 #include <QTest>
 
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -57,25 +58,27 @@ public:
         press(Qt::Key_Space);
         wait(60);
     }
-    /// The two positions of every pair still on the board.
-    std::vector<std::pair<int, int>> pairs() const {
-        const Game& game = m_window.game();
-        std::map<int, std::vector<int>> byFigure;
-        for (int k = 1; k <= game.state.BlockCount; ++k) {
-            if (game.view.face(k).visible)
-                byFigure[game.state.SlotFigure[static_cast<std::size_t>(k)].holder].push_back(k);
-        }
-        std::vector<std::pair<int, int>> result;
-        for (const auto& [figure, positions] : byFigure) {
-            if (positions.size() == 2)
-                result.emplace_back(positions[0], positions[1]);
-        }
-        return result;
-    }
+    std::vector<std::pair<int, int>> pairs() const { return pairsOnBoard(m_window.game()); }
 
 private:
     TFORM1& m_window;
     VirtualScheduler& m_scheduler;
+};
+
+/// The main window shown on the test ports, and a player at its keyboard.
+class ShownMainWindow : public ::testing::Test {
+protected:
+    TestPorts fakes;
+    QtScreen screen;
+    Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
+    TFORM1 window{ports};
+    KeyboardPlayer player{window, fakes.scheduler};
+
+    void SetUp() override {
+        window.FormCreate();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
 };
 
 } // namespace qv::test
