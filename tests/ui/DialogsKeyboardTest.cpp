@@ -110,6 +110,7 @@ TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
         for (int step = 0; step < 4 && recordsWindow.focusWidget() != fechar; ++step)
             press(Qt::Key_Tab);
         marked = fechar->grab().toImage();
+        keepScreenshot(recordsWindow, "records-fechar-focused");
         press(Qt::Key_Return);
         press(Qt::Key_Escape);
         openAfterEnterAndEscape = recordsWindow.isVisible();
