@@ -1,5 +1,8 @@
 #include "app/TFORM1.h"
 
+#include "app/Accessibility.h"
+#include "app/BoardKeyboard.h"
+#include "app/ButtonShortcuts.h"
 #include "app/FrameBox.h"
 #include "app/GlyphButton.h"
 #include "app/PictureBox.h"
@@ -96,6 +99,11 @@ TFORM1::TFORM1(const Ports& ports, QWidget* parent)
     setFont(font);
     buildMenu();
     buildControls();
+    m_keyboard = new BoardKeyboard(*this, *control("BotaoQueRecebeFocus"), *m_client);
+    m_accessibility = std::make_unique<MainWindowAccessibility>(*this, *m_keyboard);
+    addButtonShortcuts(*this, [this](const std::string& name) {
+        return static_cast<QAbstractButton*>(control(name));
+    });
 }
 
 TFORM1::~TFORM1() = default;
@@ -223,6 +231,8 @@ void TFORM1::render() {
         if (QWidget* focused = control(m_game.view.focus); focused && !focused->hasFocus())
             focused->setFocus();
     }
+    m_keyboard->update();
+    m_accessibility->update();
 }
 
 void TFORM1::renderForm() {
@@ -277,7 +287,7 @@ void TFORM1::renderControl(Rendered& rendered, const Control& control) {
         }
     }
     if (all || last.hint != control.hint)
-        widget->setToolTip(QString::fromStdString(control.hint));
+        widget->setToolTip(hintWithShortcut(control.name, control.hint));
     if (all || last.checked != control.checked) {
         if (auto* box = qobject_cast<QCheckBox*>(widget))
             box->setChecked(control.checked);

@@ -12,6 +12,8 @@ class QMenu;
 
 namespace qv {
 
+class BoardKeyboard;
+class MainWindowAccessibility;
 class PictureStore;
 
 /// The main window: builds the controls of the design, forwards clicks, menu
@@ -70,6 +72,8 @@ private:
 
     Game m_game;
     std::unique_ptr<PictureStore> m_pictures;
+    BoardKeyboard* m_keyboard = nullptr;
+    std::unique_ptr<MainWindowAccessibility> m_accessibility;
     QWidget* m_client = nullptr;
     std::unordered_map<std::string, Rendered> m_rendered;
     std::unordered_map<QString, QAction*> m_entries;

@@ -79,6 +79,9 @@ TForm2::TForm2(Game& game, QWidget* owner) : QDialog(owner), m_rules(game) {
     m_button1->setGeometry((kClientWidth - 80) / 2, 146, 80, 26);
     m_button1->setPalette(QPalette());
 
+    // The captions end in dots; a screen reader says the boxes plainly.
+    m_edit1->setAccessibleName(QStringLiteral("Nome do 1º jogador"));
+    m_edit2->setAccessibleName(QStringLiteral("Nome do 2º jogador"));
     setTabOrder(m_edit1, m_edit2);
     setTabOrder(m_edit2, m_checkBox1);
     setTabOrder(m_checkBox1, m_button1);

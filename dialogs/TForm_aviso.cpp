@@ -158,8 +158,11 @@ void TForm_aviso::render() {
     for (const std::string& line : m_notice.Memo1)
         lines << QString::fromStdString(line);
     const QString memo = lines.join(QLatin1Char('\n'));
-    if (m_memo1->toPlainText() != memo)
+    if (m_memo1->toPlainText() != memo) {
         m_memo1->setPlainText(memo);
+        // The rule box takes no focus; the window tells it to screen readers.
+        setAccessibleDescription(lines.join(QLatin1Char(' ')).simplified());
+    }
     if (m_notice.visible() != isVisible()) {
         setVisible(m_notice.visible());
         if (m_notice.visible())

@@ -147,11 +147,17 @@ void TForm_record::buildPictures() {
     // The bars first: the title and the banners lie over their ends.
     picture("Image4", "records_bar_h.png", {0, 288, 612, 10});
     picture("Image5", "records_bar_v.png", {298, 32, 10, 265});
-    picture("Image3", "records_title.png", {0, 8, 612, 25});
-    picture("Image6", "records_best_score.png", {7, 43, 283, 50});
-    picture("Image7", "records_best_time.png", {7, 173, 283, 25});
-    picture("Image8", "records_vs_super.png", {314, 43, 283, 50});
-    picture("Image9", "records_vs_intel.png", {315, 173, 283, 25});
+    // The banners' words are in their pictures; screen readers hear them by name.
+    picture("Image3", "records_title.png", {0, 8, 612, 25})
+        ->setAccessibleName(QStringLiteral("Melhores Jogadores do Quorvanella 2.0"));
+    picture("Image6", "records_best_score.png", {7, 43, 283, 50})
+        ->setAccessibleName(QStringLiteral("Melhor Pontuação"));
+    picture("Image7", "records_best_time.png", {7, 173, 283, 25})
+        ->setAccessibleName(QStringLiteral("Melhor Tempo"));
+    picture("Image8", "records_vs_super.png", {314, 43, 283, 50})
+        ->setAccessibleName(QStringLiteral("Contra: Computador Superdotado"));
+    picture("Image9", "records_vs_intel.png", {315, 173, 283, 25})
+        ->setAccessibleName(QStringLiteral("Contra: Computador Inteligente"));
 
     // The bevels leave two pixels round their pictures. The "Zerar" one keeps a
     // small margin from the corner, so the window's right and bottom edges never
@@ -170,6 +176,12 @@ void TForm_record::buildPictures() {
     m_image2->setToolTip(QStringLiteral("Apaga dos o records"));
     m_image1->setOnClick([this] { Button1Click(); });
     m_image2->setOnClick([this] { BitBtn1Click(); });
+    // Tab reaches both pictures and Space presses them; Escape and Enter still
+    // leave the window open.
+    m_image1->setAccessibleName(QStringLiteral("Fechar"));
+    m_image2->setAccessibleName(QStringLiteral("Zerar"));
+    m_image1->setKeyboardReachable(true);
+    m_image2->setKeyboardReachable(true);
 
     // The buttons carry the same two actions but stay hidden: the pictures
     // stand in for them.
@@ -293,6 +305,7 @@ void TForm_record::takeTexts() {
 
 void TForm_record::showEvent(QShowEvent* event) {
     m_closing = false;
+    setProperty(kKeyboardUsedProperty, false);
     takeTexts();
     m_generation = m_records.view.generation();
     QDialog::showEvent(event);

@@ -28,7 +28,7 @@ void MatchDriver::turn(int position) {
     wait(60);
 }
 
-std::vector<std::pair<int, int>> MatchDriver::pairs() const {
+std::vector<std::pair<int, int>> pairsOnBoard(const Game& game) {
     std::map<int, std::vector<int>> byFigure;
     for (int k = 1; k <= game.state.BlockCount; ++k) {
         if (game.view.face(k).visible)
@@ -40,6 +40,10 @@ std::vector<std::pair<int, int>> MatchDriver::pairs() const {
             result.emplace_back(positions[0], positions[1]);
     }
     return result;
+}
+
+std::vector<std::pair<int, int>> MatchDriver::pairs() const {
+    return pairsOnBoard(game);
 }
 
 std::pair<int, int> MatchDriver::miss() const {

@@ -8,6 +8,9 @@
 
 namespace qv::test {
 
+/// The two positions of every pair still on the board.
+std::vector<std::pair<int, int>> pairsOnBoard(const Game& game);
+
 /// A game on test ports with the moves a person makes: start, turn blocks, wait.
 class MatchDriver {
 public:

@@ -56,8 +56,8 @@ TEST_F(MainWindow, ButtonsShowTheirCaptionsAndHints) {
         const char* caption;
         const char* hint;
     };
-    const Row buttons[] = {{"BitBtn4", "JOGAR", "Iniciar Jogo"},
-                           {"BitBtn3", "PARAR", "Cancela a partida atual..."},
+    const Row buttons[] = {{"BitBtn4", "JOGAR", "Iniciar Jogo (F2)"},
+                           {"BitBtn3", "PARAR", "Cancela a partida atual... (Esc)"},
                            {"BitBtn1", "Tempo", "Defina o Tempo!"},
                            {"BitBtn2", "Jogador", "Escolha com quem Jogar!"},
                            {"BitBtn5", "Figuras", "Escolher de figuras!"},

@@ -1,0 +1,78 @@
+#include "app/Accessibility.h"
+
+#include "app/Announcer.h"
+#include "app/BoardKeyboard.h"
+#include "app/PictureBox.h"
+#include "app/TFORM1.h"
+#include "match/SpokenText.h"
+
+#include <QAccessible>
+
+namespace qv {
+
+namespace {
+
+void setName(QWidget* widget, const std::string& name) {
+    const QString text = QString::fromStdString(name);
+    if (widget && widget->accessibleName() != text)
+        widget->setAccessibleName(text);
+}
+
+constexpr const char* kScoreBoard[] = {"Label3", "Label4", "Label1", "Label5", "Label6",
+                                       "Label7", "Label9", "PT_JG1", "PT_JG2", "Label2"};
+
+} // namespace
+
+MainWindowAccessibility::MainWindowAccessibility(TFORM1& window, const BoardKeyboard& keyboard)
+    : m_window(window), m_keyboard(keyboard), m_narrator(window.game()),
+      m_announcer(new Announcer(window.centralWidget())) {
+    QWidget* holder = window.control("BotaoQueRecebeFocus");
+    holder->setAccessibleName(QStringLiteral("Tabuleiro"));
+    holder->setAccessibleDescription(
+        QStringLiteral("Setas: escolher um bloco. Espaço ou Enter: virar o bloco. "
+                       "F2: jogar. Esc: parar a partida."));
+    window.control("checksom")->setAccessibleName(QStringLiteral("Som"));
+}
+
+void MainWindowAccessibility::update() {
+    nameBlocks();
+    nameScoreBoard();
+    followPointedBlock();
+    const std::string news = m_narrator.news();
+    if (!news.empty())
+        m_announcer->say(QString::fromStdString(news));
+}
+
+void MainWindowAccessibility::nameBlocks() {
+    const Game& game = m_window.game();
+    for (int k = 1; k <= 24; ++k) {
+        const auto slot = static_cast<std::size_t>(k);
+        setName(m_window.control(coverNames()[slot]), spoken::closedBlock(k));
+        // Under its cover a face says nothing, or a screen reader would tell it.
+        const bool open = game.view.face(k).visible && !game.view.cover(k).visible;
+        setName(m_window.control(faceNames()[slot]),
+                open ? spoken::openBlock(k, game.state.SlotFigure[slot]) : std::string());
+    }
+}
+
+void MainWindowAccessibility::nameScoreBoard() {
+    for (const char* label : kScoreBoard)
+        setName(m_window.control(label), spoken::scoreLabel(m_window.game().view, label));
+}
+
+void MainWindowAccessibility::followPointedBlock() {
+    const int pointed = m_keyboard.pointed();
+    PictureBox* shown = pointed == 0 ? nullptr : m_keyboard.shownBlock(pointed);
+    if (shown == m_pointed)
+        return;
+    if (m_pointed)
+        m_pointed->setPointed(false);
+    m_pointed = shown;
+    if (!shown)
+        return;
+    shown->setPointed(true);
+    QAccessibleEvent focus(shown, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+} // namespace qv

@@ -1,0 +1,134 @@
+#include "match/MatchNarrator.h"
+
+#include "match/FigureNames.h"
+#include "match/Game.h"
+#include "match/SpokenText.h"
+
+#include <vector>
+
+namespace qv {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& sentences) {
+    std::string text;
+    for (const std::string& sentence : sentences) {
+        if (sentence.empty())
+            continue;
+        if (!text.empty())
+            text += ' ';
+        text += sentence;
+        if (text.back() != '.' && text.back() != '!')
+            text += '.';
+    }
+    return text;
+}
+
+} // namespace
+
+MatchNarrator::MatchNarrator(const Game& game) : m_game(game) {
+    m_last = now();
+}
+
+bool MatchNarrator::isOpen(int k) const {
+    const MatchState& s = m_game.state;
+    const MainView& v = m_game.view;
+    if (k < 1 || k > s.BlockCount || !v.face(k).visible)
+        return false;
+    const bool flashing = k == s.ClickedCover && s.BlinkStep >= 1 && s.BlinkStep <= 2;
+    return !v.cover(k).visible || flashing;
+}
+
+MatchNarrator::Moment MatchNarrator::now() const {
+    const MatchState& s = m_game.state;
+    Moment moment;
+    moment.inProgress = m_game.matchInProgress();
+    for (int k = 1; k <= 24; ++k)
+        moment.open[static_cast<std::size_t>(k)] = isOpen(k);
+    moment.boardPoints = s.BoardPoints;
+    // The computer's hidden tests leave the second block closed: no miss to tell.
+    const bool probing = s.ComputerAttempt != 0 && s.ComputerAttempt < s.AttemptLimit;
+    moment.missOpen = s.TryMarker == kSim && !probing;
+    moment.firstCover = s.FirstCover;
+    moment.secondCover = s.SecondCover;
+    moment.secondTurn = s.SecondTurn;
+    moment.points1 = m_game.view["Label4"].caption;
+    moment.points2 = m_game.view["Label6"].caption;
+    return moment;
+}
+
+std::string MatchNarrator::news() {
+    const Moment current = now();
+    const Moment last = m_last;
+    m_last = current;
+    const MainView& v = m_game.view;
+    std::vector<std::string> said;
+    if (current.inProgress && !last.inProgress)
+        said.push_back("Partida iniciada. " + spoken::scoreLabel(v, "Label9"));
+    for (int k = 1; k <= 24; ++k) {
+        const auto slot = static_cast<std::size_t>(k);
+        if (current.open[slot] && !last.open[slot])
+            said.push_back("Bloco " + std::to_string(k) + ": " +
+                           figureName(m_game.state.SlotFigure[slot]));
+    }
+    const bool pair = current.boardPoints > last.boardPoints;
+    const bool miss =
+        current.missOpen && (!last.missOpen || current.firstCover != last.firstCover ||
+                             current.secondCover != last.secondCover);
+    if (pair)
+        said.emplace_back("Par encontrado!");
+    else if (miss)
+        said.emplace_back("Não é par");
+    if (pair || miss) {
+        if (current.points1 != last.points1)
+            said.push_back(spoken::scoreLabel(v, "Label4"));
+        if (current.points2 != last.points2)
+            said.push_back(spoken::scoreLabel(v, "Label6"));
+    }
+    if (current.inProgress && last.inProgress && current.secondTurn != last.secondTurn &&
+        m_game.state.OpponentMode == mode::kOneBoard)
+        said.push_back(turnOf(current.secondTurn));
+    if (last.inProgress && !current.inProgress)
+        said.push_back(ending());
+    return joined(said);
+}
+
+std::string MatchNarrator::turnOf(int secondTurn) const {
+    const MatchState& s = m_game.state;
+    const std::string& name = secondTurn == 0 ? s.PlayerName1 : s.PlayerName2;
+    if (!name.empty())
+        return "Vez de " + name;
+    return secondTurn == 0 ? "Vez do 1º jogador" : "Vez do 2º jogador";
+}
+
+std::string MatchNarrator::ending() const {
+    const MainView& v = m_game.view;
+    if (v["aviso_cancelar"].visible)
+        return v["aviso_cancelar"].caption;
+    std::vector<std::string> said{"Fim da partida"};
+    if (m_game.state.LostFlag == kSim) {
+        said.emplace_back("Você perdeu");
+    } else if (v["lab_venc"].visible) {
+        std::string winner;
+        for (int n = 1; n <= 10; ++n) {
+            const Control& letter = v["L" + std::to_string(n)];
+            if (letter.caption != letter.name)
+                winner += letter.caption;
+        }
+        while (!winner.empty() && winner.back() == ' ')
+            winner.pop_back();
+        // The letters hold the first ten characters of a player's name, or a word.
+        const auto startsName = [&](const char* label) {
+            const std::string& name = v[label].caption;
+            return !winner.empty() && name.rfind(winner, 0) == 0;
+        };
+        const bool person = startsName("Label3") || startsName("Label5");
+        said.push_back(person ? "Vencedor: " + winner : winner);
+    }
+    said.push_back(spoken::scoreLabel(v, "Label4"));
+    if (m_game.state.PlayerCount == 2)
+        said.push_back(spoken::scoreLabel(v, "Label6"));
+    return joined(said);
+}
+
+} // namespace qv

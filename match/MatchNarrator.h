@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace qv {
+
+class Game;
+
+/// Tells a player who cannot see the board what just happened: a block turned
+/// and its figure, a pair found, a miss, the turn passing, the start and the end
+/// of a match. It compares the match with how it stood at the last call, so the
+/// window asks it after every event, whoever made the move.
+class MatchNarrator {
+public:
+    explicit MatchNarrator(const Game& game);
+
+    /// What happened since the last call, as one sentence or a few; empty when
+    /// nothing worth saying happened.
+    std::string news();
+
+    /// A block whose figure shows: its cover is gone, or it is still flashing
+    /// while it uncovers.
+    bool isOpen(int position) const;
+
+private:
+    struct Moment {
+        bool inProgress = false;
+        std::array<bool, 25> open{};
+        int boardPoints = 0;
+        bool missOpen = false;
+        int firstCover = 0;
+        int secondCover = 0;
+        int secondTurn = 0;
+        std::string points1;
+        std::string points2;
+    };
+
+    Moment now() const;
+    std::string ending() const;
+    std::string turnOf(int secondTurn) const;
+
+    const Game& m_game;
+    Moment m_last;
+};
+
+} // namespace qv

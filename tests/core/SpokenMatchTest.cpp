@@ -1,0 +1,150 @@
+#include "match/FigureNames.h"
+#include "match/MatchNarrator.h"
+#include "match/SpokenText.h"
+#include "tests/fakes/MatchDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace qv::test {
+namespace {
+
+TEST(FigureNames, EveryBuiltInFigureHasItsOwnNameAndPhotosTheirNumber) {
+    for (int category = 0; category < holders::kCategoryCount; ++category) {
+        std::set<std::string> names;
+        for (int n = 1; n <= holders::kFiguresPerCategory; ++n) {
+            const std::string name = figureName(holders::figure(category, n));
+            EXPECT_FALSE(name.empty()) << category << "/" << n;
+            names.insert(name);
+        }
+        EXPECT_EQ(names.size(), 12u) << "two figures of category " << category << " share a name";
+    }
+    EXPECT_EQ(figureName(holders::figure(0, 2)), "cachorro");
+    EXPECT_EQ(figureName(holders::figure(1, 1)), "coração");
+    EXPECT_EQ(figureName(holders::figure(2, 7)), "número 7");
+    EXPECT_EQ(figureName(holders::figure(3, 2)), "moinho de vento");
+    EXPECT_EQ(figureName(holders::figure(4, 12)), "foto 12");
+    EXPECT_EQ(figureName(holders::winFrame(1)), "");
+    EXPECT_EQ(figureName(Picture{}), "");
+}
+
+TEST(SpokenText, ScoreBoardLabelsInWords) {
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> captions;
+        const char* label;
+        const char* spoken;
+    };
+    const Case cases[] = {
+        {{{"Label4", "300"}}, "Label4", "Pontos: 300"},
+        {{}, "Label4", "Pontos"}, // the design placeholder says nothing yet
+        {{{"Label3", "Ana"}, {"Label5", "Bia"}, {"Label4", "300"}}, "Label4", "Pontos de Ana: 300"},
+        {{{"Label3", "Ana"}, {"Label5", "Bia"}, {"Label6", "-25"}}, "Label6", "Pontos de Bia: -25"},
+        {{{"Label9", "2:59"}}, "Label9", "Tempo restante: 2:59"},
+        {{{"Label9", "Livre"}}, "Label9", "Tempo: Livre"},
+        {{{"Label3", "Ana"}}, "Label3", "1º jogador: Ana"},
+        {{{"Label7", "1:05"}}, "Label7", "Tempo usado: 1:05"},
+        {{{"Label14", "Ana"}, {"PT_JG1", "2"}}, "PT_JG1", "Vitórias de Ana: 2"},
+        {{}, "Panel3", ""},
+    };
+    for (const Case& c : cases) {
+        MainView view;
+        for (const auto& [name, caption] : c.captions)
+            view[name].caption = caption;
+        EXPECT_EQ(spoken::scoreLabel(view, c.label), c.spoken) << c.label;
+    }
+    EXPECT_EQ(spoken::closedBlock(5), "Bloco 5, fechado");
+    EXPECT_EQ(spoken::openBlock(5, holders::figure(0, 2)), "Bloco 5, aberto: cachorro");
+}
+
+std::string figureAt(const MatchDriver& d, int k) {
+    return figureName(d.game.state.SlotFigure[static_cast<std::size_t>(k)]);
+}
+
+TEST(MatchNarrator, TellsEachTurnedBlockThePairsTheMissesAndTheEnd) {
+    MatchDriver d;
+    MatchNarrator narrator(d.game);
+    d.start();
+    EXPECT_EQ(narrator.news(), "Partida iniciada. Tempo restante: 3:00.");
+    EXPECT_EQ(narrator.news(), "") << "nothing new, nothing said";
+
+    const auto [a, b] = d.pairs().at(0);
+    d.turn(a);
+    EXPECT_EQ(narrator.news(), "Bloco " + std::to_string(a) + ": " + figureAt(d, a) + ".");
+    d.turn(b);
+    EXPECT_EQ(narrator.news(), "Bloco " + std::to_string(b) + ": " + figureAt(d, b) +
+                                   ". Par encontrado! Pontos: 150.");
+    d.wait(30 * 13);
+    EXPECT_EQ(narrator.news(), "") << "the pair leaving the board is no news";
+
+    const auto [x, y] = d.miss();
+    d.turn(x);
+    d.turn(y);
+    EXPECT_EQ(narrator.news(), "Bloco " + std::to_string(x) + ": " + figureAt(d, x) + ". Bloco " +
+                                   std::to_string(y) + ": " + figureAt(d, y) +
+                                   ". Não é par. Pontos: 125.");
+    // The same two blocks missed again are told again.
+    d.wait(30 * 20);
+    narrator.news();
+    d.turn(x);
+    d.turn(y);
+    EXPECT_NE(narrator.news().find("Não é par. Pontos: 100."), std::string::npos);
+
+    d.ports.dialogs.answer(Answer::Yes);
+    d.game.clock.BitBtn3Click();
+    EXPECT_EQ(narrator.news(), "Partida cancelada!");
+}
+
+TEST(MatchNarrator, TellsWhoseTurnItIsOnASharedBoard) {
+    MatchDriver d;
+    MatchNarrator narrator(d.game);
+    d.game.state.OpponentMode = mode::kOneBoard;
+    d.game.state.PlayerCount = 2;
+    d.game.state.PlayerName1 = "Ana";
+    d.game.state.PlayerName2 = "Bia";
+    d.start();
+    narrator.news();
+    // The window asks after every event; so does this test.
+    const auto [x, y] = d.miss();
+    d.turn(x);
+    narrator.news();
+    d.turn(y);
+    const std::string news = narrator.news();
+    EXPECT_NE(news.find("Não é par. Pontos de Ana: -25. Vez de Bia."), std::string::npos) << news;
+    d.wait(30 * 20);
+    d.turn(x);
+    narrator.news();
+    d.turn(y);
+    EXPECT_NE(narrator.news().find("Pontos de Bia: -25. Vez de Ana."), std::string::npos);
+}
+
+TEST(MatchNarrator, TellsTheEndOfAWonMatch) {
+    MatchDriver d(ScreenSize{1024, 768});
+    d.game.settings.N16Blocos1Click();
+    MatchNarrator narrator(d.game);
+    d.start();
+    std::string news;
+    for (const auto& pair : d.pairs()) {
+        d.findPair(pair);
+        news = narrator.news();
+    }
+    EXPECT_NE(news.find("Fim da partida. Consegui. Pontos: 1200."), std::string::npos) << news;
+}
+
+TEST(MatchNarrator, KeepsTheComputersHiddenTestsToItself) {
+    MatchDriver d;
+    MatchNarrator narrator(d.game);
+    d.start();
+    narrator.news();
+    MatchState& s = d.game.state;
+    s.ComputerMoving = 1;
+    s.ComputerAttempt = 1;
+    s.AttemptLimit = 3;
+    const auto [x, y] = d.miss();
+    d.turn(x);
+    d.turn(y);
+    EXPECT_EQ(narrator.news(), "");
+}
+
+} // namespace
+} // namespace qv::test

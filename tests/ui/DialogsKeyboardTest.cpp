@@ -1,0 +1,142 @@
+#include "app/TFORM1.h"
+#include "dialogs/PenaltyNotice.h"
+#include "dialogs/TForm2.h"
+#include "dialogs/TForm_aviso.h"
+#include "platform/qt/QtScreen.h"
+#include "records/Records.h"
+#include "records/TForm_record.h"
+#include "tests/fakes/TestPorts.h"
+#include "tests/ui/KeyboardPlayer.h"
+#include "tests/ui/WindowTestTools.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+QString accessibleName(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+TEST(PlayerNamesByKeyboard, TabWalksTheBoxesSpaceTicksAndEscapeCloses) {
+    TestPorts fakes;
+    Game game{fakes.ports()};
+    TForm2 dialog{game, nullptr};
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* edit1 = dialog.findChild<QLineEdit*>("Edit1");
+    auto* box = dialog.findChild<QCheckBox*>("CheckBox1");
+    EXPECT_EQ(accessibleName(edit1), QString::fromUtf8("Nome do 1º jogador"));
+    EXPECT_EQ(accessibleName(dialog.findChild<QLineEdit*>("Edit2")),
+              QString::fromUtf8("Nome do 2º jogador"));
+
+    ASSERT_TRUE(edit1->hasFocus());
+    QStringList order;
+    for (int step = 0; step < 4; ++step) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (QStringList{"Edit1", "Edit2", "CheckBox1", "Button1"}));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_TRUE(box->isChecked());
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible()) << "the window has a close box, so Escape closes it";
+    EXPECT_EQ(game.state.OpponentMode, mode::kIndividual);
+}
+
+using KeyboardDialogs = ShownMainWindow;
+
+TEST_F(KeyboardDialogs, PenaltyNoticeIsReadAndConfirmedWithEnter) {
+    MatchState& s = window.game().state;
+    s.PlayerName1 = "Ana";
+    s.PlayerName2 = "Bia";
+    s.GameTime1 = 40;
+    s.GameTime2 = 41;
+    s.PenaltyPoints = 20;
+    PenaltyNotice notice{window.game()};
+    TForm_aviso aviso{notice, &window};
+    notice.fill();
+    notice.FormShow();
+    aviso.render();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&aviso));
+    auto* ok = aviso.findChild<QPushButton*>("Button1");
+    EXPECT_TRUE(ok->hasFocus());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&aviso)
+                    ->text(QAccessible::Description)
+                    .contains("O jogador: Bia vai perder 20 pontos por cada segundo"));
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_FALSE(aviso.isVisible()) << "OK hid the notice and started the count-down";
+}
+
+TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
+    Records records{window.game()};
+    TForm_record recordsWindow{records, &window};
+    records.Records_dpl();
+    records.records_comp();
+    auto* fechar = recordsWindow.findChild<QWidget*>("Image1");
+    auto* zerar = recordsWindow.findChild<QWidget*>("Image2");
+    EXPECT_EQ(accessibleName(fechar), "Fechar");
+    EXPECT_EQ(accessibleName(zerar), "Zerar");
+    EXPECT_EQ(accessibleName(recordsWindow.findChild<QWidget*>("Image6")),
+              QString::fromUtf8("Melhor Pontuação"));
+    const QImage untouched = fechar->grab().toImage();
+    // Keys go to the window's focus, or to the window while nothing has it.
+    const auto press = [&recordsWindow](Qt::Key key) {
+        QTest::keyClick(recordsWindow.focusWidget() ? recordsWindow.focusWidget() : &recordsWindow,
+                        key);
+        return recordsWindow.focusWidget();
+    };
+
+    std::vector<QWidget*> reached;
+    QImage marked;
+    bool openAfterEnterAndEscape = false;
+    QTimer::singleShot(0, [&] {
+        // The offscreen platform leaves the main window active; a desktop would not.
+        QApplication::setActiveWindow(&recordsWindow);
+        for (int step = 0; step < 4; ++step)
+            reached.push_back(press(Qt::Key_Tab));
+        for (int step = 0; step < 4 && recordsWindow.focusWidget() != zerar; ++step)
+            press(Qt::Key_Tab);
+        fakes.dialogs.answer(Answer::No);
+        press(Qt::Key_Space);
+        for (int step = 0; step < 4 && recordsWindow.focusWidget() != fechar; ++step)
+            press(Qt::Key_Tab);
+        marked = fechar->grab().toImage();
+        keepScreenshot(recordsWindow, "records-fechar-focused");
+        press(Qt::Key_Return);
+        press(Qt::Key_Escape);
+        openAfterEnterAndEscape = recordsWindow.isVisible();
+        press(Qt::Key_Space);
+    });
+    Watchdog watchdog;
+    runRecordsWindow(recordsWindow);
+    EXPECT_NE(std::find(reached.begin(), reached.end(), fechar), reached.end());
+    EXPECT_NE(std::find(reached.begin(), reached.end(), zerar), reached.end());
+    ASSERT_FALSE(fakes.dialogs.shown().empty());
+    EXPECT_EQ(fakes.dialogs.last().text, "Deseja Zerar esses Records?");
+    EXPECT_NE(marked, untouched) << "the focused picture shows a mark";
+    EXPECT_TRUE(openAfterEnterAndEscape) << "Enter and Escape still leave it open";
+    EXPECT_FALSE(recordsWindow.isVisible()) << "Space on Fechar closed it";
+
+    QImage reopened;
+    QTimer::singleShot(0, [&] {
+        QApplication::setActiveWindow(&recordsWindow);
+        fechar->setFocus();
+        reopened = fechar->grab().toImage();
+        press(Qt::Key_Space);
+    });
+    runRecordsWindow(recordsWindow);
+    EXPECT_EQ(reopened, untouched)
+        << "opened again, it looks as a mouse user knows it until a key is used";
+}
+
+} // namespace
+} // namespace qv::test
