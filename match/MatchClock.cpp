@@ -15,6 +15,18 @@ namespace {
 // tick more of margin lets a tick that comes a little early show it too.
 constexpr std::int64_t kShownEarly = 150;
 
+// Steady milliseconds since the full board was shown.
+std::int64_t sinceStart(const Game& game) {
+    return game.ports.clock.steadyMilliseconds() - game.state.ClockStart;
+}
+
+// Those milliseconds rounded to the second, so a tick a few milliseconds early or
+// late counts the same second; at most the time limit.
+int secondsUsed(const Game& game) {
+    return static_cast<int>(
+        std::min<std::int64_t>((sinceStart(game) + 500) / 1000, game.state.TimeLimitSeconds));
+}
+
 } // namespace
 
 MatchClock::MatchClock(Game& game) : m_game(game) {
@@ -102,6 +114,9 @@ void MatchClock::Timer1Timer() {
     if (s.RoundIndex == 0)
         s.SettingsChanged = 0;
     if (s.BoardPoints == s.MaxBoardPoints || s.SharedScore1 + s.SharedScore2 == s.MaxBoardPoints) {
+        // The last pair may have been found well after the clock last changed.
+        if (s.OpponentMode != mode::kOneBoard)
+            s.ElapsedSeconds = secondsUsed(m_game);
         m_game.matchEnd.boardCleared();
         return;
     }
@@ -146,12 +161,9 @@ void MatchClock::passTurnDisplay() {
 
 void MatchClock::clockSecond() {
     MatchState& s = m_game.state;
-    const std::int64_t sinceStart = m_game.ports.clock.steadyMilliseconds() - s.ClockStart;
-    if ((sinceStart + kShownEarly) / 1000 <= s.ElapsedSeconds)
+    if ((sinceStart(m_game) + kShownEarly) / 1000 <= s.ElapsedSeconds)
         return;
-    // Rounded, so a tick a few milliseconds early or late counts the same second.
-    s.ElapsedSeconds =
-        static_cast<int>(std::min<std::int64_t>((sinceStart + 500) / 1000, s.TimeLimitSeconds));
+    s.ElapsedSeconds = secondsUsed(m_game);
     const int remaining = s.TimeLimitSeconds - s.ElapsedSeconds;
     s.ClockMinutes = remaining / 60;
     s.ClockSeconds = remaining % 60;

@@ -12,6 +12,7 @@ protected:
     MatchDriver d;
     RecordingCues cues;
     RecordingRecords records{d.game.state};
+    std::int64_t stoppedAt = 0;
     void SetUp() override {
         d.game.setSound(cues);
         d.game.setRecords(records);
@@ -33,6 +34,28 @@ protected:
         }
         FAIL() << "the time did not run out";
     }
+    /// Turns a block and waits until its uncovering, and any pause after it, is over,
+    /// however late the timers come.
+    void reveal(int position) {
+        d.game.reveal.ImageClick(position);
+        for (int step = 0; step < 100 && d.game.Timer2.running(); ++step)
+            d.wait(30);
+    }
+    /// Clears the board so that it is found cleared when `seconds` were used.
+    void clearBoardAt(int seconds) {
+        auto pairs = d.pairs();
+        const auto last = pairs.back();
+        pairs.pop_back();
+        for (const auto& [first, second] : pairs) {
+            reveal(first);
+            reveal(second);
+        }
+        for (int tick = 0; tick < 10 * (seconds + 2) && d.game.state.ElapsedSeconds < seconds;
+             ++tick)
+            d.wait(100);
+        reveal(last.first);
+        reveal(last.second);
+    }
 };
 
 TEST_F(TimedGame, BoardClearedAtTenSecondsIsStoredAsTenSeconds) {
@@ -52,6 +75,33 @@ TEST_F(TimedGame, BoardClearedAtTenSecondsIsStoredAsTenSeconds) {
     EXPECT_EQ(records.offers[0].seconds, 10);
     EXPECT_EQ(records.offers[0].time, "0:10");
     EXPECT_EQ(d.label("Label1").caption, "0:10");
+}
+
+TEST_F(TimedGame, RelayPenaltyChargesTheSecondsTheClocksShowedOnPreciseTimers) {
+    playOneAfterTheOther();
+    const MatchState& s = d.game.state;
+    d.ports.scheduler.setAfterEvent([this] {
+        if (!stoppedAt && !d.game.matchInProgress())
+            stoppedAt = d.ports.scheduler.now();
+    });
+    // Plays one game of the series; returns how long its clock really ran.
+    const auto play = [this, &s](int seconds) {
+        stoppedAt = 0;
+        d.start();
+        clearBoardAt(seconds);
+        return stoppedAt - s.ClockStart;
+    };
+    for (std::uint32_t seed = 1; seed <= 100; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        d.ports.scheduler.firePrecisely(seed);
+        const std::int64_t ran1 = play(60);
+        const std::int64_t ran2 = play(100);
+        ASSERT_FALSE(d.game.matchInProgress());
+        ASSERT_NEAR(s.GameTime1 * 1000, ran1, 500);
+        ASSERT_NEAR(s.GameTime2 * 1000, ran2, 500);
+        ASSERT_EQ(s.PenaltyPoints, 20 * (s.GameTime2 - s.GameTime1));
+        ASSERT_EQ(d.label("Label6").caption, std::to_string(1800 - s.PenaltyPoints));
+    }
 }
 
 TEST_F(TimedGame, FirstPlayersTimeOutHandsTheTurnOverWithTheWholeLimit) {
