@@ -1,3 +1,4 @@
+#include "figures/CategoryChoice.h"
 #include "tests/fakes/JpegSamples.h"
 #include "tests/fakes/MatchDriver.h"
 
@@ -191,6 +192,33 @@ TEST_F(PhotoDeal, MissingFolderFallsBackLikeAMissingFirstPhoto) {
     d.start();
     EXPECT_EQ(d.ports.dialogs.last().caption, "Error");
     EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
+}
+
+TEST_F(PhotoDeal, ChoosingOwnPhotosDecodesThemBeforeTheDeal) {
+    writeTwelve();
+    d.game.state.FigureCategory = "Figuras1";
+    chooseCategory(d.game, "Personaliz");
+    EXPECT_EQ(d.game.state.FigureCategory, "Personaliz");
+    d.game.photoSet.waitForPreload();
+    EXPECT_EQ(d.game.photoSet.stats().decodes, 12u);
+    d.start();
+    EXPECT_EQ(d.game.photoSet.stats().decodes, 12u) << "the deal found them ready";
+    EXPECT_EQ(d.game.photoSet.stats().hits, 12u);
+    EXPECT_EQ(d.game.photoHolders[12].width, 66);
+}
+
+TEST_F(PhotoDeal, DealWhilePhotosAreLoadingDecodesNoneTwice) {
+    writeTwelve();
+    for (int round = 1; round <= 5; ++round) {
+        d.game.Timer1.stop();
+        d.game.photoSet.clearCache();
+        const auto before = d.game.photoSet.stats().decodes;
+        chooseCategory(d.game, "Personaliz");
+        d.start(); // at once, while the background load runs
+        d.game.photoSet.waitForPreload();
+        EXPECT_EQ(d.game.photoSet.stats().decodes - before, 12u) << "round " << round;
+        EXPECT_EQ(d.game.state.FigureCategory, "Personaliz");
+    }
 }
 
 } // namespace
