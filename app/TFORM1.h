@@ -63,7 +63,10 @@ private:
     void Novo1Click();
     void BitBtn4Click();
     void BitBtn3Click();
+    void BitBtn5Click();
     void BitBtn6Click();
+    void MudasFiguras1Click();
+    void Pers_figClick();
     void MelhoresRecords1Click();
     void Crdito1Click();
 

@@ -1,6 +1,8 @@
 #include "app/TFORM1.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm_aviso.h"
+#include "figures/Tform_categoria.h"
+#include "figures/Tform_perso.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
@@ -44,6 +46,10 @@ int main(int argc, char* argv[]) {
     dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &aviso] {
         qv::runPenaltyNotice(window.game().penaltyNotice, aviso, [&window] { window.render(); });
     });
+    dialogs.setWindowOpener(qv::ModalWindow::CategoryChooser,
+                            [&window] { qv::runCategoryChooser(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::PhotoManager,
+                            [&window] { qv::runPhotoManager(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::Records,
                             [&recordsWindow] { qv::runRecordsWindow(recordsWindow); });
     window.show();
