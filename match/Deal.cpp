@@ -170,7 +170,10 @@ bool Deal::loadPhotos() {
 void Deal::Reduzirdes() {
     MatchState& s = m_game.state;
     s.BoardShrunk = 1;
-    s.FaceWidth = m_game.view.face(1).bounds.width;
+    // Still collapsed when the clock stopped before its first tick: the width to
+    // give back is the one kept then.
+    if (m_game.view.face(1).bounds.width > 0)
+        s.FaceWidth = m_game.view.face(1).bounds.width;
     for (int k = 1; k <= 24; ++k)
         m_game.view.face(k).bounds.width = 0;
 }

@@ -194,6 +194,19 @@ TEST_F(PhotoDeal, MissingFolderFallsBackLikeAMissingFirstPhoto) {
     EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
 }
 
+TEST_F(PhotoDeal, MatchStoppedBeforeItsFirstTickKeepsTheFaceWidth) {
+    writeTwelve();
+    d.game.deal.BitBtn4Click();
+    const int width = d.game.state.FaceWidth;
+    ASSERT_GT(width, 0);
+    d.game.Timer1.stop(); // before the first tick gave the faces back their width
+    d.game.deal.BitBtn4Click();
+    EXPECT_EQ(d.game.state.FaceWidth, width);
+    EXPECT_EQ(d.game.photoHolders[1].width, 66) << "photos at the face size, not the full size";
+    d.wait(100);
+    EXPECT_EQ(d.game.view.face(1).bounds.width, width);
+}
+
 TEST_F(PhotoDeal, ChoosingOwnPhotosDecodesThemBeforeTheDeal) {
     writeTwelve();
     d.game.state.FigureCategory = "Figuras1";
