@@ -259,8 +259,11 @@ void PhotoManager::Button1Click() {
         return;
     }
     m_searching = false;
-    if (!finished || SearchStopRequested)
+    if (!finished || SearchStopRequested) {
+        // Stopped by the button, a change of folder or closing: no status is left.
+        PararClick();
         return;
+    }
     view.Lbl_total = std::to_string(m_files.size());
     view.Label15 = kDone;
     view.Parar = false;

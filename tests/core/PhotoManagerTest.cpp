@@ -307,6 +307,18 @@ TEST_F(Manager, StoppedSearchKeepsWhatItFoundAndShowsNoConcluido) {
     EXPECT_FALSE(searching.view.Panel4);
     EXPECT_FALSE(searching.view.Parar);
     EXPECT_FALSE(searching.Timer2.running());
+
+    // Opening a folder while it searches ends the search and lists that folder.
+    turns = 0;
+    searching.setRender([&] {
+        if (++turns == 5)
+            searching.DiretorioChange(pictures);
+    });
+    ports.dialogs.type("");
+    searching.Button1Click();
+    EXPECT_FALSE(searching.AutoListMode);
+    EXPECT_EQ(searching.view.fileList.size(), 33u);
+    EXPECT_FALSE(searching.view.Panel4 || searching.view.Parar || searching.Timer2.running());
 }
 
 } // namespace
