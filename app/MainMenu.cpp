@@ -63,9 +63,10 @@ void TFORM1::buildMenu() {
     asDefault(
         setting(blocks, "N24Blocos1", QStringLiteral("24 Blocos"), &SettingsMenu::N24Blocos1Click));
     setting(blocks, "N16Blocos1", QStringLiteral("16 Blocos"), &SettingsMenu::N16Blocos1Click);
-    addEntry(options, "MudasFiguras1", QStringLiteral("&Figuras dos Blocos"));
+    addEntry(options, "MudasFiguras1", QStringLiteral("&Figuras dos Blocos"),
+             &TFORM1::MudasFiguras1Click);
     addEntry(options, "EfeitosSonoros1", QStringLiteral("&Efeitos Sonoros"));
-    addEntry(options, "Pers_fig", QStringLiteral("&Personalizar figuras"));
+    addEntry(options, "Pers_fig", QStringLiteral("&Personalizar figuras"), &TFORM1::Pers_figClick);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Ajuda"));
     help->setObjectName(QStringLiteral("Sobre1"));

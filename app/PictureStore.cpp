@@ -28,14 +28,6 @@ QString holderPath(int holder) {
         .arg(n, 2, 10, QLatin1Char('0'));
 }
 
-QPixmap toPixmap(const Image& image) {
-    if (image.empty())
-        return {};
-    const QImage view(image.rgb.data(), image.width, image.height,
-                      static_cast<qsizetype>(image.stride()), QImage::Format_RGB888);
-    return QPixmap::fromImage(view.copy());
-}
-
 // Every JPEG the game shows goes through the game's own decoder.
 QPixmap loadResource(const QString& path) {
     if (!path.endsWith(QLatin1String(".jpg")))
@@ -47,10 +39,18 @@ QPixmap loadResource(const QString& path) {
     const DecodeResult decoded =
         decodeJpeg({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                     static_cast<std::size_t>(bytes.size())});
-    return toPixmap(decoded.image);
+    return pixmapOf(decoded.image);
 }
 
 } // namespace
+
+QPixmap pixmapOf(const Image& image) {
+    if (image.empty())
+        return {};
+    const QImage view(image.rgb.data(), image.width, image.height,
+                      static_cast<qsizetype>(image.stride()), QImage::Format_RGB888);
+    return QPixmap::fromImage(view.copy());
+}
 
 QPixmap PictureStore::picture(Picture picture) {
     if (picture.empty())
@@ -72,7 +72,7 @@ QPixmap PictureStore::resource(const QString& path) {
 
 void PictureStore::setPhotos(const std::array<Image, 13>& photos) {
     for (std::size_t n = 1; n < photos.size(); ++n)
-        m_photos[n] = toPixmap(photos[n]);
+        m_photos[n] = pixmapOf(photos[n]);
 }
 
 } // namespace qv

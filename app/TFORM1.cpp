@@ -200,6 +200,8 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
             connect(button, &QAbstractButton::clicked, this, [this] { BitBtn4Click(); });
         else if (control.name == "BitBtn3")
             connect(button, &QAbstractButton::clicked, this, [this] { BitBtn3Click(); });
+        else if (control.name == "BitBtn5")
+            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn5Click(); });
         else if (control.name == "BitBtn6")
             connect(button, &QAbstractButton::clicked, this, [this] { BitBtn6Click(); });
         return button;
@@ -336,6 +338,21 @@ void TFORM1::BitBtn4Click() {
 
 void TFORM1::BitBtn3Click() {
     handle([this] { m_game.clock.BitBtn3Click(); });
+}
+
+void TFORM1::BitBtn5Click() {
+    handle([this] {
+        m_game.sound().soundOp();
+        m_game.ports.dialogs.showModal(ModalWindow::CategoryChooser);
+    });
+}
+
+void TFORM1::MudasFiguras1Click() {
+    handle([this] { m_game.ports.dialogs.showModal(ModalWindow::CategoryChooser); });
+}
+
+void TFORM1::Pers_figClick() {
+    handle([this] { m_game.ports.dialogs.showModal(ModalWindow::PhotoManager); });
 }
 
 void TFORM1::BitBtn6Click() {

@@ -65,7 +65,10 @@ private:
     void Novo1Click();
     void BitBtn4Click();
     void BitBtn3Click();
+    void BitBtn5Click();
     void BitBtn6Click();
+    void MudasFiguras1Click();
+    void Pers_figClick();
     void MelhoresRecords1Click();
     void Crdito1Click();
     void Instrues1Click();

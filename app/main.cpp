@@ -2,6 +2,8 @@
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm_aviso.h"
 #include "dialogs/TForm_inst.h"
+#include "figures/Tform_categoria.h"
+#include "figures/Tform_perso.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
@@ -46,6 +48,10 @@ int main(int argc, char* argv[]) {
     dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &aviso] {
         qv::runPenaltyNotice(window.game().penaltyNotice, aviso, [&window] { window.render(); });
     });
+    dialogs.setWindowOpener(qv::ModalWindow::CategoryChooser,
+                            [&window] { qv::runCategoryChooser(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::PhotoManager,
+                            [&window] { qv::runPhotoManager(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::Records,
                             [&recordsWindow] { qv::runRecordsWindow(recordsWindow); });
     qv::QtTextPrinter printer;

@@ -148,12 +148,39 @@ void PhotoSet::loadOne(const fs::path& folder, int index, TargetSize target, Slo
                        target.height};
         };
         const std::optional<Key> before = identity();
+        std::promise<std::shared_ptr<const Image>> mine;
         if (before) {
-            if (auto image = cached(*before)) {
+            // One look under one lock: a decode that ends meanwhile is either still
+            // listed as running or already remembered.
+            std::unique_lock lock(m_mutex);
+            if (auto image = cachedLocked(*before)) {
                 slot.image = std::move(image);
                 return;
             }
+            if (auto running = m_decoding.find(*before); running != m_decoding.end()) {
+                Decoded theirs = running->second;
+                lock.unlock();
+                slot.image = theirs.get();
+                slot.status = slot.image ? DecodeStatus::Ok : DecodeStatus::Damaged;
+                return;
+            }
+            m_decoding.emplace(*before, mine.get_future().share());
         }
+        // Whatever happens below, whoever waits on this decode is answered.
+        struct Answer {
+            PhotoSet& set;
+            const std::optional<Key>& key;
+            std::promise<std::shared_ptr<const Image>>& promise;
+            std::shared_ptr<const Image> image;
+            ~Answer() {
+                if (!key)
+                    return;
+                promise.set_value(image);
+                const std::lock_guard lock(set.m_mutex);
+                set.m_decoding.erase(*key);
+            }
+        } answer{*this, before, mine, nullptr};
+
         DecodeResult decoded = decodeJpegFile(*file, target);
         {
             const std::lock_guard lock(m_mutex);
@@ -163,6 +190,7 @@ void PhotoSet::loadOne(const fs::path& folder, int index, TargetSize target, Slo
         if (!decoded.ok())
             return;
         slot.image = std::make_shared<const Image>(std::move(decoded.image));
+        answer.image = slot.image;
         // A file rewritten while it was read is not remembered under either identity.
         if (before && identity() == before)
             remember(*before, slot.image);
@@ -173,8 +201,7 @@ void PhotoSet::loadOne(const fs::path& folder, int index, TargetSize target, Slo
     }
 }
 
-std::shared_ptr<const Image> PhotoSet::cached(const Key& key) {
-    const std::lock_guard lock(m_mutex);
+std::shared_ptr<const Image> PhotoSet::cachedLocked(const Key& key) {
     const auto found = m_index.find(key);
     if (found == m_index.end())
         return nullptr;
@@ -195,6 +222,55 @@ void PhotoSet::remember(const Key& key, std::shared_ptr<const Image> image) {
         m_bytes -= bytesOf(*m_recent.back().image);
         m_index.erase(m_recent.back().key);
         m_recent.pop_back();
+    }
+}
+
+PhotoSet::~PhotoSet() {
+    {
+        const std::lock_guard lock(m_preloadMutex);
+        m_closing = true;
+        m_request.reset();
+    }
+    m_preloadChanged.notify_all();
+    if (m_preloader.joinable())
+        m_preloader.join();
+}
+
+void PhotoSet::preload(const fs::path& photoFolder, int faceWidth, int faceHeight) {
+    {
+        const std::lock_guard lock(m_preloadMutex);
+        m_request = Request{photoFolder, faceWidth, faceHeight};
+        if (!m_preloader.joinable()) {
+            try {
+                m_preloader = std::thread([this] { preloadLoop(); });
+            } catch (const std::system_error&) {
+                m_request.reset(); // no thread: the deal decodes them itself
+                return;
+            }
+        }
+    }
+    m_preloadChanged.notify_all();
+}
+
+void PhotoSet::waitForPreload() {
+    std::unique_lock lock(m_preloadMutex);
+    m_preloadChanged.wait(lock, [this] { return !m_request && !m_preloading; });
+}
+
+void PhotoSet::preloadLoop() {
+    std::unique_lock lock(m_preloadMutex);
+    for (;;) {
+        m_preloadChanged.wait(lock, [this] { return m_closing || m_request; });
+        if (m_closing)
+            return;
+        const Request request = std::move(*m_request);
+        m_request.reset();
+        m_preloading = true;
+        lock.unlock();
+        load(request.folder, request.width, request.height);
+        lock.lock();
+        m_preloading = false;
+        m_preloadChanged.notify_all();
     }
 }
 

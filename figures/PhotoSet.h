@@ -3,13 +3,17 @@
 #include "platform/Image.h"
 #include "platform/JpegDecoder.h"
 
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <future>
 #include <list>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -41,10 +45,17 @@ struct PhotoCacheStats {
 /// The twelve photos of the player's own figure category, decoded in parallel at
 /// the size of a block's face. Decoded photos are remembered by file identity and
 /// size, so showing the category again costs almost nothing while a changed or
-/// replaced file is read anew. Safe to use from several threads.
+/// replaced file is read anew. A photo that another load is decoding right now is
+/// waited for, not decoded twice. Safe to use from several threads.
 class PhotoSet {
 public:
     static constexpr int kCount = 12;
+
+    PhotoSet() = default;
+    /// Waits for a load started in the background to end.
+    ~PhotoSet();
+    PhotoSet(const PhotoSet&) = delete;
+    PhotoSet& operator=(const PhotoSet&) = delete;
 
     /// "Foto<index>.jpg", the name the game asks for (found whatever its case).
     static std::string fileName(int index);
@@ -54,6 +65,14 @@ public:
     /// back exactly faceWidth x faceHeight (device pixels); a size that is not
     /// positive keeps each photo's own size.
     PhotoLoad load(const std::filesystem::path& photoFolder, int faceWidth, int faceHeight);
+
+    /// Starts the same load on a thread of its own and returns at once, so that a
+    /// later load finds the photos ready, or waits only for those still being
+    /// decoded. A request made while one runs is taken up when it ends; of several
+    /// such requests only the last counts.
+    void preload(const std::filesystem::path& photoFolder, int faceWidth, int faceHeight);
+    /// Blocks until no background load is running or waiting.
+    void waitForPreload();
 
     void clearCache();
     PhotoCacheStats stats() const;
@@ -74,17 +93,32 @@ private:
         std::shared_ptr<const Image> image;
     };
     struct Slot;
+    struct Request {
+        std::filesystem::path folder;
+        int width = 0, height = 0;
+    };
+    using Decoded = std::shared_future<std::shared_ptr<const Image>>;
 
     void loadOne(const std::filesystem::path& folder, int index, TargetSize target, Slot& slot);
-    std::shared_ptr<const Image> cached(const Key& key);
+    /// The remembered photo, if any; m_mutex must be held.
+    std::shared_ptr<const Image> cachedLocked(const Key& key);
     void remember(const Key& key, std::shared_ptr<const Image> image);
+    void preloadLoop();
 
     mutable std::mutex m_mutex;
-    std::list<Entry> m_recent; // most recently used first
+    std::unordered_map<Key, Decoded, KeyHash> m_decoding; // started, not yet remembered
+    std::list<Entry> m_recent;                            // most recently used first
     std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
     std::size_t m_bytes = 0;
     std::uint64_t m_decodes = 0;
     std::uint64_t m_hits = 0;
+
+    std::mutex m_preloadMutex;
+    std::condition_variable m_preloadChanged;
+    std::optional<Request> m_request;
+    bool m_preloading = false;
+    bool m_closing = false;
+    std::thread m_preloader; // started with the first preload
 };
 
 } // namespace qv

@@ -128,12 +128,24 @@ void Deal::Definibloco() {
         s.CategoryImages[static_cast<std::size_t>(n)] = holders::figure(c, n);
 }
 
+std::pair<int, int> Deal::photoSize(int faceWidth) const {
+    const double density = m_game.ports.screen.devicePixelRatio();
+    return {static_cast<int>(faceWidth * density + 0.5),
+            static_cast<int>(m_game.view.face(1).bounds.height * density + 0.5)};
+}
+
+void Deal::preloadPhotos() {
+    // Between the deal and the first tick the faces are collapsed; the width they
+    // get back is the one kept.
+    const int shown = m_game.view.face(1).bounds.width;
+    const auto [width, height] = photoSize(shown > 0 ? shown : m_game.state.FaceWidth);
+    m_game.photoSet.preload(m_game.ports.paths.photoFolder(), width, height);
+}
+
 bool Deal::loadPhotos() {
     MatchState& s = m_game.state;
     const std::filesystem::path folder = m_game.ports.paths.photoFolder();
-    const double density = m_game.ports.screen.devicePixelRatio();
-    const int width = static_cast<int>(s.FaceWidth * density + 0.5);
-    const int height = static_cast<int>(m_game.view.face(1).bounds.height * density + 0.5);
+    const auto [width, height] = photoSize(s.FaceWidth);
     // A missing folder is a missing first photo: the player is told where the
     // photos belong, and the board gets the first figures instead of blanks.
     PhotoLoad load = m_game.photoSet.load(folder, width, height);
@@ -158,7 +170,10 @@ bool Deal::loadPhotos() {
 void Deal::Reduzirdes() {
     MatchState& s = m_game.state;
     s.BoardShrunk = 1;
-    s.FaceWidth = m_game.view.face(1).bounds.width;
+    // Still collapsed when the clock stopped before its first tick: the width to
+    // give back is the one kept then.
+    if (m_game.view.face(1).bounds.width > 0)
+        s.FaceWidth = m_game.view.face(1).bounds.width;
     for (int k = 1; k <= 24; ++k)
         m_game.view.face(k).bounds.width = 0;
 }

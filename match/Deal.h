@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 namespace qv {
 
 class Game;
@@ -22,7 +24,13 @@ public:
     void Reduzirdes();
     void AmpliarDes();
 
+    /// Starts decoding the player's photos in the background at the size the next
+    /// deal will ask for, so that it finds them ready.
+    void preloadPhotos();
+
 private:
+    /// The size of a face in device pixels, as a deal now would take it.
+    std::pair<int, int> photoSize(int faceWidth) const;
     /// Loads the player's photos into their holders; false, after telling the
     /// player which file is missing, when one cannot be read.
     bool loadPhotos();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -62,6 +63,10 @@ public:
     /// Input box; Cancel returns the default text.
     virtual std::string inputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& defaultText) = 0;
+    /// Input box that tells Cancel apart from an answer: nothing when cancelled.
+    virtual std::optional<std::string> inputQuery(const std::string& caption,
+                                                  const std::string& prompt,
+                                                  const std::string& defaultText) = 0;
     virtual void showModal(ModalWindow window) = 0;
     /// The application's general error display: the title as caption, a stop icon.
     void showError(const std::string& text) {

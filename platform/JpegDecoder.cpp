@@ -1,11 +1,12 @@
 #include "platform/JpegDecoder.h"
 
+#include "platform/DecodeMemory.h"
+#include "platform/ExifOrientation.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <csetjmp>
 #include <cstdio>
-#include <memory>
 #include <new>
 
 #include <fcntl.h>
@@ -19,9 +20,8 @@
 namespace qv {
 namespace {
 
-// A picture needing more working memory than this inside libjpeg (progressive
-// files keep every coefficient) is refused instead of exhausting the machine.
-constexpr long kMaxLibjpegMemory = 1L << 30;
+// libjpeg's own tables and row buffers, beside the pictures it holds.
+constexpr std::size_t kLibjpegOverhead = std::size_t{4} << 20;
 // Real progressive files have a dozen scans; thousands of tiny ones only make the
 // decoder walk the whole picture again and again.
 constexpr int kMaxScans = 500;
@@ -63,9 +63,24 @@ void onMessage(j_common_ptr cinfo, int level) {
 void silent(j_common_ptr) {
 }
 
+std::uint64_t pixelsOf(std::uint64_t width, std::uint64_t height) {
+    return width * height;
+}
+
+struct Progress {
+    jpeg_progress_mgr manager; // first member: libjpeg hands us a pointer to it
+    std::uint64_t maxWork = kMaxDecodeWork;
+};
+
+// Every scan makes the decoder go over the whole picture again.
 void checkProgress(j_common_ptr cinfo) {
-    if (cinfo->is_decompressor &&
-        reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans)
+    if (!cinfo->is_decompressor)
+        return;
+    const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    const auto* progress = reinterpret_cast<const Progress*>(cinfo->progress);
+    const auto scans = static_cast<std::uint64_t>(std::max(d->input_scan_number, 1));
+    if (scans > kMaxScans ||
+        scans * pixelsOf(d->image_width, d->image_height) > progress->maxWork)
         jumpOut(cinfo);
 }
 
@@ -75,31 +90,84 @@ unsigned scaledSide(JDIMENSION side, unsigned eighths) {
     return static_cast<unsigned>((std::uint64_t{side} * eighths + 7) / 8);
 }
 
+// The smallest n in 1..16 whose n/8 scaling makes `side` at least `wanted`, or 0.
+unsigned eighthsCovering(JDIMENSION side, int wanted) {
+    for (unsigned n = 1; n <= 16; ++n) {
+        if (scaledSide(side, n) >= static_cast<unsigned>(wanted))
+            return n;
+    }
+    return 0;
+}
+
 // libjpeg-turbo reduces (or enlarges) by n/8 for n = 1..16 while decoding, far
 // cheaper than decoding at full size. The smallest n whose result still covers the
-// target keeps the most detail for the final averaging.
+// target keeps the most detail for the final averaging. A side that no n covers is
+// stretched afterwards and does not push the other side to a needless size.
 unsigned eighthsFor(JDIMENSION width, JDIMENSION height, TargetSize target) {
     if (!target.given())
         return 8;
-    for (unsigned n = 1; n < 16; ++n) {
-        if (scaledSide(width, n) >= static_cast<unsigned>(target.width) &&
-            scaledSide(height, n) >= static_cast<unsigned>(target.height))
-            return n;
-    }
-    return 16;
-}
-
-std::uint64_t pixelsOf(std::uint64_t width, std::uint64_t height) {
-    return width * height;
+    const unsigned across = eighthsCovering(width, target.width);
+    const unsigned down = eighthsCovering(height, target.height);
+    if (across == 0 && down == 0)
+        return 16;
+    return std::max(across, down);
 }
 
 struct Job {
-    std::span<const std::uint8_t> data;
-    TargetSize target;
+    std::span<const std::uint8_t> data; // the file's bytes, or empty when read from `file`
+    std::FILE* file = nullptr;
+    TargetSize target;              // of the upright picture
+    TargetSize decodeTarget;        // the same before the picture is turned upright
+    int orientation = 1;            // EXIF, 1..8
     Image decoded;                  // at the size libjpeg delivers
     std::vector<std::uint8_t> cmyk; // one row, for four-channel files
     bool adobeInverted = false;     // CMYK stored inverted, as Photoshop writes it
+    std::size_t reserved = 0;       // taken from the shared decode memory
+    std::uint64_t maxWork = kMaxDecodeWork;
+
+    ~Job() {
+        if (reserved)
+            DecodeMemory::shared().release(reserved);
+    }
 };
+
+// What a decode may hold at once: every coefficient of the picture (progressive
+// and multi-scan files keep them all), the decoded pixels, and room for resizing
+// and turning them.
+std::size_t memoryNeeded(const jpeg_decompress_struct& cinfo, TargetSize target) {
+    std::size_t coefficients = 0;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        const jpeg_component_info& component = cinfo.comp_info[c];
+        coefficients += std::size_t{component.width_in_blocks} * component.height_in_blocks *
+                        DCTSIZE2 * sizeof(JCOEF);
+    }
+    const std::size_t decoded = std::size_t{cinfo.output_width} * cinfo.output_height * 3;
+    const std::size_t result = target.given() ? std::size_t(target.width) * target.height * 3 : 0;
+    return coefficients + 2 * decoded + 2 * result + kLibjpegOverhead;
+}
+
+// Waits for the memory of this decode; false when the picture is too big to fit.
+bool reserveMemory(jpeg_decompress_struct& cinfo, Job& job) {
+    const std::size_t needed = memoryNeeded(cinfo, job.decodeTarget);
+    if (!DecodeMemory::shared().acquire(needed))
+        return false;
+    job.reserved = needed;
+    cinfo.mem->max_memory_to_use = static_cast<long>(needed);
+    return true;
+}
+
+void readOrientation(const jpeg_decompress_struct& cinfo, Job& job) {
+    static constexpr std::uint8_t kExif[] = {'E', 'x', 'i', 'f', 0, 0};
+    for (jpeg_saved_marker_ptr marker = cinfo.marker_list; marker; marker = marker->next) {
+        if (marker->marker == JPEG_APP0 + 1 && marker->data_length > sizeof kExif &&
+            std::equal(std::begin(kExif), std::end(kExif), marker->data)) {
+            job.orientation = exifOrientation({marker->data, marker->data_length});
+            break;
+        }
+    }
+    job.decodeTarget =
+        job.orientation >= 5 ? TargetSize{job.target.height, job.target.width} : job.target;
+}
 
 // Adobe's CMYK JPEGs store 255 - value; the plain form (rare) stores the ink.
 void cmykRowToRgb(const std::uint8_t* cmyk, std::uint8_t* rgb, JDIMENSION width, bool inverted) {
@@ -115,25 +183,29 @@ void cmykRowToRgb(const std::uint8_t* cmyk, std::uint8_t* rgb, JDIMENSION width,
 // Keep this function free of objects with destructors: a longjmp out of libjpeg
 // lands in its setjmp and would skip them. It returns false on any failure and
 // leaves the decompressor for the caller to destroy.
-bool runDecode(jpeg_decompress_struct& cinfo, ErrorState& errors, jpeg_progress_mgr& progress,
-               Job& job) {
+bool runDecode(jpeg_decompress_struct& cinfo, ErrorState& errors, Progress& progress, Job& job) {
     cinfo.err = jpeg_std_error(&errors.manager);
     errors.manager.error_exit = jumpOut;
     errors.manager.emit_message = onMessage;
     errors.manager.output_message = silent;
-    progress.progress_monitor = checkProgress;
+    progress.manager.progress_monitor = checkProgress;
 
     if (setjmp(errors.jump))
         return false;
 
     jpeg_create_decompress(&cinfo);
-    cinfo.progress = &progress;
-    cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
-    jpeg_mem_src(&cinfo, job.data.data(), static_cast<unsigned long>(job.data.size()));
+    cinfo.progress = &progress.manager;
+    cinfo.mem->max_memory_to_use = static_cast<long>(kLibjpegOverhead);
+    if (job.file)
+        jpeg_stdio_src(&cinfo, job.file);
+    else
+        jpeg_mem_src(&cinfo, job.data.data(), static_cast<unsigned long>(job.data.size()));
+    jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK)
         return false;
     if (pixelsOf(cinfo.image_width, cinfo.image_height) > kMaxJpegPixels)
         return false;
+    readOrientation(cinfo, job);
 
     bool fourChannels = false;
     switch (cinfo.jpeg_color_space) {
@@ -153,19 +225,20 @@ bool runDecode(jpeg_decompress_struct& cinfo, ErrorState& errors, jpeg_progress_
         return false;
     }
 
-    cinfo.scale_num = eighthsFor(cinfo.image_width, cinfo.image_height, job.target);
+    cinfo.scale_num = eighthsFor(cinfo.image_width, cinfo.image_height, job.decodeTarget);
     cinfo.scale_denom = 8;
     jpeg_calc_output_dimensions(&cinfo);
     const JDIMENSION width = cinfo.output_width;
     const JDIMENSION height = cinfo.output_height;
-    if (width == 0 || height == 0 || pixelsOf(width, height) > kMaxJpegPixels)
+    if (width == 0 || height == 0 || pixelsOf(width, height) > kMaxJpegPixels ||
+        !reserveMemory(cinfo, job))
         return false;
 
     // When at least half of the decoded pixels in each direction are averaged away
     // afterwards, the faster transform and plain chroma upsampling cannot be seen.
-    const bool averagedDown = job.target.given() &&
-                              width >= 2 * static_cast<unsigned>(job.target.width) &&
-                              height >= 2 * static_cast<unsigned>(job.target.height);
+    const TargetSize target = job.decodeTarget;
+    const bool averagedDown = target.given() && width >= 2 * static_cast<unsigned>(target.width) &&
+                              height >= 2 * static_cast<unsigned>(target.height);
     cinfo.dct_method = averagedDown ? JDCT_IFAST : JDCT_ISLOW;
     cinfo.do_fancy_upsampling = averagedDown ? FALSE : TRUE;
 
@@ -182,12 +255,12 @@ bool runDecode(jpeg_decompress_struct& cinfo, ErrorState& errors, jpeg_progress_
 
     const std::size_t stride = std::size_t{width} * 3;
     while (cinfo.output_scanline < height) {
-        std::uint8_t* target = job.decoded.rgb.data() + cinfo.output_scanline * stride;
-        JSAMPROW row = fourChannels ? job.cmyk.data() : target;
+        std::uint8_t* pixels = job.decoded.rgb.data() + cinfo.output_scanline * stride;
+        JSAMPROW row = fourChannels ? job.cmyk.data() : pixels;
         if (jpeg_read_scanlines(&cinfo, &row, 1) != 1)
             return false;
         if (fourChannels)
-            cmykRowToRgb(job.cmyk.data(), target, width, job.adobeInverted);
+            cmykRowToRgb(job.cmyk.data(), pixels, width, job.adobeInverted);
     }
     // Reads up to the end marker, so a file cut after its last scan is still caught.
     jpeg_finish_decompress(&cinfo);
@@ -198,136 +271,15 @@ DecodeResult damaged() {
     return {DecodeStatus::Damaged, {}};
 }
 
-// ---- resampling -----------------------------------------------------------------
-
-constexpr int kWeightBits = 14;
-constexpr std::int32_t kWeightOne = 1 << kWeightBits;
-
-// For each output position along one side: the source positions it draws from and
-// their weights, summing to exactly kWeightOne.
-struct Taps {
-    std::vector<int> first;
-    std::vector<int> begin; // into weights; one more entry than outputs
-    std::vector<std::int32_t> weights;
-};
-
-Taps makeTaps(int source, int output) {
-    Taps taps;
-    taps.first.reserve(static_cast<std::size_t>(output));
-    taps.begin.reserve(static_cast<std::size_t>(output) + 1);
-    std::vector<double> raw;
-    for (int o = 0; o < output; ++o) {
-        raw.clear();
-        int first = 0;
-        if (output < source) {
-            // Each output pixel averages the source area it covers.
-            const double from = static_cast<double>(o) * source / output;
-            const double to = static_cast<double>(o + 1) * source / output;
-            first = static_cast<int>(std::floor(from));
-            const int last = std::min(source, static_cast<int>(std::ceil(to)));
-            for (int i = first; i < last; ++i)
-                raw.push_back(std::min(to, i + 1.0) - std::max(from, static_cast<double>(i)));
-        } else {
-            // Pixel centres are lined up, then the two nearest source pixels mixed.
-            const double at = std::max(0.0, (o + 0.5) * static_cast<double>(source) / output - 0.5);
-            first = std::min(static_cast<int>(at), source - 1);
-            const double fraction = first + 1 < source ? at - first : 0.0;
-            raw.push_back(1.0 - fraction);
-            if (fraction > 0.0)
-                raw.push_back(fraction);
-        }
-        double total = 0;
-        for (double w : raw)
-            total += w;
-        taps.first.push_back(first);
-        taps.begin.push_back(static_cast<int>(taps.weights.size()));
-        const auto start = taps.weights.end() - taps.weights.begin();
-        std::int32_t sum = 0;
-        for (double w : raw) {
-            taps.weights.push_back(static_cast<std::int32_t>(std::lround(w / total * kWeightOne)));
-            sum += taps.weights.back();
-        }
-        // Rounding leftovers go to the heaviest tap, so flat areas stay exactly flat.
-        *std::max_element(taps.weights.begin() + start, taps.weights.end()) += kWeightOne - sum;
-    }
-    taps.begin.push_back(static_cast<int>(taps.weights.size()));
-    return taps;
-}
-
-std::uint8_t weighted(std::int32_t sum) {
-    return static_cast<std::uint8_t>(std::clamp((sum + kWeightOne / 2) >> kWeightBits, 0, 255));
-}
-
-Image resizedWidth(const Image& source, int width) {
-    const Taps taps = makeTaps(source.width, width);
-    Image out{width, source.height, {}};
-    out.rgb.resize(out.stride() * static_cast<std::size_t>(out.height));
-    for (int y = 0; y < source.height; ++y) {
-        const std::uint8_t* in = source.pixel(0, y);
-        std::uint8_t* dst = out.rgb.data() + out.stride() * static_cast<std::size_t>(y);
-        for (int x = 0; x < width; ++x, dst += 3) {
-            std::int32_t r = 0, g = 0, b = 0;
-            const std::uint8_t* p = in + static_cast<std::size_t>(taps.first[x]) * 3;
-            for (int t = taps.begin[x]; t < taps.begin[x + 1]; ++t, p += 3) {
-                const std::int32_t w = taps.weights[static_cast<std::size_t>(t)];
-                r += p[0] * w;
-                g += p[1] * w;
-                b += p[2] * w;
-            }
-            dst[0] = weighted(r);
-            dst[1] = weighted(g);
-            dst[2] = weighted(b);
-        }
-    }
-    return out;
-}
-
-Image resizedHeight(const Image& source, int height) {
-    const Taps taps = makeTaps(source.height, height);
-    Image out{source.width, height, {}};
-    const std::size_t stride = source.stride();
-    out.rgb.resize(stride * static_cast<std::size_t>(height));
-    std::vector<std::int32_t> sums(stride);
-    for (int y = 0; y < height; ++y) {
-        std::fill(sums.begin(), sums.end(), 0);
-        int row = taps.first[y];
-        for (int t = taps.begin[y]; t < taps.begin[y + 1]; ++t, ++row) {
-            const std::int32_t w = taps.weights[static_cast<std::size_t>(t)];
-            const std::uint8_t* in = source.pixel(0, row);
-            for (std::size_t i = 0; i < stride; ++i)
-                sums[i] += in[i] * w;
-        }
-        std::uint8_t* dst = out.rgb.data() + stride * static_cast<std::size_t>(y);
-        for (std::size_t i = 0; i < stride; ++i)
-            dst[i] = weighted(sums[i]);
-    }
-    return out;
-}
-
-} // namespace
-
-Image resized(const Image& source, int width, int height) {
-    if (source.empty() || width <= 0 || height <= 0 ||
-        source.rgb.size() < source.stride() * static_cast<std::size_t>(source.height))
-        return {};
-    // Narrow first when shrinking, so the second pass has less to do.
-    Image out = source.width != width ? resizedWidth(source, width) : source;
-    if (out.height != height)
-        out = resizedHeight(out, height);
-    return out;
-}
-
-DecodeResult decodeJpeg(std::span<const std::uint8_t> data, TargetSize target) {
-    if (data.empty() || data.size() > kMaxJpegFileBytes)
-        return damaged();
+DecodeResult decode(Job& job) {
+    const TargetSize target = job.target;
     if (target.given() && pixelsOf(static_cast<std::uint64_t>(target.width),
                                    static_cast<std::uint64_t>(target.height)) > kMaxJpegPixels)
         return damaged();
 
     jpeg_decompress_struct cinfo{};
     ErrorState errors{};
-    jpeg_progress_mgr progress{};
-    Job job{data, target, {}, {}, false};
+    Progress progress{{}, job.maxWork};
     bool decoded = false;
     try {
         decoded = runDecode(cinfo, errors, progress, job);
@@ -338,15 +290,27 @@ DecodeResult decodeJpeg(std::span<const std::uint8_t> data, TargetSize target) {
     if (!decoded)
         return damaged();
 
-    if (target.given() &&
-        (job.decoded.width != target.width || job.decoded.height != target.height)) {
-        try {
-            job.decoded = resized(job.decoded, target.width, target.height);
-        } catch (const std::bad_alloc&) {
-            return damaged();
-        }
+    try {
+        const TargetSize size = job.decodeTarget;
+        if (size.given() && (job.decoded.width != size.width || job.decoded.height != size.height))
+            job.decoded = resized(job.decoded, size.width, size.height);
+        return {DecodeStatus::Ok, upright(std::move(job.decoded), job.orientation)};
+    } catch (const std::bad_alloc&) {
+        return damaged();
     }
-    return {DecodeStatus::Ok, std::move(job.decoded)};
+}
+
+} // namespace
+
+DecodeResult decodeJpeg(std::span<const std::uint8_t> data, TargetSize target,
+                        std::uint64_t maxWork) {
+    if (data.empty() || data.size() > kMaxJpegFileBytes)
+        return damaged();
+    Job job;
+    job.data = data;
+    job.target = target;
+    job.maxWork = maxWork;
+    return decode(job);
 }
 
 DecodeResult decodeJpegFile(const std::filesystem::path& file, TargetSize target) {
@@ -356,35 +320,25 @@ DecodeResult decodeJpegFile(const std::filesystem::path& file, TargetSize target
         return {errno == ENOENT || errno == ENOTDIR ? DecodeStatus::Missing : DecodeStatus::Damaged,
                 {}};
     }
+    std::FILE* stream = ::fdopen(fd, "rb");
+    if (!stream) {
+        ::close(fd);
+        return damaged();
+    }
     struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+        std::FILE* stream;
+        ~Closer() { std::fclose(stream); }
+    } closer{stream};
 
+    // Read as it is decoded: the file's bytes are never held whole.
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0 ||
         static_cast<std::uintmax_t>(info.st_size) > kMaxJpegFileBytes)
         return damaged();
-
-    const auto size = static_cast<std::size_t>(info.st_size);
-    std::unique_ptr<std::uint8_t[]> bytes;
-    try {
-        bytes = std::make_unique_for_overwrite<std::uint8_t[]>(size);
-    } catch (const std::bad_alloc&) {
-        return damaged();
-    }
-    std::size_t got = 0;
-    while (got < size) {
-        const ssize_t n = ::read(fd, bytes.get() + got, size - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return damaged();
-        if (n == 0)
-            break; // shrank meanwhile: decoding what is there finds it cut short
-        got += static_cast<std::size_t>(n);
-    }
-    return decodeJpeg({bytes.get(), got}, target);
+    Job job;
+    job.file = stream;
+    job.target = target;
+    return decode(job);
 }
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Image.h"
+#include "platform/Resample.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,19 +38,25 @@ inline constexpr std::size_t kMaxJpegFileBytes = std::size_t{64} << 20;
 /// Checked from the header, before any pixel memory is taken, and again for the
 /// decoded and the target size.
 inline constexpr std::uint64_t kMaxJpegPixels = 100'000'000;
+/// Scans times pixels: the work of decoding a progressive file grows with both.
+/// Ordinary photos need a few hundred million; past this a file would hold the
+/// game for about a second and is refused as too big.
+inline constexpr std::uint64_t kMaxDecodeWork = 2'000'000'000;
+/// All decodes running at one time together hold at most this much memory;
+/// one that alone would need more is refused, the others wait their turn.
+inline constexpr std::size_t kMaxDecodeMemory = std::size_t{512} << 20;
 
 /// Decodes a JPEG held in memory. With a target, the result is exactly that size:
 /// the picture is reduced while decoding as far as it still covers the target, then
-/// averaged down (or interpolated up) to it; the aspect ratio is not kept. Never
-/// throws and never prints.
-DecodeResult decodeJpeg(std::span<const std::uint8_t> data, TargetSize target = {});
+/// averaged down (or interpolated up) to it; the aspect ratio is not kept. A camera's
+/// EXIF orientation is applied, so the result is upright and the target is the
+/// size of the upright picture. A file needing more than `maxWork` (scans times
+/// pixels) is refused as too big. Never throws and never prints.
+DecodeResult decodeJpeg(std::span<const std::uint8_t> data, TargetSize target = {},
+                        std::uint64_t maxWork = kMaxDecodeWork);
 
-/// The same for a file, read whole in one go. A file that does not exist is
+/// The same for a file, read as it is decoded. A file that does not exist is
 /// Missing; one that exists but cannot be read as a regular file is Damaged.
 DecodeResult decodeJpegFile(const std::filesystem::path& file, TargetSize target = {});
-
-/// Resamples to exactly width x height: area averaging along a side that shrinks,
-/// bilinear along one that grows. An empty source or size gives an empty image.
-Image resized(const Image& source, int width, int height);
 
 } // namespace qv

@@ -1,3 +1,4 @@
+#include "figures/CategoryChoice.h"
 #include "tests/fakes/JpegSamples.h"
 #include "tests/fakes/MatchDriver.h"
 
@@ -191,6 +192,46 @@ TEST_F(PhotoDeal, MissingFolderFallsBackLikeAMissingFirstPhoto) {
     d.start();
     EXPECT_EQ(d.ports.dialogs.last().caption, "Error");
     EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
+}
+
+TEST_F(PhotoDeal, MatchStoppedBeforeItsFirstTickKeepsTheFaceWidth) {
+    writeTwelve();
+    d.game.deal.BitBtn4Click();
+    const int width = d.game.state.FaceWidth;
+    ASSERT_GT(width, 0);
+    d.game.Timer1.stop(); // before the first tick gave the faces back their width
+    d.game.deal.BitBtn4Click();
+    EXPECT_EQ(d.game.state.FaceWidth, width);
+    EXPECT_EQ(d.game.photoHolders[1].width, 66) << "photos at the face size, not the full size";
+    d.wait(100);
+    EXPECT_EQ(d.game.view.face(1).bounds.width, width);
+}
+
+TEST_F(PhotoDeal, ChoosingOwnPhotosDecodesThemBeforeTheDeal) {
+    writeTwelve();
+    d.game.state.FigureCategory = "Figuras1";
+    chooseCategory(d.game, "Personaliz");
+    EXPECT_EQ(d.game.state.FigureCategory, "Personaliz");
+    d.game.photoSet.waitForPreload();
+    EXPECT_EQ(d.game.photoSet.stats().decodes, 12u);
+    d.start();
+    EXPECT_EQ(d.game.photoSet.stats().decodes, 12u) << "the deal found them ready";
+    EXPECT_EQ(d.game.photoSet.stats().hits, 12u);
+    EXPECT_EQ(d.game.photoHolders[12].width, 66);
+}
+
+TEST_F(PhotoDeal, DealWhilePhotosAreLoadingDecodesNoneTwice) {
+    writeTwelve();
+    for (int round = 1; round <= 5; ++round) {
+        d.game.Timer1.stop();
+        d.game.photoSet.clearCache();
+        const auto before = d.game.photoSet.stats().decodes;
+        chooseCategory(d.game, "Personaliz");
+        d.start(); // at once, while the background load runs
+        d.game.photoSet.waitForPreload();
+        EXPECT_EQ(d.game.photoSet.stats().decodes - before, 12u) << "round " << round;
+        EXPECT_EQ(d.game.state.FigureCategory, "Personaliz");
+    }
 }
 
 } // namespace

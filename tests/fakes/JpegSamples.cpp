@@ -195,6 +195,20 @@ bool writeBytes(const std::filesystem::path& file, std::span<const std::uint8_t>
     return static_cast<bool>(out.flush());
 }
 
+std::vector<std::uint8_t> withExifOrientation(std::vector<std::uint8_t> jpeg, int orientation) {
+    // Big-endian TIFF with one entry in its first folder: Orientation, a SHORT.
+    const std::vector<std::uint8_t> segment{
+        0xFF, 0xE1, 0x00, 0x22, 'E',  'x',
+        'i',  'f',  0x00, 0x00, 'M',  'M',
+        0x00, 0x2A, 0x00, 0x00, 0x00, 0x08,
+        0x00, 0x01, 0x01, 0x12, 0x00, 0x03,
+        0x00, 0x00, 0x00, 0x01, 0x00, static_cast<std::uint8_t>(orientation),
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+    if (jpeg.size() >= 2)
+        jpeg.insert(jpeg.begin() + 2, segment.begin(), segment.end());
+    return jpeg;
+}
+
 bool patchFrameSize(std::vector<std::uint8_t>& jpeg, std::uint16_t width, std::uint16_t height) {
     // Walks the segments after SOI: FF, marker, 2-byte length covering itself.
     // The frame header holds precision (1), height (2), width (2).

@@ -40,6 +40,9 @@ bool pixelNear(const Image& image, int x, int y, RGB colour, int tolerance);
 
 /// Writes the bytes, replacing any file; false on failure.
 bool writeBytes(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
+/// Adds an EXIF segment saying the camera was turned: `orientation` 1..8, as
+/// EXIF numbers them.
+std::vector<std::uint8_t> withExifOrientation(std::vector<std::uint8_t> jpeg, int orientation);
 /// Rewrites the frame header's size (for files claiming absurd dimensions).
 bool patchFrameSize(std::vector<std::uint8_t>& jpeg, std::uint16_t width, std::uint16_t height);
 

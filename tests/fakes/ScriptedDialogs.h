@@ -45,6 +45,8 @@ public:
                       Buttons buttons) override;
     std::string inputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultText) override;
+    std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
+                                          const std::string& defaultText) override;
     void showModal(ModalWindow window) override;
 
 private:

@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
     draw::drawAnimations(out);
     if (!draw::drawRecordsWindow(out))
         return 1;
+    if (!draw::drawCategoryChooser(out, assets))
+        return 1;
 
     std::printf("drawpictures: %d pictures written to %s\n", out.written(), argv[1]);
     return out.ok() ? 0 : 1;

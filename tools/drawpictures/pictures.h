@@ -26,4 +26,8 @@ void drawAnimations(Writer& out);
 // its font is missing.
 bool drawRecordsWindow(Writer& out);
 
+// assets/pictures: the five pictures of the figure category chooser, made from
+// the figures already written under `assets`; false if one is missing.
+bool drawCategoryChooser(Writer& out, const QString& assets);
+
 } // namespace draw

@@ -1,0 +1,14 @@
+#include "figures/CategoryChoice.h"
+
+#include "match/Game.h"
+
+namespace qv {
+
+void chooseCategory(Game& game, const std::string& code) {
+    game.sound().soundOp();
+    game.state.FigureCategory = code;
+    if (code == category::kPersonaliz)
+        game.deal.preloadPhotos();
+}
+
+} // namespace qv

@@ -1,0 +1,133 @@
+#include "figures/JpegSearch.h"
+
+#include "figures/JpegNames.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Folders of the running system, not of the person's files.
+bool isPseudoFileSystem(const fs::path& folder) {
+    static constexpr std::array<std::string_view, 4> kPseudo{"/proc", "/sys", "/dev", "/run"};
+    return std::find(kPseudo.begin(), kPseudo.end(), folder.native()) != kPseudo.end();
+}
+
+enum class Kind { Folder, File, Other };
+
+// Links count as files when they lead to one, and never as folders.
+Kind kindOf(int folderFd, const dirent& entry) {
+    unsigned char type = entry.d_type;
+    struct stat info {};
+    if (type == DT_UNKNOWN) {
+        if (::fstatat(folderFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return Kind::Other;
+        type = S_ISDIR(info.st_mode)   ? DT_DIR
+               : S_ISLNK(info.st_mode) ? DT_LNK
+               : S_ISREG(info.st_mode) ? DT_REG
+                                       : DT_UNKNOWN;
+    }
+    if (type == DT_DIR)
+        return Kind::Folder;
+    if (type == DT_REG)
+        return Kind::File;
+    if (type == DT_LNK && ::fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
+        return Kind::File;
+    return Kind::Other;
+}
+
+class Walk {
+public:
+    Walk(const std::string& initials, const SearchFound& found, const SearchPoll& poll)
+        : m_initials(initials), m_found(found), m_poll(poll) {}
+
+    // Takes ownership of `fd`. Returns false once stopped.
+    bool folder(int fd, const fs::path& path, int level) {
+        DIR* dir = ::fdopendir(fd);
+        if (!dir) {
+            ::close(fd);
+            return true;
+        }
+        const bool goOn = entries(dir, path, level);
+        ::closedir(dir);
+        return goOn;
+    }
+
+private:
+    bool entries(DIR* dir, const fs::path& path, int level) {
+        const int fd = ::dirfd(dir);
+        std::vector<std::string> folders;
+        std::string shownFolder;
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == "..")
+                continue;
+            const bool candidate = isJpegName(name) && startsWithInitials(name, m_initials);
+            const Kind kind = candidate || level < kSearchDepth ? kindOf(fd, *entry) : Kind::Other;
+            if (kind == Kind::Folder && level < kSearchDepth && name.front() != '.' &&
+                !isPseudoFileSystem(path / name))
+                folders.emplace_back(name);
+            if (candidate && kind == Kind::File) {
+                if (shownFolder.empty())
+                    shownFolder = readableName(path.native());
+                m_found({path / name, readableName(name), shownFolder});
+            }
+            if (!m_poll())
+                return false;
+        }
+        for (const std::string& name : folders) {
+            const int child =
+                ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (child >= 0 && !folder(child, path / name, level + 1))
+                return false;
+            if (!m_poll())
+                return false;
+        }
+        return true;
+    }
+
+    const std::string& m_initials;
+    const SearchFound& m_found;
+    const SearchPoll& m_poll;
+};
+
+} // namespace
+
+std::vector<FoundPicture> listJpegFiles(const fs::path& folder) {
+    std::vector<FoundPicture> pictures;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return pictures;
+    const SearchFound keep = [&](FoundPicture picture) {
+        pictures.push_back(std::move(picture));
+    };
+    const SearchPoll always = [] {
+        return true;
+    };
+    std::string none;
+    // Level kSearchDepth: the files of this folder only.
+    Walk(none, keep, always).folder(fd, folder, kSearchDepth);
+    std::sort(pictures.begin(), pictures.end(),
+              [](const FoundPicture& a, const FoundPicture& b) { return a.name < b.name; });
+    return pictures;
+}
+
+bool searchJpegFiles(const fs::path& root, const std::string& initials, const SearchFound& found,
+                     const SearchPoll& poll) {
+    const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    return Walk(initials, found, poll).folder(fd, root, 0);
+}
+
+} // namespace qv

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+/// A JPEG file found on disk: its real path, opened as it is, and how a person
+/// reads its name and folder.
+struct FoundPicture {
+    std::filesystem::path file;
+    std::string name;   ///< readable
+    std::string folder; ///< readable
+};
+
+/// The JPEG files directly in `folder`, by name. Nothing (and no error) for a
+/// folder that cannot be read.
+std::vector<FoundPicture> listJpegFiles(const std::filesystem::path& folder);
+
+/// How far below the root the search looks for pictures.
+inline constexpr int kSearchDepth = 4;
+
+/// Called after every entry examined and at every folder; return false to stop.
+using SearchPoll = std::function<bool()>;
+using SearchFound = std::function<void(FoundPicture)>;
+
+/// Lists the JPEG files whose names begin with `initials` (any letter case): first
+/// in `root`, then depth first in each of its folders down to the fourth level
+/// below it, in the order the file system lists them. Links to folders are never
+/// followed, hidden folders (a name beginning with ".") and the system's pseudo
+/// file systems (/proc, /sys, /dev, /run) never entered, and folders that cannot be
+/// read or vanish are passed over. Returns false when `poll` stopped it.
+bool searchJpegFiles(const std::filesystem::path& root, const std::string& initials,
+                     const SearchFound& found, const SearchPoll& poll);
+
+} // namespace qv

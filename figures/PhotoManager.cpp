@@ -1,0 +1,310 @@
+#include "figures/PhotoManager.h"
+
+#include "figures/JpegNames.h"
+#include "figures/PhotoFolder.h"
+#include "platform/FileNoCase.h"
+#include "platform/JpegDecoder.h"
+#include "sound/SoundCues.h"
+
+#include <exception>
+#include <system_error>
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kCaption = "Quorvanella 2.0";
+constexpr const char* kDamaged =
+    "Formato de Figura não reconhecido pelo visualizador ou arquivo Danificado!";
+// The search hands the window a turn at least this often.
+constexpr std::int64_t kYieldMilliseconds = 20;
+
+} // namespace
+
+PhotoManager::PhotoManager(const Ports& ports, SoundCues& sound,
+                           std::function<void()> photosChanged)
+    : Timer1(ports.scheduler, "Timer1"), Timer2(ports.scheduler, "Timer2"), m_ports(ports),
+      m_sound(sound), m_photosChanged(std::move(photosChanged)) {
+    Timer1.setHandler([this] {
+        Timer1Timer();
+        render();
+    });
+    Timer2.setHandler([this] {
+        Timer2Timer();
+        render();
+    });
+}
+
+void PhotoManager::render() {
+    if (m_render)
+        m_render();
+}
+
+void PhotoManager::FormCreate(const fs::path& drive, const fs::path& folder) {
+    m_drive = drive;
+    DiretorioChange(folder);
+    openingScan();
+}
+
+void PhotoManager::openingScan() {
+    view.ListBox1.clear();
+    for (int n : photo_folder::presentNumbers(m_ports.paths.photoFolder()))
+        view.ListBox1.push_back(photo_folder::readyEntry(n));
+    if (!view.ListBox1.empty())
+        showCount();
+    view.Lbl_total = std::to_string(view.fileList.size());
+}
+
+void PhotoManager::showCount() {
+    // Never an empty count: no pictures read "00", as when the window opens.
+    view.Label7 = view.ListBox1.empty() ? "00" : std::to_string(view.ListBox1.size());
+}
+
+void PhotoManager::ComboDriveChange(const fs::path& root) {
+    m_drive = root;
+    DiretorioChange(root);
+}
+
+void PhotoManager::DiretorioChange(const fs::path& folder) {
+    SearchStopRequested = true; // a search running now ends at its next step
+    m_folder = folder;
+    AutoListMode = false;
+    m_files = listJpegFiles(folder);
+    view.fileList.clear();
+    for (const FoundPicture& picture : m_files)
+        view.fileList.push_back(picture.name);
+    view.Lbl_total = std::to_string(m_files.size());
+    view.Panel2 = m_files.empty();
+    if (m_files.empty()) {
+        Timer1.setInterval(300);
+    } else {
+        Timer1.stop();
+    }
+}
+
+void PhotoManager::Timer1Timer() {
+    BlinkPhase = !BlinkPhase;
+    view.warningYellow = BlinkPhase;
+}
+
+bool PhotoManager::preview(const fs::path& file, int width, int height, Image& picture,
+                           std::string& size) {
+    const double density = m_ports.screen.devicePixelRatio();
+    const TargetSize target{static_cast<int>(width * density + 0.5),
+                            static_cast<int>(height * density + 0.5)};
+    DecodeResult decoded = decodeJpegFile(file, target);
+    std::error_code error;
+    const std::uintmax_t bytes = fs::file_size(file, error);
+    if (!decoded.ok() || error)
+        return false;
+    picture = std::move(decoded.image);
+    size = photo_folder::sizeText(bytes);
+    return true;
+}
+
+void PhotoManager::damagedPicture(bool twice) {
+    m_ports.dialogs.messageBox(kDamaged, kCaption, MessageIcon::Warning, Buttons::Ok);
+    if (twice)
+        m_ports.dialogs.showMessage(kDamaged);
+}
+
+void PhotoManager::fileListClick(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_files.size())
+        return;
+    SelectedFolder.clear();
+    SelectedName.clear();
+    const FoundPicture& picture = m_files[static_cast<std::size_t>(index)];
+    const fs::path file = picture.file;
+    if (AutoListMode) {
+        SelectedFolder = picture.folder;
+        SelectedName = picture.name;
+        view.fileListHint =
+            readableName((fs::path(picture.file).parent_path() / "").native()) + SelectedName;
+    } else {
+        view.fileListHint = readableName(file.native());
+    }
+    if (!preview(file, kPreviewWidth, kPreviewHeight, view.Image1, view.tamanho))
+        damagedPicture(true);
+}
+
+void PhotoManager::ListBox1Click(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= view.ListBox1.size())
+        return;
+    const fs::path folder = m_ports.paths.photoFolder();
+    const std::string& entry = view.ListBox1[static_cast<std::size_t>(index)];
+    const fs::path file = findPathNoCase(folder, entry).value_or(folder / entry);
+    if (!preview(file, kSmallPreview, kSmallPreview, view.Image3, view.Label4))
+        damagedPicture(false);
+}
+
+bool PhotoManager::ensurePhotoFolder() {
+    // Made at start; made again if it was removed while the game ran.
+    const fs::path folder = m_ports.paths.photoFolder();
+    std::error_code error;
+    if (!fs::is_directory(folder, error))
+        fs::create_directories(folder, error);
+    if (fs::is_directory(folder, error))
+        return true;
+    m_ports.dialogs.showMessage("O Sistema não consegui criar automaticamente a Pasta " +
+                                folder.string() +
+                                "\nPara inserir figuras personalizada, o programa necessitada "
+                                "dessa pasta, então, tente criá-la manualmente");
+    return false;
+}
+
+void PhotoManager::BitBtn2Click(int index) {
+    if (!ensurePhotoFolder())
+        return;
+    if (index < 0 || static_cast<std::size_t>(index) >= m_files.size()) {
+        m_ports.dialogs.showMessage(
+            "Por favor, Clique uma das figuras da Listagem de Figuras acima.");
+        return;
+    }
+    const fs::path folder = m_ports.paths.photoFolder();
+    const std::optional<int> number = photo_folder::firstFreeNumber(folder);
+    if (!number) {
+        m_ports.dialogs.messageBox(
+            "Você já possui 12 figuras, que é o limite. Para usar outra, terá que excluir "
+            "alguma figura da Lista de Figuras Prontas, para isso, basta clicar em alguma delas "
+            "e depois clicar no botão EXCLUIR CÓPIA",
+            kCaption, MessageIcon::Information, Buttons::Ok);
+        return;
+    }
+    const bool copied =
+        photo_folder::copyIn(m_files[static_cast<std::size_t>(index)].file, folder, *number);
+    openingScan();
+    if (!copied) {
+        m_ports.dialogs.messageBox("O Sistema não conseguiu copiar a figura para a pasta " +
+                                       folder.string() +
+                                       "\nVerifique se há espaço em disco e permissão para "
+                                       "gravar nessa pasta, ou escolha outra figura.",
+                                   kCaption, MessageIcon::Stop, Buttons::Ok);
+        return;
+    }
+    m_sound.soundOp();
+    if (m_photosChanged)
+        m_photosChanged();
+    m_ports.dialogs.showMessage("Figura copiada com Sucesso");
+}
+
+void PhotoManager::BitBtn1Click(int index) {
+    const Answer answer =
+        m_ports.dialogs.messageBox("Deseja excluir a figura da lista de suas figuras atuais?",
+                                   "Exclusão de Figura", MessageIcon::Stop, Buttons::YesNo);
+    if (answer == Answer::Yes) {
+        if (index < 0 || static_cast<std::size_t>(index) >= view.ListBox1.size()) {
+            m_ports.dialogs.messageBox("Erro! Selecione a figura a ser Excluída.", kCaption,
+                                       MessageIcon::Stop, Buttons::Ok);
+            return;
+        }
+        const fs::path folder = m_ports.paths.photoFolder();
+        if (!photo_folder::remove(folder, view.ListBox1[static_cast<std::size_t>(index)])) {
+            m_ports.dialogs.showMessage(
+                "O Sistema não consegui excluir automaticamente este arquivo\nA alternativa é "
+                "excluí-lo manualmente, para isso, vá até a pasta " +
+                folder.string() + " e exclua o arquivo com problemas");
+            return;
+        }
+        view.ListBox1.erase(view.ListBox1.begin() + index);
+        if (m_photosChanged)
+            m_photosChanged();
+    }
+    showCount();
+}
+
+void PhotoManager::Button1Click() {
+    if (m_searching)
+        return;
+    Timer1.stop();
+    view.Panel2 = false;
+    const std::optional<std::string> answer = m_ports.dialogs.inputQuery(
+        "Pesquisa arquivos JPG", "Digite as Iniciais ou deixe em branco para Todos", "");
+    if (!answer)
+        return;
+    const std::string& initials = *answer;
+    if (const std::optional<char> invalid = invalidSearchCharacter(initials)) {
+        m_ports.dialogs.showMessage(std::string("Caractere Inválido na pessquisa [ ") + *invalid +
+                                    " ]");
+        return;
+    }
+    AutoListMode = true;
+    SearchStopRequested = false;
+    view.Lbl_total = "0";
+    view.fileList.clear();
+    m_files.clear();
+    view.Parar = true;
+    view.Panel4 = true;
+    view.Label15 = "Pesquisando, aguarde...";
+    view.Label15Visible = true;
+    Timer2.setInterval(250);
+
+    m_searching = true;
+    m_lastYield = m_ports.clock.steadyMilliseconds();
+    bool finished = false;
+    try {
+        finished = searchJpegFiles(
+            m_drive, initials,
+            [this](FoundPicture picture) {
+                view.fileList.push_back(picture.name + "****" + picture.folder);
+                m_files.push_back(std::move(picture));
+                view.Lbl_total = std::to_string(m_files.size());
+            },
+            [this] { return keepSearching(); });
+    } catch (const std::exception&) {
+        m_searching = false;
+        m_ports.dialogs.messageBox(
+            "Falha ao tentar localizar Todoas as Figuras no formato JPG em seu Computador.",
+            kCaption, MessageIcon::Stop, Buttons::Ok);
+        return;
+    }
+    m_searching = false;
+    if (!finished || SearchStopRequested) {
+        // Stopped by the button, a change of folder or closing: no status is left.
+        PararClick();
+        return;
+    }
+    view.Lbl_total = std::to_string(m_files.size());
+    view.Label15 = kDone;
+    view.Parar = false;
+    SearchDoneTicks = 0;
+    SearchStopRequested = true;
+}
+
+bool PhotoManager::keepSearching() {
+    const std::int64_t now = m_ports.clock.steadyMilliseconds();
+    if (now - m_lastYield >= kYieldMilliseconds) {
+        render();
+        m_ports.scheduler.waitProcessingEvents(0);
+        m_lastYield = m_ports.clock.steadyMilliseconds();
+    }
+    return !SearchStopRequested;
+}
+
+void PhotoManager::PararClick() {
+    view.Parar = false;
+    Timer2.stop();
+    view.Panel4 = false;
+    SearchStopRequested = true;
+}
+
+void PhotoManager::Timer2Timer() {
+    if (view.Label15 != kDone) {
+        BlinkPhase = !BlinkPhase;
+        view.Label15Visible = BlinkPhase;
+        return;
+    }
+    view.Label15Visible = true;
+    if (++SearchDoneTicks >= 12) {
+        Timer2.stop();
+        view.Panel4 = false;
+    }
+}
+
+void PhotoManager::FormClose() {
+    Timer1.stop();
+    Timer2.stop();
+    SearchStopRequested = true;
+}
+
+} // namespace qv

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "figures/JpegSearch.h"
+#include "match/Ports.h"
+#include "platform/Image.h"
+#include "platform/Timer.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+class SoundCues;
+
+/// What the photo manager's window shows, by control.
+struct PhotoManagerView {
+    std::vector<std::string> fileList;
+    std::string fileListHint;
+    std::string Lbl_total = "0";
+    bool Panel2 = false;       ///< the red "no JPEG here" warning
+    bool warningYellow = true; ///< its text blinks yellow and black
+    bool Panel4 = false;       ///< the search status
+    std::string Label15 = "Pesquisando, aguarde...";
+    bool Label15Visible = true;
+    bool Parar = false;
+    Image Image1; ///< the large preview
+    std::string tamanho;
+    std::vector<std::string> ListBox1;
+    Image Image3; ///< the small preview of a ready picture
+    std::string Label4;
+    std::string Label7 = "00";
+};
+
+/// The rules of the personal figure manager: browsing folders for JPEG pictures,
+/// previewing them, the search, and copying pictures into the photo folder and
+/// deleting them there. The window feeds it clicks and shows `view`.
+class PhotoManager {
+public:
+    static constexpr int kPreviewWidth = 145;
+    static constexpr int kPreviewHeight = 163;
+    static constexpr int kSmallPreview = 72;
+    static constexpr const char* kDone = "Concluído";
+
+    /// `photosChanged` runs after a copy or a deletion changed the photo folder.
+    PhotoManager(const Ports& ports, SoundCues& sound, std::function<void()> photosChanged);
+    PhotoManager(const PhotoManager&) = delete;
+    PhotoManager& operator=(const PhotoManager&) = delete;
+
+    /// Runs after a timer changed the view and before the search lets the window
+    /// take input, so the window shows what changed.
+    void setRender(std::function<void()> render) { m_render = std::move(render); }
+
+    PhotoManagerView view;
+    bool AutoListMode = false;
+    std::string SelectedFolder;
+    std::string SelectedName;
+    bool SearchStopRequested = false;
+    int SearchDoneTicks = 0;
+    bool BlinkPhase = false;
+    Timer Timer1;
+    Timer Timer2;
+
+    bool searching() const { return m_searching; }
+    const std::filesystem::path& drive() const { return m_drive; }
+    const std::filesystem::path& folder() const { return m_folder; }
+
+    void FormCreate(const std::filesystem::path& drive, const std::filesystem::path& folder);
+    void ComboDriveChange(const std::filesystem::path& root);
+    void DiretorioChange(const std::filesystem::path& folder);
+    /// `index` is the selected entry of the file list, -1 for none.
+    void fileListClick(int index);
+    void ListBox1Click(int index);
+    /// Copies the selected entry of the file list.
+    void BitBtn2Click(int index);
+    /// Deletes the selected entry of the ready list.
+    void BitBtn1Click(int index);
+    void Button1Click();
+    void PararClick();
+    void Timer1Timer();
+    void Timer2Timer();
+    void FormClose();
+
+private:
+    void openingScan();
+    void showCount();
+    void damagedPicture(bool twice);
+    bool keepSearching();
+    /// Decodes `file` for a preview box; false, leaving both as they were, when
+    /// it cannot be read.
+    bool preview(const std::filesystem::path& file, int width, int height, Image& picture,
+                 std::string& size);
+    bool ensurePhotoFolder();
+    void render();
+
+    Ports m_ports;
+    SoundCues& m_sound;
+    std::function<void()> m_photosChanged;
+    std::function<void()> m_render;
+    std::filesystem::path m_drive;
+    std::filesystem::path m_folder;
+    std::vector<FoundPicture> m_files; // behind view.fileList, entry by entry
+    bool m_searching = false;
+    std::int64_t m_lastYield = 0;
+};
+
+} // namespace qv

@@ -1,0 +1,237 @@
+#include "figures/Tform_categoria.h"
+
+#include "app/FrameBox.h"
+#include "figures/CategoryChoice.h"
+#include "match/Game.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QToolTip>
+
+namespace qv {
+
+namespace {
+
+constexpr int kPictureSide = 73;
+constexpr std::array<int, 5> kPictureLeft{12, 98, 182, 265, 349};
+const QColor kLime(0, 255, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QString kPersonalHint = QStringLiteral(
+    "Para usar...\nVocê terá que scannear e gravar\n12 fotos no formato .JPG\nou adquirí-las "
+    "via internet.\nDepois, vá até o menu Opções\ne escolha Personalizar Figuras");
+constexpr std::array<const char*, 5> kPictureFiles{"categoria_figuras1", "categoria_figuras2",
+                                                   "categoria_simbolos", "categoria_numeros",
+                                                   "categoria_personalizada"};
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+void setHintBackground(const QColor& colour) {
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, colour);
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(palette);
+}
+
+// Speech bubble joined to the "Personalizada" picture by two small bars.
+class Bubble final : public QWidget {
+public:
+    explicit Bubble(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kYellow);
+        painter.drawRoundedRect(QRectF(8, 117 - kTop, 337, 28), 9, 9);
+        painter.fillRect(QRect(338, 112 - kTop, 14, 4), kYellow);
+        painter.fillRect(QRect(352, 104 - kTop, 4, 12), kYellow);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(10);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(14, 117 - kTop, 325, 28), Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("Divirta-se usando Fotos de sua família, amigos ou "
+                                        "qualquer Figura desejada."));
+    }
+
+public:
+    static constexpr int kTop = 100;
+};
+
+} // namespace
+
+/// One of the five pictures: takes the keyboard's focus in tab order and shows
+/// it with a dotted frame.
+class ChoicePicture final : public QWidget {
+public:
+    ChoicePicture(Tform_categoria* chooser, int index, const QPixmap& picture)
+        : QWidget(chooser), m_chooser(chooser), m_index(index), m_picture(picture) {
+        setCursor(Qt::PointingHandCursor);
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), m_picture);
+        if (hasFocus()) {
+            painter.setPen(QPen(kWhite, 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        }
+    }
+    void mouseMoveEvent(QMouseEvent*) override { m_chooser->pictureHovered(m_index); }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            m_chooser->pictureClicked(m_index);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_chooser->pictureClicked(m_index);
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        m_chooser->pictureHovered(m_index);
+        QWidget::focusInEvent(event);
+    }
+
+private:
+    Tform_categoria* m_chooser;
+    int m_index;
+    QPixmap m_picture;
+};
+
+Tform_categoria::Tform_categoria(Game& game, QWidget* owner) : QDialog(owner), m_game(game) {
+    setObjectName(QStringLiteral("form_categoria"));
+    setWindowTitle(QStringLiteral("Definindo Categoria dos Blocos"));
+    setFixedSize(434, 151);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    new Bubble(this);
+    QFont captionFont(QStringLiteral("Liberation Sans"));
+    captionFont.setPointSize(8);
+    captionFont.setBold(true);
+    static const std::array<const char*, 5> kImageNames{"Image1", "Image5", "Image2", "Image3",
+                                                        "Image4"};
+    for (std::size_t i = 0; i < kCategoryOptions.size(); ++i) {
+        const int left = kPictureLeft[i];
+        const int top = i == 3 ? 28 : 27;
+        auto* frame = new FrameBox(this, true);
+        frame->setGeometry(left - 3, top - 4, 79, 80);
+        frame->setVisible(i == 0);
+        m_frames[i] = frame;
+        if (i < 2) {
+            frame->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+            frame->setToolTip(QStringLiteral("Clique aqui para escolher..."));
+        }
+        const QPixmap pixmap(QStringLiteral(":/pictures/%1.png").arg(kPictureFiles[i]));
+        auto* picture = new ChoicePicture(this, static_cast<int>(i), pixmap);
+        picture->setObjectName(QString::fromLatin1(kImageNames[i]));
+        picture->setGeometry(left, top, kPictureSide, kPictureSide);
+        if (i < 4)
+            picture->setToolTip(QStringLiteral("Click para usá-lo..."));
+        m_pictures[i] = picture;
+
+        auto* label = new QLabel(QString::fromUtf8(kCategoryOptions[i].caption), this);
+        label->setFont(captionFont);
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(left - 6, 6, kPictureSide + 12, 16);
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        setTextColour(label, kLime);
+        m_captions[i] = label;
+    }
+    for (std::size_t i = 1; i < m_pictures.size(); ++i)
+        setTabOrder(m_pictures[i - 1], m_pictures[i]);
+    m_pictures[0]->setFocus();
+    if (QWidget* bubble = findChild<Bubble*>())
+        bubble->setGeometry(0, Bubble::kTop, width(), height() - Bubble::kTop);
+}
+
+QWidget* Tform_categoria::picture(int index) const {
+    return m_pictures[static_cast<std::size_t>(index)];
+}
+
+QWidget* Tform_categoria::frame(int index) const {
+    return m_frames[static_cast<std::size_t>(index)];
+}
+
+void Tform_categoria::pictureHovered(int index) {
+    for (int i = 0; i < 5; ++i) {
+        m_frames[static_cast<std::size_t>(i)]->setVisible(i == index);
+        setTextColour(m_captions[static_cast<std::size_t>(i)], i == index ? kWhite : kLime);
+    }
+    // Set again at every move over it.
+    if (index == 4)
+        m_pictures[4]->setToolTip(kPersonalHint);
+}
+
+void Tform_categoria::pictureClicked(int index) {
+    chooseCategory(m_game, kCategoryOptions[static_cast<std::size_t>(index)].code);
+    close();
+}
+
+bool Tform_categoria::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 5; ++i) {
+            if (watched == m_captions[static_cast<std::size_t>(i)]) {
+                pictureClicked(i);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool Tform_categoria::event(QEvent* event) {
+    // An activation that arrives after the window closed must not undo the close.
+    if (event->type() == QEvent::WindowActivate && isVisible())
+        FormActivate();
+    return QDialog::event(event);
+}
+
+void Tform_categoria::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void Tform_categoria::hideEvent(QHideEvent* event) {
+    // However it closes: a click, the close button or Escape.
+    FormClose();
+    QDialog::hideEvent(event);
+}
+
+void Tform_categoria::FormActivate() {
+    setHintBackground(kYellow);
+}
+
+void Tform_categoria::FormClose() {
+    setHintBackground(kWhite);
+}
+
+void runCategoryChooser(Game& game, QWidget* owner) {
+    QPointer<Tform_categoria> chooser = new Tform_categoria(game, owner);
+    chooser->exec();
+    delete chooser;
+}
+
+} // namespace qv

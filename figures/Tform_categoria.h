@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+
+namespace qv {
+
+class Game;
+class FrameBox;
+class ChoicePicture;
+
+/// The figure category chooser: five pictures, one per figure set; the one under
+/// the mouse (or with the keyboard's focus) is framed and its caption lit, and a
+/// click on it or its caption, or Space or Enter, makes it the set of the next deal.
+class Tform_categoria final : public QDialog {
+public:
+    Tform_categoria(Game& game, QWidget* owner);
+
+    /// Lights picture `index` (0..4): its frame shows, its caption turns white.
+    void pictureHovered(int index);
+    void pictureClicked(int index);
+
+    QLabel* caption(int index) const { return m_captions[static_cast<std::size_t>(index)]; }
+    QWidget* picture(int index) const;
+    QWidget* frame(int index) const;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildBubble();
+    void FormActivate();
+    void FormClose();
+
+    Game& m_game;
+    std::array<ChoicePicture*, 5> m_pictures{};
+    std::array<FrameBox*, 5> m_frames{};
+    std::array<QLabel*, 5> m_captions{};
+};
+
+/// Opens the chooser modally over the main window.
+void runCategoryChooser(Game& game, QWidget* owner);
+
+} // namespace qv

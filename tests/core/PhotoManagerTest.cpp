@@ -1,0 +1,325 @@
+#include "figures/PhotoManager.h"
+#include "figures/PhotoFolder.h"
+#include "tests/fakes/JpegSamples.h"
+#include "tests/fakes/RecordingCues.h"
+#include "tests/fakes/TestPorts.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+namespace qv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Manager : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(photos);
+        fs::create_directories(pictures);
+        picture = encodeJpeg(solidImage(64, 48, {200, 120, 40}));
+        ASSERT_TRUE(writeBytes(pictures / "praia.jpg", picture));
+        ASSERT_TRUE(writeBytes(pictures / "IMG_0001.JPG", picture));
+        ASSERT_TRUE(writeBytes(pictures / "quebrada.jpg", std::vector<std::uint8_t>(700, 1)));
+    }
+    void havePhotos(std::initializer_list<int> numbers) {
+        for (int n : numbers)
+            ASSERT_TRUE(writeBytes(photos / ("Foto" + std::to_string(n) + ".jpg"), picture));
+    }
+    void open() { manager.FormCreate(ports.paths.root(), pictures); }
+    int entry(const std::string& name) const {
+        const auto& list = manager.view.fileList;
+        const auto found = std::find(list.begin(), list.end(), name);
+        return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> all;
+        for (const ShownBox& box : ports.dialogs.shown())
+            all.push_back(box.text);
+        return all;
+    }
+    // No file of the photo folder but the pictures themselves.
+    std::vector<std::string> photoFiles() const {
+        std::vector<std::string> names;
+        for (const auto& file : fs::directory_iterator(photos))
+            names.push_back(file.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TestPorts ports;
+    RecordingCues sound;
+    int changes = 0;
+    PhotoManager manager{ports.ports(), sound, [this] {
+                             ++changes;
+                         }};
+    fs::path photos = ports.paths.photoFolder();
+    fs::path pictures = ports.paths.root() / "Imagens";
+    std::vector<std::uint8_t> picture;
+};
+
+TEST_F(Manager, CopyTakesTheSmallestFreeNumberUpToTheLimit) {
+    const struct {
+        std::vector<int> present;
+        int deleted;  // 0: none
+        int expected; // 0: the limit message
+    } cases[] = {{{1, 2, 4}, 0, 3},
+                 {{}, 0, 1},
+                 {{2, 3}, 0, 1},
+                 {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 5, 5},
+                 {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0, 0}};
+    for (const auto& c : cases) {
+        fs::remove_all(photos);
+        fs::create_directories(photos);
+        for (int n : c.present)
+            havePhotos({n});
+        ports.dialogs.clear();
+        open();
+        if (c.deleted) {
+            ports.dialogs.answer(Answer::Yes);
+            manager.BitBtn1Click(c.deleted - 1);
+        }
+        manager.BitBtn2Click(entry("praia.jpg"));
+        SCOPED_TRACE("expecting " + std::to_string(c.expected));
+        if (c.expected == 0) {
+            EXPECT_EQ(ports.dialogs.last().caption, "Quorvanella 2.0");
+            EXPECT_EQ(ports.dialogs.last().icon, MessageIcon::Information);
+            EXPECT_EQ(
+                ports.dialogs.last().text.rfind("Você já possui 12 figuras, que é o limite.", 0),
+                0u);
+            EXPECT_EQ(manager.view.Label7, "12");
+            continue;
+        }
+        EXPECT_EQ(ports.dialogs.last().text, "Figura copiada com Sucesso");
+        const fs::path copy = photos / ("foto" + std::to_string(c.expected) + ".Jpg");
+        ASSERT_TRUE(fs::exists(copy));
+        EXPECT_EQ(fs::file_size(copy), picture.size());
+        const auto& ready = manager.view.ListBox1;
+        EXPECT_NE(std::find(ready.begin(), ready.end(), photo_folder::readyEntry(c.expected)),
+                  ready.end());
+        EXPECT_EQ(manager.view.Label7, std::to_string(ready.size()));
+    }
+}
+
+TEST_F(Manager, CountReadsDoubleZeroWithoutPicturesAlsoAfterTheLastIsDeleted) {
+    open();
+    EXPECT_EQ(manager.view.Label7, "00");
+    EXPECT_EQ(manager.view.Lbl_total, "3");
+    manager.BitBtn2Click(entry("IMG_0001.JPG"));
+    EXPECT_EQ(manager.view.Label7, "1");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(sound.count("soundOp"), 1);
+
+    ports.dialogs.answer(Answer::No);
+    manager.BitBtn1Click(0);
+    EXPECT_TRUE(fs::exists(photos / "foto1.Jpg")) << "No keeps it";
+    ports.dialogs.answer(Answer::Yes);
+    manager.BitBtn1Click(-1);
+    EXPECT_EQ(ports.dialogs.last().text, "Erro! Selecione a figura a ser Excluída.");
+    ports.dialogs.answer(Answer::Yes);
+    manager.BitBtn1Click(0);
+    const ShownBox& question = ports.dialogs.shown()[ports.dialogs.shown().size() - 1];
+    EXPECT_EQ(question.caption, "Exclusão de Figura");
+    EXPECT_EQ(question.icon, MessageIcon::Stop);
+    EXPECT_FALSE(fs::exists(photos / "foto1.Jpg"));
+    EXPECT_TRUE(manager.view.ListBox1.empty());
+    EXPECT_EQ(manager.view.Label7, "00");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(Manager, FailedCopyIsReportedAndLeavesNothingBehind) {
+    open();
+    const std::string failure = "O Sistema não conseguiu copiar a figura para a pasta " +
+                                photos.string() +
+                                "\nVerifique se há espaço em disco e permissão para gravar "
+                                "nessa pasta, ou escolha outra figura.";
+    // A disk that fills up after a few bytes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit tiny = before;
+    tiny.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    manager.BitBtn2Click(entry("praia.jpg"));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    EXPECT_EQ(ports.dialogs.last().text, failure);
+    EXPECT_EQ(ports.dialogs.last().caption, "Quorvanella 2.0");
+    EXPECT_TRUE(photoFiles().empty());
+
+    // A source that vanished after it was listed.
+    fs::remove(pictures / "praia.jpg");
+    manager.BitBtn2Click(entry("praia.jpg"));
+    EXPECT_EQ(ports.dialogs.last().text, failure);
+    EXPECT_TRUE(photoFiles().empty());
+    EXPECT_EQ(manager.view.Label7, "00");
+    EXPECT_EQ(changes, 0);
+    const std::vector<std::string> shown = texts();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "Figura copiada com Sucesso"), 0);
+}
+
+// A folder nobody may write into, not even the superuser.
+class ReadOnlyPhotoFolder final : public Paths {
+public:
+    std::filesystem::path dataFolder() const override { return "/proc/self"; }
+    std::filesystem::path programFolder() const override { return "/proc/self"; }
+    std::filesystem::path photoFolder() const override { return "/proc/self"; }
+};
+
+TEST_F(Manager, ReadOnlyFolderRefusesTheCopy) {
+    if (!fs::is_directory("/proc/self"))
+        GTEST_SKIP() << "no /proc here";
+    ReadOnlyPhotoFolder readOnly;
+    Ports base = ports.ports();
+    Ports withFolder{base.clock, base.scheduler, base.random, base.dialogs, base.screen, readOnly};
+    PhotoManager copying(withFolder, sound, [this] { ++changes; });
+    copying.FormCreate(pictures, pictures);
+    copying.BitBtn2Click(0);
+    EXPECT_EQ(ports.dialogs.last().text.rfind("O Sistema não conseguiu copiar a figura para a "
+                                              "pasta /proc/self",
+                                              0),
+              0u);
+    EXPECT_FALSE(fs::exists("/proc/self/foto1.Jpg"));
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(Manager, DamagedPictureIsToldTwiceFromTheFileListAndOnceFromTheReadyList) {
+    ASSERT_TRUE(writeBytes(photos / "foto2.jpg", std::vector<std::uint8_t>(300, 7)));
+    open();
+    manager.fileListClick(entry("praia.jpg"));
+    EXPECT_TRUE(ports.dialogs.shown().empty());
+    EXPECT_EQ(manager.view.Image1.width, 145);
+    EXPECT_EQ(manager.view.Image1.height, 163);
+    const std::string size = manager.view.tamanho;
+
+    manager.fileListClick(entry("quebrada.jpg"));
+    const std::string damaged =
+        "Formato de Figura não reconhecido pelo visualizador ou arquivo Danificado!";
+    ASSERT_EQ(texts(), (std::vector<std::string>{damaged, damaged}));
+    EXPECT_EQ(ports.dialogs.shown()[0].caption, "Quorvanella 2.0");
+    EXPECT_EQ(ports.dialogs.shown()[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(ports.dialogs.shown()[1].type, ShownBox::Type::Plain);
+    EXPECT_EQ(manager.view.tamanho, size) << "the preview keeps the last good picture";
+
+    ports.dialogs.clear();
+    manager.ListBox1Click(0);
+    EXPECT_EQ(texts(), std::vector<std::string>{damaged});
+}
+
+TEST(PhotoSizes, KilobytesRoundedHalfToEven) {
+    const std::pair<std::uintmax_t, const char*> sizes[] = {
+        {1536, "2Kb"}, {2560, "2Kb"}, {500, "0Kb"},  {512, "0Kb"},
+        {513, "1Kb"},  {0, "0Kb"},    {1024, "1Kb"}, {35 * 1024 + 100, "35Kb"},
+        {3584, "4Kb"},
+    };
+    for (const auto& [bytes, text] : sizes)
+        EXPECT_EQ(photo_folder::sizeText(bytes), text) << bytes;
+}
+
+TEST_F(Manager, FolderWithoutPicturesBlinksItsWarning) {
+    open();
+    EXPECT_FALSE(manager.view.Panel2);
+    manager.DiretorioChange(ports.paths.root());
+    EXPECT_TRUE(manager.view.Panel2);
+    EXPECT_EQ(manager.view.Lbl_total, "0");
+    std::vector<bool> colours;
+    for (int tick = 0; tick < 4; ++tick) {
+        ports.scheduler.advance(300);
+        colours.push_back(manager.view.warningYellow);
+    }
+    EXPECT_EQ(colours, (std::vector<bool>{true, false, true, false}));
+    manager.DiretorioChange(pictures);
+    EXPECT_FALSE(manager.view.Panel2);
+    EXPECT_FALSE(manager.Timer1.running());
+}
+
+TEST_F(Manager, SearchRefusesBadInitialsThenListsWithFoldersAndEndsConcluido) {
+    open();
+    const std::pair<const char*, char> refused[] = {
+        {"a\\b", '\\'}, {"a/b", '/'}, {"*", '*'}, {"x\"y*", '"'}};
+    for (const auto& [initials, character] : refused) {
+        ports.dialogs.type(initials);
+        manager.Button1Click();
+        EXPECT_EQ(ports.dialogs.last().text,
+                  std::string("Caractere Inválido na pessquisa [ ") + character + " ]");
+        EXPECT_FALSE(manager.AutoListMode);
+    }
+    ports.dialogs.cancelInput();
+    manager.Button1Click();
+    EXPECT_FALSE(manager.AutoListMode) << "Cancel searches nothing";
+    EXPECT_EQ(ports.dialogs.last().caption, "Pesquisa arquivos JPG");
+    EXPECT_EQ(ports.dialogs.last().text, "Digite as Iniciais ou deixe em branco para Todos");
+
+    ports.dialogs.type("img");
+    manager.Button1Click();
+    EXPECT_TRUE(manager.AutoListMode);
+    EXPECT_EQ(manager.view.fileList,
+              std::vector<std::string>{"IMG_0001.JPG****" + pictures.string()});
+    EXPECT_EQ(manager.view.Lbl_total, "1");
+    EXPECT_EQ(manager.view.Label15, "Concluído");
+    EXPECT_FALSE(manager.view.Parar);
+    EXPECT_TRUE(manager.SearchStopRequested);
+    manager.fileListClick(0);
+    EXPECT_EQ(manager.SelectedName, "IMG_0001.JPG");
+    EXPECT_EQ(manager.SelectedFolder, pictures.string());
+    EXPECT_EQ(manager.view.fileListHint, (pictures / "IMG_0001.JPG").string());
+
+    ports.scheduler.advance(250 * 11);
+    EXPECT_TRUE(manager.view.Panel4 && manager.view.Label15Visible);
+    ports.scheduler.advance(250);
+    EXPECT_FALSE(manager.view.Panel4);
+    EXPECT_FALSE(manager.Timer2.running());
+}
+
+// Time that moves on each time it is read, so the search hands over after every
+// entry it examines.
+class BusyClock final : public Clock {
+public:
+    std::int64_t millisecondsSinceMidnight() const override { return 0; }
+    std::int64_t steadyMilliseconds() const override { return m_now += 25; }
+
+private:
+    mutable std::int64_t m_now = 0;
+};
+
+TEST_F(Manager, StoppedSearchKeepsWhatItFoundAndShowsNoConcluido) {
+    for (int n = 0; n < 30; ++n)
+        ASSERT_TRUE(writeBytes(pictures / ("foto_" + std::to_string(n) + ".jpg"), picture));
+    BusyClock clock;
+    Ports busy = ports.ports();
+    Ports withClock{clock, busy.scheduler, busy.random, busy.dialogs, busy.screen, busy.paths};
+    PhotoManager searching(withClock, sound, [] {});
+    searching.FormCreate(pictures, pictures);
+    int turns = 0;
+    searching.setRender([&] {
+        if (++turns == 5)
+            searching.PararClick();
+    });
+    ports.dialogs.type("");
+    searching.Button1Click();
+    const std::size_t found = searching.view.fileList.size();
+    EXPECT_GT(found, 0u);
+    EXPECT_LT(found, 32u);
+    EXPECT_EQ(searching.view.Lbl_total, std::to_string(found));
+    EXPECT_EQ(searching.view.Label15, "Pesquisando, aguarde...");
+    EXPECT_FALSE(searching.view.Panel4);
+    EXPECT_FALSE(searching.view.Parar);
+    EXPECT_FALSE(searching.Timer2.running());
+
+    // Opening a folder while it searches ends the search and lists that folder.
+    turns = 0;
+    searching.setRender([&] {
+        if (++turns == 5)
+            searching.DiretorioChange(pictures);
+    });
+    ports.dialogs.type("");
+    searching.Button1Click();
+    EXPECT_FALSE(searching.AutoListMode);
+    EXPECT_EQ(searching.view.fileList.size(), 33u);
+    EXPECT_FALSE(searching.view.Panel4 || searching.view.Parar || searching.Timer2.running());
+}
+
+} // namespace
+} // namespace qv::test
