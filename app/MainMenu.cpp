@@ -64,7 +64,8 @@ void TFORM1::buildMenu() {
         setting(blocks, "N24Blocos1", QStringLiteral("24 Blocos"), &SettingsMenu::N24Blocos1Click));
     setting(blocks, "N16Blocos1", QStringLiteral("16 Blocos"), &SettingsMenu::N16Blocos1Click);
     addEntry(options, "MudasFiguras1", QStringLiteral("&Figuras dos Blocos"));
-    addEntry(options, "EfeitosSonoros1", QStringLiteral("&Efeitos Sonoros"));
+    addEntry(options, "EfeitosSonoros1", QStringLiteral("&Efeitos Sonoros"),
+             &TFORM1::EfeitosSonoros1Click);
     addEntry(options, "Pers_fig", QStringLiteral("&Personalizar figuras"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Ajuda"));

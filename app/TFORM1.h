@@ -65,6 +65,7 @@ private:
     void BitBtn3Click();
     void BitBtn6Click();
     void MelhoresRecords1Click();
+    void EfeitosSonoros1Click();
     void Crdito1Click();
 
     Game m_game;
