@@ -179,6 +179,9 @@ int main(int argc, char** argv) {
     for (const auto& [name, make] : sounds) {
         Wave wave = make();
         wave.normalise();
+        // A player may stop its output once the last bytes are handed over, dropping
+        // what is still buffered (Qt 6.4's sound effects do): the end is silence.
+        wave.padEnd(0.25);
         if (!wave.save(folder / (std::string(name) + ".wav"))) {
             std::fprintf(stderr, "cannot write %s\n", name);
             return 1;

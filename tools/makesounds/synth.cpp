@@ -80,6 +80,10 @@ void Wave::noiseBurst(double start, double length, double gain) {
     }
 }
 
+void Wave::padEnd(double seconds) {
+    m_samples.resize(m_samples.size() + at(seconds), 0.0);
+}
+
 void Wave::normalise() {
     double sum = 0.0;
     double peak = 0.0;

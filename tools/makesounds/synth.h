@@ -33,6 +33,8 @@ public:
     /// Adds a short burst of noise, fading fast (the knock of a click).
     void noiseBurst(double start, double length, double gain);
 
+    /// Appends `seconds` of silence.
+    void padEnd(double seconds);
     /// Scales to a common loudness, keeping the peaks below full scale.
     void normalise();
     /// Writes 16-bit mono PCM; false when the file cannot be written.
