@@ -1,5 +1,7 @@
 #include "sound/QtWavePlayer.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -8,6 +10,9 @@
 namespace qv {
 
 QtWavePlayer::QtWavePlayer(const std::filesystem::path& programFolder) {
+    // Without an audio output there is nothing to load ahead for.
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return;
     std::error_code error;
     std::filesystem::directory_iterator it(programFolder, error);
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
