@@ -90,22 +90,20 @@ void SoundEffects::CriarArqSom() {
     config.CriarArqSom(settings);
 }
 
-std::filesystem::path SoundEffects::waveFile(const std::string& name) const {
-    const std::filesystem::path folder = m_paths.programFolder();
-    const std::string file = name + ".wav";
-    return findPathNoCase(folder, file).value_or(folder / file);
+std::optional<std::filesystem::path> SoundEffects::findWave(const std::string& name) const {
+    return findPathNoCase(m_paths.programFolder(), name + ".wav");
 }
 
 void SoundEffects::playWave(const std::string& name) {
-    m_waves.play(waveFile(name));
+    m_waves.play(findWave(name).value_or(m_paths.programFolder() / (name + ".wav")));
 }
 
 void SoundEffects::cue(SoundEvent event, std::span<const Tone> melody) {
     if (!m_view["checksom"].checked || settings.on(event) != 1)
         return;
     if (settings.SoundDevice == "P") {
-        const std::filesystem::path folder = m_paths.programFolder();
-        if (auto wave = findPathNoCase(folder, settings.name(event) + ".wav"))
+        // A missing wave passes in silence.
+        if (auto wave = findWave(settings.name(event)))
             m_waves.play(*wave);
         return;
     }

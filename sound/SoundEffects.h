@@ -12,6 +12,7 @@
 #include "sound/WavePlayer.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace qv {
@@ -52,12 +53,12 @@ public:
     void StopWave() override;
     void CriarArqSom() override;
 
-    /// The wave file of a sound name, beside the program.
-    std::filesystem::path waveFile(const std::string& name) const;
-    /// Plays a wave file at once, whatever the settings say (the dialog's Play).
+    /// Plays a sound name's wave at once, whatever the settings say (the dialog's Play).
     void playWave(const std::string& name);
 
 private:
+    /// The wave file of a sound name beside the program, whatever its letter case.
+    std::optional<std::filesystem::path> findWave(const std::string& name) const;
     void cue(SoundEvent event, std::span<const Tone> melody);
 
     const MainView& m_view;

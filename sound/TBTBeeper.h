@@ -69,10 +69,9 @@ public:
     /// A frequency of 1 is a rest.
     void PlayTone(std::uint16_t frequency, std::uint32_t milliseconds);
 
+private:
     /// Milliseconds since `start` on the wrapping counter.
     std::uint32_t ElapsedMs(std::uint32_t start);
-
-private:
     void wait(std::uint32_t milliseconds);
     void SpeakerOn(std::uint16_t frequency);
     void SpeakerOff();
