@@ -98,6 +98,7 @@ TEST_F(SoundSettingsWindow, TheSpeakerGreysAllSevenRowsAndTheSoundCardBringsThem
     TForm_efe dialog(effects, fakes.dialogs);
     dialog.show();
     choose(dialog, "Placar");
+    keepScreenshot(dialog, "sound-settings-card");
     for (QWidget* widget : rowWidgets(dialog))
         EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
     choose(dialog, "Alto");
