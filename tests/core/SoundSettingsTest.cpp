@@ -186,5 +186,28 @@ TEST(SoundSettingsFile, AFolderWhereNothingCanBeWrittenIsReportedOnceAndStaysSil
     EXPECT_EQ(rig.messages().size(), 1u);
 }
 
+TEST(SoundSettingsDialogRules, AFileGoneMeanwhileIsReportedAndNeitherSavedNorRecreated) {
+    SoundRig rig;
+    rig.game.FormActivate();
+    SoundSettingsForm form(rig.effects, rig.ports.dialogs);
+    form.FormCreate();
+    std::filesystem::remove(rig.file());
+    form.rows[0].checked = false;
+    form.Button1Click();
+    EXPECT_FALSE(form.done) << "the dialog stays open";
+    EXPECT_FALSE(std::filesystem::exists(rig.file()));
+    EXPECT_EQ(rig.effects.settings.on(SoundEvent::Click), 1) << "nothing put into effect";
+    ASSERT_EQ(rig.ports.dialogs.shown().size(), 1u);
+    EXPECT_EQ(rig.ports.dialogs.last().icon, MessageIcon::Stop);
+
+    // Opening without a file reports it too, and still offers every list.
+    rig.ports.dialogs.clear();
+    SoundSettingsForm again(rig.effects, rig.ports.dialogs);
+    again.FormCreate();
+    EXPECT_EQ(rig.ports.dialogs.shown().size(), 1u);
+    EXPECT_EQ(again.rows[3].names.size(), 17u);
+    EXPECT_EQ(again.rows[3].selected, 0);
+}
+
 } // namespace
 } // namespace qv::test
