@@ -65,7 +65,8 @@ void TFORM1::buildMenu() {
     setting(blocks, "N16Blocos1", QStringLiteral("16 Blocos"), &SettingsMenu::N16Blocos1Click);
     addEntry(options, "MudasFiguras1", QStringLiteral("&Figuras dos Blocos"),
              &TFORM1::MudasFiguras1Click);
-    addEntry(options, "EfeitosSonoros1", QStringLiteral("&Efeitos Sonoros"));
+    addEntry(options, "EfeitosSonoros1", QStringLiteral("&Efeitos Sonoros"),
+             &TFORM1::EfeitosSonoros1Click);
     addEntry(options, "Pers_fig", QStringLiteral("&Personalizar figuras"), &TFORM1::Pers_figClick);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Ajuda"));

@@ -370,6 +370,11 @@ void TFORM1::Instrues1Click() {
     handle([this] { m_game.ports.dialogs.showModal(ModalWindow::Instructions); });
 }
 
+void TFORM1::EfeitosSonoros1Click() {
+    // Opens during a match too: the settings touch nothing of the match.
+    handle([this] { m_game.ports.dialogs.showModal(ModalWindow::SoundSettings); });
+}
+
 void TFORM1::Crdito1Click() {
     QMessageBox about(this);
     about.setWindowTitle(QStringLiteral("Sobre"));

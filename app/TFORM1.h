@@ -70,6 +70,7 @@ private:
     void MudasFiguras1Click();
     void Pers_figClick();
     void MelhoresRecords1Click();
+    void EfeitosSonoros1Click();
     void Crdito1Click();
     void Instrues1Click();
 

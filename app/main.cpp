@@ -12,6 +12,10 @@
 #include "platform/qt/QtTextPrinter.h"
 #include "records/Records.h"
 #include "records/TForm_record.h"
+#include "sound/QtToneService.h"
+#include "sound/QtWavePlayer.h"
+#include "sound/SteadyTicks.h"
+#include "sound/TForm_efe.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -37,6 +41,16 @@ int main(int argc, char* argv[]) {
     scheduler.setAfterEvent([&window] { window.render(); });
     qv::Records records(window.game());
     window.game().setRecords(records);
+    // The beeper makes the speaker melodies; wave files are loaded ahead so the
+    // first cue sounds at once.
+    qv::SteadyTicks ticks;
+    qv::QtToneService beepService;
+    qv::TBTBeeper SOM(ticks, &beepService);
+    SOM.setBeatDuration(qv::TBeatDuration::bd_500);
+    SOM.setDefaultSound(qv::TPresetSound::psError);
+    qv::QtWavePlayer waves(paths.programFolder());
+    qv::SoundEffects sound(window.game().view, window.game().state, paths, dialogs, waves, SOM);
+    window.game().setSound(sound);
     window.FormCreate();
 
     // The penalty notice and the records window are made at start and kept,
@@ -52,6 +66,9 @@ int main(int argc, char* argv[]) {
                             [&window] { qv::runCategoryChooser(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::PhotoManager,
                             [&window] { qv::runPhotoManager(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::SoundSettings, [&window, &sound, &dialogs] {
+        qv::runSoundSettings(sound, dialogs, &window);
+    });
     dialogs.setWindowOpener(qv::ModalWindow::Records,
                             [&recordsWindow] { qv::runRecordsWindow(recordsWindow); });
     qv::QtTextPrinter printer;

@@ -50,6 +50,7 @@ void Game::FormShow() {
 void Game::FormActivate() {
     records().Records_dpl();
     records().records_comp();
+    sound().CriarArqSom();
 }
 
 void Game::cria_dir() {

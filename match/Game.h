@@ -64,7 +64,8 @@ public:
 
     void FormCreate();
     void FormShow();
-    /// Each time the main window becomes active: the records tables are read again.
+    /// Each time the main window becomes active: the records tables and the sound
+    /// settings are read again.
     void FormActivate();
 
     /// Makes sure the photo folder exists; throws with the game's message when it

@@ -137,19 +137,19 @@ std::optional<int> strictInteger(std::string_view text) {
     return static_cast<int>(value);
 }
 
-std::string encodeField(std::string_view utf8) {
-    const std::string bytes = toWindows1252(firstCharacters(utf8, kFieldRoom));
-    std::string field(kFieldSize, '\0');
+std::string encodeField(std::string_view utf8, std::size_t room) {
+    const std::string bytes = toWindows1252(firstCharacters(utf8, room));
+    std::string field(1 + room, '\0');
     field[0] = static_cast<char>(bytes.size());
     field.replace(1, bytes.size(), bytes);
     return field;
 }
 
-std::optional<std::string> decodeField(std::string_view field) {
-    if (field.size() != kFieldSize)
+std::optional<std::string> decodeField(std::string_view field, std::size_t room) {
+    if (field.size() != 1 + room)
         return std::nullopt;
     const auto length = static_cast<unsigned char>(field[0]);
-    if (length > kFieldRoom)
+    if (length > room)
         return std::nullopt;
     return fromWindows1252(field.substr(1, length));
 }

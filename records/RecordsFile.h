@@ -51,11 +51,12 @@ std::string fromWindows1252(std::string_view bytes);
 /// the range of int.
 std::optional<int> strictInteger(std::string_view text);
 
-/// A field of 13 bytes holding the first 12 characters of the text; the room
-/// behind the text is zero.
-std::string encodeField(std::string_view utf8);
-/// The text of a 13-byte field; nothing when its length byte exceeds the room.
-std::optional<std::string> decodeField(std::string_view field);
+/// A field of 1 + `room` bytes holding the first `room` characters of the text;
+/// the room behind the text is zero.
+std::string encodeField(std::string_view utf8, std::size_t room = kFieldRoom);
+/// The text of a field of 1 + `room` bytes; nothing when its length byte exceeds
+/// the room.
+std::optional<std::string> decodeField(std::string_view field, std::size_t room = kFieldRoom);
 
 std::string encodeEntry(const RecordEntry& entry);
 std::string encodeEntry(const ComputerRecordEntry& entry);

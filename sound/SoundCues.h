@@ -17,6 +17,8 @@ public:
     virtual void soundOp() = 0;
     /// Stops a wave that is still playing.
     virtual void StopWave() = 0;
+    /// Reads the sound settings again; each time the main window becomes active.
+    virtual void CriarArqSom() {}
 };
 
 /// Cues that make no sound, until the sound settings are in place.

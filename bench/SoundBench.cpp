@@ -1,0 +1,127 @@
+// What sound costs the game: one cue request on the wave path against the
+// match clock's 100 ms tick, and the processor share of a running match with
+// sound on and nobody clicking, against the same match with "Som" unticked.
+#include "app/TFORM1.h"
+#include "platform/SystemClock.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtPaths.h"
+#include "platform/qt/QtScheduler.h"
+#include "platform/qt/QtScreen.h"
+#include "sound/QtToneService.h"
+#include "sound/QtWavePlayer.h"
+#include "sound/SoundEffects.h"
+#include "sound/SteadyTicks.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr double kTickSeconds = 0.1;
+
+/// One application for all benchmarks, offscreen, with a data folder of its own.
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "qv_bench";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance())
+        return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const std::string data = std::filesystem::temp_directory_path() / "quorvanella-bench";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    static QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorvanella"));
+}
+
+double processorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return double(t.tv_sec) + t.tv_usec / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+/// The main window with real ports and real sound, as the program makes it.
+struct RealGame {
+    qv::SystemClock clock;
+    qv::QtScheduler scheduler;
+    qv::StdRandomSource random;
+    qv::QtDialogs dialogs;
+    qv::QtScreen screen;
+    qv::QtPaths paths;
+    qv::Ports ports{clock, scheduler, random, dialogs, screen, paths};
+    qv::TFORM1 window{ports};
+    qv::SteadyTicks ticks;
+    qv::QtToneService beepService;
+    qv::TBTBeeper SOM{ticks, &beepService};
+    qv::QtWavePlayer waves{std::filesystem::path(QV_PROGRAM).parent_path()};
+    qv::SoundEffects sound{window.game().view, window.game().state, paths, dialogs, waves, SOM};
+
+    RealGame() {
+        scheduler.setAfterEvent([this] { window.render(); });
+        window.game().setSound(sound);
+        window.FormCreate();
+        window.game().FormActivate();
+    }
+};
+
+void WaveCueRequestAgainstTheClockTick(benchmark::State& state) {
+    ensureApplication();
+    RealGame game;
+    if (game.sound.settings.SoundDevice != "P" || game.sound.settings.SoundOn[4] != 1) {
+        state.SkipWithError("the sound settings are not the defaults");
+        return;
+    }
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        game.sound.SOUND1();
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        QCoreApplication::processEvents();
+    }
+    state.counters["share_of_tick"] = seconds / double(state.iterations()) / kTickSeconds;
+}
+
+/// Processor share of a 4 s stretch of a running match without clicks.
+double matchShare(bool soundOn) {
+    RealGame game;
+    game.window.show();
+    if (!soundOn)
+        game.window.game().checksomClick();
+    game.window.game().deal.BitBtn4Click(); // JOGAR
+    game.window.render();
+    QCoreApplication::processEvents();
+    const double before = processorSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    QTimer::singleShot(4000, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCoreApplication::exec();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return (processorSeconds() - before) / wall;
+}
+
+void IdleMatchWithSoundOn(benchmark::State& state) {
+    ensureApplication();
+    double on = 0;
+    double off = 0;
+    for (auto _ : state) {
+        on = matchShare(true);
+        off = matchShare(false);
+        state.SetIterationTime(on);
+    }
+    state.counters["core_share_sound_on"] = on;
+    state.counters["core_share_sound_off"] = off;
+}
+
+} // namespace
+
+BENCHMARK(WaveCueRequestAgainstTheClockTick)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
+BENCHMARK(IdleMatchWithSoundOn)->UseManualTime()->Iterations(1);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "records/FileLayer.h"
+#include "sound/SoundConfig.h"
+#include "sound/SoundCues.h"
+#include "sound/SoundSettings.h"
+#include "sound/TBTBeeper.h"
+#include "sound/WavePlayer.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace qv {
+
+/// A tone of a melody: frequency in hertz, length in milliseconds.
+struct Tone {
+    std::uint16_t hz;
+    std::uint32_t ms;
+    friend bool operator==(const Tone&, const Tone&) = default;
+};
+
+/// The game's eight sound cues: each plays its event's wave file beside the
+/// program, or its melody on the beeper, as the sound settings say.
+class SoundEffects final : public SoundCues {
+    PosixFileLayer m_posix; // first: the file layer the other members may be handed
+
+public:
+    /// Reads the "Som" box from `view` and the end-of-match flag from `state`.
+    SoundEffects(const MainView& view, const MatchState& state, const Paths& paths,
+                 Dialogs& dialogs, WavePlayer& waves, TBTBeeper& SOM);
+    /// The same over the given file layer.
+    SoundEffects(const MainView& view, const MatchState& state, const Paths& paths,
+                 Dialogs& dialogs, WavePlayer& waves, TBTBeeper& SOM, FileLayer& files);
+    SoundEffects(const SoundEffects&) = delete;
+    SoundEffects& operator=(const SoundEffects&) = delete;
+
+    SoundSettings settings;
+    SoundConfig config;
+
+    void SOUND1() override;
+    void SOUND2() override;
+    void SOUND_CERTO() override;
+    void SOUND_ERRO() override;
+    void SOUND_GANHA() override;
+    void sound_perde() override;
+    void soundTempo() override;
+    void soundOp() override;
+    void StopWave() override;
+    void CriarArqSom() override;
+
+    /// Plays a sound name's wave at once, whatever the settings say (the dialog's Play).
+    void playWave(const std::string& name);
+
+private:
+    /// The wave file of a sound name beside the program, whatever its letter case.
+    std::optional<std::filesystem::path> findWave(const std::string& name) const;
+    void cue(SoundEvent event, std::span<const Tone> melody);
+
+    const MainView& m_view;
+    const MatchState& m_state;
+    const Paths& m_paths;
+    WavePlayer& m_waves;
+    TBTBeeper& m_SOM;
+};
+
+} // namespace qv

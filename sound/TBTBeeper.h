@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+
+namespace qv {
+
+/// The system's tone service: sounds `frequency` Hz and returns when
+/// `milliseconds` have passed.
+class ToneService {
+public:
+    virtual ~ToneService() = default;
+    virtual void Beep(std::uint16_t frequency, std::uint32_t milliseconds) = 0;
+};
+
+/// One-byte access to the PC's I/O ports.
+class PortIo {
+public:
+    virtual ~PortIo() = default;
+    virtual std::uint8_t ReadPort(std::uint16_t port) = 0;
+    virtual void WritePort(std::uint16_t port, std::uint8_t value) = 0;
+};
+
+/// A 32-bit millisecond counter that wraps, and a way to let time pass without
+/// keeping a core busy.
+class TickCounter {
+public:
+    virtual ~TickCounter() = default;
+    virtual std::uint32_t GetTickCount() = 0;
+    /// Gives the processor away for about `milliseconds` (it may come back early).
+    virtual void pause(std::uint32_t milliseconds) = 0;
+};
+
+enum class TBeatDuration { bd_500, bd_1000, bd_1500, bd_2000 };
+enum class TPresetSound {
+    psOK,
+    psError,
+    psWelcome,
+    psEmergency,
+    psWrong,
+    psCall,
+    psOfficial,
+    psDaze,
+    psFall,
+    psChord,
+    psWhisle,
+    psHanging,
+    psClimb,
+};
+
+/// Sounds single tones and returns when each has lasted its time. With a tone
+/// service it asks that service; without one it programs timer channel 2 and the
+/// speaker gate through the I/O ports; with neither it waits in silence.
+class TBTBeeper {
+public:
+    /// The services are borrowed and must outlive the beeper.
+    explicit TBTBeeper(TickCounter& ticks, ToneService* beepService = nullptr,
+                       PortIo* ports = nullptr);
+
+    /// Set by every construction, shared by all beepers: whether tones go to the
+    /// system's tone service.
+    static inline bool NtPlatform = false;
+
+    TBeatDuration BeatDuration() const { return m_beatDuration; }
+    void setBeatDuration(TBeatDuration duration);
+    std::uint32_t BeatLength() const { return m_beatLength; }
+    TPresetSound DefaultSound() const { return m_defaultSound; }
+    void setDefaultSound(TPresetSound sound) { m_defaultSound = sound; }
+
+    /// A frequency of 1 is a rest.
+    void PlayTone(std::uint16_t frequency, std::uint32_t milliseconds);
+
+private:
+    /// Milliseconds since `start` on the wrapping counter.
+    std::uint32_t ElapsedMs(std::uint32_t start);
+    void wait(std::uint32_t milliseconds);
+    void SpeakerOn(std::uint16_t frequency);
+    void SpeakerOff();
+
+    TickCounter& m_ticks;
+    ToneService* m_beepService;
+    PortIo* m_ports;
+    TBeatDuration m_beatDuration = TBeatDuration::bd_1000;
+    std::uint32_t m_beatLength = 1000;
+    TPresetSound m_defaultSound = TPresetSound::psOK;
+};
+
+} // namespace qv

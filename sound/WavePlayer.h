@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+
+namespace qv {
+
+/// Plays wave files in the background: a call returns at once, and a new wave
+/// replaces one that is still playing.
+class WavePlayer {
+public:
+    virtual ~WavePlayer() = default;
+    virtual void play(const std::filesystem::path& file) = 0;
+    /// Stops a wave that is still playing.
+    virtual void stop() = 0;
+};
+
+} // namespace qv
