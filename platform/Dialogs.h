@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -60,8 +61,14 @@ public:
     virtual Answer messageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                               Buttons buttons) = 0;
     /// Input box; Cancel returns the default text.
-    virtual std::string inputBox(const std::string& caption, const std::string& prompt,
-                                 const std::string& defaultText) = 0;
+    std::string inputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultText) {
+        return inputQuery(caption, prompt, defaultText).value_or(defaultText);
+    }
+    /// Input box that tells Cancel apart: no value when the person cancelled.
+    virtual std::optional<std::string> inputQuery(const std::string& caption,
+                                                  const std::string& prompt,
+                                                  const std::string& defaultText) = 0;
     virtual void showModal(ModalWindow window) = 0;
     /// The application's general error display: the title as caption, a stop icon.
     void showError(const std::string& text) {

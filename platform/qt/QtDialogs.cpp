@@ -68,8 +68,9 @@ Answer QtDialogs::messageBox(const std::string& text, const std::string& caption
                buttons);
 }
 
-std::string QtDialogs::inputBox(const std::string& caption, const std::string& prompt,
-                                const std::string& defaultText) {
+std::optional<std::string> QtDialogs::inputQuery(const std::string& caption,
+                                                 const std::string& prompt,
+                                                 const std::string& defaultText) {
     beforeModal();
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(QString::fromStdString(caption));
@@ -78,7 +79,7 @@ std::string QtDialogs::inputBox(const std::string& caption, const std::string& p
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Cancel"));
     if (dialog.exec() != QDialog::Accepted)
-        return defaultText;
+        return std::nullopt;
     return dialog.textValue().toStdString();
 }
 

@@ -54,14 +54,15 @@ Answer ScriptedDialogs::messageBox(const std::string& text, const std::string& c
     return nextAnswer(buttons);
 }
 
-std::string ScriptedDialogs::inputBox(const std::string& caption, const std::string& prompt,
-                                      const std::string& defaultText) {
+std::optional<std::string> ScriptedDialogs::inputQuery(const std::string& caption,
+                                                       const std::string& prompt,
+                                                       const std::string& defaultText) {
     record(ShownBox::Type::Input, caption, prompt).defaultText = defaultText;
     if (m_inputs.empty())
-        return defaultText;
+        return std::nullopt;
     std::optional<std::string> typed = m_inputs.front();
     m_inputs.pop_front();
-    return typed.value_or(defaultText);
+    return typed;
 }
 
 void ScriptedDialogs::showModal(ModalWindow window) {
