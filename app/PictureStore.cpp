@@ -28,14 +28,6 @@ QString holderPath(int holder) {
         .arg(n, 2, 10, QLatin1Char('0'));
 }
 
-QPixmap toPixmap(const Image& image) {
-    if (image.empty())
-        return {};
-    const QImage view(image.rgb.data(), image.width, image.height,
-                      static_cast<qsizetype>(image.stride()), QImage::Format_RGB888);
-    return QPixmap::fromImage(view.copy());
-}
-
 // Every JPEG the game shows goes through the game's own decoder.
 QPixmap loadResource(const QString& path) {
     if (!path.endsWith(QLatin1String(".jpg")))
@@ -73,6 +65,14 @@ QPixmap PictureStore::resource(const QString& path) {
 void PictureStore::setPhotos(const std::array<Image, 13>& photos) {
     for (std::size_t n = 1; n < photos.size(); ++n)
         m_photos[n] = toPixmap(photos[n]);
+}
+
+QPixmap toPixmap(const Image& image) {
+    if (image.empty())
+        return {};
+    const QImage view(image.rgb.data(), image.width, image.height,
+                      static_cast<qsizetype>(image.stride()), QImage::Format_RGB888);
+    return QPixmap::fromImage(view.copy());
 }
 
 } // namespace qv

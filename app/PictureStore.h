@@ -10,6 +10,9 @@
 
 namespace qv {
 
+/// A decoded picture as a pixmap; an empty picture gives a null pixmap.
+QPixmap toPixmap(const Image& image);
+
 /// The pictures the main window's holders carry: the built-in ones read from the
 /// program's resources once and kept for the whole run, the player's photos as
 /// the rules last loaded them.

@@ -12,6 +12,7 @@ class QMenu;
 
 namespace qv {
 
+class InputGuard;
 class PictureStore;
 
 /// The main window: builds the controls of the design, forwards clicks, menu
@@ -64,11 +65,16 @@ private:
     void BitBtn4Click();
     void BitBtn3Click();
     void BitBtn6Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void computadorClick();
     void MelhoresRecords1Click();
     void Crdito1Click();
 
     Game m_game;
     std::unique_ptr<PictureStore> m_pictures;
+    /// Keeps the person's input out while the computer waits and moves.
+    std::unique_ptr<InputGuard> m_computerTurn;
     QWidget* m_client = nullptr;
     std::unordered_map<std::string, Rendered> m_rendered;
     std::unordered_map<QString, QAction*> m_entries;

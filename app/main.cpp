@@ -1,6 +1,7 @@
 #include "app/TFORM1.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm_aviso.h"
+#include "dialogs/Tform_definir.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
@@ -41,6 +42,8 @@ int main(int argc, char* argv[]) {
     qv::TForm_record recordsWindow(records, &window);
     dialogs.setWindowOpener(qv::ModalWindow::PlayerNames,
                             [&window] { qv::runPlayerNamesDialog(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::GameDefinition,
+                            [&window] { qv::runGameDefinitionDialog(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &aviso] {
         qv::runPenaltyNotice(window.game().penaltyNotice, aviso, [&window] { window.render(); });
     });

@@ -107,6 +107,18 @@ const Control& GameDefinition::operator[](std::string_view name) const {
     return const_cast<GameDefinition&>(*this)[name];
 }
 
+std::string GameDefinition::litPicture(std::string_view plainPicture) {
+    for (const PicturePair& p : kTimePictures) {
+        if (plainPicture == p.plain)
+            return p.lit;
+    }
+    for (const PicturePair& p : kOpponentPictures) {
+        if (plainPicture == p.plain)
+            return p.lit;
+    }
+    return {};
+}
+
 void GameDefinition::BitBtn1Click() {
     m_game.sound().soundOp();
     m_game.state.DefinirAsksTime = 1;

@@ -54,6 +54,9 @@ public:
     std::string focus;
 
     const std::vector<Control>& controls() const { return m_controls; }
+    /// The lit picture that goes with a plain one.
+    static std::string litPicture(std::string_view plainPicture);
+
     /// The control of this name; throws std::out_of_range for an unknown name.
     Control& operator[](std::string_view name);
     const Control& operator[](std::string_view name) const;
