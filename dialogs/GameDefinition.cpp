@@ -174,11 +174,12 @@ void GameDefinition::FormCreate() {
 }
 
 void GameDefinition::FormActivate() {
-    focus = "Button2";
     const MatchState& s = m_game.state;
     // The level in force stays selected, so a box shown over the dialog, or the
     // dialog itself, never changes the level or a name behind the person's back.
     opcaoClick(s.RivalKind == "computer" ? levelOfCode(s.LevelCode) : 1);
+    // With the level panel up, the keyboard starts on the selected level.
+    focus = (*this)["Panel1"].visible ? "opcao" + std::to_string(m_level) : "Button2";
 }
 
 void GameDefinition::lightUp(std::string_view plainPicture) {

@@ -25,8 +25,8 @@ public:
 
     /// A new dialog offering time limits or opponents; open until it closes.
     void create(bool asksTime);
-    /// Each time the window becomes active: the focus sink takes the focus and the
-    /// level in force is selected.
+    /// Each time the window becomes active: the level in force is selected, and
+    /// the focus goes to it when the level panel is up, else to the focus sink.
     void FormActivate();
     /// The mouse moved over the plain picture of this name: it lights up and the
     /// rest of its group goes plain again.

@@ -4,6 +4,7 @@
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/TestPorts.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,9 +103,13 @@ TEST_F(DefinirWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIsItsOk) 
     auto* superdotado = qobject_cast<QRadioButton*>(widget("opcao3"));
     EXPECT_TRUE(qobject_cast<QRadioButton*>(widget("opcao1"))->isChecked());
     keepScreenshot(*dialog, "definir-niveis");
-    QTest::mouseClick(superdotado, Qt::LeftButton, {}, QPoint(5, 5));
+    // The arrows pick a level, Enter is "&OK".
+    EXPECT_TRUE(widget("opcao1")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(superdotado->isChecked());
     EXPECT_EQ(game.state.PlayerName2, "Computador Sup");
-    QTest::keyClick(superdotado, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(game.state.LevelCode, "SUP");
     EXPECT_EQ(game.state.RivalKind, "computer");
