@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
+
 namespace qv {
 
 namespace {
@@ -29,6 +31,25 @@ QPixmap gifPicture(const std::string& name) {
     const DecodeResult decoded = decodeGif(
         {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
     return toPixmap(decoded.image);
+}
+
+/// The lit picture's click handler, shared by a time and an opponent picture.
+std::function<void()> chooser(GameDefinition& rules, const std::string& plain) {
+    if (plain == "img_3min" || plain == "img_colega")
+        return [&rules] {
+            rules.img_3min_2Click();
+        };
+    if (plain == "img_2min" || plain == "img_individual")
+        return [&rules] {
+            rules.img_2min_2Click();
+        };
+    if (plain == "img_1min" || plain == "img_computador")
+        return [&rules] {
+            rules.img_1min_2Click();
+        };
+    return [&rules] {
+        rules.img_045seg_2Click();
+    };
 }
 
 void paint(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
@@ -92,15 +113,6 @@ Tform_definir::Tform_definir(Game& game, QWidget* owner)
 }
 
 void Tform_definir::buildChoices() {
-    const std::pair<const char*, void (GameDefinition::*)()> handlers[] = {
-        {"img_3min", &GameDefinition::img_3min_2Click},
-        {"img_colega", &GameDefinition::img_3min_2Click},
-        {"img_2min", &GameDefinition::img_2min_2Click},
-        {"img_individual", &GameDefinition::img_2min_2Click},
-        {"img_1min", &GameDefinition::img_1min_2Click},
-        {"img_computador", &GameDefinition::img_1min_2Click},
-        {"img_045seg", &GameDefinition::img_045seg_2Click},
-    };
     // In the order a person reads them, top to bottom, so Tab follows the eye.
     for (const char* plain : {"img_colega", "img_individual", "img_computador", "img_1min",
                               "img_2min", "img_3min", "img_045seg"}) {
@@ -109,10 +121,7 @@ void Tform_definir::buildChoices() {
         widget->setObjectName(QString::fromLatin1(plain));
         const std::string plainName = plain;
         widget->setOnHover([this, plainName] { handle([&] { m_rules.lightUp(plainName); }); });
-        for (const auto& [name, click] : handlers) {
-            if (plainName == name)
-                widget->setOnChoose([this, click] { handle([&] { (m_rules.*click)(); }); });
-        }
+        widget->setOnChoose([this, choose = chooser(m_rules, plainName)] { handle(choose); });
         m_choices.push_back({widget, plainName, lit});
     }
 }
