@@ -22,6 +22,8 @@ int readFromMemory(GifFileType* gif, GifByteType* out, int count) {
         return 0;
     const std::size_t available = reader->data.size() - reader->position;
     const std::size_t taken = std::min<std::size_t>(available, static_cast<std::size_t>(count));
+    if (taken == 0)
+        return 0; // an empty input may have no buffer at all
     std::memcpy(out, reader->data.data() + reader->position, taken);
     reader->position += taken;
     return static_cast<int>(taken);
