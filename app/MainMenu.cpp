@@ -48,7 +48,7 @@ void TFORM1::buildMenu() {
             &SettingsMenu::Participantes1Click);
     asDefault(setting(against, "Individual1", QStringLiteral("&Individual"),
                       &SettingsMenu::Individual1Click));
-    addEntry(against, "computador", QStringLiteral("&Computador"));
+    addEntry(against, "computador", QStringLiteral("&Computador"), &TFORM1::computadorClick);
     addEntry(game, "MelhoresRecords1", QStringLiteral("&Melhores Records"),
              &TFORM1::MelhoresRecords1Click);
     game->addSeparator()->setObjectName(QStringLiteral("N1"));

@@ -7,6 +7,7 @@
 #include "app/GlyphButton.h"
 #include "app/PictureBox.h"
 #include "app/PictureStore.h"
+#include "platform/qt/InputGuard.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -204,6 +205,10 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
             connect(button, &QAbstractButton::clicked, this, [this] { BitBtn5Click(); });
         else if (control.name == "BitBtn6")
             connect(button, &QAbstractButton::clicked, this, [this] { BitBtn6Click(); });
+        else if (control.name == "BitBtn1")
+            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn1Click(); });
+        else if (control.name == "BitBtn2")
+            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn2Click(); });
         return button;
     }
     case ControlKind::CheckBox: {
@@ -246,6 +251,20 @@ void TFORM1::renderForm() {
     }
     if (pos() != QPoint(form.left, form.top) && !m_shown)
         move(form.left, form.top);
+    // A disabled window takes no input but must not grey, as a disabled Qt
+    // window would: its input is kept away instead.
+    if (!form.enabled && !m_computerTurn) {
+        m_computerTurn = std::make_unique<InputGuard>([this](QObject* watched) {
+            if (auto* widget = qobject_cast<QWidget*>(watched))
+                return widget->window() == this;
+            if (auto* handle = qobject_cast<QWindow*>(watched))
+                return handle == windowHandle();
+            // Menu shortcuts go to the menu's actions.
+            return qobject_cast<QAction*>(watched) != nullptr;
+        });
+    } else if (form.enabled) {
+        m_computerTurn.reset();
+    }
 }
 
 void TFORM1::renderControl(Rendered& rendered, const Control& control) {
@@ -360,6 +379,18 @@ void TFORM1::BitBtn6Click() {
         m_game.sound().soundOp();
         m_game.ports.dialogs.showModal(ModalWindow::Records);
     });
+}
+
+void TFORM1::BitBtn1Click() {
+    handle([this] { m_game.definir.BitBtn1Click(); });
+}
+
+void TFORM1::BitBtn2Click() {
+    handle([this] { m_game.definir.BitBtn2Click(); });
+}
+
+void TFORM1::computadorClick() {
+    handle([this] { m_game.computer.computadorClick(); });
 }
 
 void TFORM1::MelhoresRecords1Click() {

@@ -14,6 +14,7 @@ namespace qv {
 
 class BoardKeyboard;
 class MainWindowAccessibility;
+class InputGuard;
 class PictureStore;
 
 /// The main window: builds the controls of the design, forwards clicks, menu
@@ -69,6 +70,9 @@ private:
     void BitBtn6Click();
     void MudasFiguras1Click();
     void Pers_figClick();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void computadorClick();
     void MelhoresRecords1Click();
     void EfeitosSonoros1Click();
     void Crdito1Click();
@@ -78,6 +82,8 @@ private:
     std::unique_ptr<PictureStore> m_pictures;
     BoardKeyboard* m_keyboard = nullptr;
     std::unique_ptr<MainWindowAccessibility> m_accessibility;
+    /// Keeps the person's input out while the computer waits and moves.
+    std::unique_ptr<InputGuard> m_computerTurn;
     QWidget* m_client = nullptr;
     std::unordered_map<std::string, Rendered> m_rendered;
     std::unordered_map<QString, QAction*> m_entries;

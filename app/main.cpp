@@ -4,6 +4,7 @@
 #include "dialogs/TForm_inst.h"
 #include "figures/Tform_categoria.h"
 #include "figures/Tform_perso.h"
+#include "dialogs/Tform_definir.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
@@ -59,6 +60,8 @@ int main(int argc, char* argv[]) {
     qv::TForm_record recordsWindow(records, &window);
     dialogs.setWindowOpener(qv::ModalWindow::PlayerNames,
                             [&window] { qv::runPlayerNamesDialog(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::GameDefinition,
+                            [&window] { qv::runGameDefinitionDialog(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &aviso] {
         qv::runPenaltyNotice(window.game().penaltyNotice, aviso, [&window] { window.render(); });
     });

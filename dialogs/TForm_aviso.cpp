@@ -1,8 +1,8 @@
 #include "dialogs/TForm_aviso.h"
 
 #include "dialogs/PenaltyNotice.h"
+#include "platform/qt/InputGuard.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLabel>
@@ -28,65 +28,6 @@ QLabel* label(QWidget* parent, const char* name, QRect bounds, Qt::Alignment ali
     result->setFont(font);
     return result;
 }
-
-/// Swallows every person's input outside one window. A hidden modal window no
-/// longer blocks anything, and disabling the main window would grey it while
-/// its score counts down, so the count-down keeps the input away this way.
-class InputGuard final : public QObject {
-public:
-    explicit InputGuard(QWidget& allowed) : m_allowed(allowed) {
-        QApplication::instance()->installEventFilter(this);
-    }
-    ~InputGuard() override { QApplication::instance()->removeEventFilter(this); }
-    InputGuard(const InputGuard&) = delete;
-    InputGuard& operator=(const InputGuard&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!fromPerson(*event) || allowed(watched))
-            return false;
-        event->ignore(); // a window manager's close request is refused, not granted
-        return true;
-    }
-
-private:
-    static bool fromPerson(const QEvent& event) {
-        switch (event.type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::NonClientAreaMouseButtonPress:
-        case QEvent::NonClientAreaMouseButtonRelease:
-        case QEvent::NonClientAreaMouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::TabletPress:
-        case QEvent::TabletRelease:
-            return true;
-        case QEvent::Close:
-            return event.spontaneous();
-        default:
-            return false;
-        }
-    }
-
-    bool allowed(QObject* watched) const {
-        if (auto* widget = qobject_cast<QWidget*>(watched))
-            return widget == &m_allowed || m_allowed.isAncestorOf(widget);
-        if (auto* window = qobject_cast<QWindow*>(watched))
-            return window == m_allowed.windowHandle();
-        return false;
-    }
-
-    QWidget& m_allowed;
-};
 
 } // namespace
 
@@ -180,7 +121,16 @@ void runPenaltyNotice(PenaltyNotice& notice, TForm_aviso& window,
         if (notice.closed())
             loop.quit();
     };
-    InputGuard guard(window);
+    // A hidden modal window no longer blocks anything, and disabling the main
+    // window would grey it while its score counts down: input outside the notice
+    // is kept away this way.
+    InputGuard guard([&window](QObject* watched) {
+        if (auto* widget = qobject_cast<QWidget*>(watched))
+            return widget != &window && !window.isAncestorOf(widget);
+        if (auto* handle = qobject_cast<QWindow*>(watched))
+            return handle != window.windowHandle();
+        return true;
+    });
     notice.setOnChange(refresh);
     notice.FormShow();
     window.render();

@@ -12,7 +12,7 @@ Game::Game(const Ports& p)
     : ports(p), Timer1(p.scheduler, "Timer1"), Timer2(p.scheduler, "Timer2"),
       Timer3(p.scheduler, "Timer3"), Timer4(p.scheduler, "Timer4"), settings(*this), deal(*this),
       reveal(*this), scoring(*this), clock(*this), matchEnd(*this), computer(*this),
-      endDisplay(*this), penaltyNotice(*this) {
+      endDisplay(*this), penaltyNotice(*this), definir(*this) {
 }
 
 void Game::FormCreate() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/GameDefinition.h"
 #include "dialogs/PenaltyNotice.h"
 #include "figures/PhotoSet.h"
 #include "match/BlockReveal.h"
@@ -47,6 +48,7 @@ public:
     ComputerOpponent computer;
     EndDisplay endDisplay;
     PenaltyNotice penaltyNotice;
+    GameDefinition definir;
 
     /// The photo holders cate_p1 .. cate_p12 (entry 0 unused); the generation
     /// grows with every load, so the window knows to draw them again.

@@ -101,6 +101,10 @@ struct MatchState {
     int ComputerWaitTicks = 0;
     int ComputerWaitCount = 0;
 
+    // Game definition dialog
+    int DefinirAsksTime = 0;
+    std::string DefinirFromButton;
+
     // End-of-match display
     int EndAnimInterval = 0;
     int EndAnimFrame = 0;
@@ -115,6 +119,7 @@ struct MatchState {
     std::string RecordCandidateTimeText;
     int RecordsSettled = 0;
     std::string EndSoundPlayed;
+    std::string SoundDevice; ///< "A": tones on the speaker; "P": wave files
 };
 
 } // namespace qv

@@ -61,9 +61,11 @@ public:
     virtual Answer messageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                               Buttons buttons) = 0;
     /// Input box; Cancel returns the default text.
-    virtual std::string inputBox(const std::string& caption, const std::string& prompt,
-                                 const std::string& defaultText) = 0;
-    /// Input box that tells Cancel apart from an answer: nothing when cancelled.
+    std::string inputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultText) {
+        return inputQuery(caption, prompt, defaultText).value_or(defaultText);
+    }
+    /// Input box that tells Cancel apart: no value when the person cancelled.
     virtual std::optional<std::string> inputQuery(const std::string& caption,
                                                   const std::string& prompt,
                                                   const std::string& defaultText) = 0;

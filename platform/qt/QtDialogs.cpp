@@ -68,11 +68,6 @@ Answer QtDialogs::messageBox(const std::string& text, const std::string& caption
                buttons);
 }
 
-std::string QtDialogs::inputBox(const std::string& caption, const std::string& prompt,
-                                const std::string& defaultText) {
-    return inputQuery(caption, prompt, defaultText).value_or(defaultText);
-}
-
 std::optional<std::string> QtDialogs::inputQuery(const std::string& caption,
                                                  const std::string& prompt,
                                                  const std::string& defaultText) {

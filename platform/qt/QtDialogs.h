@@ -23,8 +23,6 @@ public:
     Answer messageDlg(const std::string& text, MessageKind kind, Buttons buttons) override;
     Answer messageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                       Buttons buttons) override;
-    std::string inputBox(const std::string& caption, const std::string& prompt,
-                         const std::string& defaultText) override;
     std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
                                           const std::string& defaultText) override;
     void showModal(ModalWindow window) override;

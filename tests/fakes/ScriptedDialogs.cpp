@@ -54,11 +54,6 @@ Answer ScriptedDialogs::messageBox(const std::string& text, const std::string& c
     return nextAnswer(buttons);
 }
 
-std::string ScriptedDialogs::inputBox(const std::string& caption, const std::string& prompt,
-                                      const std::string& defaultText) {
-    return inputQuery(caption, prompt, defaultText).value_or(defaultText);
-}
-
 std::optional<std::string> ScriptedDialogs::inputQuery(const std::string& caption,
                                                        const std::string& prompt,
                                                        const std::string& defaultText) {

@@ -14,6 +14,9 @@
 #include <array>
 #include <cstdio>
 #include <utility>
+#include <vector>
+
+#include <gif_lib.h>
 
 namespace draw {
 
@@ -242,6 +245,42 @@ void Writer::jpeg(const QString& relativePath, const QImage& image) {
         p.drawImage(0, 0, image);
     }
     save(relativePath, flat.convertToFormat(QImage::Format_RGB32), "jpeg", 90);
+}
+
+void Writer::gif(const QString& relativePath, const QImage& image) {
+    const QString path = QDir(root_).filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // Qt reads GIF but does not write it: quantise with Qt, encode with giflib.
+    const QImage indexed = image.convertToFormat(QImage::Format_RGB32)
+                               .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    const QList<QRgb> table = indexed.colorTable();
+    int bits = 1;
+    while ((1 << bits) < table.size())
+        ++bits;
+    std::vector<GifColorType> colours(std::size_t(1) << bits);
+    for (qsizetype i = 0; i < table.size(); ++i)
+        colours[std::size_t(i)] = {GifByteType(qRed(table[i])), GifByteType(qGreen(table[i])),
+                                   GifByteType(qBlue(table[i]))};
+    int error = 0;
+    GifFileType* out = EGifOpenFileName(qPrintable(path), false, &error);
+    ColorMapObject* map = out ? GifMakeMapObject(1 << bits, colours.data()) : nullptr;
+    bool written =
+        map != nullptr &&
+        EGifPutScreenDesc(out, indexed.width(), indexed.height(), bits, 0, map) != GIF_ERROR &&
+        EGifPutImageDesc(out, 0, 0, indexed.width(), indexed.height(), false, nullptr) != GIF_ERROR;
+    for (int y = 0; written && y < indexed.height(); ++y) {
+        auto* line = const_cast<GifPixelType*>(indexed.constScanLine(y));
+        written = EGifPutLine(out, line, indexed.width()) != GIF_ERROR;
+    }
+    GifFreeMapObject(map);
+    if (out && EGifCloseFile(out, &error) == GIF_ERROR)
+        written = false;
+    if (!written) {
+        std::fprintf(stderr, "drawpictures: cannot write %s\n", qPrintable(path));
+        ok_ = false;
+        return;
+    }
+    ++written_;
 }
 
 void Writer::save(const QString& relativePath, const QImage& image, const char* format,

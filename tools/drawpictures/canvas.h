@@ -58,6 +58,8 @@ public:
     explicit Writer(QString assetsDir);
     void png(const QString& relativePath, const QImage& image);
     void jpeg(const QString& relativePath, const QImage& image);
+    // An opaque picture in at most 256 colours, as the game decodes it with giflib.
+    void gif(const QString& relativePath, const QImage& image);
     [[nodiscard]] int written() const { return written_; }
     [[nodiscard]] bool ok() const { return ok_; }
 

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     draw::drawSymbols(out);
     draw::drawNumbers(out);
     draw::drawAnimations(out);
+    draw::drawGameDefinition(out);
     if (!draw::drawRecordsWindow(out))
         return 1;
     if (!draw::drawCategoryChooser(out, assets))

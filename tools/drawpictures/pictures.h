@@ -22,6 +22,9 @@ void drawNumbers(Writer& out);
 // assets/pictures: the end-of-match frames.
 void drawAnimations(Writer& out);
 
+// assets/pictures/definir: the time and opponent choices, plain and lit.
+void drawGameDefinition(Writer& out);
+
 // assets/pictures: banners, bars and buttons of the records window; false if
 // its font is missing.
 bool drawRecordsWindow(Writer& out);

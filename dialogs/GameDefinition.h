@@ -1,0 +1,77 @@
+#pragma once
+
+#include "match/MainView.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv {
+
+class Game;
+
+/// The rules of the "Definições do Jogo" window: it offers either the four time
+/// limits ("Tempo") or the three kinds of opponent ("Jogador"), as pictures that
+/// light up under the mouse, and a panel of computer levels. Every choice is
+/// refused while a match runs. The window renders `controls()` and forwards
+/// its events; each opening starts from `create`.
+class GameDefinition {
+public:
+    explicit GameDefinition(Game& game);
+
+    /// The main window's "Tempo" and "Jogador".
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+    /// A new dialog offering time limits or opponents; open until it closes.
+    void create(bool asksTime);
+    /// Each time the window becomes active: the level in force is selected, and
+    /// the focus goes to it when the level panel is up, else to the focus sink.
+    void FormActivate();
+    /// The mouse moved over the plain picture of this name: it lights up and the
+    /// rest of its group goes plain again.
+    void lightUp(std::string_view plainPicture);
+    /// The lit pictures' clicks; each time picture shares its handler with the
+    /// opponent picture at its place in the list (3:00 and two people, 2:00 and
+    /// alone, 1:00 and the computer).
+    void img_3min_2Click();
+    void img_2min_2Click();
+    void img_1min_2Click();
+    void img_045seg_2Click();
+    /// A level's radio button became selected (opcao1Click .. opcao3Click).
+    void opcaoClick(int level);
+    /// "&OK" of the level panel.
+    void Button3Click();
+    /// The level panel at the window's top left corner, with the level in force.
+    void showLevelPanel();
+    /// The window closes: by a choice, by its close button or by Escape.
+    void close() { m_open = false; }
+
+    bool isOpen() const { return m_open; }
+    bool asksTime() const { return m_asksTime; }
+    /// The selected level radio button, 1..3.
+    int selectedLevel() const { return m_level; }
+    std::string focus;
+
+    const std::vector<Control>& controls() const { return m_controls; }
+    /// The lit picture that goes with a plain one.
+    static std::string litPicture(std::string_view plainPicture);
+
+    /// The control of this name; throws std::out_of_range for an unknown name.
+    Control& operator[](std::string_view name);
+    const Control& operator[](std::string_view name) const;
+
+private:
+    void FormCreate();
+    bool refuseWhileMatch();
+    void setTime(int minutes, int seconds, bool clock);
+    void tickTime(bool n300, bool n200, bool n100, bool n45);
+
+    Game& m_game;
+    std::vector<Control> m_controls;
+    bool m_open = false;
+    bool m_asksTime = false;
+    int m_level = 1;
+};
+
+} // namespace qv

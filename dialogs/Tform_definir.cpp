@@ -1,0 +1,224 @@
+#include "dialogs/Tform_definir.h"
+
+#include "app/PictureStore.h"
+#include "dialogs/ChoicePicture.h"
+#include "match/Game.h"
+#include "platform/GifDecoder.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+
+namespace qv {
+
+namespace {
+
+const QString kFontFamily = QStringLiteral("Liberation Sans");
+constexpr int kClientWidth = 300;
+constexpr int kClientHeight = 145;
+
+QPixmap gifPicture(const std::string& name) {
+    QFile file(QStringLiteral(":/pictures/definir/%1.gif").arg(QString::fromStdString(name)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const DecodeResult decoded = decodeGif(
+        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+    return pixmapOf(decoded.image);
+}
+
+/// The lit picture's click handler, shared by a time and an opponent picture.
+std::function<void()> chooser(GameDefinition& rules, const std::string& plain) {
+    if (plain == "img_3min" || plain == "img_colega")
+        return [&rules] {
+            rules.img_3min_2Click();
+        };
+    if (plain == "img_2min" || plain == "img_individual")
+        return [&rules] {
+            rules.img_2min_2Click();
+        };
+    if (plain == "img_1min" || plain == "img_computador")
+        return [&rules] {
+            rules.img_1min_2Click();
+        };
+    return [&rules] {
+        rules.img_045seg_2Click();
+    };
+}
+
+void paint(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QFont designFont(double points, bool bold) {
+    QFont result(kFontFamily);
+    result.setPointSizeF(points);
+    result.setBold(bold);
+    return result;
+}
+
+} // namespace
+
+Tform_definir::Tform_definir(Game& game, QWidget* owner)
+    : QDialog(owner), m_game(game), m_rules(game.definir) {
+    setObjectName(QStringLiteral("form_definir"));
+    setWindowTitle(QStringLiteral("Definições do Jogo"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(designFont(8, false));
+
+    for (const Control& control : m_rules.controls()) {
+        if (control.kind == ControlKind::Picture || control.parent != "")
+            continue;
+        QWidget* widget = nullptr;
+        if (control.kind == ControlKind::Shape) {
+            widget = new QWidget(this);
+            widget->setAutoFillBackground(true);
+            paint(widget, QPalette::Window, Qt::black);
+        } else if (control.kind == ControlKind::Bevel) {
+            auto* frame = new QFrame(this);
+            frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            widget = frame;
+        } else if (control.kind == ControlKind::Button) {
+            auto* focusSink = new QPushButton(this);
+            focusSink->setFlat(true);
+            focusSink->setAutoDefault(false);
+            widget = focusSink;
+        } else if (control.kind == ControlKind::Label) {
+            auto* label = new QLabel(QString::fromStdString(control.caption), this);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setFont(designFont(control.fontPoints, control.bold));
+            if (control.color == colors::kRed)
+                paint(label, QPalette::WindowText, Qt::red);
+            widget = label;
+        } else {
+            continue; // the level panel, built below
+        }
+        widget->setObjectName(QString::fromStdString(control.name));
+        m_widgets.emplace(control.name, widget);
+    }
+    buildChoices();
+    buildLevelPanel();
+    render();
+}
+
+void Tform_definir::buildChoices() {
+    // In the order a person reads them, top to bottom, so Tab follows the eye.
+    for (const char* plain : {"img_colega", "img_individual", "img_computador", "img_1min",
+                              "img_2min", "img_3min", "img_045seg"}) {
+        const std::string lit = GameDefinition::litPicture(plain);
+        auto* widget = new ChoicePicture(this, gifPicture(plain), gifPicture(lit));
+        widget->setObjectName(QString::fromLatin1(plain));
+        const std::string plainName = plain;
+        widget->setOnHover([this, plainName] { handle([&] { m_rules.lightUp(plainName); }); });
+        widget->setOnChoose([this, choose = chooser(m_rules, plainName)] { handle(choose); });
+        m_choices.push_back({widget, plainName, lit});
+    }
+}
+
+void Tform_definir::buildLevelPanel() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    paint(panel, QPalette::Window, QColor(0, 128, 0));
+    // White on the green panel reads better than the usual black.
+    paint(panel, QPalette::WindowText, Qt::white);
+    m_widgets.emplace("Panel1", panel);
+
+    const Control& box = m_rules["GroupBox1"];
+    auto* group = new QGroupBox(QString::fromStdString(box.caption), panel);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(box.bounds.left, box.bounds.top, box.bounds.width, box.bounds.height);
+    group->setFont(designFont(8, true));
+    for (int level = 1; level <= kLevelCount; ++level) {
+        const Control& option = m_rules["opcao" + std::to_string(level)];
+        auto* radio = new QRadioButton(QString::fromStdString(option.caption), group);
+        radio->setObjectName(QString::fromStdString(option.name));
+        radio->setGeometry(option.bounds.left, option.bounds.top, option.bounds.width,
+                           option.bounds.height);
+        radio->setFont(designFont(8, false));
+        paint(radio, QPalette::WindowText, Qt::white);
+        connect(radio, &QRadioButton::clicked, this,
+                [this, level] { handle([&] { m_rules.opcaoClick(level); }); });
+        m_levels[std::size_t(level - 1)] = radio;
+        m_widgets.emplace(option.name, radio);
+    }
+    const Control& ok = m_rules["Button3"];
+    m_ok = new QPushButton(QString::fromStdString(ok.caption), panel);
+    m_ok->setObjectName(QStringLiteral("Button3"));
+    m_ok->setGeometry(ok.bounds.left, ok.bounds.top, ok.bounds.width, ok.bounds.height);
+    m_ok->setPalette(QPalette());
+    connect(m_ok, &QPushButton::clicked, this, [this] { handle([&] { m_rules.Button3Click(); }); });
+}
+
+bool Tform_definir::event(QEvent* event) {
+    // Each activation, also after a box shown over the dialog.
+    if (event->type() == QEvent::WindowActivate)
+        handle([&] { m_rules.FormActivate(); });
+    return QDialog::event(event);
+}
+
+void Tform_definir::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Without a window manager the dialog may never be activated.
+    handle([&] { m_rules.FormActivate(); });
+}
+
+void Tform_definir::reject() {
+    m_rules.close();
+    QDialog::reject();
+}
+
+void Tform_definir::render() {
+    for (const Control& control : m_rules.controls()) {
+        auto found = m_widgets.find(control.name);
+        if (found == m_widgets.end() || control.parent != "")
+            continue;
+        const Rect& b = control.bounds;
+        found->second->setGeometry(b.left, b.top, b.width, b.height);
+        if (auto* label = qobject_cast<QLabel*>(found->second))
+            label->setText(QString::fromStdString(control.caption));
+        found->second->setVisible(control.visible);
+    }
+    const bool panelUp = m_rules["Panel1"].visible;
+    for (const Choice& choice : m_choices) {
+        const Control& plain = m_rules[choice.plain];
+        const Control& lit = m_rules[choice.lit];
+        const Rect& b = lit.bounds;
+        choice.widget->setGeometry(b.left, b.top, b.width, b.height);
+        choice.widget->setLit(lit.visible);
+        choice.widget->setVisible(plain.visible || lit.visible);
+        // Under the level panel the choices keep out of the Tab order.
+        choice.widget->setFocusPolicy(panelUp ? Qt::NoFocus : Qt::StrongFocus);
+    }
+    for (int level = 1; level <= kLevelCount; ++level)
+        m_levels[std::size_t(level - 1)]->setChecked(m_rules.selectedLevel() == level);
+    m_ok->setDefault(panelUp);
+    m_widgets.at("Panel1")->raise();
+    if (m_rules.focus != m_renderedFocus) {
+        m_renderedFocus = m_rules.focus;
+        if (auto found = m_widgets.find(m_rules.focus); found != m_widgets.end())
+            found->second->setFocus();
+    }
+    if (!m_rules.isOpen() && isVisible())
+        QDialog::reject();
+}
+
+void runGameDefinitionDialog(Game& game, QWidget* owner) {
+    Tform_definir dialog(game, owner);
+    dialog.exec();
+    game.definir.close();
+}
+
+} // namespace qv

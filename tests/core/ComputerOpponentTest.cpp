@@ -1,0 +1,263 @@
+#include "tests/fakes/ComputerMatch.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace qv::test {
+namespace {
+
+/// The figure's partner position on the board, or 0.
+int partnerOf(const MatchState& s, int position) {
+    for (int k = 1; k <= s.BlockCount; ++k) {
+        if (k != position && s.SlotFigure[std::size_t(k)] == s.SlotFigure[std::size_t(position)])
+            return k;
+    }
+    return 0;
+}
+
+/// The computer's move right now, with its turn already begun.
+void moveNow(ComputerMatch& m) {
+    m.s.SecondTurn = 1;
+    m.d.game.computer.computer();
+}
+
+struct AttemptsRow {
+    int level;
+    int blocks;
+    int left;
+    int attempts;
+};
+
+class AttemptsPerLevel : public ::testing::TestWithParam<AttemptsRow> {};
+
+TEST_P(AttemptsPerLevel, FollowTheLevelTableByPositionsLeftFirstBlockIncluded) {
+    const AttemptsRow row = GetParam();
+    ComputerMatch m;
+    m.start(row.level, row.blocks);
+    m.leaveOnBoard(row.left);
+    moveNow(m);
+    EXPECT_EQ(m.s.AttemptLimit, row.attempts);
+}
+
+INSTANTIATE_TEST_SUITE_P(LevelTable, AttemptsPerLevel,
+                         ::testing::Values(AttemptsRow{1, 24, 24, 8}, AttemptsRow{1, 24, 18, 8},
+                                           AttemptsRow{1, 24, 16, 5}, AttemptsRow{1, 24, 10, 5},
+                                           AttemptsRow{1, 24, 8, 3}, AttemptsRow{1, 24, 2, 3},
+                                           AttemptsRow{2, 24, 24, 10}, AttemptsRow{2, 24, 12, 7},
+                                           AttemptsRow{2, 24, 8, 4}, AttemptsRow{3, 24, 24, 11},
+                                           AttemptsRow{3, 24, 16, 8}, AttemptsRow{3, 24, 6, 5},
+                                           // A 16-block board starts in the middle column.
+                                           AttemptsRow{1, 16, 16, 5}, AttemptsRow{2, 16, 16, 7},
+                                           AttemptsRow{3, 16, 16, 8}, AttemptsRow{3, 16, 8, 5}));
+
+TEST(ComputerMove, FindsTheLastPairAtEveryLevel) {
+    ComputerMatch m;
+    for (int level = 1; level <= kLevelCount; ++level) {
+        for (int seed = 0; seed < 20; ++seed) {
+            m.restart(seed * 37, level, seed % 2 ? 16 : 24);
+            m.leaveOnBoard(2);
+            moveNow(m);
+            EXPECT_EQ(m.s.BoardPoints, m.s.MaxBoardPoints) << "level " << level << " seed " << seed;
+            EXPECT_EQ(m.s.Score2, 150);
+        }
+    }
+}
+
+TEST(ComputerMove, AboveFiveAttemptsTestsOnlySeenBlocksBeforeTheLastAttempt) {
+    ComputerMatch m;
+    for (int level = 1; level <= kLevelCount; ++level) {
+        for (int seed = 0; seed < 60; ++seed) {
+            m.restart(seed * 101, level);
+            m.s.SlotSeen.fill(0);
+            const std::set<int> seen{2, 5, 11, 17, 23};
+            for (int k : seen)
+                m.s.SlotSeen[std::size_t(k)] = 1;
+            moveNow(m);
+            ASSERT_GT(m.s.AttemptLimit, 5);
+            // Only the first block and the block turned last may be new to the memory.
+            const std::set<int> allowed{m.s.FirstCover, m.s.SecondCover};
+            for (int k = 1; k <= 24; ++k) {
+                if (m.s.SlotSeen[std::size_t(k)] == 1 && !seen.count(k)) {
+                    EXPECT_TRUE(allowed.count(k)) << "position " << k << " seed " << seed;
+                }
+            }
+        }
+    }
+}
+
+TEST(ComputerMove, TestsThePersonsMissedPositionsOnItsLastAttempt) {
+    int cases = 0;
+    ComputerMatch m;
+    for (int seed = 0; seed < 4000 && cases < 30; ++seed) {
+        m.restart(seed * 53, 1 + seed % kLevelCount);
+        if (m.s.SlotFigure[3] == m.s.SlotFigure[10])
+            continue;
+        m.personTries(3, 10);
+        ASSERT_EQ(m.s.SecondTurn, 1);
+        m.d.wait(700); // the missed pair closes; the computer is still waiting
+        m.d.game.computer.computer();
+        const int partner = partnerOf(m.s, m.s.FirstCover);
+        if (partner != 3 && partner != 10)
+            continue;
+        ++cases;
+        EXPECT_EQ(m.s.Score2, 150) << "seed " << seed;
+    }
+    EXPECT_EQ(cases, 30);
+}
+
+TEST(ComputerMove, HiddenTestsAreSilentChargeNothingAndLeaveCoversClosed) {
+    ComputerMatch m;
+    for (int seed = 0; seed < 40; ++seed) {
+        m.restart(seed * 211, 3);
+        m.s.SlotSeen.fill(1); // everything was shown once: every candidate is tested
+        m.cues.played.clear();
+        moveNow(m);
+        int tested = 0;
+        for (int c : m.d.game.computer.candidates())
+            tested += c != 0 ? 1 : 0;
+        const bool found = m.s.Score2 == 150;
+        EXPECT_TRUE(found || m.s.Score2 == -25) << m.s.Score2;
+        EXPECT_EQ(m.cues.count("SOUND1"), 1);
+        EXPECT_EQ(m.cues.count("SOUND2"), 1);
+        EXPECT_EQ(m.openBlocks(), 2) << "the first block and the last one only";
+        if (!found) {
+            EXPECT_EQ(tested, m.s.AttemptLimit);
+        }
+        EXPECT_EQ(m.s.SecondTurn, found ? 1 : 0);
+    }
+}
+
+TEST(ComputerMove, DrawsCandidatesByTheRulesOfEachAttempt) {
+    int firstAgain = 0;
+    ComputerMatch m;
+    for (int seed = 0; seed < 200; ++seed) {
+        m.restart(seed * 7, 3);
+        m.s.SlotSeen.fill(1);
+        moveNow(m);
+        const auto& c = m.d.game.computer.candidates();
+        for (int i = 1; i <= 12 && c[std::size_t(i)] != 0; ++i) {
+            const int candidate = c[std::size_t(i)];
+            EXPECT_NE(candidate, m.s.FirstCover) << "attempt " << i;
+            EXPECT_TRUE(m.d.game.view.face(candidate).visible) << "attempt " << i;
+            if (i == 2) {
+                EXPECT_NE(candidate, c[1]);
+            }
+            for (int earlier = 2; earlier < i; ++earlier)
+                EXPECT_NE(candidate, c[std::size_t(earlier)])
+                    << "attempts " << earlier << ", " << i;
+            firstAgain += i >= 3 && candidate == c[1] ? 1 : 0;
+        }
+    }
+    EXPECT_GT(firstAgain, 0) << "from the third attempt on, the first candidate may come again";
+}
+
+struct WaitRow {
+    const char* device;
+    int wait;
+};
+
+class ComputerWait : public ::testing::TestWithParam<WaitRow> {};
+
+TEST_P(ComputerWait, TurnsItsFirstBlockAfterTheWaitWithTheWindowTakingNoInput) {
+    const WaitRow row = GetParam();
+    ComputerMatch m;
+    m.start(2);
+    m.s.SoundDevice = row.device;
+    const auto [a, b] = m.d.miss();
+    m.d.turn(a);
+    m.d.game.reveal.ImageClick(b);
+    const std::int64_t missed = m.d.ports.scheduler.now();
+    const int before = m.cues.count("SOUND1");
+    bool checkedWindow = false;
+    for (int waited = 0; waited < 3000 && m.cues.count("SOUND1") == before; waited += 5) {
+        if (waited >= 1000 && !checkedWindow) {
+            EXPECT_FALSE(m.d.game.view.form.enabled);
+            checkedWindow = true;
+        }
+        m.d.wait(5);
+    }
+    // The move hands control back after its first block's three reveal pauses.
+    const std::int64_t delay = m.d.ports.scheduler.now() - missed - 300;
+    EXPECT_GE(delay, row.wait);
+    EXPECT_LE(delay, row.wait + 200) << "at most one clock tick late";
+    ASSERT_TRUE(m.computerPlays());
+    EXPECT_TRUE(m.d.game.view.form.enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(SpeakerOrNot, ComputerWait,
+                         ::testing::Values(WaitRow{"A", 1750}, WaitRow{"P", 2000},
+                                           WaitRow{"", 2000}));
+
+class MakeComputerOpponent : public ::testing::Test {
+protected:
+    MatchDriver d;
+    MatchState& s = d.game.state;
+    void SetUp() override {
+        s.PlayerName1 = "Bia";
+        s.PlayerName2 = "Caio";
+        s.OpponentMode = mode::kOneAfterOther;
+        s.WinTally1 = 2;
+        s.WinTally2 = 1;
+    }
+};
+
+TEST_F(MakeComputerOpponent, CancelInTheNameBoxChangesNothing) {
+    d.ports.dialogs.cancelInput();
+    d.game.computer.computadorClick();
+    EXPECT_EQ(d.ports.dialogs.last().type, ShownBox::Type::Input);
+    EXPECT_EQ(d.ports.dialogs.last().caption, "Quorvanella 2.0");
+    EXPECT_EQ(d.ports.dialogs.last().text, "Digite o nome do jogador que deseja jogar contra mim");
+    EXPECT_EQ(d.ports.dialogs.last().defaultText, "Bia");
+    EXPECT_EQ(s.OpponentMode, mode::kOneAfterOther);
+    EXPECT_EQ(s.RivalKind, "");
+    EXPECT_EQ(s.PlayerName1, "Bia");
+    EXPECT_EQ(s.PlayerName2, "Caio");
+    EXPECT_EQ(s.WinTally1, 2);
+    EXPECT_EQ(s.WinTally2, 1);
+}
+
+TEST_F(MakeComputerOpponent, KeepsTheFirstThirteenCharactersOfTheName) {
+    for (const auto& [typed, kept] :
+         {std::pair<std::string, std::string>{"Anastácia Beatriz Cl", "Anastácia Bea"},
+          {"Rui", "Rui"}}) {
+        d.ports.dialogs.type(typed);
+        d.game.computer.computadorClick();
+        EXPECT_EQ(s.PlayerName1, kept);
+    }
+    EXPECT_EQ(s.OpponentMode, mode::kOneBoard);
+    EXPECT_EQ(s.RivalKind, "computer");
+    EXPECT_EQ(s.WinTally1, 0);
+    EXPECT_EQ(s.WinTally2, 0);
+}
+
+TEST_F(MakeComputerOpponent, FromTheMenuOpensTheDialogWithItsLevelPanelAtTheTopLeft) {
+    d.ports.dialogs.onWindow(ModalWindow::GameDefinition, [this] {
+        GameDefinition& dialog = d.game.definir;
+        dialog.FormActivate();
+        EXPECT_TRUE(dialog["Panel1"].visible);
+        EXPECT_EQ(dialog["Panel1"].bounds.left, 0);
+        EXPECT_EQ(dialog["Panel1"].bounds.top, 0);
+        dialog.opcaoClick(3);
+        dialog.Button3Click();
+    });
+    d.ports.dialogs.type("Bia");
+    d.game.computer.computadorClick();
+    EXPECT_EQ(d.ports.dialogs.last().window, ModalWindow::GameDefinition);
+    EXPECT_EQ(s.PlayerName2, "Computador Sup");
+    EXPECT_EQ(s.LevelCode, "SUP");
+    EXPECT_EQ(s.LevelAttempts, (std::array<int, 3>{5, 8, 11}));
+    EXPECT_FALSE(d.game.definir.isOpen());
+}
+
+TEST_F(MakeComputerOpponent, IsRefusedWhileAMatchRuns) {
+    d.start();
+    d.game.computer.computadorClick();
+    EXPECT_EQ(d.ports.dialogs.last().text,
+              "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.");
+    EXPECT_EQ(s.OpponentMode, mode::kOneAfterOther);
+    EXPECT_EQ(s.RivalKind, "");
+}
+
+} // namespace
+} // namespace qv::test
