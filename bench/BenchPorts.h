@@ -21,9 +21,6 @@ public:
     Answer messageBox(const std::string&, const std::string&, MessageIcon, Buttons) override {
         return Answer::Ok;
     }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
     /// The search's initials: none, so every picture is listed.
     std::optional<std::string> inputQuery(const std::string&, const std::string&,
                                           const std::string&) override {

@@ -73,9 +73,9 @@ public:
 
 /// One of the five pictures: takes the keyboard's focus in tab order and shows
 /// it with a dotted frame.
-class ChoicePicture final : public QWidget {
+class CategoryPicture final : public QWidget {
 public:
-    ChoicePicture(Tform_categoria* chooser, int index, const QPixmap& picture)
+    CategoryPicture(Tform_categoria* chooser, int index, const QPixmap& picture)
         : QWidget(chooser), m_chooser(chooser), m_index(index), m_picture(picture) {
         setCursor(Qt::PointingHandCursor);
         setMouseTracking(true);
@@ -144,7 +144,7 @@ Tform_categoria::Tform_categoria(Game& game, QWidget* owner) : QDialog(owner), m
             frame->setToolTip(QStringLiteral("Clique aqui para escolher..."));
         }
         const QPixmap pixmap(QStringLiteral(":/pictures/%1.png").arg(kPictureFiles[i]));
-        auto* picture = new ChoicePicture(this, static_cast<int>(i), pixmap);
+        auto* picture = new CategoryPicture(this, static_cast<int>(i), pixmap);
         picture->setObjectName(QString::fromLatin1(kImageNames[i]));
         picture->setGeometry(left, top, kPictureSide, kPictureSide);
         if (i < 4)

@@ -10,7 +10,7 @@ namespace qv {
 
 class Game;
 class FrameBox;
-class ChoicePicture;
+class CategoryPicture;
 
 /// The figure category chooser: five pictures, one per figure set; the one under
 /// the mouse (or with the keyboard's focus) is framed and its caption lit, and a
@@ -39,7 +39,7 @@ private:
     void FormClose();
 
     Game& m_game;
-    std::array<ChoicePicture*, 5> m_pictures{};
+    std::array<CategoryPicture*, 5> m_pictures{};
     std::array<FrameBox*, 5> m_frames{};
     std::array<QLabel*, 5> m_captions{};
 };
