@@ -45,6 +45,36 @@ TEST_F(KeyboardPlay, WinsASixteenBlockMatchAgainstTheClockWithKeysOnly) {
     EXPECT_EQ(window.focusWidget(), window.control("BotaoQueRecebeFocus"));
 }
 
+TEST_F(KeyboardPlay, PlaysASixteenBlockMatchAgainstTheComputerWithKeysOnly) {
+    sixteenBlocks();
+    game().state.OpponentMode = mode::kOneBoard;
+    game().state.RivalKind = "computer";
+    game().computer.applyLevel(3);
+    startWithF2();
+    ASSERT_TRUE(game().matchInProgress());
+    // A miss first, so the computer gets its turn.
+    const auto pairs = player.pairs();
+    player.turn(pairs.at(0).first);
+    player.turn(pairs.at(1).first);
+    player.wait(1000);
+    bool computerPlayed = false;
+    for (int step = 0; step < 3000 && game().matchInProgress(); ++step) {
+        const bool personsTurn = game().view.form.enabled && game().state.SecondTurn == 0;
+        computerPlayed = computerPlayed || !game().view.form.enabled;
+        const auto left = player.pairs();
+        if (!personsTurn || left.empty()) {
+            player.wait(100);
+            continue;
+        }
+        player.turn(left.front().first);
+        player.turn(left.front().second);
+        player.wait(700); // the pair leaves the board
+    }
+    EXPECT_TRUE(computerPlayed) << "the computer had its turn";
+    EXPECT_FALSE(game().matchInProgress());
+    EXPECT_TRUE(window.control("lab_venc")->isVisible());
+}
+
 TEST_F(KeyboardPlay, ArrowsWalkTheBlocksOnTheBoardAndWrap) {
     sixteenBlocks();
     startWithF2();
