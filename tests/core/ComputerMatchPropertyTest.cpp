@@ -7,16 +7,18 @@ namespace {
 
 // Whole matches against the computer at every level, on both boards, against a
 // person who turns blocks at random and one who remembers everything shown.
-TEST(ComputerMatchProperty, EveryMatchEndsWithHonestScoresAndAtMostTwoOpenBlocks) {
-    constexpr int kMatchesPerCase = 170;
+// With `precise`, timers tick like the event loop's: late, and stalled at times.
+void playEveryLevel(int matchesPerCase, bool precise) {
     int computerPairs = 0;
     ComputerMatch match;
     int played = 0;
     for (int level = 1; level <= kLevelCount; ++level) {
         for (int blocks : {24, 16}) {
             for (Person person : {Person::Random, Person::Remembering}) {
-                for (int game = 0; game < kMatchesPerCase; ++game) {
+                for (int game = 0; game < matchesPerCase; ++game) {
                     const std::uint32_t seed = std::uint32_t(played * 7919 + 13);
+                    if (precise)
+                        match.d.ports.scheduler.firePrecisely(seed);
                     match.restart(seed % 997, level, blocks);
                     const MatchOutcome out = playToTheEnd(match, person, seed);
                     ++played;
@@ -32,8 +34,16 @@ TEST(ComputerMatchProperty, EveryMatchEndsWithHonestScoresAndAtMostTwoOpenBlocks
             }
         }
     }
-    EXPECT_EQ(played, 3 * 2 * 2 * kMatchesPerCase);
+    EXPECT_EQ(played, 3 * 2 * 2 * matchesPerCase);
     EXPECT_GT(computerPairs, played * 3) << "the computer plays, and finds pairs";
+}
+
+TEST(ComputerMatchProperty, EveryMatchEndsWithHonestScoresAndAtMostTwoOpenBlocks) {
+    playEveryLevel(170, false);
+}
+
+TEST(ComputerMatchProperty, HoldsWithTimersThatTickLateAndStall) {
+    playEveryLevel(40, true);
 }
 
 } // namespace
