@@ -9,7 +9,7 @@ namespace {
 constexpr int kScaledScreenWidth = 800;
 
 int scaled(int value) {
-    // Rounded like the original's MulDiv(value, 720, 600).
+    // Rounded to the nearest pixel, halves away from zero (value × 720 / 600).
     return (value * 720 + (value >= 0 ? 300 : -300)) / 600;
 }
 

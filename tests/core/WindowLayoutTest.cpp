@@ -35,7 +35,7 @@ TEST(ScreenAdaptation, ScreenExactly800WideGrowsByOnePointTwoAndCentres) {
     EXPECT_DOUBLE_EQ(form.scale, 1.2);
     EXPECT_EQ(form.clientWidth, 731);
     EXPECT_EQ(form.clientHeight, 480);
-    // Whole window 737 x 525 with the original's borders, title bar and menu.
+    // Whole window 737 x 525 with its borders, title bar and menu.
     EXPECT_EQ(form.left, (800 - 737) / 2);
     EXPECT_EQ(form.top, (600 - 525) / 2 - 12);
     EXPECT_EQ(game.view.cover(2).bounds, (Rect{100, 10, 80, 80}));
