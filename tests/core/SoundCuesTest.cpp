@@ -1,7 +1,6 @@
 #include "match/Game.h"
 #include "sound/SoundEffects.h"
-#include "tests/fakes/FakeSound.h"
-#include "tests/fakes/TestPorts.h"
+#include "tests/fakes/SoundGame.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +11,8 @@
 namespace qv::test {
 namespace {
 
-struct CueRig {
-    TestPorts ports;
-    Game game{ports.ports()};
-    VirtualTicks ticks{ports.scheduler, 0};
-    RecordingBeep beep{ports.scheduler};
-    TBTBeeper SOM{ticks, &beep};
-    RecordingWaves waves;
-    SoundEffects effects{game.view, game.state, ports.paths, ports.dialogs, waves, SOM};
-
+struct CueRig : SoundGame {
     explicit CueRig(const std::string& device = "P") {
-        game.setSound(effects);
         game.FormCreate();
         game.FormActivate(); // the default settings, every event on
         effects.settings.SoundDevice = device;

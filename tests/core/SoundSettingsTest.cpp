@@ -1,8 +1,7 @@
 #include "match/Game.h"
 #include "sound/SoundEffects.h"
 #include "sound/SoundSettingsForm.h"
-#include "tests/fakes/FakeSound.h"
-#include "tests/fakes/TestPorts.h"
+#include "tests/fakes/SoundGame.h"
 
 #include <gtest/gtest.h>
 
@@ -36,18 +35,7 @@ void spill(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-/// The main window's rules with real sound settings, a recording beeper and
-/// recording waves.
-struct SoundRig {
-    TestPorts ports;
-    Game game{ports.ports()};
-    VirtualTicks ticks{ports.scheduler, 0};
-    RecordingBeep beep{ports.scheduler};
-    TBTBeeper SOM{ticks, &beep};
-    RecordingWaves waves;
-    SoundEffects effects{game.view, game.state, ports.paths, ports.dialogs, waves, SOM};
-    SoundRig() { game.setSound(effects); }
-
+struct SoundRig : SoundGame {
     std::filesystem::path file() const { return ports.paths.dataFolder() / "ConfS.Sys"; }
     std::vector<std::string> messages() const {
         std::vector<std::string> texts;
