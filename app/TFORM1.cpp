@@ -320,8 +320,13 @@ void TFORM1::renderControl(Rendered& rendered, const Control& control) {
             widget->setEnabled(control.enabled);
     }
     if (control.kind == ControlKind::Picture && (all || last.picture != control.picture) &&
-        !(control.picture.empty() && last.picture.empty())) {
+        !(control.picture.empty() && last.picture.empty()))
+        rendered.pictureDue = true;
+    // Pictures are decoded when first shown: the hidden holders of every figure
+    // set would otherwise cost each start their decoding.
+    if (rendered.pictureDue && control.visible) {
         static_cast<PictureBox*>(widget)->setPicture(m_pictures->picture(control.picture));
+        rendered.pictureDue = false;
     }
     if (all || last.visible != control.visible)
         widget->setVisible(control.visible);

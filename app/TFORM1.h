@@ -45,6 +45,8 @@ private:
         QWidget* widget = nullptr;
         Control last;
         bool fresh = true;
+        /// A picture that changed while its control was hidden, drawn when it shows.
+        bool pictureDue = false;
     };
 
     void buildMenu();
