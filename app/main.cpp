@@ -2,19 +2,18 @@
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm_aviso.h"
 #include "dialogs/TForm_inst.h"
+#include "dialogs/Tform_definir.h"
 #include "figures/Tform_categoria.h"
 #include "figures/Tform_perso.h"
-#include "dialogs/Tform_definir.h"
 #include "platform/SystemClock.h"
+#include "platform/qt/LoadedTextPrinter.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreen.h"
-#include "platform/qt/QtTextPrinter.h"
 #include "records/Records.h"
 #include "records/TForm_record.h"
-#include "sound/QtToneService.h"
-#include "sound/QtWavePlayer.h"
+#include "sound/OpenAlAudio.h"
 #include "sound/SteadyTicks.h"
 #include "sound/TForm_efe.h"
 
@@ -42,15 +41,14 @@ int main(int argc, char* argv[]) {
     scheduler.setAfterEvent([&window] { window.render(); });
     qv::Records records(window.game());
     window.game().setRecords(records);
-    // The beeper makes the speaker melodies; wave files are loaded ahead so the
-    // first cue sounds at once.
+    // Waves and the beeper's melodies share one audio output, opened once the
+    // window shows.
     qv::SteadyTicks ticks;
-    qv::QtToneService beepService;
-    qv::TBTBeeper SOM(ticks, &beepService);
+    qv::OpenAlAudio audio(paths.programFolder());
+    qv::TBTBeeper SOM(ticks, &audio);
     SOM.setBeatDuration(qv::TBeatDuration::bd_500);
     SOM.setDefaultSound(qv::TPresetSound::psError);
-    qv::QtWavePlayer waves(paths.programFolder());
-    qv::SoundEffects sound(window.game().view, window.game().state, paths, dialogs, waves, SOM);
+    qv::SoundEffects sound(window.game().view, window.game().state, paths, dialogs, audio, SOM);
     window.game().setSound(sound);
     window.FormCreate();
 
@@ -74,11 +72,12 @@ int main(int argc, char* argv[]) {
     });
     dialogs.setWindowOpener(qv::ModalWindow::Records,
                             [&recordsWindow] { qv::runRecordsWindow(recordsWindow); });
-    qv::QtTextPrinter printer;
+    qv::LoadedTextPrinter printer;
     dialogs.setWindowOpener(qv::ModalWindow::Instructions, [&window, &dialogs, &printer] {
         qv::runInstructionsWindow(dialogs, printer, &window);
     });
     window.show();
+    QTimer::singleShot(0, &application, [&audio] { audio.open(); });
 
     // Lets the launch benchmark measure start-up to the first shown window.
     if (qEnvironmentVariableIsSet("QUORVANELLA_QUIT_WHEN_SHOWN"))

@@ -7,8 +7,7 @@
 #include "platform/qt/QtPaths.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreen.h"
-#include "sound/QtToneService.h"
-#include "sound/QtWavePlayer.h"
+#include "sound/OpenAlAudio.h"
 #include "sound/SoundEffects.h"
 #include "sound/SteadyTicks.h"
 
@@ -60,12 +59,13 @@ struct RealGame {
     qv::Ports ports{clock, scheduler, random, dialogs, screen, paths};
     qv::TFORM1 window{ports};
     qv::SteadyTicks ticks;
-    qv::QtToneService beepService;
-    qv::TBTBeeper SOM{ticks, &beepService};
-    qv::QtWavePlayer waves{std::filesystem::path(QV_PROGRAM).parent_path()};
-    qv::SoundEffects sound{window.game().view, window.game().state, paths, dialogs, waves, SOM};
+    qv::OpenAlAudio audio{std::filesystem::path(QV_PROGRAM).parent_path()};
+    qv::TBTBeeper SOM{ticks, &audio};
+    qv::SoundEffects sound{window.game().view, window.game().state, paths, dialogs, audio, SOM};
 
     RealGame() {
+        audio.open();
+        audio.waitUntilOpen();
         scheduler.setAfterEvent([this] { window.render(); });
         window.game().setSound(sound);
         window.FormCreate();

@@ -88,6 +88,7 @@ void SoundEffects::StopWave() {
 void SoundEffects::CriarArqSom() {
     config.tiposom();
     config.CriarArqSom(settings);
+    m_waves.recover();
 }
 
 std::optional<std::filesystem::path> SoundEffects::findWave(const std::string& name) const {
@@ -107,8 +108,7 @@ void SoundEffects::cue(SoundEvent event, std::span<const Tone> melody) {
             m_waves.play(*wave);
         return;
     }
-    for (const Tone& tone : melody)
-        m_SOM.PlayTone(tone.hz, tone.ms);
+    m_SOM.PlayMelody(melody);
 }
 
 } // namespace qv

@@ -17,13 +17,6 @@
 
 namespace qv {
 
-/// A tone of a melody: frequency in hertz, length in milliseconds.
-struct Tone {
-    std::uint16_t hz;
-    std::uint32_t ms;
-    friend bool operator==(const Tone&, const Tone&) = default;
-};
-
 /// The game's eight sound cues: each plays its event's wave file beside the
 /// program, or its melody on the beeper, as the sound settings say.
 class SoundEffects final : public SoundCues {

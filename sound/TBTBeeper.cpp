@@ -46,6 +46,15 @@ void TBTBeeper::PlayTone(std::uint16_t frequency, std::uint32_t milliseconds) {
     SpeakerOff();
 }
 
+void TBTBeeper::PlayMelody(std::span<const Tone> tones) {
+    if (NtPlatform && m_beepService) {
+        m_beepService->Melody(tones);
+        return;
+    }
+    for (const Tone& tone : tones)
+        PlayTone(tone.hz, tone.ms);
+}
+
 std::uint32_t TBTBeeper::ElapsedMs(std::uint32_t start) {
     // Unsigned arithmetic is modulo 2^32, so one wrap of the counter costs nothing.
     return m_ticks.GetTickCount() - start;

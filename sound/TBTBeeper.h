@@ -1,8 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace qv {
+
+/// A tone of a melody: frequency in hertz (1 is a rest), length in milliseconds.
+struct Tone {
+    std::uint16_t hz;
+    std::uint32_t ms;
+    friend bool operator==(const Tone&, const Tone&) = default;
+};
 
 /// The system's tone service: sounds `frequency` Hz and returns when
 /// `milliseconds` have passed.
@@ -10,6 +18,13 @@ class ToneService {
 public:
     virtual ~ToneService() = default;
     virtual void Beep(std::uint16_t frequency, std::uint32_t milliseconds) = 0;
+    /// Sounds the tones one after the other and returns when all have passed. A
+    /// service that can should play them as one sound, so no gap opens between
+    /// two tones; by default each is one `Beep`.
+    virtual void Melody(std::span<const Tone> tones) {
+        for (const Tone& tone : tones)
+            Beep(tone.hz, tone.ms);
+    }
 };
 
 /// One-byte access to the PC's I/O ports.
@@ -68,6 +83,9 @@ public:
 
     /// A frequency of 1 is a rest.
     void PlayTone(std::uint16_t frequency, std::uint32_t milliseconds);
+    /// The tones in order, returning after the last: handed whole to the tone
+    /// service where there is one, else tone by tone.
+    void PlayMelody(std::span<const Tone> tones);
 
 private:
     /// Milliseconds since `start` on the wrapping counter.

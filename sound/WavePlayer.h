@@ -12,6 +12,9 @@ public:
     virtual void play(const std::filesystem::path& file) = 0;
     /// Stops a wave that is still playing.
     virtual void stop() = 0;
+    /// Each time the main window becomes active: an audio output that went away
+    /// (or never opened) is opened again.
+    virtual void recover() {}
 };
 
 } // namespace qv

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace qv::test {
 namespace {
 
@@ -104,6 +106,25 @@ TEST(Beeper, WithAToneServiceEveryToneGoesToIt) {
     EXPECT_EQ(beep.tones, (std::vector<Tone>{{39, 30}, {5001, 10}}));
     EXPECT_EQ(scheduler.now(), 60);
     EXPECT_TRUE(ports.accesses.empty());
+}
+
+TEST(Beeper, AMelodyGoesWholeToTheToneServiceAndToneByToneToThePorts) {
+    const std::vector<Tone> melody{{200, 170}, {1, 30}, {100, 100}};
+    VirtualScheduler scheduler;
+    VirtualTicks ticks(scheduler, 0);
+    RecordingBeep beep(scheduler);
+    TBTBeeper beeper(ticks, &beep);
+    beeper.PlayMelody(melody);
+    EXPECT_EQ(beep.melodies, 1);
+    EXPECT_EQ(scheduler.now(), 300);
+
+    PortPath p;
+    p.beeper.PlayMelody(melody);
+    EXPECT_EQ(p.scheduler.now(), 300);
+    EXPECT_EQ(std::count_if(p.ports.accesses.begin(), p.ports.accesses.end(),
+                            [](const Access& a) { return a.port == 0x42; }),
+              4)
+        << "two tones programmed, the rest silent";
 }
 
 TEST(Beeper, BeatLengthFollowsBeatDuration) {

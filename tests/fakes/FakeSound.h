@@ -38,14 +38,20 @@ private:
     std::uint32_t m_step;
 };
 
-/// A tone service that remembers each tone and holds virtual time for it.
+/// A tone service that remembers each tone, and how many melodies came whole,
+/// and holds virtual time for them.
 class RecordingBeep final : public ToneService {
 public:
     explicit RecordingBeep(VirtualScheduler& scheduler) : m_scheduler(scheduler) {}
     std::vector<Tone> tones;
+    int melodies = 0;
     void Beep(std::uint16_t frequency, std::uint32_t milliseconds) override {
         tones.push_back({frequency, milliseconds});
         m_scheduler.hold(milliseconds);
+    }
+    void Melody(std::span<const Tone> melody) override {
+        ++melodies;
+        ToneService::Melody(melody);
     }
 
 private:

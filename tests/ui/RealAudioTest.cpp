@@ -1,196 +1,628 @@
 #include "match/Game.h"
-#include "sound/QtToneService.h"
-#include "sound/QtWavePlayer.h"
+#include "sound/OpenAlAudio.h"
 #include "sound/SoundEffects.h"
 #include "sound/SteadyTicks.h"
+#include "sound/WaveFile.h"
+#include "tests/fakes/SoundCueTable.h"
 #include "tests/fakes/TestPorts.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTest>
-#include <QtEndian>
 
+#include <fftw3.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <memory>
 #include <optional>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 // Plays through the game's real audio path into a private sound server whose
 // silent output is recorded; scripts/test starts that server and names its
-// output in QV_AUDIO_TEST_SINK. Anywhere else the test skips, so it never
-// sounds on a person's speakers.
+// output in QV_AUDIO_TEST_SINK. Anywhere else the tests skip, so they never
+// sound on a person's speakers.
 
 namespace qv::test {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+using Samples = std::vector<std::int16_t>;
 constexpr int kRate = 44100;
 
-using Samples = std::vector<std::int16_t>;
+/// How late a sound may start: 30 ms, plus the 10 ms by which the recording
+/// itself may lag the clock (it is read from what parec has written so far).
+constexpr double kLateMs = 40;
 
-/// Where a sound starts (in samples) and how long it is loud, counting the 5 ms
-/// stretches louder than a tenth of the loudest: a quieter playback measures the
-/// same, and a moment where a busy machine let the output run dry adds nothing.
-struct Heard {
-    std::size_t start;
-    double loudMs;
-};
-
-std::optional<Heard> listen(const Samples& s, int rate) {
-    const auto window = std::size_t(std::max(rate / 200, 1));
-    std::vector<double> levels;
-    for (std::size_t at = 0; at + window <= s.size(); at += window) {
-        double sum = 0;
-        for (std::size_t k = at; k < at + window; ++k)
-            sum += double(s[k]) * s[k];
-        levels.push_back(std::sqrt(sum / double(window)));
-    }
-    const double loudest = levels.empty() ? 0 : *std::max_element(levels.begin(), levels.end());
-    const double threshold = std::max(300.0, loudest / 10);
-    std::optional<std::size_t> first;
-    int loud = 0;
-    for (std::size_t w = 0; w < levels.size(); ++w) {
-        if (levels[w] <= threshold)
-            continue;
-        if (!first)
-            first = w * window;
-        ++loud;
-    }
-    if (!first)
-        return std::nullopt;
-    return Heard{*first, loud * 1000.0 * double(window) / rate};
+std::ptrdiff_t samplesIn(double ms) {
+    return std::ptrdiff_t(ms * kRate / 1000);
+}
+double msOf(std::ptrdiff_t samples) {
+    return double(samples) * 1000 / kRate;
 }
 
-/// Fundamental frequency from the sign changes of a clean periodic wave.
-double frequency(const Samples& s, std::size_t from, std::size_t to) {
-    int crossings = 0;
-    std::optional<std::size_t> firstCrossing;
-    std::size_t lastCrossing = 0;
-    bool high = s[from] > 0;
-    for (std::size_t k = from; k < to; ++k) {
-        // A little hysteresis so noise at a crossing is not counted twice.
-        if ((high && s[k] < -1000) || (!high && s[k] > 1000)) {
-            high = !high;
-            if (!firstCrossing)
-                firstCrossing = k;
-            else
-                ++crossings;
-            lastCrossing = k;
-        }
-    }
-    if (!firstCrossing || crossings < 2)
-        return 0;
-    return crossings / 2.0 / (double(lastCrossing - *firstCrossing) / kRate);
-}
-
-/// The 16-bit samples and the rate of a mono PCM wave file.
-Samples waveSamples(const QString& file, int& rate) {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = in.readAll();
-    rate = int(qFromLittleEndian<quint32>(bytes.constData() + 24));
-    Samples s(std::size_t(bytes.size() - 44) / 2);
-    std::memcpy(s.data(), bytes.constData() + 44, s.size() * 2);
-    return s;
-}
-
+/// Records a sink's monitor with parec, and tells where a moment of the steady
+/// clock lies in the recording: the recording's length when parec has just
+/// written is the least-lagging measure of "now", so the least lag seen wins.
 class Recorder {
 public:
-    explicit Recorder(const QString& file) : m_file(file) {
+    Recorder(const QString& file, const QString& server, const QString& sink) : m_file(file) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PULSE_SERVER"), server);
+        m_parec.setProcessEnvironment(environment);
         m_parec.setStandardOutputFile(file);
         m_parec.start(QStringLiteral("parec"),
-                      {QStringLiteral("--device=") + qEnvironmentVariable("QV_AUDIO_TEST_SINK") +
-                           QStringLiteral(".monitor"),
+                      {QStringLiteral("--device=") + sink + QStringLiteral(".monitor"),
                        QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
                        QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
-                       QStringLiteral("--latency-msec=20")});
+                       QStringLiteral("--latency-msec=30")});
     }
-    /// True once parec has written `seconds` of sound; it needs a moment to
+    ~Recorder() { finish(); }
+
+    /// True once parec has written a fifth of a second; it needs a moment to
     /// connect, and a busy machine may make that moment long.
-    bool recorded(double seconds) {
-        const auto bytes = qint64(seconds * kRate * 2);
-        for (int k = 0; k < 250 && QFileInfo(m_file).size() < bytes; ++k)
-            QTest::qWait(20);
-        return QFileInfo(m_file).size() >= bytes;
+    bool started() {
+        for (int k = 0; k < 500 && size() < samplesIn(200); ++k)
+            waitFor(std::chrono::milliseconds(10));
+        // parec may hand over a burst of what the server held as it connects:
+        // the clock is read only from the steady stream that follows.
+        waitFor(std::chrono::milliseconds(100));
+        m_offset = -samplesIn(60'000);
+        waitFor(std::chrono::milliseconds(100));
+        return size() >= samplesIn(200);
     }
-    std::size_t samplesSoFar() const { return std::size_t(QFileInfo(m_file).size() / 2); }
-    ~Recorder() {
+    /// Waits as the game's event loop would, handling events meanwhile.
+    void waitUntil(Clock::time_point when) {
+        while (Clock::now() < when) {
+            QCoreApplication::processEvents();
+            poll();
+            std::this_thread::sleep_for(
+                std::min<Clock::duration>(std::chrono::milliseconds(1), when - Clock::now()));
+        }
+        poll();
+    }
+    void waitFor(Clock::duration span) { waitUntil(Clock::now() + span); }
+    std::ptrdiff_t position(Clock::time_point moment) const {
+        return sinceStart(moment) + m_offset;
+    }
+    Samples finish() {
         // An interrupt lets parec write out what it still holds; a termination loses it.
         // (Never with pid 0: that would interrupt the whole process group.)
         if (const qint64 pid = m_parec.processId(); pid > 0)
             ::kill(static_cast<pid_t>(pid), SIGINT);
         m_parec.waitForFinished(3000);
+        QFile in(m_file);
+        if (!in.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray raw = in.readAll();
+        Samples heard(std::size_t(raw.size()) / 2);
+        std::memcpy(heard.data(), raw.constData(), heard.size() * 2);
+        return heard;
     }
 
 private:
+    std::ptrdiff_t size() const { return std::ptrdiff_t(QFileInfo(m_file).size() / 2); }
+    std::ptrdiff_t sinceStart(Clock::time_point moment) const {
+        return std::ptrdiff_t(std::chrono::duration<double>(moment - m_start).count() * kRate);
+    }
+    void poll() { m_offset = std::max(m_offset, size() - sinceStart(Clock::now())); }
+
     QString m_file;
     QProcess m_parec;
+    Clock::time_point m_start = Clock::now();
+    std::ptrdiff_t m_offset = -samplesIn(60'000);
 };
 
-TEST(RealAudio, AWaveCueAndAMelodyReachTheSoundServerWithTheirLengthsAndPitches) {
-    if (qEnvironmentVariable("QV_AUDIO_TEST_SINK").isEmpty())
-        GTEST_SKIP() << "no private sound server (scripts/test starts one where it can)";
-    TestPorts ports;
-    const QString sounds = QStringLiteral(QV_SOUNDS_DIR);
-    QFile::copy(sounds + "/Som1.acerto.wav",
-                QString::fromStdString((ports.paths.programFolder() / "Som1.acerto.wav").string()));
-    Game game(ports.ports());
-    SteadyTicks ticks;
-    QtToneService beepService;
-    TBTBeeper SOM(ticks, &beepService);
-    QtWavePlayer waves(ports.paths.programFolder());
-    SoundEffects effects(game.view, game.state, ports.paths, ports.dialogs, waves, SOM);
-    game.setSound(effects);
-    game.FormActivate();
-
-    std::size_t melodyAt = 0;
-    const QString recording = QString::fromStdString((ports.paths.root() / "heard.raw").string());
-    {
-        Recorder recorder(recording);
-        if (!recorder.recorded(0.2))
-            GTEST_SKIP() << "parec records nothing from the private sound server";
-        effects.SOUND_CERTO(); // the wave
-        ASSERT_TRUE(recorder.recorded(1.2));
-        effects.settings.SoundDevice = "A";
-        melodyAt = recorder.samplesSoFar();
-        effects.soundTempo(); // 300 Hz for 170 ms, then 500 Hz for 500 ms
-        ASSERT_TRUE(recorder.recorded(double(melodyAt) / kRate + 1.2));
+/// A sound server of a test's own, which it may kill and start again.
+class SoundServer {
+public:
+    explicit SoundServer(const std::filesystem::path& folder)
+        : m_folder(QString::fromStdString(folder.string())) {
+        QDir().mkpath(m_folder);
     }
-    QFile in(recording);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    const QByteArray raw = in.readAll();
-    Samples heard(std::size_t(raw.size()) / 2);
-    std::memcpy(heard.data(), raw.constData(), heard.size() * 2);
-    ASSERT_GT(heard.size(), std::size_t(kRate)) << "the recording is too short";
+    ~SoundServer() { kill(); }
+    QString address() const { return QStringLiteral("unix:") + m_folder + "/native"; }
 
-    // The wave: the sound before the melody was asked for.
-    const auto wave =
-        listen(Samples(heard.begin(), heard.begin() + std::ptrdiff_t(melodyAt)), kRate);
-    ASSERT_TRUE(wave) << "the wave cue was not heard";
-    int fileRate = 0;
-    const Samples file = waveSamples(sounds + "/Som1.acerto.wav", fileRate);
-    ASSERT_GT(fileRate, 0);
-    const auto inFile = listen(file, fileRate);
-    ASSERT_TRUE(inFile);
-    // A cut end or a lost start costs 100 ms or more.
-    EXPECT_NEAR(wave->loudMs, inFile->loudMs, 30) << "the wave was cut";
+    bool start() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), m_folder);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder);
+        m_server.setProcessEnvironment(environment);
+        m_server.setStandardOutputFile(QProcess::nullDevice());
+        m_server.setStandardErrorFile(QProcess::nullDevice());
+        m_server.start(
+            QStringLiteral("pulseaudio"),
+            {"-n", "--daemonize=no", "--exit-idle-time=-1", "--disable-shm=yes",
+             "--use-pid-file=no", "-L", "module-null-sink sink_name=qvback", "-L",
+             "module-native-protocol-unix socket=" + m_folder + "/native auth-anonymous=1"});
+        for (int k = 0; k < 100; ++k) {
+            QProcess info;
+            QProcessEnvironment client = QProcessEnvironment::systemEnvironment();
+            client.insert(QStringLiteral("PULSE_SERVER"), address());
+            info.setProcessEnvironment(client);
+            info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+            if (info.waitForFinished(3000) && info.exitCode() == 0)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+    /// As a crash or a pulled plug: no goodbye to the clients.
+    void kill() {
+        if (const qint64 pid = m_server.processId(); pid > 0)
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
+        m_server.waitForFinished(3000);
+    }
 
-    const auto melody =
-        listen(Samples(heard.begin() + std::ptrdiff_t(melodyAt), heard.end()), kRate);
-    ASSERT_TRUE(melody) << "the melody was not heard";
-    const std::size_t start = melodyAt + melody->start;
-    EXPECT_NEAR(melody->loudMs, 670, 30);
-    const auto ms = [](int n) {
-        return std::size_t(kRate) * std::size_t(n) / 1000;
+private:
+    QString m_folder;
+    QProcess m_server;
+};
+
+/// The game with its real audio output, the waves beside the program, and the
+/// default settings read at activation.
+struct AudioRig {
+    TestPorts ports;
+    Game game{ports.ports()};
+    SteadyTicks ticks;
+    std::unique_ptr<OpenAlAudio> audio;
+    std::unique_ptr<TBTBeeper> SOM;
+    std::unique_ptr<SoundEffects> effects;
+
+    AudioRig() {
+        std::filesystem::create_directories(ports.paths.programFolder());
+        for (const auto& entry : std::filesystem::directory_iterator(QV_SOUNDS_DIR))
+            std::filesystem::copy(entry.path(),
+                                  ports.paths.programFolder() / entry.path().filename());
+        audio = std::make_unique<OpenAlAudio>(ports.paths.programFolder());
+        SOM = std::make_unique<TBTBeeper>(ticks, audio.get());
+        effects = std::make_unique<SoundEffects>(game.view, game.state, ports.paths, ports.dialogs,
+                                                 *audio, *SOM);
+        game.setSound(*effects);
+        game.FormActivate(); // opens the output, as the main window's activation does
+    }
+    ~AudioRig() { effects.reset(); }
+
+    void request(const Cue& cue) { (effects.get()->*cue.play)(); }
+    std::filesystem::path wave(const Cue& cue) const {
+        return ports.paths.programFolder() / (effects->settings.name(cue.event) + ".wav");
+    }
+    QString recording(const char* name) const {
+        return QString::fromStdString((ports.paths.root() / name).string());
+    }
+};
+
+const Cue& cueNamed(std::string_view routine) {
+    return *std::find_if(kCues.begin(), kCues.end(),
+                         [&](const Cue& cue) { return cue.routine == routine; });
+}
+
+/// A wave file as the output plays it: mono, at the recording's rate.
+Samples asPlayed(const std::filesystem::path& file) {
+    const std::optional<DecodedWave> wave = decodeWave(file);
+    if (!wave)
+        return {};
+    const std::size_t frames = wave->samples.size() / std::size_t(wave->channels);
+    Samples out(frames * kRate / std::size_t(wave->rate));
+    const auto frame = [&](std::size_t i) {
+        double sum = 0;
+        for (int c = 0; c < wave->channels; ++c)
+            sum += wave->samples[std::min(i, frames - 1) * std::size_t(wave->channels) +
+                                 std::size_t(c)];
+        return sum / wave->channels;
     };
-    EXPECT_NEAR(frequency(heard, start + ms(20), start + ms(150)), 300, 6);
-    EXPECT_NEAR(frequency(heard, start + ms(190), start + ms(650)), 500, 10);
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        const double at = double(k) * wave->rate / kRate;
+        const auto i = std::size_t(at);
+        out[k] = std::int16_t(std::lround(frame(i) + (frame(i + 1) - frame(i)) * (at - double(i))));
+    }
+    return out;
+}
+
+/// How alike two stretches are, whatever their loudness: 1 for the same shape.
+double likeness(const Samples& a, std::ptrdiff_t aFrom, const Samples& b, std::ptrdiff_t bFrom,
+                std::ptrdiff_t count) {
+    if (aFrom < 0 || bFrom < 0 || aFrom + count > std::ptrdiff_t(a.size()) ||
+        bFrom + count > std::ptrdiff_t(b.size()))
+        return 0;
+    double ab = 0, aa = 0, bb = 0;
+    for (std::ptrdiff_t k = 0; k < count; ++k) {
+        const double x = a[std::size_t(aFrom + k)], y = b[std::size_t(bFrom + k)];
+        ab += x * y;
+        aa += x * x;
+        bb += y * y;
+    }
+    return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0;
+}
+
+double loudness(const Samples& s, std::ptrdiff_t from, std::ptrdiff_t count) {
+    double sum = 0;
+    for (std::ptrdiff_t k = from; k < from + count && k < std::ptrdiff_t(s.size()); ++k)
+        sum += double(s[std::size_t(k)]) * s[std::size_t(k)];
+    return std::sqrt(sum / double(std::max<std::ptrdiff_t>(count, 1)));
+}
+
+/// Where the wave `played` starts in `heard`, searched from a little before
+/// `expected` to well after it by the shape of its first 20 loud milliseconds.
+std::optional<std::ptrdiff_t> findWave(const Samples& heard, const Samples& played,
+                                       std::ptrdiff_t expected) {
+    const std::int16_t peak = *std::max_element(played.begin(), played.end());
+    const auto loud = std::find_if(played.begin(), played.end(),
+                                   [&](std::int16_t s) { return std::abs(s) > peak / 10; });
+    const std::ptrdiff_t lead = loud - played.begin();
+    // The first place alike enough, then the best fit within 10 ms (a period of
+    // the lowest sounds): a ringing sound resembles itself a period earlier and
+    // later, so the best fit over a longer stretch could be far off.
+    const auto alikeAt = [&](std::ptrdiff_t at) {
+        return likeness(heard, at + lead, played, lead, samplesIn(20));
+    };
+    for (std::ptrdiff_t at = expected - samplesIn(15); at < expected + samplesIn(200); ++at) {
+        if (alikeAt(at) < 0.8)
+            continue;
+        std::ptrdiff_t best = at;
+        for (std::ptrdiff_t near = at; near < at + samplesIn(10); ++near)
+            if (alikeAt(near) > alikeAt(best))
+                best = near;
+        return best;
+    }
+    return std::nullopt;
+}
+
+struct Request {
+    const Cue* cue;
+    std::ptrdiff_t at; ///< in the recording
+};
+
+std::string describe(const std::vector<std::string>& problems) {
+    std::ostringstream out;
+    out << problems.size() << " problems:";
+    for (const std::string& p : problems)
+        out << "\n  " << p;
+    return out.str();
+}
+
+/// Each wave request must be heard from its moment (within kLateMs), whole or up
+/// to the request that replaced it, at its loudness.
+std::vector<std::string> checkWaves(const AudioRig& rig, const Samples& heard,
+                                    const std::vector<Request>& requests) {
+    std::map<std::filesystem::path, Samples> played;
+    std::vector<std::string> problems;
+    for (std::size_t i = 0; i < requests.size(); ++i) {
+        const Request& r = requests[i];
+        const std::ptrdiff_t next =
+            i + 1 < requests.size() ? requests[i + 1].at : std::ptrdiff_t(heard.size());
+        const std::filesystem::path file = rig.wave(*r.cue);
+        Samples& wave = played[file];
+        if (wave.empty())
+            wave = asPlayed(file);
+        // A request replaced within a few milliseconds cannot be told apart.
+        if (next - r.at < samplesIn(25))
+            continue;
+        std::ostringstream what;
+        what << "#" << i << " " << r.cue->routine << " at " << msOf(r.at) << " ms: ";
+        const std::optional<std::ptrdiff_t> start = findWave(heard, wave, r.at);
+        if (!start) {
+            problems.push_back(what.str() + "not heard");
+            continue;
+        }
+        const double late = msOf(*start - r.at);
+        if (late > kLateMs || late < -10)
+            problems.push_back(what.str() + "starts " + std::to_string(late) + " ms late");
+        // The end may fade for a few milliseconds under the next one. Compared
+        // 5 ms by 5 ms, by loudness: a hole or a cut shows, the resampler's
+        // fine detail does not.
+        const std::ptrdiff_t length =
+            std::min(std::ptrdiff_t(wave.size()), next - *start) - samplesIn(8);
+        const std::ptrdiff_t block = samplesIn(5);
+        const double peak = loudness(wave, 0, std::ptrdiff_t(wave.size()));
+        std::vector<double> ratios;
+        // Its first and last 10 ms may be off by a period of the sound.
+        for (std::ptrdiff_t b = samplesIn(10); b + block <= length - samplesIn(10); b += block) {
+            const double expected = loudness(wave, b, block);
+            if (expected > peak / 4)
+                ratios.push_back(loudness(heard, *start + b, block) / expected);
+        }
+        std::vector<double> sorted = ratios;
+        std::sort(sorted.begin(), sorted.end());
+        const double level = sorted.empty() ? 0 : sorted[sorted.size() / 2];
+        const double weakest = sorted.empty() ? 0 : sorted.front();
+        // A mono wave comes back from the stereo output at about 0.7 of its level.
+        if (level < 0.4 || level > 1.5 || weakest < level / 3)
+            problems.push_back(what.str() + "broken over its " + std::to_string(msOf(length)) +
+                               " ms (level " + std::to_string(level) + ", weakest " +
+                               std::to_string(weakest) + ")");
+    }
+    return problems;
+}
+
+/// The strongest frequency of a stretch, to the hertz.
+double pitch(const Samples& s, std::ptrdiff_t from, std::ptrdiff_t count) {
+    const int n = kRate; // one-hertz bins
+    std::vector<double> in(std::size_t(n), 0.0);
+    for (std::ptrdiff_t k = 0; k < count; ++k) {
+        const double hann = 0.5 - 0.5 * std::cos(2 * M_PI * double(k) / double(count - 1));
+        in[std::size_t(k)] = s[std::size_t(from + k)] * hann;
+    }
+    std::vector<fftw_complex> out(std::size_t(n / 2 + 1));
+    fftw_plan plan = fftw_plan_dft_r2c_1d(n, in.data(), out.data(), FFTW_ESTIMATE);
+    fftw_execute(plan);
+    fftw_destroy_plan(plan);
+    std::size_t best = 50;
+    for (std::size_t bin = 50; bin < 4000; ++bin) {
+        if (std::hypot(out[bin][0], out[bin][1]) > std::hypot(out[best][0], out[best][1]))
+            best = bin;
+    }
+    return double(best);
+}
+
+/// Each melody must start within kLateMs of its request and play its table note
+/// by note: each pitch (by FFT), each length (3 ms, plus the half period by
+/// which a recording can place a change of pitch), with no hole.
+std::vector<std::string> checkMelodies(const Samples& heard, const std::vector<Request>& requests) {
+    constexpr int kLoud = 2000;
+    std::vector<std::string> problems;
+    std::ptrdiff_t previousEnd = 0;
+    for (std::size_t i = 0; i < requests.size(); ++i) {
+        const Request& r = requests[i];
+        const std::vector<Tone>& notes = r.cue->melody;
+        std::ostringstream what;
+        what << "#" << i << " " << r.cue->routine << " at " << msOf(r.at) << " ms: ";
+        // Nothing starts before its request, nor before the melody before it ended.
+        std::ptrdiff_t start = std::max<std::ptrdiff_t>(r.at, previousEnd);
+        const std::ptrdiff_t searchEnd =
+            std::min(r.at + samplesIn(200), std::ptrdiff_t(heard.size()));
+        while (start < searchEnd && std::abs(heard[std::size_t(start)]) < kLoud)
+            ++start;
+        if (start >= searchEnd) {
+            problems.push_back(what.str() + "not heard");
+            continue;
+        }
+        if (const double late = msOf(start - r.at); late > kLateMs)
+            problems.push_back(what.str() + "starts " + std::to_string(late) + " ms late");
+        const std::ptrdiff_t limit =
+            std::min(start + samplesIn(r.cue->total + 20), std::ptrdiff_t(heard.size()));
+        std::ptrdiff_t end = start;
+        for (std::ptrdiff_t k = start; k < limit; ++k)
+            if (std::abs(heard[std::size_t(k)]) >= kLoud)
+                end = k + 1;
+        previousEnd = end;
+
+        // A square wave never rests near zero: a quiet run inside is a hole.
+        std::ptrdiff_t quiet = 0, longestQuiet = 0;
+        for (std::ptrdiff_t k = start; k < end; ++k) {
+            quiet = std::abs(heard[std::size_t(k)]) < 1000 ? quiet + 1 : 0;
+            longestQuiet = std::max(longestQuiet, quiet);
+        }
+        if (longestQuiet > samplesIn(1))
+            problems.push_back(what.str() + "a hole of " + std::to_string(msOf(longestQuiet)) +
+                               " ms");
+
+        // Half periods between sign changes; a change of pitch lies between the
+        // last half period of one note and the first of the next.
+        std::vector<std::ptrdiff_t> changes;
+        bool high = heard[std::size_t(start)] > 0;
+        for (std::ptrdiff_t k = start; k < end; ++k) {
+            const std::int16_t s = heard[std::size_t(k)];
+            if ((high && s < -1000) || (!high && s > 1000)) {
+                high = !high;
+                changes.push_back(k);
+            }
+        }
+        // The next note begins where four half periods in a row (two periods:
+        // one alone may round towards a neighbouring pitch) are nearer its pitch.
+        std::vector<std::ptrdiff_t> bounds{start};
+        std::vector<double> slack{0};
+        std::size_t note = 0;
+        std::size_t run = 0;
+        for (std::size_t c = 1; c < changes.size() && note + 1 < notes.size(); ++c) {
+            const double hz = kRate / 2.0 / double(changes[c] - changes[c - 1]);
+            const double offNow = std::abs(std::log(hz / notes[note].hz));
+            const double offNext = std::abs(std::log(hz / notes[note + 1].hz));
+            run = offNext < offNow ? run + 1 : 0;
+            if (run == 4) {
+                const std::size_t first = c - 3;
+                bounds.push_back(changes[first - 1]);
+                // Placed to within a half period of either note.
+                const double halfPeriods = 500.0 / std::min(notes[note].hz, notes[note + 1].hz);
+                slack.push_back(halfPeriods);
+                ++note;
+                run = 0;
+            }
+        }
+        bounds.push_back(end);
+        slack.push_back(0);
+        if (bounds.size() != notes.size() + 1) {
+            problems.push_back(what.str() + "heard " + std::to_string(bounds.size() - 1) +
+                               " notes of " + std::to_string(notes.size()));
+            continue;
+        }
+        for (std::size_t n = 0; n < notes.size(); ++n) {
+            const double length = msOf(bounds[n + 1] - bounds[n]);
+            if (std::abs(length - notes[n].ms) > 3 + slack[n] + slack[n + 1])
+                problems.push_back(what.str() + "note " + std::to_string(n + 1) + " lasts " +
+                                   std::to_string(length) + " ms, not " +
+                                   std::to_string(notes[n].ms));
+            const std::ptrdiff_t margin = samplesIn(3);
+            const double hz =
+                pitch(heard, bounds[n] + margin, bounds[n + 1] - bounds[n] - 2 * margin);
+            if (std::abs(hz - notes[n].hz) > std::max(3.0, notes[n].hz * 0.01))
+                problems.push_back(what.str() + "note " + std::to_string(n + 1) + " at " +
+                                   std::to_string(hz) + " Hz, not " + std::to_string(notes[n].hz));
+        }
+    }
+    return problems;
+}
+
+bool haveSoundServer() {
+    return !qEnvironmentVariable("QV_AUDIO_TEST_SINK").isEmpty();
+}
+
+QString serverAddress() {
+    return qEnvironmentVariable("PULSE_SERVER");
+}
+
+TEST(RealAudio, EveryWaveOfAQuickMatchIsHeardOnTimeAndWhole) {
+    if (!haveSoundServer())
+        GTEST_SKIP() << "no private sound server (scripts/test starts one where it can)";
+    AudioRig rig;
+    ASSERT_TRUE(rig.audio->waitUntilOpen());
+    Recorder recorder(rig.recording("waves.raw"), serverAddress(),
+                      qEnvironmentVariable("QV_AUDIO_TEST_SINK"));
+    if (!recorder.started())
+        GTEST_SKIP() << "parec records nothing from the private sound server";
+
+    // A quick player: a click every 300 ms, each pair or miss cut short by the
+    // next click; then one wave ten times over; then requests a moment apart.
+    std::vector<std::pair<const Cue*, double>> plan;
+    double at = 100;
+    const auto add = [&](std::string_view routine, double gap) {
+        plan.emplace_back(&cueNamed(routine), at);
+        at += gap;
+    };
+    for (int attempt = 0; attempt < 22; ++attempt) {
+        add("SOUND1", 300);
+        add("SOUND2", 300);
+        add(attempt % 3 == 0 ? "SOUND_CERTO" : "SOUND_ERRO", 300);
+    }
+    for (int k = 0; k < 10; ++k)
+        add("soundOp", 300);
+    add("SOUND_ERRO", 0);
+    add("soundTempo", 700);
+    add("SOUND1", 4);
+    add("SOUND2", 400);
+    add("soundTempo", 2);
+    add("sound_perde", 2100);
+    add("SOUND_GANHA", 1700);
+
+    std::vector<Request> requests;
+    const Clock::time_point begin = Clock::now();
+    for (const auto& [cue, ms] : plan) {
+        recorder.waitUntil(begin + std::chrono::microseconds(std::int64_t(ms * 1000)));
+        const Clock::time_point now = Clock::now();
+        rig.request(*cue);
+        requests.push_back({cue, recorder.position(now)});
+    }
+    recorder.waitFor(std::chrono::milliseconds(300));
+    const Samples heard = recorder.finish();
+
+    ASSERT_GE(requests.size(), 60u);
+    const std::vector<std::string> problems = checkWaves(rig, heard, requests);
+    EXPECT_TRUE(problems.empty()) << describe(problems);
+}
+
+TEST(RealAudio, EveryMelodyOfAQuickMatchStartsOnTimeAndPlaysItsNotesAndHoldsTheGame) {
+    if (!haveSoundServer())
+        GTEST_SKIP() << "no private sound server (scripts/test starts one where it can)";
+    AudioRig rig;
+    ASSERT_TRUE(rig.audio->waitUntilOpen());
+    rig.effects->settings.SoundDevice = "A";
+    Recorder recorder(rig.recording("melodies.raw"), serverAddress(),
+                      qEnvironmentVariable("QV_AUDIO_TEST_SINK"));
+    if (!recorder.started())
+        GTEST_SKIP() << "parec records nothing from the private sound server";
+
+    std::vector<const Cue*> plan;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        plan.push_back(&cueNamed("SOUND1"));
+        plan.push_back(&cueNamed("SOUND2"));
+        plan.push_back(&cueNamed(attempt % 2 == 0 ? "SOUND_CERTO" : "SOUND_ERRO"));
+    }
+    for (std::string_view routine : {"soundOp", "soundTempo", "sound_perde", "SOUND_GANHA"})
+        plan.push_back(&cueNamed(routine));
+
+    std::vector<Request> requests;
+    std::vector<std::string> problems;
+    Clock::time_point next = Clock::now() + std::chrono::milliseconds(100);
+    for (const Cue* cue : plan) {
+        recorder.waitUntil(next);
+        const Clock::time_point asked = Clock::now();
+        rig.request(*cue);
+        const double held = std::chrono::duration<double, std::milli>(Clock::now() - asked).count();
+        if (held < cue->total - 1 || held > cue->total + 25)
+            problems.push_back(std::string(cue->routine) + " held the game " +
+                               std::to_string(held) + " ms");
+        requests.push_back({cue, recorder.position(asked)});
+        // The next click comes 300 ms after this one, or a moment after the
+        // melody lets the game go.
+        next = std::max(asked + std::chrono::milliseconds(300),
+                        Clock::now() + std::chrono::milliseconds(40));
+    }
+    recorder.waitFor(std::chrono::milliseconds(300));
+    const Samples heard = recorder.finish();
+
+    const std::vector<std::string> heardProblems = checkMelodies(heard, requests);
+    problems.insert(problems.end(), heardProblems.begin(), heardProblems.end());
+    EXPECT_TRUE(problems.empty()) << describe(problems);
+}
+
+TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
+    if (!haveSoundServer())
+        GTEST_SKIP() << "no private sound server (scripts/test starts one where it can)";
+    TempPaths folder;
+    SoundServer server(folder.root() / "server");
+    ASSERT_TRUE(server.start());
+    // Every opening of the output, and every retry, goes to this server.
+    const QByteArray sharedServer = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", server.address().toUtf8());
+    const std::shared_ptr<void> restore(nullptr,
+                                        [&](void*) { qputenv("PULSE_SERVER", sharedServer); });
+    AudioRig rig;
+    ASSERT_TRUE(rig.audio->waitUntilOpen());
+
+    const auto heardAfter = [&](const char* file, const Cue& cue) {
+        Recorder recorder(rig.recording(file), server.address(), QStringLiteral("qvback"));
+        if (!recorder.started())
+            return false;
+        const Clock::time_point asked = Clock::now();
+        rig.request(cue);
+        const std::ptrdiff_t at = recorder.position(asked);
+        recorder.waitFor(std::chrono::milliseconds(400));
+        return checkWaves(rig, recorder.finish(), {{&cue, at}}).empty();
+    };
+    EXPECT_TRUE(heardAfter("before.raw", cueNamed("SOUND1")));
+
+    server.kill();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // Nothing is said about sound on the terminal, however many requests pass.
+    const std::string said = (folder.root() / "said.txt").string();
+    std::fflush(stderr);
+    const int savedError = ::dup(STDERR_FILENO);
+    std::freopen(said.c_str(), "w", stderr);
+    const Clock::time_point silentFrom = Clock::now();
+    for (int k = 0; k < 10; ++k) {
+        rig.effects->settings.SoundDevice = "P";
+        rig.request(cueNamed("SOUND_CERTO"));
+        rig.effects->settings.SoundDevice = "A";
+        rig.request(cueNamed("SOUND2"));
+    }
+    const double silentMs =
+        std::chrono::duration<double, std::milli>(Clock::now() - silentFrom).count();
+    std::fflush(stderr);
+    ::dup2(savedError, STDERR_FILENO);
+    ::close(savedError);
+    EXPECT_FALSE(rig.audio->waitUntilOpen());
+    // Each melody still takes its time; nothing else waits.
+    EXPECT_NEAR(silentMs, 10 * 100, 200);
+    QFile saidFile(QString::fromStdString(said));
+    ASSERT_TRUE(saidFile.open(QIODevice::ReadOnly));
+    EXPECT_LE(saidFile.readAll().count('\n'), 2) << "the lost output was reported per sound";
+
+    ASSERT_TRUE(server.start());
+    rig.effects->settings.SoundDevice = "P";
+    rig.game.FormActivate();
+    ASSERT_TRUE(rig.audio->waitUntilOpen());
+    EXPECT_TRUE(heardAfter("after.raw", cueNamed("SOUND2")));
 }
 
 } // namespace
