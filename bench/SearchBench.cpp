@@ -1,11 +1,17 @@
-// The photo manager's search for JPEG files over a generated tree of 100,000
-// files, against `find` with the same depth limit and name pattern on the same
-// tree. The search runs as the manager runs it, turning to the event loop when
-// 20 ms have passed; x_find is its time over find's, max_turn_gap_ms the longest
-// the window went without handling input.
+// The photo manager's search for JPEG files over a generated tree of 200,000
+// files, 170,000 of them photos, against `find` with the same depth limit and
+// name pattern on the same tree. The search runs in the manager's window as a
+// person starts it, from the button to the last entry shown in its list;
+// x_find is that time over find's, max_turn_gap_ms the longest the window went
+// without handling input.
+#include "bench/BenchApplication.h"
 #include "bench/BenchPorts.h"
-#include "figures/PhotoManager.h"
-#include "sound/SoundCues.h"
+#include "figures/Tform_perso.h"
+#include "match/Game.h"
+#include "platform/qt/QtScheduler.h"
+
+#include <QListWidget>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// 10 x 10 x 10 folders, 100 files in each of the deepest: a fifth of them JPEG.
+// 10 x 10 x 10 folders, 200 files in each of the deepest: 170 of them JPEG.
 class Tree {
 public:
     Tree()
@@ -35,8 +41,8 @@ public:
                                             ("sub" + std::to_string(b)) /
                                             ("album" + std::to_string(c));
                     fs::create_directories(folder);
-                    for (int f = 0; f < 100; ++f) {
-                        const char* ending = f % 5 == 0 ? ".JPG" : f % 5 == 1 ? ".txt" : ".png";
+                    for (int f = 0; f < 200; ++f) {
+                        const char* ending = f < 170 ? ".JPG" : f % 2 == 0 ? ".txt" : ".png";
                         std::ofstream(folder / ("IMG_" + std::to_string(f) + ending));
                     }
                 }
@@ -79,33 +85,33 @@ double findSeconds() {
     return best;
 }
 
-void SearchOverHundredThousandFiles(benchmark::State& state) {
+void SearchInTheWindow(benchmark::State& state) {
+    qv::bench::ensureApplication();
     qv::bench::BenchPorts bench(tree().root());
+    qv::QtScheduler events;
     qv::bench::TurnRecorder& turns = bench.scheduler;
-    qv::SilentCues sound;
-    const qv::Ports ports = bench.ports();
+    turns.inner = &events;
+    qv::Game game(bench.ports());
     double total = 0;
-    std::size_t found = 0;
+    int shown = 0;
     for (auto _ : state) {
-        qv::PhotoManager manager(ports, sound, [] {});
-        manager.ComboDriveChange(tree().root());
+        qv::Tform_perso window(game, nullptr);
+        window.manager().ComboDriveChange(tree().root());
+        window.render();
         const auto start = Clock::now();
         turns.last = start;
-        manager.Button1Click();
+        window.Button1->click(); // returns once the list shows every entry found
         const double elapsed = seconds(start);
         turns.waitProcessingEvents(0); // the gap up to the end
         state.SetIterationTime(elapsed);
         total += elapsed;
-        found = manager.view.fileList.size();
+        shown = window.fileList->count();
     }
     state.counters["x_find"] = total / static_cast<double>(state.iterations()) / findSeconds();
     state.counters["max_turn_gap_ms"] = turns.longestMs;
-    state.counters["found"] = static_cast<double>(found);
+    state.counters["shown"] = shown;
 }
 
 } // namespace
 
-BENCHMARK(SearchOverHundredThousandFiles)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(2.0);
+BENCHMARK(SearchInTheWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
