@@ -29,18 +29,32 @@ public:
     void showModal(ModalWindow) override {}
 };
 
+/// Notes the longest time between two turns to the event loop; with an `inner`
+/// scheduler the turns and timers are really run there.
 class TurnRecorder final : public Scheduler {
 public:
     using Clock = std::chrono::steady_clock;
-    void add(Timer&) override {}
-    void remove(Timer&) override {}
-    void intervalChanged(Timer&) override {}
-    void waitProcessingEvents(int) override {
+    void add(Timer& timer) override {
+        if (inner)
+            inner->add(timer);
+    }
+    void remove(Timer& timer) override {
+        if (inner)
+            inner->remove(timer);
+    }
+    void intervalChanged(Timer& timer) override {
+        if (inner)
+            inner->intervalChanged(timer);
+    }
+    void waitProcessingEvents(int milliseconds) override {
         const auto now = Clock::now();
         longestMs =
             std::max(longestMs, std::chrono::duration<double, std::milli>(now - last).count());
-        last = now;
+        if (inner)
+            inner->waitProcessingEvents(milliseconds);
+        last = Clock::now();
     }
+    Scheduler* inner = nullptr;
     Clock::time_point last = Clock::now();
     double longestMs = 0;
 };

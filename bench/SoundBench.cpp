@@ -2,6 +2,7 @@
 // match clock's 100 ms tick, and the processor share of a running match with
 // sound on and nobody clicking, against the same match with "Som" unticked.
 #include "app/TFORM1.h"
+#include "bench/BenchApplication.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
@@ -24,20 +25,6 @@
 namespace {
 
 constexpr double kTickSeconds = 0.1;
-
-/// One application for all benchmarks, offscreen, with a data folder of its own.
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "qv_bench";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance())
-        return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const std::string data = std::filesystem::temp_directory_path() / "quorvanella-bench";
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
-    static QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorvanella"));
-}
 
 double processorSeconds() {
     rusage usage{};
@@ -74,7 +61,7 @@ struct RealGame {
 };
 
 void WaveCueRequestAgainstTheClockTick(benchmark::State& state) {
-    ensureApplication();
+    qv::bench::ensureApplication();
     RealGame game;
     if (game.sound.settings.SoundDevice != "P" || game.sound.settings.SoundOn[4] != 1) {
         state.SkipWithError("the sound settings are not the defaults");
@@ -109,7 +96,7 @@ double matchShare(bool soundOn) {
 }
 
 void IdleMatchWithSoundOn(benchmark::State& state) {
-    ensureApplication();
+    qv::bench::ensureApplication();
     double on = 0;
     double off = 0;
     for (auto _ : state) {

@@ -8,8 +8,9 @@ namespace qv {
 
 namespace {
 
-bool endsWithNoCase(std::string_view name, std::string_view ending) {
-    return name.size() > ending.size() &&
+// `name` is longer than `ending` by at least `before` characters and ends with it.
+bool endsWithNoCase(std::string_view name, std::string_view ending, std::size_t before = 1) {
+    return name.size() >= ending.size() + before &&
            sameNameNoCase(name.substr(name.size() - ending.size()), ending);
 }
 
@@ -46,9 +47,28 @@ bool isJpegName(std::string_view name) {
     return endsWithNoCase(name, ".jpg") || endsWithNoCase(name, ".jpeg");
 }
 
-bool startsWithInitials(std::string_view name, std::string_view initials) {
-    return name.size() >= initials.size() &&
-           sameNameNoCase(name.substr(0, initials.size()), initials);
+bool matchesSearch(std::string_view name, std::string_view initials) {
+    if (!isJpegName(name))
+        return false;
+    std::size_t at = 0; // in name
+    for (std::size_t i = 0; i < initials.size();) {
+        if (at >= name.size())
+            return false;
+        if (initials[i] == '?') {
+            at += std::max<std::size_t>(utf8Length(name, at), 1); // one character
+            ++i;
+            continue;
+        }
+        const std::size_t end = std::min(initials.find('?', i), initials.size());
+        const std::string_view letters = initials.substr(i, end - i);
+        if (!sameNameNoCase(name.substr(at, letters.size()), letters))
+            return false;
+        at += letters.size();
+        i = end;
+    }
+    // The ending follows the initials; it cannot be part of them.
+    const std::string_view rest = name.substr(std::min(at, name.size()));
+    return endsWithNoCase(rest, ".jpg", 0) || endsWithNoCase(rest, ".jpeg", 0);
 }
 
 std::optional<char> invalidSearchCharacter(std::string_view initials) {

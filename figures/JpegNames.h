@@ -10,8 +10,10 @@ namespace qv {
 /// write IMG_0001.JPG.
 bool isJpegName(std::string_view name);
 
-/// Whether `name` begins with `initials`, letters compared without regard to case.
-bool startsWithInitials(std::string_view name, std::string_view initials);
+/// Whether the search for `initials` lists the JPEG picture `name`: the initials,
+/// then anything, then the JPEG ending, as the pattern initials + "*.jpg" reads.
+/// Letters are compared without regard to case; "?" stands for any one character.
+bool matchesSearch(std::string_view name, std::string_view initials);
 
 /// The first character of the search initials that cannot be part of a file
 /// name pattern ("*", a double quote, "\" or the path separator "/"), if any.

@@ -48,8 +48,9 @@ Kind kindOf(int folderFd, const dirent& entry) {
 
 class Walk {
 public:
-    Walk(const std::string& initials, const SearchFound& found, const SearchPoll& poll)
-        : m_initials(initials), m_found(found), m_poll(poll) {}
+    Walk(const std::string& initials, const SearchFound& found, const SearchPoll& poll,
+         dev_t device)
+        : m_initials(initials), m_found(found), m_poll(poll), m_device(device) {}
 
     // Takes ownership of `fd`. Returns false once stopped.
     bool folder(int fd, const fs::path& path, int level) {
@@ -72,7 +73,7 @@ private:
             const std::string_view name = entry->d_name;
             if (name == "." || name == "..")
                 continue;
-            const bool candidate = isJpegName(name) && startsWithInitials(name, m_initials);
+            const bool candidate = matchesSearch(name, m_initials);
             const Kind kind = candidate || level < kSearchDepth ? kindOf(fd, *entry) : Kind::Other;
             if (kind == Kind::Folder && level < kSearchDepth && name.front() != '.' &&
                 !isPseudoFileSystem(path / name))
@@ -88,18 +89,35 @@ private:
         for (const std::string& name : folders) {
             const int child =
                 ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (child >= 0 && !folder(child, path / name, level + 1))
+            if (child >= 0 && !onSearchedDisk(child)) {
+                ::close(child);
+            } else if (child >= 0 && !folder(child, path / name, level + 1)) {
                 return false;
+            }
             if (!m_poll())
                 return false;
         }
         return true;
     }
 
+    // Other file systems mounted below the root (network shares, other disks) are
+    // not entered: a share that hangs would hold the search in its first read.
+    bool onSearchedDisk(int fd) const {
+        struct stat info {};
+        return ::fstat(fd, &info) == 0 && info.st_dev == m_device;
+    }
+
     const std::string& m_initials;
     const SearchFound& m_found;
     const SearchPoll& m_poll;
+    const dev_t m_device;
 };
+
+// The device of an open folder, which its walk stays on.
+dev_t deviceOf(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 ? info.st_dev : dev_t{};
+}
 
 } // namespace
 
@@ -116,7 +134,7 @@ std::vector<FoundPicture> listJpegFiles(const fs::path& folder) {
     };
     std::string none;
     // Level kSearchDepth: the files of this folder only.
-    Walk(none, keep, always).folder(fd, folder, kSearchDepth);
+    Walk(none, keep, always, deviceOf(fd)).folder(fd, folder, kSearchDepth);
     std::sort(pictures.begin(), pictures.end(),
               [](const FoundPicture& a, const FoundPicture& b) { return a.name < b.name; });
     return pictures;
@@ -127,7 +145,7 @@ bool searchJpegFiles(const fs::path& root, const std::string& initials, const Se
     const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return true;
-    return Walk(initials, found, poll).folder(fd, root, 0);
+    return Walk(initials, found, poll, deviceOf(fd)).folder(fd, root, 0);
 }
 
 } // namespace qv

@@ -25,13 +25,18 @@ inline constexpr int kSearchDepth = 4;
 /// Called after every entry examined and at every folder; return false to stop.
 using SearchPoll = std::function<bool()>;
 using SearchFound = std::function<void(FoundPicture)>;
+/// A walk over a disk that lists pictures as searchJpegFiles does.
+using SearchWalk =
+    std::function<bool(const std::filesystem::path& root, const std::string& initials,
+                       const SearchFound& found, const SearchPoll& poll)>;
 
-/// Lists the JPEG files whose names begin with `initials` (any letter case): first
-/// in `root`, then depth first in each of its folders down to the fourth level
-/// below it, in the order the file system lists them. Links to folders are never
-/// followed, hidden folders (a name beginning with ".") and the system's pseudo
-/// file systems (/proc, /sys, /dev, /run) never entered, and folders that cannot be
-/// read or vanish are passed over. Returns false when `poll` stopped it.
+/// Lists the JPEG files that the search for `initials` matches (see matchesSearch):
+/// first in `root`, then depth first in each of its folders down to the fourth
+/// level below it, in the order the file system lists them. It stays on the file
+/// system of `root`, as `find -xdev` does. Links to folders are never followed,
+/// hidden folders (a name beginning with ".") and the system's pseudo file systems
+/// (/proc, /sys, /dev, /run) never entered, and folders that cannot be read or
+/// vanish are passed over. Returns false when `poll` stopped it.
 bool searchJpegFiles(const std::filesystem::path& root, const std::string& initials,
                      const SearchFound& found, const SearchPoll& poll);
 

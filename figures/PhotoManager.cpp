@@ -17,8 +17,10 @@ namespace fs = std::filesystem;
 constexpr const char* kCaption = "Quorvanella 2.0";
 constexpr const char* kDamaged =
     "Formato de Figura não reconhecido pelo visualizador ou arquivo Danificado!";
+constexpr const char* kTooLarge =
+    "Figura grande demais para o visualizador! Use uma cópia menor desta foto.";
 // The search hands the window a turn at least this often.
-constexpr std::int64_t kYieldMilliseconds = 20;
+constexpr int kTurnMilliseconds = 20;
 
 } // namespace
 
@@ -51,8 +53,9 @@ void PhotoManager::openingScan() {
     view.ListBox1.clear();
     for (int n : photo_folder::presentNumbers(m_ports.paths.photoFolder()))
         view.ListBox1.push_back(photo_folder::readyEntry(n));
-    if (!view.ListBox1.empty())
-        showCount();
+    // Also when the list came out empty (a failed copy after the photos were removed
+    // behind the window's back): the count never keeps a number of pictures gone.
+    showCount();
     view.Lbl_total = std::to_string(view.fileList.size());
 }
 
@@ -70,8 +73,7 @@ void PhotoManager::DiretorioChange(const fs::path& folder) {
     SearchStopRequested = true; // a search running now ends at its next step
     m_folder = folder;
     AutoListMode = false;
-    m_files = listJpegFiles(folder);
-    view.fileList.clear();
+    setFiles(listJpegFiles(folder));
     for (const FoundPicture& picture : m_files)
         view.fileList.push_back(picture.name);
     view.Lbl_total = std::to_string(m_files.size());
@@ -83,30 +85,40 @@ void PhotoManager::DiretorioChange(const fs::path& folder) {
     }
 }
 
+void PhotoManager::setFiles(std::vector<FoundPicture> files) {
+    m_files = std::move(files);
+    view.fileList.clear();
+    ++view.fileListRebuilds;
+}
+
 void PhotoManager::Timer1Timer() {
     BlinkPhase = !BlinkPhase;
     view.warningYellow = BlinkPhase;
 }
 
-bool PhotoManager::preview(const fs::path& file, int width, int height, Image& picture,
-                           std::string& size) {
+DecodeStatus PhotoManager::preview(const fs::path& file, int width, int height, Image& picture,
+                                   std::string& size) {
     const double density = m_ports.screen.devicePixelRatio();
     const TargetSize target{static_cast<int>(width * density + 0.5),
                             static_cast<int>(height * density + 0.5)};
     DecodeResult decoded = decodeJpegFile(file, target);
     std::error_code error;
     const std::uintmax_t bytes = fs::file_size(file, error);
-    if (!decoded.ok() || error)
-        return false;
+    if (!decoded.ok())
+        return decoded.status;
+    if (error)
+        return DecodeStatus::Damaged;
     picture = std::move(decoded.image);
     size = photo_folder::sizeText(bytes);
-    return true;
+    return DecodeStatus::Ok;
 }
 
-void PhotoManager::damagedPicture(bool twice) {
-    m_ports.dialogs.messageBox(kDamaged, kCaption, MessageIcon::Warning, Buttons::Ok);
+void PhotoManager::refusedPicture(DecodeStatus status, bool twice) {
+    // A sound photo beyond the decoder's budgets is not called damaged.
+    const char* text = status == DecodeStatus::TooLarge ? kTooLarge : kDamaged;
+    m_ports.dialogs.messageBox(text, kCaption, MessageIcon::Warning, Buttons::Ok);
     if (twice)
-        m_ports.dialogs.showMessage(kDamaged);
+        m_ports.dialogs.showMessage(text);
 }
 
 void PhotoManager::fileListClick(int index) {
@@ -124,8 +136,10 @@ void PhotoManager::fileListClick(int index) {
     } else {
         view.fileListHint = readableName(file.native());
     }
-    if (!preview(file, kPreviewWidth, kPreviewHeight, view.Image1, view.tamanho))
-        damagedPicture(true);
+    const DecodeStatus status =
+        preview(file, kPreviewWidth, kPreviewHeight, view.Image1, view.tamanho);
+    if (status != DecodeStatus::Ok)
+        refusedPicture(status, true);
 }
 
 void PhotoManager::ListBox1Click(int index) {
@@ -134,8 +148,10 @@ void PhotoManager::ListBox1Click(int index) {
     const fs::path folder = m_ports.paths.photoFolder();
     const std::string& entry = view.ListBox1[static_cast<std::size_t>(index)];
     const fs::path file = findPathNoCase(folder, entry).value_or(folder / entry);
-    if (!preview(file, kSmallPreview, kSmallPreview, view.Image3, view.Label4))
-        damagedPicture(false);
+    const DecodeStatus status =
+        preview(file, kSmallPreview, kSmallPreview, view.Image3, view.Label4);
+    if (status != DecodeStatus::Ok)
+        refusedPicture(status, false);
 }
 
 bool PhotoManager::ensurePhotoFolder() {
@@ -231,8 +247,7 @@ void PhotoManager::Button1Click() {
     AutoListMode = true;
     SearchStopRequested = false;
     view.Lbl_total = "0";
-    view.fileList.clear();
-    m_files.clear();
+    setFiles({});
     view.Parar = true;
     view.Panel4 = true;
     view.Label15 = "Pesquisando, aguarde...";
@@ -240,26 +255,17 @@ void PhotoManager::Button1Click() {
     Timer2.setInterval(250);
 
     m_searching = true;
-    m_lastYield = m_ports.clock.steadyMilliseconds();
-    bool finished = false;
-    try {
-        finished = searchJpegFiles(
-            m_drive, initials,
-            [this](FoundPicture picture) {
-                view.fileList.push_back(picture.name + "****" + picture.folder);
-                m_files.push_back(std::move(picture));
-                view.Lbl_total = std::to_string(m_files.size());
-            },
-            [this] { return keepSearching(); });
-    } catch (const std::exception&) {
-        m_searching = false;
+    const BackgroundSearch::Outcome outcome = runSearch(initials);
+    m_searching = false;
+    if (outcome == BackgroundSearch::Outcome::Failed) {
+        // What was found stays; nothing goes on blinking or waits to be stopped.
+        PararClick();
         m_ports.dialogs.messageBox(
             "Falha ao tentar localizar Todoas as Figuras no formato JPG em seu Computador.",
             kCaption, MessageIcon::Stop, Buttons::Ok);
         return;
     }
-    m_searching = false;
-    if (!finished || SearchStopRequested) {
+    if (outcome == BackgroundSearch::Outcome::Stopped) {
         // Stopped by the button, a change of folder or closing: no status is left.
         PararClick();
         return;
@@ -271,14 +277,31 @@ void PhotoManager::Button1Click() {
     SearchStopRequested = true;
 }
 
-bool PhotoManager::keepSearching() {
-    const std::int64_t now = m_ports.clock.steadyMilliseconds();
-    if (now - m_lastYield >= kYieldMilliseconds) {
-        render();
-        m_ports.scheduler.waitProcessingEvents(0);
-        m_lastYield = m_ports.clock.steadyMilliseconds();
+BackgroundSearch::Outcome PhotoManager::runSearch(const std::string& initials) {
+    using Outcome = BackgroundSearch::Outcome;
+    try {
+        BackgroundSearch search(m_walk, m_drive, initials);
+        for (;;) {
+            const bool ended = search.waitForEnd(kTurnMilliseconds);
+            takeFound(search);
+            if (ended)
+                return SearchStopRequested ? Outcome::Stopped : search.outcome();
+            render();
+            m_ports.scheduler.waitProcessingEvents(0);
+            if (SearchStopRequested)
+                return Outcome::Stopped; // the walk is left to end on its own
+        }
+    } catch (const std::exception&) {
+        return Outcome::Failed;
     }
-    return !SearchStopRequested;
+}
+
+void PhotoManager::takeFound(BackgroundSearch& search) {
+    const std::size_t before = m_files.size();
+    search.takeFound(m_files);
+    for (std::size_t i = before; i < m_files.size(); ++i)
+        view.fileList.push_back(m_files[i].name + "****" + m_files[i].folder);
+    view.Lbl_total = std::to_string(m_files.size());
 }
 
 void PhotoManager::PararClick() {

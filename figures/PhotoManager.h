@@ -1,10 +1,12 @@
 #pragma once
 
-#include "figures/JpegSearch.h"
+#include "figures/BackgroundSearch.h"
 #include "match/Ports.h"
 #include "platform/Image.h"
+#include "platform/JpegDecoder.h"
 #include "platform/Timer.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -17,6 +19,9 @@ class SoundCues;
 /// What the photo manager's window shows, by control.
 struct PhotoManagerView {
     std::vector<std::string> fileList;
+    /// Counts the times fileList was emptied or replaced; while it stays the same
+    /// the list has only grown at its end.
+    std::uint64_t fileListRebuilds = 0;
     std::string fileListHint;
     std::string Lbl_total = "0";
     bool Panel2 = false;       ///< the red "no JPEG here" warning
@@ -51,6 +56,8 @@ public:
     /// Runs after a timer changed the view and before the search lets the window
     /// take input, so the window shows what changed.
     void setRender(std::function<void()> render) { m_render = std::move(render); }
+    /// The walk the search runs on its own thread; the disk's own by default.
+    void setWalk(SearchWalk walk) { m_walk = std::move(walk); }
 
     PhotoManagerView view;
     bool AutoListMode = false;
@@ -85,12 +92,16 @@ public:
 private:
     void openingScan();
     void showCount();
-    void damagedPicture(bool twice);
-    bool keepSearching();
-    /// Decodes `file` for a preview box; false, leaving both as they were, when
-    /// it cannot be read.
-    bool preview(const std::filesystem::path& file, int width, int height, Image& picture,
-                 std::string& size);
+    void refusedPicture(DecodeStatus status, bool twice);
+    /// Runs the search's walk to its end or until it is stopped, taking what it
+    /// finds in the window's turns.
+    BackgroundSearch::Outcome runSearch(const std::string& initials);
+    void takeFound(BackgroundSearch& search);
+    void setFiles(std::vector<FoundPicture> files);
+    /// Decodes `file` for a preview box; when it cannot be shown, both are left as
+    /// they were.
+    DecodeStatus preview(const std::filesystem::path& file, int width, int height, Image& picture,
+                         std::string& size);
     bool ensurePhotoFolder();
     void render();
 
@@ -98,11 +109,11 @@ private:
     SoundCues& m_sound;
     std::function<void()> m_photosChanged;
     std::function<void()> m_render;
+    SearchWalk m_walk = searchJpegFiles;
     std::filesystem::path m_drive;
     std::filesystem::path m_folder;
     std::vector<FoundPicture> m_files; // behind view.fileList, entry by entry
     bool m_searching = false;
-    std::int64_t m_lastYield = 0;
 };
 
 } // namespace qv

@@ -148,7 +148,7 @@ void PhotoSet::loadOne(const fs::path& folder, int index, TargetSize target, Slo
                        target.height};
         };
         const std::optional<Key> before = identity();
-        std::promise<std::shared_ptr<const Image>> mine;
+        std::promise<Outcome> mine;
         if (before) {
             // One look under one lock: a decode that ends meanwhile is either still
             // listed as running or already remembered.
@@ -160,8 +160,9 @@ void PhotoSet::loadOne(const fs::path& folder, int index, TargetSize target, Slo
             if (auto running = m_decoding.find(*before); running != m_decoding.end()) {
                 Decoded theirs = running->second;
                 lock.unlock();
-                slot.image = theirs.get();
-                slot.status = slot.image ? DecodeStatus::Ok : DecodeStatus::Damaged;
+                const Outcome& outcome = theirs.get();
+                slot.image = outcome.image;
+                slot.status = outcome.status;
                 return;
             }
             m_decoding.emplace(*before, mine.get_future().share());
@@ -170,16 +171,16 @@ void PhotoSet::loadOne(const fs::path& folder, int index, TargetSize target, Slo
         struct Answer {
             PhotoSet& set;
             const std::optional<Key>& key;
-            std::promise<std::shared_ptr<const Image>>& promise;
-            std::shared_ptr<const Image> image;
+            std::promise<Outcome>& promise;
+            Outcome outcome;
             ~Answer() {
                 if (!key)
                     return;
-                promise.set_value(image);
+                promise.set_value(outcome);
                 const std::lock_guard lock(set.m_mutex);
                 set.m_decoding.erase(*key);
             }
-        } answer{*this, before, mine, nullptr};
+        } answer{*this, before, mine, {}};
 
         DecodeResult decoded = decodeJpegFile(*file, target);
         {
@@ -187,10 +188,11 @@ void PhotoSet::loadOne(const fs::path& folder, int index, TargetSize target, Slo
             ++m_decodes;
         }
         slot.status = decoded.status;
+        answer.outcome.status = decoded.status;
         if (!decoded.ok())
             return;
         slot.image = std::make_shared<const Image>(std::move(decoded.image));
-        answer.image = slot.image;
+        answer.outcome.image = slot.image;
         // A file rewritten while it was read is not remembered under either identity.
         if (before && identity() == before)
             remember(*before, slot.image);

@@ -97,7 +97,11 @@ private:
         std::filesystem::path folder;
         int width = 0, height = 0;
     };
-    using Decoded = std::shared_future<std::shared_ptr<const Image>>;
+    struct Outcome {
+        DecodeStatus status = DecodeStatus::Damaged;
+        std::shared_ptr<const Image> image; ///< set when the status is Ok
+    };
+    using Decoded = std::shared_future<Outcome>;
 
     void loadOne(const std::filesystem::path& folder, int index, TargetSize target, Slot& slot);
     /// The remembered photo, if any; m_mutex must be held.

@@ -13,11 +13,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTextDocument>
 #include <QTreeView>
 
 namespace qv {
@@ -83,6 +84,13 @@ QListWidget* list(QWidget* parent, const char* name, QRect bounds, const QColor&
     colour(made, QPalette::Base, background);
     colour(made, QPalette::Text, kWhite);
     return made;
+}
+
+// The list's highlighted entry, -1 when none is: the current row alone (after Tab,
+// or a Ctrl+click that took the highlight away) chooses nothing.
+int selectedRow(const QListWidget* widget) {
+    const QList<QListWidgetItem*> chosen = widget->selectedItems();
+    return chosen.isEmpty() ? -1 : widget->row(chosen.front());
 }
 
 std::filesystem::path pathOf(const QString& folder) {
@@ -175,12 +183,10 @@ void Tform_perso::buildLeftColumn() {
 void Tform_perso::buildMiddleColumn() {
     label(this, QStringLiteral("Clique na figura desejada..."), {190, 6, 180, 16});
     fileList = list(this, "fileList", {190, 22, 180, 282}, kHighlightBlue);
-    connect(fileList, &QListWidget::itemClicked, this, [this] {
-        m_manager->fileListClick(fileList->currentRow());
-        render();
-    });
-    connect(fileList, &QListWidget::itemActivated, this, [this] {
-        m_manager->fileListClick(fileList->currentRow());
+    // The preview follows the highlighted entry however it was chosen (click, arrow
+    // keys), once per change, so a damaged file is told once per choice.
+    connect(fileList, &QListWidget::itemSelectionChanged, this, [this] {
+        m_manager->fileListClick(selectedRow(fileList));
         render();
     });
 
@@ -213,12 +219,12 @@ void Tform_perso::buildMiddleColumn() {
     });
     BitBtn2 = button(this, "BitBtn2", QStringLiteral("&Copiar >>"), {190, 340, 180, 30});
     connect(BitBtn2, &QPushButton::clicked, this, [this] {
-        m_manager->BitBtn2Click(fileList->currentRow());
+        m_manager->BitBtn2Click(selectedRow(fileList));
         render();
     });
     BitBtn1 = button(this, "BitBtn1", QStringLiteral("&Excluir Cópia"), {190, 376, 180, 30});
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        m_manager->BitBtn1Click(ListBox1->currentRow());
+        m_manager->BitBtn1Click(selectedRow(ListBox1));
         render();
     });
 }
@@ -236,12 +242,10 @@ void Tform_perso::buildRightColumn() {
 
     label(this, QStringLiteral("Lista de figuras prontas para uso:"), {378, 210, 172, 16});
     ListBox1 = list(this, "ListBox1", {378, 228, 90, 112}, kGreen);
-    const auto readyClick = [this] {
-        m_manager->ListBox1Click(ListBox1->currentRow());
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+        m_manager->ListBox1Click(selectedRow(ListBox1));
         render();
-    };
-    connect(ListBox1, &QListWidget::itemClicked, this, readyClick);
-    connect(ListBox1, &QListWidget::itemActivated, this, readyClick);
+    });
     label(this, QStringLiteral("Visualização"), {476, 228, 72, 14});
     (new FrameBox(this, false))
         ->setGeometry(474, 242, PhotoManager::kSmallPreview + 4, PhotoManager::kSmallPreview + 4);
@@ -316,27 +320,43 @@ void Tform_perso::done(int result) {
     QDialog::done(result);
 }
 
-void Tform_perso::renderList(QListWidget* widget, const std::vector<std::string>& entries,
-                             std::vector<std::string>& shown) {
-    if (entries == shown)
-        return;
-    // The search only ever adds: append what is new instead of building anew.
-    const bool grows =
-        entries.size() > shown.size() && std::equal(shown.begin(), shown.end(), entries.begin());
-    if (!grows) {
-        widget->clear();
-        shown.clear();
+void Tform_perso::renderFiles() {
+    const PhotoManagerView& v = m_manager->view;
+    if (v.fileListRebuilds != m_shownRebuilds) {
+        const QSignalBlocker quiet(fileList); // emptying chooses nothing
+        fileList->clear();
+        m_shownRebuilds = v.fileListRebuilds;
     }
-    for (std::size_t i = shown.size(); i < entries.size(); ++i)
-        widget->addItem(text(entries[i]));
-    shown = entries;
+    // The search only ever adds: what is new goes in at once, in one insertion.
+    const auto shown = static_cast<std::size_t>(fileList->count());
+    if (shown >= v.fileList.size())
+        return;
+    QStringList added;
+    added.reserve(static_cast<qsizetype>(v.fileList.size() - shown));
+    for (std::size_t i = shown; i < v.fileList.size(); ++i)
+        added.push_back(text(v.fileList[i]));
+    fileList->addItems(added);
+}
+
+void Tform_perso::renderReady() {
+    const std::vector<std::string>& entries = m_manager->view.ListBox1;
+    if (entries == m_shownReady)
+        return;
+    const QSignalBlocker quiet(ListBox1); // rebuilding chooses nothing
+    ListBox1->clear();
+    for (const std::string& entry : entries)
+        ListBox1->addItem(text(entry));
+    m_shownReady = entries;
 }
 
 void Tform_perso::render() {
     const PhotoManagerView& v = m_manager->view;
-    renderList(fileList, v.fileList, m_shownFiles);
-    renderList(ListBox1, v.ListBox1, m_shownReady);
-    fileList->setToolTip(text(v.fileListHint));
+    renderFiles();
+    renderReady();
+    // A file name is text, never markup: "<b>x.jpg" shows as it is written.
+    fileList->setToolTip(v.fileListHint.empty() ? QString()
+                                                : Qt::convertFromPlainText(text(v.fileListHint),
+                                                                           Qt::WhiteSpaceNoWrap));
     Lbl_total->setText(text(v.Lbl_total));
     Panel2->setVisible(v.Panel2);
     colour(Panel2, QPalette::WindowText, v.warningYellow ? kYellow : Qt::black);

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,15 +63,15 @@ private:
     void ComboDriveChange();
     void DiretorioChange(const QModelIndex& index);
     void Button1Click();
-    void renderList(QListWidget* list, const std::vector<std::string>& entries,
-                    std::vector<std::string>& shown);
+    void renderFiles();
+    void renderReady();
 
     std::unique_ptr<PhotoManager> m_manager;
     QFileSystemModel* m_folders = nullptr;
     QWidget* m_panel4 = nullptr;
     PictureBox* m_image1 = nullptr;
     PictureBox* m_image3 = nullptr;
-    std::vector<std::string> m_shownFiles;
+    std::uint64_t m_shownRebuilds = 0;
     std::vector<std::string> m_shownReady;
     Image m_shownImage1;
     Image m_shownImage3;

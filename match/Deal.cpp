@@ -154,15 +154,27 @@ bool Deal::loadPhotos() {
     m_game.photoGeneration += 1;
     if (load.ok())
         return true;
+    // A file that is there but cannot be shown is not called missing.
+    const char* what = "Está faltando o arquivo...: ";
+    const char* cause = "Caso esteja faltando 1 dos 12 arquivos de figuras ou imagens, irá "
+                        "provocar este erro.";
+    if (load.status == DecodeStatus::Damaged) {
+        what = "Não foi possível ler o arquivo...: ";
+        cause = "Caso 1 dos 12 arquivos de figuras ou imagens esteja danificado ou não seja "
+                "JPEG/JPG, irá provocar este erro.";
+    } else if (load.status == DecodeStatus::TooLarge) {
+        what = "O arquivo é grande demais...: ";
+        cause = "Caso 1 dos 12 arquivos de figuras ou imagens seja grande demais, irá "
+                "provocar este erro.";
+    }
     m_game.ports.dialogs.messageDlg(
-        "Está faltando o arquivo...: " + load.failedPath.string() +
+        what + load.failedPath.string() +
             "\n\nPara usar figuras personalizadas, você tem que copiar 12 imagens ou figuras "
             "dentro da pasta " +
             folder.string() +
             " no formato JPEG/JPG, acesse o Menu Opções e clique em Personalizar figuras, lá "
-            "será mais prático fazer essa tarefa.\nCaso esteja faltando 1 dos 12 arquivos de "
-            "figuras ou imagens, irá provocar este erro.\n\nO jogo será redirecionado para a "
-            "categoria: FIGURAS 1",
+            "será mais prático fazer essa tarefa.\n" +
+            cause + "\n\nO jogo será redirecionado para a categoria: FIGURAS 1",
         MessageKind::Error, Buttons::Ok);
     return false;
 }
@@ -181,6 +193,7 @@ void Deal::Reduzirdes() {
 void Deal::AmpliarDes() {
     for (int k = 1; k <= 24; ++k)
         m_game.view.face(k).bounds.width = m_game.state.FaceWidth;
+    keepFacesUnderCovers(m_game.view);
 }
 
 } // namespace qv

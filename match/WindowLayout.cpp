@@ -1,5 +1,6 @@
 #include "match/WindowLayout.h"
 
+#include <algorithm>
 #include <array>
 
 namespace qv {
@@ -31,8 +32,10 @@ constexpr LowerLayout kLayout16{200, 279, 304, 175, 200, 224, 373};
 } // namespace
 
 void adaptToScreen(MainView& view, ScreenSize screen) {
-    if (screen.width != kScaledScreenWidth)
+    if (screen.width != kScaledScreenWidth) {
+        keepFacesUnderCovers(view);
         return;
+    }
     for (Control& c : view.controls()) {
         c.bounds = {scaled(c.bounds.left), scaled(c.bounds.top), scaled(c.bounds.width),
                     scaled(c.bounds.height)};
@@ -46,6 +49,20 @@ void adaptToScreen(MainView& view, ScreenSize screen) {
     const int windowHeight = form.clientHeight + kNonClientHeight;
     form.left = (screen.width - windowWidth) / 2;
     form.top = (screen.height - windowHeight) / 2 - 12;
+    keepFacesUnderCovers(view);
+}
+
+void keepFacesUnderCovers(MainView& view) {
+    const auto fit = [](int& start, int& length, int outerStart, int outerLength) {
+        length = std::min(length, outerLength);
+        start = std::clamp(start, outerStart, outerStart + outerLength - length);
+    };
+    for (int k = 1; k <= 24; ++k) {
+        Rect& face = view.face(k).bounds;
+        const Rect& cover = view.cover(k).bounds;
+        fit(face.left, face.width, cover.left, cover.width);
+        fit(face.top, face.height, cover.top, cover.height);
+    }
 }
 
 void applyBoardLayout(MainView& view, int blockCount, int screenWidth) {

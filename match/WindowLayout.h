@@ -18,6 +18,12 @@ void adaptToScreen(MainView& view, ScreenSize screen);
 /// screen wider than 800 pixels nothing moves.
 void applyBoardLayout(MainView& view, int blockCount, int screenWidth);
 
+/// Moves (and, were it wider, narrows) each block's face inside its cover, so that
+/// a closed block shows no pixel of its figure beside the cover: the design places
+/// the face of position 15 one pixel past its cover, and rounding the scaled sides
+/// apart can push other faces a pixel out.
+void keepFacesUnderCovers(MainView& view);
+
 /// Shows or hides the frames, faces and covers of row 3 (positions 17 to 24).
 void showRowThree(MainView& view, bool visible);
 

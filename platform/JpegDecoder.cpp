@@ -70,6 +70,7 @@ std::uint64_t pixelsOf(std::uint64_t width, std::uint64_t height) {
 struct Progress {
     jpeg_progress_mgr manager; // first member: libjpeg hands us a pointer to it
     std::uint64_t maxWork = kMaxDecodeWork;
+    bool overBudget = false;
 };
 
 // Every scan makes the decoder go over the whole picture again.
@@ -77,11 +78,14 @@ void checkProgress(j_common_ptr cinfo) {
     if (!cinfo->is_decompressor)
         return;
     const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
-    const auto* progress = reinterpret_cast<const Progress*>(cinfo->progress);
+    auto* progress = reinterpret_cast<Progress*>(cinfo->progress);
     const auto scans = static_cast<std::uint64_t>(std::max(d->input_scan_number, 1));
-    if (scans > kMaxScans ||
-        scans * pixelsOf(d->image_width, d->image_height) > progress->maxWork)
+    if (scans > kMaxScans)
         jumpOut(cinfo);
+    if (scans * pixelsOf(d->image_width, d->image_height) > progress->maxWork) {
+        progress->overBudget = true;
+        jumpOut(cinfo);
+    }
 }
 
 // ---- decoding -----------------------------------------------------------------
@@ -124,6 +128,7 @@ struct Job {
     bool adobeInverted = false;     // CMYK stored inverted, as Photoshop writes it
     std::size_t reserved = 0;       // taken from the shared decode memory
     std::uint64_t maxWork = kMaxDecodeWork;
+    bool tooLarge = false; // sound, but beyond the budgets
 
     ~Job() {
         if (reserved)
@@ -131,26 +136,28 @@ struct Job {
     }
 };
 
-// What a decode may hold at once: every coefficient of the picture (progressive
-// and multi-scan files keep them all), the decoded pixels, and room for resizing
-// and turning them.
-std::size_t memoryNeeded(const jpeg_decompress_struct& cinfo, TargetSize target) {
+// What a decode may hold at once: every coefficient of the picture when it comes
+// in several scans (a single scan is read a few rows at a time), the decoded
+// pixels, and room for resizing and turning them.
+std::size_t memoryNeeded(j_decompress_ptr cinfo, TargetSize target) {
     std::size_t coefficients = 0;
-    for (int c = 0; c < cinfo.num_components; ++c) {
-        const jpeg_component_info& component = cinfo.comp_info[c];
+    for (int c = 0; jpeg_has_multiple_scans(cinfo) && c < cinfo->num_components; ++c) {
+        const jpeg_component_info& component = cinfo->comp_info[c];
         coefficients += std::size_t{component.width_in_blocks} * component.height_in_blocks *
                         DCTSIZE2 * sizeof(JCOEF);
     }
-    const std::size_t decoded = std::size_t{cinfo.output_width} * cinfo.output_height * 3;
+    const std::size_t decoded = std::size_t{cinfo->output_width} * cinfo->output_height * 3;
     const std::size_t result = target.given() ? std::size_t(target.width) * target.height * 3 : 0;
     return coefficients + 2 * decoded + 2 * result + kLibjpegOverhead;
 }
 
 // Waits for the memory of this decode; false when the picture is too big to fit.
 bool reserveMemory(jpeg_decompress_struct& cinfo, Job& job) {
-    const std::size_t needed = memoryNeeded(cinfo, job.decodeTarget);
-    if (!DecodeMemory::shared().acquire(needed))
+    const std::size_t needed = memoryNeeded(&cinfo, job.decodeTarget);
+    if (!DecodeMemory::shared().acquire(needed)) {
+        job.tooLarge = true;
         return false;
+    }
     job.reserved = needed;
     cinfo.mem->max_memory_to_use = static_cast<long>(needed);
     return true;
@@ -203,8 +210,11 @@ bool runDecode(jpeg_decompress_struct& cinfo, ErrorState& errors, Progress& prog
     jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK)
         return false;
-    if (pixelsOf(cinfo.image_width, cinfo.image_height) > kMaxJpegPixels)
+    // Even one scan would pass the work budget: refused before any pixel memory.
+    if (pixelsOf(cinfo.image_width, cinfo.image_height) > job.maxWork) {
+        job.tooLarge = true;
         return false;
+    }
     readOrientation(cinfo, job);
 
     bool fourChannels = false;
@@ -230,8 +240,7 @@ bool runDecode(jpeg_decompress_struct& cinfo, ErrorState& errors, Progress& prog
     jpeg_calc_output_dimensions(&cinfo);
     const JDIMENSION width = cinfo.output_width;
     const JDIMENSION height = cinfo.output_height;
-    if (width == 0 || height == 0 || pixelsOf(width, height) > kMaxJpegPixels ||
-        !reserveMemory(cinfo, job))
+    if (width == 0 || height == 0 || !reserveMemory(cinfo, job))
         return false;
 
     // When at least half of the decoded pixels in each direction are averaged away
@@ -271,24 +280,23 @@ DecodeResult damaged() {
     return {DecodeStatus::Damaged, {}};
 }
 
-DecodeResult decode(Job& job) {
-    const TargetSize target = job.target;
-    if (target.given() && pixelsOf(static_cast<std::uint64_t>(target.width),
-                                   static_cast<std::uint64_t>(target.height)) > kMaxJpegPixels)
-        return damaged();
+DecodeResult tooLarge() {
+    return {DecodeStatus::TooLarge, {}};
+}
 
+DecodeResult decode(Job& job) {
     jpeg_decompress_struct cinfo{};
     ErrorState errors{};
-    Progress progress{{}, job.maxWork};
+    Progress progress{{}, job.maxWork, false};
     bool decoded = false;
     try {
         decoded = runDecode(cinfo, errors, progress, job);
     } catch (const std::bad_alloc&) {
-        decoded = false;
+        job.tooLarge = true;
     }
     jpeg_destroy_decompress(&cinfo);
     if (!decoded)
-        return damaged();
+        return job.tooLarge || progress.overBudget ? tooLarge() : damaged();
 
     try {
         const TargetSize size = job.decodeTarget;
@@ -296,7 +304,7 @@ DecodeResult decode(Job& job) {
             job.decoded = resized(job.decoded, size.width, size.height);
         return {DecodeStatus::Ok, upright(std::move(job.decoded), job.orientation)};
     } catch (const std::bad_alloc&) {
-        return damaged();
+        return tooLarge();
     }
 }
 
@@ -304,8 +312,10 @@ DecodeResult decode(Job& job) {
 
 DecodeResult decodeJpeg(std::span<const std::uint8_t> data, TargetSize target,
                         std::uint64_t maxWork) {
-    if (data.empty() || data.size() > kMaxJpegFileBytes)
+    if (data.empty())
         return damaged();
+    if (data.size() > kMaxJpegFileBytes)
+        return tooLarge();
     Job job;
     job.data = data;
     job.target = target;
@@ -332,9 +342,10 @@ DecodeResult decodeJpegFile(const std::filesystem::path& file, TargetSize target
 
     // Read as it is decoded: the file's bytes are never held whole.
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0 ||
-        static_cast<std::uintmax_t>(info.st_size) > kMaxJpegFileBytes)
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0)
         return damaged();
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxJpegFileBytes)
+        return tooLarge();
     Job job;
     job.file = stream;
     job.target = target;

@@ -12,8 +12,9 @@ namespace qv {
 
 enum class DecodeStatus {
     Ok,
-    Missing, ///< no such file
-    Damaged, ///< unreadable, not a JPEG, truncated, corrupt, unsupported or too large
+    Missing,  ///< no such file
+    Damaged,  ///< unreadable, not a JPEG, truncated, corrupt or unsupported
+    TooLarge, ///< a sound JPEG beyond the file, work or memory budget
 };
 
 struct DecodeResult {
@@ -32,18 +33,19 @@ struct TargetSize {
     bool given() const { return width > 0 && height > 0; }
 };
 
-/// A player's photo is never this large; anything bigger is refused rather than
-/// read into memory.
-inline constexpr std::size_t kMaxJpegFileBytes = std::size_t{64} << 20;
-/// Checked from the header, before any pixel memory is taken, and again for the
-/// decoded and the target size.
-inline constexpr std::uint64_t kMaxJpegPixels = 100'000'000;
+/// A camera's 200-megapixel photo takes some 60 MB at its best quality; a larger
+/// file is refused as too large before it is read.
+inline constexpr std::size_t kMaxJpegFileBytes = std::size_t{128} << 20;
 /// Scans times pixels: the work of decoding a progressive file grows with both.
-/// Ordinary photos need a few hundred million; past this a file would hold the
-/// game for about a second and is refused as too big.
+/// A 200-megapixel photo of one scan needs 200 million; past this a file would
+/// hold the game for about a second and is refused as too large, from its header
+/// already when one scan would pass it.
 inline constexpr std::uint64_t kMaxDecodeWork = 2'000'000'000;
 /// All decodes running at one time together hold at most this much memory;
-/// one that alone would need more is refused, the others wait their turn.
+/// one that alone would need more is refused as too large, the others wait their
+/// turn. A photo of one scan is read a few rows at a time and reduced while it is
+/// read, so only what it is reduced to counts; a progressive one keeps every
+/// coefficient (3 bytes a pixel), which caps it near 170 megapixels.
 inline constexpr std::size_t kMaxDecodeMemory = std::size_t{512} << 20;
 
 /// Decodes a JPEG held in memory. With a target, the result is exactly that size:
@@ -51,7 +53,8 @@ inline constexpr std::size_t kMaxDecodeMemory = std::size_t{512} << 20;
 /// averaged down (or interpolated up) to it; the aspect ratio is not kept. A camera's
 /// EXIF orientation is applied, so the result is upright and the target is the
 /// size of the upright picture. A file needing more than `maxWork` (scans times
-/// pixels) is refused as too big. Never throws and never prints.
+/// pixels) or more memory than the shared budget is TooLarge. Never throws and
+/// never prints.
 DecodeResult decodeJpeg(std::span<const std::uint8_t> data, TargetSize target = {},
                         std::uint64_t maxWork = kMaxDecodeWork);
 

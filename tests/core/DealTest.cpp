@@ -1,9 +1,11 @@
 #include "figures/CategoryChoice.h"
+#include "platform/JpegDecoder.h"
 #include "tests/fakes/JpegSamples.h"
 #include "tests/fakes/MatchDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace qv::test {
@@ -178,13 +180,41 @@ TEST_F(PhotoDeal, MissingPhotoNamesItsPathAndFallsBackToFiguras1ForGood) {
     EXPECT_TRUE(d.ports.dialogs.shown().empty()) << "no photo warning after the fall-back";
 }
 
-TEST_F(PhotoDeal, DamagedPhotoIsTreatedAsMissing) {
-    writeTwelve();
+TEST_F(PhotoDeal, PhotoThatIsThereButCannotBeShownIsNotCalledMissing) {
     const auto jpeg = encodeJpeg(solidImage(40, 30, {10, 20, 30}));
-    writeBytes(folder() / "Foto2.jpg", std::span<const std::uint8_t>(jpeg.data(), jpeg.size() / 2));
-    d.start();
-    EXPECT_NE(d.ports.dialogs.last().text.find("Foto2.jpg"), std::string::npos);
-    EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
+    const struct {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> spoil;
+        const char* first;
+        const char* cause;
+    } cases[] = {
+        {"cut in half",
+         [&](const std::filesystem::path& file) {
+             writeBytes(file, std::span<const std::uint8_t>(jpeg.data(), jpeg.size() / 2));
+         },
+         "Não foi possível ler o arquivo...: ",
+         "Caso 1 dos 12 arquivos de figuras ou imagens esteja danificado ou não seja JPEG/JPG, "
+         "irá provocar este erro."},
+        {"beyond the file budget",
+         [](const std::filesystem::path& file) {
+             std::filesystem::resize_file(file, kMaxJpegFileBytes + 1);
+         },
+         "O arquivo é grande demais...: ",
+         "Caso 1 dos 12 arquivos de figuras ou imagens seja grande demais, irá provocar este "
+         "erro."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        d.game.Timer1.stop();
+        d.game.state.FigureCategory = "Personaliz";
+        writeTwelve();
+        c.spoil(folder() / "Foto2.jpg");
+        d.start();
+        const std::string& text = d.ports.dialogs.last().text;
+        EXPECT_EQ(text.rfind(c.first + (folder() / "Foto2.jpg").string() + "\n\n", 0), 0u) << text;
+        EXPECT_NE(text.find(c.cause), std::string::npos) << text;
+        EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
+    }
 }
 
 TEST_F(PhotoDeal, MissingFolderFallsBackLikeAMissingFirstPhoto) {

@@ -106,6 +106,41 @@ TEST(LargeJpeg, PhotosUnderThePixelLimitLoadWhateverTheirLongSide) {
     }
 }
 
+TEST(LargeJpeg, TheWorkAndMemoryBudgetsDecideNotTheMegapixels) {
+    constexpr RGB kGrey{128, 128, 128};
+    // A 102-megapixel camera photo (108 and 200 are near) is read reduced as it is
+    // decoded, so the preview needs little memory.
+    const auto camera = flatGreyJpeg(11648, 8736);
+    const DecodeResult preview = decodeJpeg(camera, {145, 163});
+    ASSERT_EQ(preview.status, DecodeStatus::Ok);
+    EXPECT_TRUE(pixelNear(preview.image, 72, 80, kGrey, 2));
+    const std::uint64_t pixels = 11648ull * 8736;
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        TargetSize target;
+        std::uint64_t maxWork;
+        DecodeStatus status;
+    } cases[] = {
+        // One scan over every pixel is the work; both sides of the budget.
+        {"work at the budget", camera, {145, 163}, pixels, DecodeStatus::Ok},
+        {"work one over", camera, {145, 163}, pixels - 1, DecodeStatus::TooLarge},
+        {"4.3 gigapixels claimed",
+         claimingSize(65500, 65500),
+         {20, 20},
+         kMaxDecodeWork,
+         DecodeStatus::TooLarge},
+        // Whole, its pixels alone would pass the memory all decodes share.
+        {"camera photo at full size", camera, {}, kMaxDecodeWork, DecodeStatus::TooLarge},
+        {"camera photo at the face size", camera, {66, 66}, kMaxDecodeWork, DecodeStatus::Ok},
+    };
+    for (const auto& c : cases) {
+        const DecodeResult result = decodeJpeg(c.bytes, c.target, c.maxWork);
+        EXPECT_EQ(result.status, c.status) << c.what;
+        EXPECT_EQ(result.image.empty(), c.status != DecodeStatus::Ok) << c.what;
+    }
+}
+
 TEST(DamagedJpeg, IsReportedWithoutPixelsAndWithoutPrinting) {
     const auto good = quarters();
     const auto progressive = quarters(JpegKind::Progressive);
@@ -123,8 +158,8 @@ TEST(DamagedJpeg, IsReportedWithoutPixelsAndWithoutPrinting) {
         {"cut in the middle", cut(good, good.size() / 2)},
         {"no end marker", cut(good, good.size() - 2)},
         {"progressive cut", cut(progressive, progressive.size() * 2 / 3)},
-        {"claims 65535 x 65535", claimingSize(65535, 65535)},
         {"claims 0 wide", claimingSize(0, 64)},
+        {"claims more than JPEG's 65500", claimingSize(65535, 64)},
     };
     for (const auto& c : cases) {
         for (TargetSize target : {TargetSize{}, TargetSize{20, 20}}) {
@@ -163,11 +198,15 @@ TEST(DamagedJpeg, FilesThatAreMissingUnreadableOrOversized) {
     ASSERT_TRUE(writeBytes(root / "empty.jpg", {}));
     EXPECT_EQ(decodeJpegFile(root / "empty.jpg").status, DecodeStatus::Damaged);
 
-    // A valid start followed by a hole: refused from its size, not read.
+    // A sound picture followed by a hole up to the file budget, and one byte past
+    // it: that one is refused from its size, not read.
     const auto bytes = quarters();
-    ASSERT_TRUE(writeBytes(root / "huge.jpg", bytes));
-    std::filesystem::resize_file(root / "huge.jpg", kMaxJpegFileBytes + 1);
-    EXPECT_EQ(decodeJpegFile(root / "huge.jpg").status, DecodeStatus::Damaged);
+    for (const std::size_t size : {kMaxJpegFileBytes, kMaxJpegFileBytes + 1}) {
+        ASSERT_TRUE(writeBytes(root / "huge.jpg", bytes));
+        std::filesystem::resize_file(root / "huge.jpg", size);
+        EXPECT_EQ(decodeJpegFile(root / "huge.jpg", {10, 10}).status,
+                  size > kMaxJpegFileBytes ? DecodeStatus::TooLarge : DecodeStatus::Ok);
+    }
 
     ASSERT_TRUE(writeBytes(root / "good.jpg", bytes));
     const DecodeResult result = decodeJpegFile(root / "good.jpg", {10, 10});

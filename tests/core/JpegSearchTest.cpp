@@ -93,6 +93,30 @@ TEST_F(SearchTree, InitialsMatchWithoutRegardToCase) {
               sorted({"AB.JPG****~", "abacaxi.Jpg****~/Fotos", "ab2.jpg****~/Fotos/Ferias"}));
     EXPECT_EQ(sorted(search("FÉ")), std::vector<std::string>{});
     EXPECT_EQ(search("QUATRO"), std::vector<std::string>{"quatro.jpg****~/n1/n2/n3/n4"});
+    EXPECT_EQ(sorted(search("a?")), sorted({"a1.jpg****~", "AB.JPG****~", "abacaxi.Jpg****~/Fotos",
+                                            "atalho.jpg****~/Fotos", "ab2.jpg****~/Fotos/Ferias"}));
+}
+
+TEST(SearchDisk, StaysOnTheFileSystemItStartsFrom) {
+    // /dev/shm is a file system of its own inside /dev on most systems, as a
+    // network share or another disk is inside the folders it is mounted in.
+    struct stat outer {
+    }, inner{};
+    if (::stat("/dev", &outer) != 0 || ::stat("/dev/shm", &inner) != 0 ||
+        outer.st_dev == inner.st_dev || ::access("/dev/shm", W_OK) != 0)
+        GTEST_SKIP() << "no file system mounted inside another here";
+    const fs::path mine = fs::path("/dev/shm") / ("qv-busca-" + std::to_string(::getpid()));
+    fs::create_directories(mine);
+    std::ofstream(mine / "qvoutrodisco.jpg") << "x";
+    const auto count = [](const fs::path& root) {
+        int found = 0;
+        searchJpegFiles(
+            root, "qvoutrodisco", [&](const FoundPicture&) { ++found; }, [] { return true; });
+        return found;
+    };
+    EXPECT_EQ(count("/dev"), 0) << "not entered from the outer file system";
+    EXPECT_EQ(count("/dev/shm"), 1) << "searched from its own";
+    fs::remove_all(mine);
 }
 
 TEST_F(SearchTree, StoppingKeepsWhatWasFoundAndFoldersMayVanish) {
@@ -121,6 +145,30 @@ TEST(JpegNames, ExtensionsInitialsRefusedCharactersAndReadableNames) {
     };
     for (const auto& [text, refused] : initials)
         EXPECT_EQ(invalidSearchCharacter(text), refused) << text;
+
+    // The initials, anything, then the ending; "?" is any one character.
+    const struct {
+        const char* name;
+        const char* initials;
+        bool listed;
+    } searched[] = {
+        {"abacaxi.jpg", "ab", true},
+        {"ABACAXI.JPG", "ab", true},
+        {"xab.jpg", "ab", false},
+        {"ab.jpg", "ab", true},
+        {"ab.jpg", "ab.jpg", false},
+        {"a1.jpg", "a?", true},
+        {"a.jpg", "a?", false},
+        {"férias.jpg", "f?rias", true},
+        {"ferias.jpg", "f??rias", false},
+        {"IMG_0001.JPG", "img_????", true},
+        {"IMG_001.JPG", "img_????", false},
+        {"b.jpeg", "?", true},
+        {"a.png", "a", false},
+        {"praia.jpg", "", true},
+    };
+    for (const auto& c : searched)
+        EXPECT_EQ(matchesSearch(c.name, c.initials), c.listed) << c.name << " for " << c.initials;
 
     EXPECT_EQ(readableName("férias.jpg"), "férias.jpg");
     EXPECT_EQ(readableName("f\xe9rias.jpg"), "férias.jpg");

@@ -1,12 +1,16 @@
 #include "figures/PhotoManager.h"
 #include "figures/PhotoFolder.h"
+#include "platform/JpegDecoder.h"
+#include "tests/fakes/HangingWalk.h"
 #include "tests/fakes/JpegSamples.h"
 #include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <stdexcept>
 
 #include <sys/resource.h>
 
@@ -131,7 +135,10 @@ TEST_F(Manager, CountReadsDoubleZeroWithoutPicturesAlsoAfterTheLastIsDeleted) {
 }
 
 TEST_F(Manager, FailedCopyIsReportedAndLeavesNothingBehind) {
+    havePhotos({1});
     open();
+    EXPECT_EQ(manager.view.Label7, "1");
+    fs::remove(photos / "Foto1.jpg"); // behind the window's back
     const std::string failure = "O Sistema não conseguiu copiar a figura para a pasta " +
                                 photos.string() +
                                 "\nVerifique se há espaço em disco e permissão para gravar "
@@ -148,6 +155,7 @@ TEST_F(Manager, FailedCopyIsReportedAndLeavesNothingBehind) {
     EXPECT_EQ(ports.dialogs.last().text, failure);
     EXPECT_EQ(ports.dialogs.last().caption, "Quorvanella 2.0");
     EXPECT_TRUE(photoFiles().empty());
+    EXPECT_EQ(manager.view.Label7, "00") << "the count of a picture that is gone";
 
     // A source that vanished after it was listed.
     fs::remove(pictures / "praia.jpg");
@@ -185,27 +193,48 @@ TEST_F(Manager, ReadOnlyFolderRefusesTheCopy) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(Manager, DamagedPictureIsToldTwiceFromTheFileListAndOnceFromTheReadyList) {
-    ASSERT_TRUE(writeBytes(photos / "foto2.jpg", std::vector<std::uint8_t>(300, 7)));
-    open();
-    manager.fileListClick(entry("praia.jpg"));
-    EXPECT_TRUE(ports.dialogs.shown().empty());
-    EXPECT_EQ(manager.view.Image1.width, 145);
-    EXPECT_EQ(manager.view.Image1.height, 163);
-    const std::string size = manager.view.tamanho;
+TEST_F(Manager, UnshownPictureIsToldTwiceFromTheFileListAndOnceFromTheReadyList) {
+    // A sound photo beyond the decoder's budget is too large, not damaged.
+    const auto tooLarge = [&](const fs::path& file) {
+        ASSERT_TRUE(writeBytes(file, picture));
+        fs::resize_file(file, kMaxJpegFileBytes + 1);
+    };
+    tooLarge(pictures / "enorme.jpg");
+    const struct {
+        const char* file;
+        const char* text;
+    } cases[] = {
+        {"quebrada.jpg",
+         "Formato de Figura não reconhecido pelo visualizador ou arquivo Danificado!"},
+        {"enorme.jpg", "Figura grande demais para o visualizador! Use uma cópia menor desta foto."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        fs::remove_all(photos);
+        fs::create_directories(photos);
+        if (c.file == std::string("enorme.jpg"))
+            tooLarge(photos / "foto2.jpg");
+        else
+            fs::copy_file(pictures / c.file, photos / "foto2.jpg");
+        open();
+        ports.dialogs.clear();
+        manager.fileListClick(entry("praia.jpg"));
+        EXPECT_TRUE(ports.dialogs.shown().empty());
+        EXPECT_EQ(manager.view.Image1.width, 145);
+        EXPECT_EQ(manager.view.Image1.height, 163);
+        const std::string size = manager.view.tamanho;
 
-    manager.fileListClick(entry("quebrada.jpg"));
-    const std::string damaged =
-        "Formato de Figura não reconhecido pelo visualizador ou arquivo Danificado!";
-    ASSERT_EQ(texts(), (std::vector<std::string>{damaged, damaged}));
-    EXPECT_EQ(ports.dialogs.shown()[0].caption, "Quorvanella 2.0");
-    EXPECT_EQ(ports.dialogs.shown()[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(ports.dialogs.shown()[1].type, ShownBox::Type::Plain);
-    EXPECT_EQ(manager.view.tamanho, size) << "the preview keeps the last good picture";
+        manager.fileListClick(entry(c.file));
+        ASSERT_EQ(texts(), (std::vector<std::string>{c.text, c.text}));
+        EXPECT_EQ(ports.dialogs.shown()[0].caption, "Quorvanella 2.0");
+        EXPECT_EQ(ports.dialogs.shown()[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(ports.dialogs.shown()[1].type, ShownBox::Type::Plain);
+        EXPECT_EQ(manager.view.tamanho, size) << "the preview keeps the last good picture";
 
-    ports.dialogs.clear();
-    manager.ListBox1Click(0);
-    EXPECT_EQ(texts(), std::vector<std::string>{damaged});
+        ports.dialogs.clear();
+        manager.ListBox1Click(0);
+        EXPECT_EQ(texts(), std::vector<std::string>{c.text});
+    }
 }
 
 TEST(PhotoSizes, KilobytesRoundedHalfToEven) {
@@ -216,23 +245,6 @@ TEST(PhotoSizes, KilobytesRoundedHalfToEven) {
     };
     for (const auto& [bytes, text] : sizes)
         EXPECT_EQ(photo_folder::sizeText(bytes), text) << bytes;
-}
-
-TEST_F(Manager, FolderWithoutPicturesBlinksItsWarning) {
-    open();
-    EXPECT_FALSE(manager.view.Panel2);
-    manager.DiretorioChange(ports.paths.root());
-    EXPECT_TRUE(manager.view.Panel2);
-    EXPECT_EQ(manager.view.Lbl_total, "0");
-    std::vector<bool> colours;
-    for (int tick = 0; tick < 4; ++tick) {
-        ports.scheduler.advance(300);
-        colours.push_back(manager.view.warningYellow);
-    }
-    EXPECT_EQ(colours, (std::vector<bool>{true, false, true, false}));
-    manager.DiretorioChange(pictures);
-    EXPECT_FALSE(manager.view.Panel2);
-    EXPECT_FALSE(manager.Timer1.running());
 }
 
 TEST_F(Manager, SearchRefusesBadInitialsThenListsWithFoldersAndEndsConcluido) {
@@ -273,52 +285,67 @@ TEST_F(Manager, SearchRefusesBadInitialsThenListsWithFoldersAndEndsConcluido) {
     EXPECT_FALSE(manager.Timer2.running());
 }
 
-// Time that moves on each time it is read, so the search hands over after every
-// entry it examines.
-class BusyClock final : public Clock {
-public:
-    std::int64_t millisecondsSinceMidnight() const override { return 0; }
-    std::int64_t steadyMilliseconds() const override { return m_now += 25; }
-
-private:
-    mutable std::int64_t m_now = 0;
-};
-
-TEST_F(Manager, StoppedSearchKeepsWhatItFoundAndShowsNoConcluido) {
-    for (int n = 0; n < 30; ++n)
-        ASSERT_TRUE(writeBytes(pictures / ("foto_" + std::to_string(n) + ".jpg"), picture));
-    BusyClock clock;
-    Ports busy = ports.ports();
-    Ports withClock{clock, busy.scheduler, busy.random, busy.dialogs, busy.screen, busy.paths};
-    PhotoManager searching(withClock, sound, [] {});
-    searching.FormCreate(pictures, pictures);
+TEST_F(Manager, SearchHangingInAFolderReadLeavesTheWindowAnsweringAndStops) {
+    open();
+    HangingWalk hanging;
+    manager.setWalk(hanging.walk());
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point last = Clock::now();
+    double longestMs = 0;
     int turns = 0;
-    searching.setRender([&] {
-        if (++turns == 5)
-            searching.PararClick();
+    manager.setRender([&] {
+        const Clock::time_point now = Clock::now();
+        longestMs =
+            std::max(longestMs, std::chrono::duration<double, std::milli>(now - last).count());
+        last = now;
+        if (++turns == 10)
+            manager.PararClick();
     });
     ports.dialogs.type("");
-    searching.Button1Click();
-    const std::size_t found = searching.view.fileList.size();
-    EXPECT_GT(found, 0u);
-    EXPECT_LT(found, 32u);
-    EXPECT_EQ(searching.view.Lbl_total, std::to_string(found));
-    EXPECT_EQ(searching.view.Label15, "Pesquisando, aguarde...");
-    EXPECT_FALSE(searching.view.Panel4);
-    EXPECT_FALSE(searching.view.Parar);
-    EXPECT_FALSE(searching.Timer2.running());
+    manager.Button1Click();
+    EXPECT_FALSE(hanging.ended()) << "the stop ends the search while the read still hangs";
+    EXPECT_LT(longestMs, 100.0) << "the window takes input while the walk hangs";
+    // What was found stays; nothing says "Concluído".
+    const std::string root = ports.paths.root().string();
+    EXPECT_EQ(manager.view.fileList,
+              (std::vector<std::string>{"a.jpg****" + root, "b.jpg****" + root}));
+    EXPECT_EQ(manager.view.Lbl_total, "2");
+    EXPECT_EQ(manager.view.Label15, "Pesquisando, aguarde...");
+    EXPECT_FALSE(manager.view.Panel4 || manager.view.Parar || manager.Timer2.running());
+    hanging.release();
 
     // Opening a folder while it searches ends the search and lists that folder.
+    HangingWalk again;
+    manager.setWalk(again.walk());
     turns = 0;
-    searching.setRender([&] {
-        if (++turns == 5)
-            searching.DiretorioChange(pictures);
+    manager.setRender([&] {
+        if (++turns == 3)
+            manager.DiretorioChange(pictures);
     });
     ports.dialogs.type("");
-    searching.Button1Click();
-    EXPECT_FALSE(searching.AutoListMode);
-    EXPECT_EQ(searching.view.fileList.size(), 33u);
-    EXPECT_FALSE(searching.view.Panel4 || searching.view.Parar || searching.Timer2.running());
+    manager.Button1Click();
+    EXPECT_FALSE(manager.AutoListMode);
+    EXPECT_EQ(manager.view.fileList,
+              (std::vector<std::string>{"IMG_0001.JPG", "praia.jpg", "quebrada.jpg"}));
+    EXPECT_FALSE(manager.view.Panel4 || manager.view.Parar || manager.Timer2.running());
+    again.release();
+}
+
+TEST_F(Manager, FailedSearchKeepsWhatItFoundAndLeavesNothingBlinking) {
+    open();
+    manager.setWalk([](const fs::path& root, const std::string&, const SearchFound& found,
+                       const SearchPoll&) -> bool {
+        found({root / "a.jpg", "a.jpg", root.string()});
+        throw std::runtime_error("the disk went away");
+    });
+    ports.dialogs.type("");
+    manager.Button1Click();
+    EXPECT_EQ(ports.dialogs.last().text,
+              "Falha ao tentar localizar Todoas as Figuras no formato JPG em seu Computador.");
+    EXPECT_EQ(ports.dialogs.last().icon, MessageIcon::Stop);
+    EXPECT_EQ(manager.view.fileList.size(), 1u);
+    EXPECT_EQ(manager.view.Lbl_total, "1");
+    EXPECT_FALSE(manager.view.Panel4 || manager.view.Parar || manager.Timer2.running());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "match/WindowLayout.h"
 #include "match/Game.h"
+#include "tests/fakes/MatchDriver.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,29 @@ INSTANTIATE_TEST_SUITE_P(ScreensAndBoards, BoardLayout,
                                            // Wider than 800: nothing moves, the design stays.
                                            LayoutRow{1024, 16, 272, 351, 376, 246, 272, 296, 445},
                                            LayoutRow{1024, 24, 272, 351, 376, 246, 272, 296, 445}));
+
+TEST(BoardLayout, ClosedBlockShowsNoPixelOfItsFaceOnAnyScreenOrBoard) {
+    for (const ScreenSize screen : {ScreenSize{1024, 768}, {800, 600}, {640, 480}}) {
+        for (const int blocks : {16, 24}) {
+            SCOPED_TRACE(std::to_string(screen.width) + " wide, " + std::to_string(blocks));
+            MatchDriver d(screen);
+            if (blocks == 16)
+                d.game.settings.N16Blocos1Click();
+            d.start(); // the faces have their width back, every cover closed
+            ASSERT_GT(d.game.view.face(1).bounds.width, 0);
+            for (int k = 1; k <= blocks; ++k) {
+                const Rect face = d.game.view.face(k).bounds;
+                const Rect cover = d.game.view.cover(k).bounds;
+                ASSERT_TRUE(d.game.view.cover(k).visible);
+                EXPECT_TRUE(face.left >= cover.left && face.top >= cover.top &&
+                            face.left + face.width <= cover.left + cover.width &&
+                            face.top + face.height <= cover.top + cover.height)
+                    << "block " << k;
+                EXPECT_GE(face.width, cover.width - 2) << "block " << k << " keeps its size";
+            }
+        }
+    }
+}
 
 TEST(BoardLayout, RowThreeHidesAndShowsAllItsControls) {
     MainView view;

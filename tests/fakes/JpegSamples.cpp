@@ -195,15 +195,20 @@ bool writeBytes(const std::filesystem::path& file, std::span<const std::uint8_t>
     return static_cast<bool>(out.flush());
 }
 
-std::vector<std::uint8_t> withExifOrientation(std::vector<std::uint8_t> jpeg, int orientation) {
-    // Big-endian TIFF with one entry in its first folder: Orientation, a SHORT.
-    const std::vector<std::uint8_t> segment{
-        0xFF, 0xE1, 0x00, 0x22, 'E',  'x',
-        'i',  'f',  0x00, 0x00, 'M',  'M',
-        0x00, 0x2A, 0x00, 0x00, 0x00, 0x08,
-        0x00, 0x01, 0x01, 0x12, 0x00, 0x03,
-        0x00, 0x00, 0x00, 0x01, 0x00, static_cast<std::uint8_t>(orientation),
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+std::vector<std::uint8_t> withExifOrientation(std::vector<std::uint8_t> jpeg, int orientation,
+                                              bool littleEndian) {
+    // A TIFF with one entry in its first folder: Orientation, a SHORT.
+    const auto o = static_cast<std::uint8_t>(orientation);
+    const std::vector<std::uint8_t> segment =
+        littleEndian
+            ? std::vector<std::uint8_t>{0xFF, 0xE1, 0x00, 0x22, 'E',  'x',  'i',  'f',  0x00,
+                                        0x00, 'I',  'I',  0x2A, 0x00, 0x08, 0x00, 0x00, 0x00,
+                                        0x01, 0x00, 0x12, 0x01, 0x03, 0x00, 0x01, 0x00, 0x00,
+                                        0x00, o,    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}
+            : std::vector<std::uint8_t>{0xFF, 0xE1, 0x00, 0x22, 'E',  'x',  'i',  'f',  0x00,
+                                        0x00, 'M',  'M',  0x00, 0x2A, 0x00, 0x00, 0x00, 0x08,
+                                        0x00, 0x01, 0x01, 0x12, 0x00, 0x03, 0x00, 0x00, 0x00,
+                                        0x01, 0x00, o,    0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
     if (jpeg.size() >= 2)
         jpeg.insert(jpeg.begin() + 2, segment.begin(), segment.end());
     return jpeg;
@@ -225,6 +230,29 @@ bool patchFrameSize(std::vector<std::uint8_t>& jpeg, std::uint16_t width, std::u
         at += 2 + (std::size_t{jpeg[at + 2]} << 8 | jpeg[at + 3]);
     }
     return false;
+}
+
+std::vector<std::uint8_t> flatGreyJpeg(std::uint16_t width, std::uint16_t height) {
+    // The headers and standard tables of a one-block grey picture, then one scan
+    // of blocks that each hold nothing but a zero difference: the DC code "00" and
+    // the end-of-block code "1010", six bits, so four blocks make three bytes.
+    std::vector<std::uint8_t> jpeg = encodeJpeg(solidImage(8, 8, {128, 128, 128}), JpegKind::Grey);
+    std::size_t at = 2;
+    while (at + 4 <= jpeg.size() && !(jpeg[at] == 0xFF && jpeg[at + 1] == 0xDA))
+        at += 2 + (std::size_t{jpeg[at + 2]} << 8 | jpeg[at + 3]);
+    if (at + 4 > jpeg.size() || !patchFrameSize(jpeg, width, height))
+        return {};
+    jpeg.resize(at + 2 + (std::size_t{jpeg[at + 2]} << 8 | jpeg[at + 3]));
+    const std::size_t blocks = std::size_t{(width + 7u) / 8u} * ((height + 7u) / 8u);
+    jpeg.reserve(jpeg.size() + blocks * 3 / 4 + 6);
+    for (std::size_t i = 0; i < blocks / 4; ++i)
+        jpeg.insert(jpeg.end(), {0x28, 0xA2, 0x8A});
+    // The last one to three blocks, the byte filled up with ones.
+    static const std::vector<std::uint8_t> kTail[] = {{}, {0x2B}, {0x28, 0xAF}, {0x28, 0xA2, 0xBF}};
+    const std::vector<std::uint8_t>& tail = kTail[blocks % 4];
+    jpeg.insert(jpeg.end(), tail.begin(), tail.end());
+    jpeg.insert(jpeg.end(), {0xFF, 0xD9});
+    return jpeg;
 }
 
 } // namespace qv::test

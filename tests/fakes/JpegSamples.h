@@ -41,8 +41,13 @@ bool pixelNear(const Image& image, int x, int y, RGB colour, int tolerance);
 /// Writes the bytes, replacing any file; false on failure.
 bool writeBytes(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 /// Adds an EXIF segment saying the camera was turned: `orientation` 1..8, as
-/// EXIF numbers them.
-std::vector<std::uint8_t> withExifOrientation(std::vector<std::uint8_t> jpeg, int orientation);
+/// EXIF numbers them, in Intel's byte order ("II") or Motorola's ("MM").
+std::vector<std::uint8_t> withExifOrientation(std::vector<std::uint8_t> jpeg, int orientation,
+                                              bool littleEndian = false);
+/// A sound mid-grey picture of any size up to 65535 x 65535 in one scan, made
+/// without its pixels: about one byte per 85 pixels, so a 100-megapixel camera
+/// photo's size costs a megabyte.
+std::vector<std::uint8_t> flatGreyJpeg(std::uint16_t width, std::uint16_t height);
 /// Rewrites the frame header's size (for files claiming absurd dimensions).
 bool patchFrameSize(std::vector<std::uint8_t>& jpeg, std::uint16_t width, std::uint16_t height);
 

@@ -2,19 +2,26 @@
 #include "figures/Tform_categoria.h"
 #include "figures/Tform_perso.h"
 #include "match/Game.h"
+#include "platform/JpegDecoder.h"
 #include "platform/qt/QtScreen.h"
+#include "tests/fakes/HangingWalk.h"
 #include "tests/fakes/JpegSamples.h"
 #include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
+#include <QTreeView>
 
 #include "tests/ui/WindowTestTools.h"
 
@@ -53,6 +60,36 @@ TEST(FiguresEntries, ButtonAndMenuOpenTheChooserAndTheManager) {
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::PhotoManager);
     EXPECT_EQ(fakes.dialogs.shown().size(), 3u);
     EXPECT_EQ(sound.played.size(), 1u) << "only the button plays the option sound";
+}
+
+TEST(FiguresEntries, ClosedBlocksShowNoPixelOfTheirPhotos) {
+    TestPorts fakes;
+    Ports ports = fakes.ports();
+    TFORM1 main{ports};
+    main.FormCreate();
+    const fs::path photos = fakes.paths.photoFolder();
+    fs::create_directories(photos);
+    const auto magenta = encodeJpeg(solidImage(66, 66, {255, 0, 255}));
+    for (int n = 1; n <= 12; ++n)
+        ASSERT_TRUE(writeBytes(photos / ("Foto" + std::to_string(n) + ".jpg"), magenta));
+    main.game().state.FigureCategory = "Personaliz";
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    main.game().deal.BitBtn4Click();
+    fakes.scheduler.advance(100); // the first tick gives the faces their width back
+    main.render();
+    ASSERT_EQ(main.game().state.FigureCategory, "Personaliz");
+    const QImage seen = main.grab().toImage();
+    keepScreenshot(main, "fotos-fechadas");
+    int photoPixels = 0;
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x) {
+            const QColor c = seen.pixelColor(x, y);
+            photoPixels += c.red() > 200 && c.green() < 60 && c.blue() > 200;
+        }
+    EXPECT_EQ(photoPixels, 0) << "every block is closed";
+    main.game().Timer1.stop();
+    main.game().photoSet.waitForPreload();
 }
 
 class Chooser : public ::testing::Test {
@@ -157,23 +194,11 @@ private:
     VirtualScheduler& m_timers;
 };
 
-// Moves on each time it is read, so the search turns to the window after every
-// entry it looks at.
-class BusyClock final : public Clock {
-public:
-    std::int64_t millisecondsSinceMidnight() const override { return 0; }
-    std::int64_t steadyMilliseconds() const override { return m_now += 25; }
-
-private:
-    mutable std::int64_t m_now = 0;
-};
-
 class Manager : public ::testing::Test {
 protected:
     TestPorts fakes;
-    BusyClock clock;
     InputTurns turns{fakes.scheduler};
-    Ports ports{clock, turns, fakes.random, fakes.dialogs, fakes.screen, fakes.paths};
+    Ports ports{fakes.scheduler, turns, fakes.random, fakes.dialogs, fakes.screen, fakes.paths};
     Game game{ports};
     fs::path pictures = fakes.paths.root() / "Fotos";
     fs::path empty = fakes.paths.root() / "Vazia";
@@ -205,6 +230,7 @@ TEST_F(Manager, RedWarningBlinksOnAFolderWithoutJpegFilesAndHidesOnOneWith) {
     window.manager().DiretorioChange(pictures);
     window.render();
     EXPECT_FALSE(window.Panel2->isVisible());
+    EXPECT_FALSE(window.manager().Timer1.running());
     EXPECT_EQ(window.fileList->count(), 40);
     EXPECT_EQ(window.Lbl_total->text(), QStringLiteral("40"));
 }
@@ -227,24 +253,144 @@ TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
     fakes.scheduler.advance(250 * 12);
     EXPECT_FALSE(window.Label15->parentWidget()->isVisible()) << "hidden three seconds after";
 
-    // Stopped from the window while it walks: what it found stays.
+    // Stopped from the window while the walk hangs in a folder: what it found stays.
+    HangingWalk hanging;
+    window.manager().setWalk(hanging.walk());
     int turnsSeen = 0;
     QTimer clicker;
     QObject::connect(&clicker, &QTimer::timeout, [&] {
-        if (++turnsSeen == 12)
+        if (++turnsSeen == 5)
             QTest::mouseClick(window.Parar, Qt::LeftButton);
     });
     clicker.start(0);
     fakes.dialogs.type("");
     QTest::mouseClick(window.Button1, Qt::LeftButton);
     clicker.stop();
-    const int found = window.fileList->count();
-    EXPECT_GT(found, 0);
-    EXPECT_LT(found, 40);
-    EXPECT_EQ(window.Lbl_total->text(), QString::number(found));
+    EXPECT_FALSE(hanging.ended());
+    EXPECT_EQ(window.fileList->count(), 2);
+    EXPECT_EQ(window.Lbl_total->text(), QStringLiteral("2"));
     EXPECT_NE(window.Label15->text(), QStringLiteral("Concluído"));
     EXPECT_FALSE(window.Label15->parentWidget()->isVisible());
     EXPECT_FALSE(window.Parar->isVisible());
+    hanging.release();
+}
+
+// The window's way of choosing: the highlighted entry, as a person sees it.
+int chosen(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.front());
+}
+
+void clickEntry(QListWidget* list, int row, Qt::KeyboardModifiers keys = {}) {
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(item).center());
+}
+
+TEST_F(Manager, EveryControlDoesItsOwnThing) {
+    const auto shot = [](RGB colour) {
+        return encodeJpeg(solidImage(60, 40, colour));
+    };
+    const fs::path shown = fakes.paths.root() / "Cores";
+    fs::create_directories(shown);
+    ASSERT_TRUE(writeBytes(shown / "1-vermelha.jpg", shot({220, 30, 30})));
+    ASSERT_TRUE(writeBytes(shown / "2-verde.jpg", shot({30, 200, 30})));
+    ASSERT_TRUE(writeBytes(shown / "3-<b>azul.jpg", shot({30, 30, 220})));
+    const auto colourShown = [](const Image& image, RGB colour) {
+        return !image.empty() && pixelNear(image, image.width / 2, image.height / 2, colour, 16);
+    };
+    Tform_perso window(game, nullptr);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    PhotoManager& manager = window.manager();
+
+    // The drive box: "/" is the first drive; the tree and the list follow it.
+    window.ComboDrive->setFocus();
+    QTest::keyClick(window.ComboDrive, Qt::Key_Home);
+    EXPECT_EQ(manager.drive(), fs::path("/"));
+    EXPECT_EQ(manager.folder(), fs::path("/"));
+
+    // The folder tree: Enter on a folder lists its pictures.
+    QFileSystemModel* folders = qobject_cast<QFileSystemModel*>(window.Diretorio->model());
+    ASSERT_NE(folders, nullptr);
+    window.Diretorio->setCurrentIndex(folders->index(QString::fromStdString(shown.string())));
+    QTest::keyClick(window.Diretorio, Qt::Key_Return);
+    EXPECT_EQ(manager.folder(), shown);
+    ASSERT_EQ(window.fileList->count(), 3);
+
+    // The file list: a click shows the picture, the arrows show the next one.
+    clickEntry(window.fileList, 0);
+    EXPECT_TRUE(colourShown(manager.view.Image1, {220, 30, 30}));
+    QTest::keyClick(window.fileList, Qt::Key_Down);
+    EXPECT_TRUE(colourShown(manager.view.Image1, {30, 200, 30})) << "the preview follows the keys";
+    QTest::keyClick(window.fileList, Qt::Key_Down);
+    EXPECT_TRUE(colourShown(manager.view.Image1, {30, 30, 220}));
+    // The hint is the path as written, however much it looks like markup.
+    QTextDocument hint;
+    hint.setHtml(window.fileList->toolTip());
+    EXPECT_EQ(hint.toPlainText().toStdString(), (shown / "3-<b>azul.jpg").string());
+
+    // "Copiar" copies the picture shown.
+    const fs::path photos = game.ports.paths.photoFolder();
+    QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+    EXPECT_EQ(fakes.dialogs.last().text, "Figura copiada com Sucesso");
+    EXPECT_TRUE(colourShown(decodeJpegFile(photos / "foto1.Jpg").image, {30, 30, 220}));
+    EXPECT_EQ(window.ListBox1->count(), 1);
+    EXPECT_EQ(window.Label7->text(), QStringLiteral("1"));
+
+    // Nothing highlighted, the current row still on an entry: nothing is copied.
+    clickEntry(window.fileList, 2, Qt::ControlModifier);
+    ASSERT_EQ(chosen(window.fileList), -1);
+    ASSERT_EQ(window.fileList->currentRow(), 2);
+    QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+    EXPECT_EQ(fakes.dialogs.last().text,
+              "Por favor, Clique uma das figuras da Listagem de Figuras acima.");
+    EXPECT_FALSE(fs::exists(photos / "foto2.Jpg"));
+
+    // The ready list shows its picture small.
+    clickEntry(window.ListBox1, 0);
+    EXPECT_TRUE(colourShown(manager.view.Image3, {30, 30, 220}));
+    EXPECT_FALSE(window.Label4->text().isEmpty());
+
+    // "Excluir Cópia" with nothing highlighted deletes nothing, then the chosen one.
+    clickEntry(window.ListBox1, 0, Qt::ControlModifier);
+    ASSERT_EQ(chosen(window.ListBox1), -1);
+    fakes.dialogs.answer(Answer::Yes);
+    QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(fakes.dialogs.last().text, "Erro! Selecione a figura a ser Excluída.");
+    EXPECT_TRUE(fs::exists(photos / "foto1.Jpg"));
+    clickEntry(window.ListBox1, 0);
+    fakes.dialogs.answer(Answer::Yes);
+    QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+    EXPECT_FALSE(fs::exists(photos / "foto1.Jpg"));
+    EXPECT_EQ(window.ListBox1->count(), 0);
+    EXPECT_EQ(window.Label7->text(), QStringLiteral("00"));
+}
+
+// Desktops set to open things with one click activate a list entry on each click.
+class SingleClickStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == QStyle::SH_ItemView_ActivateItemOnSingleClick)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+TEST_F(Manager, OneClickOnADamagedFileTellsItOnceOnSingleClickDesktops) {
+    ASSERT_TRUE(writeBytes(empty / "quebrada.jpg", std::vector<std::uint8_t>(500, 3)));
+    Tform_perso window(game, nullptr);
+    SingleClickStyle style;
+    window.fileList->setStyle(&style);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.manager().DiretorioChange(empty);
+    window.render();
+    fakes.dialogs.clear();
+    clickEntry(window.fileList, 0);
+    // The warning box and the plain box, each once.
+    EXPECT_EQ(fakes.dialogs.shown().size(), 2u);
 }
 
 TEST_F(Manager, KeyboardReachesEveryControlAndEscapeCloses) {
