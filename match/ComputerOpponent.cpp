@@ -56,7 +56,7 @@ void ComputerOpponent::recebe_fig_usu2(int position) {
 
 int ComputerOpponent::waitTicks() const {
     // Speaker tones hold the program while they sound; the wait is shorter to match.
-    return m_game.state.SoundDevice == "A" ? kWaitTicksSpeaker : kWaitTicks;
+    return m_game.sound().speakerChosen() ? kWaitTicksSpeaker : kWaitTicks;
 }
 
 void ComputerOpponent::trigger() {

@@ -119,7 +119,6 @@ struct MatchState {
     std::string RecordCandidateTimeText;
     int RecordsSettled = 0;
     std::string EndSoundPlayed;
-    std::string SoundDevice; ///< "A": tones on the speaker; "P": wave files
 };
 
 } // namespace qv
