@@ -1,3 +1,4 @@
+#include "dialogs/PlayerNamesRules.h"
 #include "match/Game.h"
 #include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
@@ -237,6 +238,13 @@ TEST_F(Definir, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
 
 TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     game.Timer3.setInterval(250);
+    ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
+        PlayerNamesRules names(game);
+        names.FormActivate();
+        names.Edit1 = "Rui";
+        names.Edit2 = "Zé";
+        names.Button1Click();
+    });
     dialog.create(false);
     dialog.img_3min_2Click();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
@@ -257,6 +265,8 @@ TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     EXPECT_FALSE(game.Timer3.running());
     EXPECT_TRUE(game.view.menu.Individual1);
     EXPECT_FALSE(dialog.isOpen());
+    // The names window's "&OK " and the one-player picture confirm once each.
+    EXPECT_EQ(cues.played, (std::vector<std::string>{"soundOp", "soundOp"}));
 }
 
 } // namespace
