@@ -89,7 +89,7 @@ struct MatchState {
     int ComputerMoving = 0;
 
     // Computer opponent
-    std::array<int, 3> LevelAttempts{};
+    std::array<int, 3> LevelAttempts{}; ///< set to level 1's by the computer opponent
     std::string LevelCode;
     int AttemptLimit = 0;
     int AttemptIndex = 0;

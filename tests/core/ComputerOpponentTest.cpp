@@ -40,13 +40,18 @@ TEST_P(AttemptsPerLevel, FollowTheLevelTableByPositionsLeftFirstBlockIncluded) {
     EXPECT_EQ(m.s.AttemptLimit, row.attempts);
 }
 
+// Both sides of 8|10 and 16|18 positions (a pair leaves two at a time).
 INSTANTIATE_TEST_SUITE_P(LevelTable, AttemptsPerLevel,
                          ::testing::Values(AttemptsRow{1, 24, 24, 8}, AttemptsRow{1, 24, 18, 8},
                                            AttemptsRow{1, 24, 16, 5}, AttemptsRow{1, 24, 10, 5},
                                            AttemptsRow{1, 24, 8, 3}, AttemptsRow{1, 24, 2, 3},
-                                           AttemptsRow{2, 24, 24, 10}, AttemptsRow{2, 24, 12, 7},
+                                           AttemptsRow{2, 24, 24, 10}, AttemptsRow{2, 24, 18, 10},
+                                           AttemptsRow{2, 24, 16, 7}, AttemptsRow{2, 24, 10, 7},
                                            AttemptsRow{2, 24, 8, 4}, AttemptsRow{3, 24, 24, 11},
-                                           AttemptsRow{3, 24, 16, 8}, AttemptsRow{3, 24, 6, 5},
+                                           AttemptsRow{3, 24, 18, 11}, AttemptsRow{3, 24, 16, 8},
+                                           AttemptsRow{3, 24, 10, 8}, AttemptsRow{3, 24, 8, 5},
+                                           // No level chosen yet: level 1.
+                                           AttemptsRow{0, 24, 24, 8}, AttemptsRow{0, 24, 8, 3},
                                            // A 16-block board starts in the middle column.
                                            AttemptsRow{1, 16, 16, 5}, AttemptsRow{2, 16, 16, 7},
                                            AttemptsRow{3, 16, 16, 8}, AttemptsRow{3, 16, 8, 5}));
@@ -81,6 +86,29 @@ TEST(ComputerMove, AboveFiveAttemptsTestsOnlySeenBlocksBeforeTheLastAttempt) {
                 if (m.s.SlotSeen[std::size_t(k)] == 1 && !seen.count(k)) {
                     EXPECT_TRUE(allowed.count(k)) << "position " << k << " seed " << seed;
                 }
+            }
+        }
+    }
+}
+
+// Up to five attempts every candidate is tested; from six on only those turned
+// before, besides the first block, the open last one and the person's latest try.
+TEST(ComputerMove, TestsCandidatesNobodyTurnedOnlyUpToFiveAttempts) {
+    ComputerMatch m;
+    for (int limit : {5, 6}) {
+        for (int seed = 0; seed < 40; ++seed) {
+            m.restart(seed * 101, 1);
+            m.s.LevelAttempts = {limit, limit, limit};
+            m.s.SlotSeen.fill(0);
+            moveNow(m);
+            ASSERT_EQ(m.s.AttemptLimit, limit);
+            const std::set<int> allowed{m.s.FirstCover, m.s.SecondCover, m.s.HumanFirstPos,
+                                        m.s.HumanSecondPos};
+            for (int candidate : m.d.game.computer.candidates()) {
+                if (candidate == 0 || allowed.count(candidate))
+                    continue;
+                EXPECT_EQ(m.s.SlotSeen[std::size_t(candidate)], limit == 5 ? 1 : 0)
+                    << limit << " attempts, seed " << seed << ", position " << candidate;
             }
         }
     }
@@ -263,6 +291,42 @@ TEST_F(MakeComputerOpponent, IsRefusedWhileAMatchRuns) {
               "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.");
     EXPECT_EQ(s.OpponentMode, mode::kOneAfterOther);
     EXPECT_EQ(s.RivalKind, "");
+}
+
+// A game alone lost on time leaves its round counted; making the computer the
+// opponent, from the menu or from the dialog's picture, must not end the next
+// match at once as a 0:0 draw.
+TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
+    for (bool fromPicture : {false, true}) {
+        MatchDriver d;
+        RecordingCues cues;
+        d.game.setSound(cues);
+        d.game.settings.N45Click();
+        d.start();
+        d.wait(46'000);
+        ASSERT_FALSE(d.game.matchInProgress()) << "the time ran out";
+        GameDefinition& dialog = d.game.definir;
+        d.ports.dialogs.onWindow(ModalWindow::GameDefinition, [&] {
+            dialog.FormActivate();
+            if (fromPicture) {
+                d.ports.dialogs.type("Ana");
+                dialog.img_1min_2Click();
+            }
+            dialog.Button3Click();
+        });
+        if (fromPicture) {
+            dialog.BitBtn2Click();
+        } else {
+            d.ports.dialogs.type("Ana");
+            d.game.computer.computadorClick();
+        }
+        ASSERT_EQ(d.game.state.RivalKind, "computer");
+        d.start();
+        d.wait(1000);
+        EXPECT_TRUE(d.game.matchInProgress()) << (fromPicture ? "picture" : "menu");
+        EXPECT_FALSE(d.game.view["lab_venc"].visible) << "no winner, no draw";
+        EXPECT_EQ(cues.count("SOUND_GANHA"), 0);
+    }
 }
 
 } // namespace
