@@ -65,17 +65,6 @@ TEST(WindowCreation, ShowGivesFocusToTheHiddenButtonAndShowsTheAdvertising) {
     EXPECT_TRUE(game.view["Panel6"].visible);
 }
 
-TEST(SoundSwitch, LabelTurnsGreyWhenUntickedAndRedAgainWhenTicked) {
-    TestPorts ports;
-    Game game(ports.ports());
-    EXPECT_TRUE(game.view["checksom"].checked);
-    game.checksomClick();
-    EXPECT_FALSE(game.view["checksom"].checked);
-    EXPECT_EQ(game.view["sound"].color, (Rgb{128, 128, 128}));
-    game.checksomClick();
-    EXPECT_EQ(game.view["sound"].color, (Rgb{255, 0, 0}));
-}
-
 TEST(VirtualTime, TimersFireInTimeOrderAndNestedWaitsLetThemFire) {
     VirtualScheduler scheduler;
     Timer fast(scheduler, "fast");

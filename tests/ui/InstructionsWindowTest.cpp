@@ -167,13 +167,6 @@ TEST_F(InstructionsWindow, PrintsTheLinesAsTheBoxWrapsThemOnThreePages) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(InstructionsWindow, AnsweringNoPrintsNothing) {
-    print(Answer::No);
-    EXPECT_FALSE(QFile::exists(pdf));
-    EXPECT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_TRUE(window.isVisible());
-}
-
 TEST_F(InstructionsWindow, WithoutAPrinterTellsTheErrorAndStaysOpen) {
     const std::pair<const char*, std::unique_ptr<QtTextPrinter>> printers[] = {
         {"no such printer", QtTextPrinter::named(QStringLiteral("quorvanella-no-such-printer"))},
