@@ -3,6 +3,7 @@
 #include "app/Accessibility.h"
 #include "app/BoardKeyboard.h"
 #include "app/ButtonShortcuts.h"
+#include "app/FittedFont.h"
 #include "app/FrameBox.h"
 #include "app/GlyphButton.h"
 #include "app/PictureBox.h"
@@ -276,10 +277,17 @@ void TFORM1::renderControl(Rendered& rendered, const Control& control) {
         const Rect& b = control.bounds;
         widget->setGeometry(b.left, b.top, b.width, b.height);
     }
-    if (all || last.fontPoints != control.fontPoints || last.bold != control.bold) {
+    const bool isLabel = control.kind == ControlKind::Label;
+    if (all || last.fontPoints != control.fontPoints || last.bold != control.bold ||
+        (isLabel &&
+         (last.caption != control.caption || last.bounds.width != control.bounds.width))) {
         QFont font(control.name == "Label2" ? QStringLiteral("DejaVu Sans") : kFontFamily);
         font.setPointSizeF(control.fontPoints * scale);
         font.setBold(control.bold);
+        // A text wider than its label (the computer's name on the tally) shows
+        // whole, a little smaller, rather than cut at the label's edge.
+        if (isLabel)
+            font = fittedFont(font, QString::fromStdString(control.caption), control.bounds.width);
         widget->setFont(font);
     }
     if (all || last.color != control.color) {

@@ -54,7 +54,6 @@ void PlayerNamesRules::Button1Click() {
     // A try or a computer move left half-done belongs to the old pairing.
     s.ClickCount = 0;
     s.WaitTicks = 0;
-    s.RivalKind.clear();
     m_game.sound().soundOp();
 
     if (blank(Edit1)) {
@@ -68,14 +67,20 @@ void PlayerNamesRules::Button1Click() {
         return;
     }
 
+    // Only now do two people become the players: a window closed without OK, or
+    // refused, leaves the opponent as it was.
     if (CheckBox1) {
         s.OpponentMode = mode::kOneBoard;
         // Two people on one board: no computer level applies.
         s.LevelCode.clear();
-        s.RivalKind.clear();
     } else {
         s.OpponentMode = mode::kOneAfterOther;
     }
+    s.RivalKind.clear();
+    s.PlayerCount = 2;
+    s.SettingsChanged = 1;
+    m_game.view.menu.Participantes1 = true;
+    m_game.view.menu.Individual1 = false;
     s.PlayerName1 = Edit1;
     s.PlayerName2 = Edit2;
     // New pair of names, new tally of wins.

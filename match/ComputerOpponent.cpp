@@ -42,6 +42,9 @@ int levelOfCode(const std::string& code) {
 
 ComputerOpponent::ComputerOpponent(Game& game) : m_game(game) {
     m_game.Timer4.setHandler([this] { Timer4Timer(); });
+    // Until a level is chosen the computer plays at level 1: a table of no
+    // attempts would leave it moving for ever, with the window locked.
+    m_game.state.LevelAttempts = computerLevel(1).attempts;
 }
 
 void ComputerOpponent::recebe_fig_usu(int position) {
@@ -56,7 +59,7 @@ void ComputerOpponent::recebe_fig_usu2(int position) {
 
 int ComputerOpponent::waitTicks() const {
     // Speaker tones hold the program while they sound; the wait is shorter to match.
-    return m_game.state.SoundDevice == "A" ? kWaitTicksSpeaker : kWaitTicks;
+    return m_game.sound().speakerChosen() ? kWaitTicksSpeaker : kWaitTicks;
 }
 
 void ComputerOpponent::trigger() {
@@ -238,6 +241,9 @@ void ComputerOpponent::computadorClick() {
     s.RivalKind = "computer";
     s.WinTally1 = 0;
     s.WinTally2 = 0;
+    // A new opponent, a new match: a game alone lost on time leaves its round
+    // counted, which would end the next start at once as a draw.
+    s.SettingsChanged = 1;
     if (fromOpenDialog) {
         m_game.definir.showLevelPanel();
         m_game.sound().soundOp();

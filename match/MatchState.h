@@ -89,7 +89,7 @@ struct MatchState {
     int ComputerMoving = 0;
 
     // Computer opponent
-    std::array<int, 3> LevelAttempts{};
+    std::array<int, 3> LevelAttempts{}; ///< set to level 1's by the computer opponent
     std::string LevelCode;
     int AttemptLimit = 0;
     int AttemptIndex = 0;
@@ -119,7 +119,6 @@ struct MatchState {
     std::string RecordCandidateTimeText;
     int RecordsSettled = 0;
     std::string EndSoundPlayed;
-    std::string SoundDevice; ///< "A": tones on the speaker; "P": wave files
 };
 
 } // namespace qv

@@ -117,14 +117,10 @@ void SettingsMenu::Participantes1Click() {
         m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    MatchState& s = m_game.state;
-    s.SettingsChanged = 1;
-    s.PlayerCount = 2;
     m_game.endDisplay.apagarVenPerd();
+    // The names window's OK makes the two people the players; closed without it,
+    // the opponent stays as it was (the computer goes on playing its turns).
     m_game.ports.dialogs.showModal(ModalWindow::PlayerNames);
-    m_game.view.menu.Participantes1 = true;
-    m_game.view.menu.Individual1 = false;
-    s.RivalKind.clear();
 }
 
 } // namespace qv

@@ -19,6 +19,9 @@ public:
     virtual void StopWave() = 0;
     /// Reads the sound settings again; each time the main window becomes active.
     virtual void CriarArqSom() {}
+    /// Whether the sounds go to the computer's speaker ("Alto-falante do micro"),
+    /// whose tones hold the game while they sound.
+    virtual bool speakerChosen() const { return false; }
 };
 
 /// Cues that make no sound, until the sound settings are in place.

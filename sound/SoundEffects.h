@@ -45,6 +45,7 @@ public:
     void soundOp() override;
     void StopWave() override;
     void CriarArqSom() override;
+    bool speakerChosen() const override { return settings.SoundDevice == "A"; }
 
     /// Plays a sound name's wave at once, whatever the settings say (the dialog's Play).
     void playWave(const std::string& name);

@@ -29,6 +29,8 @@ void playEveryLevel(int matchesPerCase, bool precise) {
                     EXPECT_TRUE(out.pointsHeld);
                     EXPECT_LE(out.mostOpen, 2);
                     EXPECT_EQ(out.pairs1 + out.pairs2, blocks / 2);
+                    EXPECT_EQ(out.pairedPositions, blocks) << "every block left in a pair";
+                    EXPECT_EQ(out.facesLeft, 0) << "the board is empty";
                     EXPECT_LT(out.longestTurn, 5 * 60 * 1000) << "every computer turn ends";
                 }
             }

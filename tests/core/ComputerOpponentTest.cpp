@@ -40,13 +40,18 @@ TEST_P(AttemptsPerLevel, FollowTheLevelTableByPositionsLeftFirstBlockIncluded) {
     EXPECT_EQ(m.s.AttemptLimit, row.attempts);
 }
 
+// Both sides of 8|10 and 16|18 positions (a pair leaves two at a time).
 INSTANTIATE_TEST_SUITE_P(LevelTable, AttemptsPerLevel,
                          ::testing::Values(AttemptsRow{1, 24, 24, 8}, AttemptsRow{1, 24, 18, 8},
                                            AttemptsRow{1, 24, 16, 5}, AttemptsRow{1, 24, 10, 5},
                                            AttemptsRow{1, 24, 8, 3}, AttemptsRow{1, 24, 2, 3},
-                                           AttemptsRow{2, 24, 24, 10}, AttemptsRow{2, 24, 12, 7},
+                                           AttemptsRow{2, 24, 24, 10}, AttemptsRow{2, 24, 18, 10},
+                                           AttemptsRow{2, 24, 16, 7}, AttemptsRow{2, 24, 10, 7},
                                            AttemptsRow{2, 24, 8, 4}, AttemptsRow{3, 24, 24, 11},
-                                           AttemptsRow{3, 24, 16, 8}, AttemptsRow{3, 24, 6, 5},
+                                           AttemptsRow{3, 24, 18, 11}, AttemptsRow{3, 24, 16, 8},
+                                           AttemptsRow{3, 24, 10, 8}, AttemptsRow{3, 24, 8, 5},
+                                           // No level chosen yet: level 1.
+                                           AttemptsRow{0, 24, 24, 8}, AttemptsRow{0, 24, 8, 3},
                                            // A 16-block board starts in the middle column.
                                            AttemptsRow{1, 16, 16, 5}, AttemptsRow{2, 16, 16, 7},
                                            AttemptsRow{3, 16, 16, 8}, AttemptsRow{3, 16, 8, 5}));
@@ -81,6 +86,29 @@ TEST(ComputerMove, AboveFiveAttemptsTestsOnlySeenBlocksBeforeTheLastAttempt) {
                 if (m.s.SlotSeen[std::size_t(k)] == 1 && !seen.count(k)) {
                     EXPECT_TRUE(allowed.count(k)) << "position " << k << " seed " << seed;
                 }
+            }
+        }
+    }
+}
+
+// Up to five attempts every candidate is tested; from six on only those turned
+// before, besides the first block, the open last one and the person's latest try.
+TEST(ComputerMove, TestsCandidatesNobodyTurnedOnlyUpToFiveAttempts) {
+    ComputerMatch m;
+    for (int limit : {5, 6}) {
+        for (int seed = 0; seed < 40; ++seed) {
+            m.restart(seed * 101, 1);
+            m.s.LevelAttempts = {limit, limit, limit};
+            m.s.SlotSeen.fill(0);
+            moveNow(m);
+            ASSERT_EQ(m.s.AttemptLimit, limit);
+            const std::set<int> allowed{m.s.FirstCover, m.s.SecondCover, m.s.HumanFirstPos,
+                                        m.s.HumanSecondPos};
+            for (int candidate : m.d.game.computer.candidates()) {
+                if (candidate == 0 || allowed.count(candidate))
+                    continue;
+                EXPECT_EQ(m.s.SlotSeen[std::size_t(candidate)], limit == 5 ? 1 : 0)
+                    << limit << " attempts, seed " << seed << ", position " << candidate;
             }
         }
     }
@@ -153,8 +181,9 @@ TEST(ComputerMove, DrawsCandidatesByTheRulesOfEachAttempt) {
 }
 
 struct WaitRow {
-    const char* device;
+    bool speaker;
     int wait;
+    std::uint32_t jitterSeed; ///< timers late and stalled at times; 0: on time
 };
 
 class ComputerWait : public ::testing::TestWithParam<WaitRow> {};
@@ -162,32 +191,41 @@ class ComputerWait : public ::testing::TestWithParam<WaitRow> {};
 TEST_P(ComputerWait, TurnsItsFirstBlockAfterTheWaitWithTheWindowTakingNoInput) {
     const WaitRow row = GetParam();
     ComputerMatch m;
+    if (row.jitterSeed != 0)
+        m.d.ports.scheduler.firePrecisely(row.jitterSeed);
     m.start(2);
-    m.s.SoundDevice = row.device;
+    m.cues.speaker = row.speaker;
     const auto [a, b] = m.d.miss();
     m.d.turn(a);
+    while (!m.s.ClickArmed) // late timers may still be uncovering it
+        m.d.wait(5);
     m.d.game.reveal.ImageClick(b);
-    const std::int64_t missed = m.d.ports.scheduler.now();
+    ASSERT_EQ(m.s.SecondTurn, 1) << "the miss passes the turn";
+    const VirtualScheduler& clock = m.d.ports.scheduler;
+    const std::int64_t missed = clock.now();
     const int before = m.cues.count("SOUND1");
     bool checkedWindow = false;
-    for (int waited = 0; waited < 3000 && m.cues.count("SOUND1") == before; waited += 5) {
-        if (waited >= 1000 && !checkedWindow) {
+    while (clock.now() - missed < 5000 && m.cues.count("SOUND1") == before) {
+        if (clock.now() - missed >= 1000 && !checkedWindow) {
             EXPECT_FALSE(m.d.game.view.form.enabled);
             checkedWindow = true;
         }
         m.d.wait(5);
     }
     // The move hands control back after its first block's three reveal pauses.
-    const std::int64_t delay = m.d.ports.scheduler.now() - missed - 300;
+    const std::int64_t delay = clock.now() - missed - 300;
     EXPECT_GE(delay, row.wait);
-    EXPECT_LE(delay, row.wait + 200) << "at most one clock tick late";
+    if (row.jitterSeed == 0) {
+        EXPECT_LE(delay, row.wait + 200) << "at most one clock tick late";
+    }
     ASSERT_TRUE(m.computerPlays());
     EXPECT_TRUE(m.d.game.view.form.enabled);
 }
 
 INSTANTIATE_TEST_SUITE_P(SpeakerOrNot, ComputerWait,
-                         ::testing::Values(WaitRow{"A", 1750}, WaitRow{"P", 2000},
-                                           WaitRow{"", 2000}));
+                         ::testing::Values(WaitRow{true, 1750, 0}, WaitRow{false, 2000, 0},
+                                           WaitRow{true, 1750, 11}, WaitRow{false, 2000, 12},
+                                           WaitRow{true, 1750, 13}, WaitRow{false, 2000, 14}));
 
 class MakeComputerOpponent : public ::testing::Test {
 protected:
@@ -257,6 +295,42 @@ TEST_F(MakeComputerOpponent, IsRefusedWhileAMatchRuns) {
               "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.");
     EXPECT_EQ(s.OpponentMode, mode::kOneAfterOther);
     EXPECT_EQ(s.RivalKind, "");
+}
+
+// A game alone lost on time leaves its round counted; making the computer the
+// opponent, from the menu or from the dialog's picture, must not end the next
+// match at once as a 0:0 draw.
+TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
+    for (bool fromPicture : {false, true}) {
+        MatchDriver d;
+        RecordingCues cues;
+        d.game.setSound(cues);
+        d.game.settings.N45Click();
+        d.start();
+        d.wait(46'000);
+        ASSERT_FALSE(d.game.matchInProgress()) << "the time ran out";
+        GameDefinition& dialog = d.game.definir;
+        d.ports.dialogs.onWindow(ModalWindow::GameDefinition, [&] {
+            dialog.FormActivate();
+            if (fromPicture) {
+                d.ports.dialogs.type("Ana");
+                dialog.img_1min_2Click();
+            }
+            dialog.Button3Click();
+        });
+        if (fromPicture) {
+            dialog.BitBtn2Click();
+        } else {
+            d.ports.dialogs.type("Ana");
+            d.game.computer.computadorClick();
+        }
+        ASSERT_EQ(d.game.state.RivalKind, "computer");
+        d.start();
+        d.wait(1000);
+        EXPECT_TRUE(d.game.matchInProgress()) << (fromPicture ? "picture" : "menu");
+        EXPECT_FALSE(d.game.view["lab_venc"].visible) << "no winner, no draw";
+        EXPECT_EQ(cues.count("SOUND_GANHA"), 0);
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "dialogs/PlayerNamesRules.h"
 #include "match/Game.h"
 #include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
@@ -80,19 +81,6 @@ TEST_F(Definir, JogadorOffersTheThreeOpponentsInTheirFrames) {
     game.definir.BitBtn2Click();
     EXPECT_EQ(s.DefinirFromButton, kNao);
     EXPECT_EQ(s.DefinirAsksTime, 0);
-}
-
-TEST_F(Definir, LightingFollowsTheMouseWithinItsGroup) {
-    dialog.create(true);
-    dialog.lightUp("img_2min");
-    EXPECT_FALSE(dialog["img_2min"].visible);
-    EXPECT_TRUE(dialog["img_2min_2"].visible);
-    dialog.lightUp("img_045seg");
-    EXPECT_TRUE(dialog["img_2min"].visible);
-    EXPECT_FALSE(dialog["img_2min_2"].visible);
-    EXPECT_TRUE(dialog["img_045seg_2"].visible);
-    for (const char* other : {"img_colega", "img_colega2", "img_computador2"})
-        EXPECT_FALSE(dialog[other].visible) << "the other group stays as it was: " << other;
 }
 
 // Plain functions: member pointers in tables trip the undefined-behaviour checker.
@@ -216,6 +204,8 @@ TEST_F(Definir, TheComputerPictureKeepsTheDialogOpenWithItsLevelPanel) {
     for (const ShownBox& box : ports.dialogs.shown())
         windows += box.type == ShownBox::Type::Window ? 1 : 0;
     EXPECT_EQ(windows, 1) << "no second dialog over the open one";
+    // "Jogador", the computer picture and "&OK" each confirm once, and nothing else sounds.
+    EXPECT_EQ(cues.played, (std::vector<std::string>{"soundOp", "soundOp", "soundOp"}));
 }
 
 TEST_F(Definir, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
@@ -237,6 +227,13 @@ TEST_F(Definir, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
 
 TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     game.Timer3.setInterval(250);
+    ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
+        PlayerNamesRules names(game);
+        names.FormActivate();
+        names.Edit1 = "Rui";
+        names.Edit2 = "Zé";
+        names.Button1Click();
+    });
     dialog.create(false);
     dialog.img_3min_2Click();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
@@ -257,6 +254,8 @@ TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     EXPECT_FALSE(game.Timer3.running());
     EXPECT_TRUE(game.view.menu.Individual1);
     EXPECT_FALSE(dialog.isOpen());
+    // The names window's "&OK " and the one-player picture confirm once each.
+    EXPECT_EQ(cues.played, (std::vector<std::string>{"soundOp", "soundOp"}));
 }
 
 } // namespace

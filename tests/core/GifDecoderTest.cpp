@@ -101,9 +101,9 @@ TEST(GifDecoder, RefusesWhatIsNoWholeGif) {
     }
     const std::string text = "GIF89a is what this text starts with, and nothing more";
     EXPECT_FALSE(decodeGif(Bytes(text.begin(), text.end())).ok());
-    // A pixel pointing past a table of 2 colours.
-    std::vector<GifPixelType> beyond{0, 1, 7, 0};
-    EXPECT_FALSE(decodeGif(encode(2, 2, beyond, 2, false)).ok());
+    // A table of 2 colours: index 1 is its last colour, index 2 points past it.
+    EXPECT_TRUE(decodeGif(encode(2, 2, {0, 1, 1, 0}, 2, false)).ok());
+    EXPECT_FALSE(decodeGif(encode(2, 2, {0, 1, 2, 0}, 2, false)).ok());
 }
 
 // Damaged copies of the real pictures: random bytes changed, runs inserted or

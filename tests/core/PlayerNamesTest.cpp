@@ -82,10 +82,12 @@ TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     EXPECT_EQ(s.LevelCode, "SUP");
     EXPECT_EQ(s.WinTally1, 3);
     EXPECT_EQ(s.WinTally2, 4);
+    EXPECT_EQ(s.RivalKind, "computer") << "a refused OK keeps the opponent";
+    EXPECT_EQ(s.PlayerCount, 1);
+    EXPECT_FALSE(game.view.menu.Participantes1);
     // Pressing OK still drops a half-done try and sounds, as it does every time.
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.WaitTicks, 0);
-    EXPECT_EQ(s.RivalKind, "");
     EXPECT_EQ(cues.count("soundOp"), 1);
     EXPECT_EQ(cues.played.size(), 1u);
 }
@@ -116,6 +118,8 @@ TEST_F(PlayerNames, TickedBoxPutsBothOnOneBoard) {
     EXPECT_EQ(s.PlayerName2, "Zé");
     EXPECT_EQ(s.WinTally1, 0);
     EXPECT_EQ(s.WinTally2, 0);
+    EXPECT_EQ(s.PlayerCount, 2);
+    EXPECT_EQ(s.SettingsChanged, 1);
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.WaitTicks, 0);
     EXPECT_EQ(cues.count("soundOp"), 1);
@@ -131,6 +135,7 @@ TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {
     EXPECT_EQ(s.PlayerName1, "Rui");
     EXPECT_EQ(s.PlayerName2, "Bia");
     EXPECT_EQ(s.LevelCode, "SUP") << "only a shared board drops the computer's level";
+    EXPECT_EQ(s.RivalKind, "");
     EXPECT_EQ(s.WinTally1, 0);
     EXPECT_EQ(s.WinTally2, 0);
 }

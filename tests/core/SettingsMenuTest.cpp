@@ -175,20 +175,31 @@ TEST_F(Settings, CancellingTheNameKeepsItAndStillSwitches) {
     EXPECT_EQ(game.state.OpponentMode, "IND");
 }
 
-TEST_F(Settings, SeuColegaOpensTheNamesDialogAndTicksItsEntry) {
-    game.state.RivalKind = "computer";
-    bool settingsChangedWhileOpen = false;
-    ports.dialogs.onWindow(ModalWindow::PlayerNames, [&] {
-        settingsChangedWhileOpen = game.state.SettingsChanged == 1 && game.state.PlayerCount == 2;
-        game.state.OpponentMode = "comoutro";
-    });
-    game.settings.Participantes1Click();
-    EXPECT_TRUE(settingsChangedWhileOpen);
-    EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
-    EXPECT_EQ(game.state.OpponentMode, "comoutro");
-    EXPECT_EQ(game.state.RivalKind, "");
-    EXPECT_TRUE(game.view.menu.Participantes1);
-    EXPECT_FALSE(game.view.menu.Individual1);
+TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) {
+    MatchState& s = game.state;
+    for (bool fromPicture : {false, true}) {
+        s.OpponentMode = mode::kOneBoard;
+        s.RivalKind = "computer";
+        s.PlayerName2 = "Computador Sab";
+        s.PlayerCount = 1;
+        s.SettingsChanged = 0;
+        game.view["lab_venc"].visible = true;
+        if (fromPicture) {
+            game.definir.create(false);
+            game.definir.img_3min_2Click(); // "Jogador", then the two-player picture
+        } else {
+            game.settings.Participantes1Click();
+        }
+        EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
+        EXPECT_FALSE(game.view["lab_venc"].visible) << "the end display is cleared";
+        EXPECT_EQ(s.OpponentMode, mode::kOneBoard);
+        EXPECT_EQ(s.RivalKind, "computer") << "the computer goes on playing its turns";
+        EXPECT_EQ(s.PlayerName2, "Computador Sab");
+        EXPECT_EQ(s.PlayerCount, 1);
+        EXPECT_EQ(s.SettingsChanged, 0);
+        EXPECT_TRUE(game.view.menu.Individual1);
+        EXPECT_FALSE(game.view.menu.Participantes1);
+    }
 }
 
 } // namespace

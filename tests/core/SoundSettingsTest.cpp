@@ -174,6 +174,37 @@ TEST(SoundSettingsFile, AFolderWhereNothingCanBeWrittenIsReportedOnceAndStaysSil
     EXPECT_EQ(rig.messages().size(), 1u);
 }
 
+// One sound setting for the whole game: what "&Gravar" stores sounds its own
+// confirmation, and sets the computer's wait (1.75 s on the speaker, else 2 s).
+TEST(SoundSettingsDialogRules, TheSavedDeviceSoundsTheConfirmationAndTimesTheComputer) {
+    struct Row {
+        bool speaker;
+        std::vector<std::string> waves;
+        std::vector<Tone> tones;
+        int computerWaitTicks;
+    };
+    const std::vector<Tone> confirmation{{800, 25}, {700, 35}, {750, 55}, {850, 100}};
+    for (const Row& row :
+         {Row{false, {"Som1.opcao.wav"}, {}, 40}, Row{true, {}, confirmation, 35}}) {
+        SoundRig rig;
+        rig.putWaves();
+        rig.game.FormActivate();
+        SoundSettingsForm form(rig.effects, rig.ports.dialogs);
+        form.FormCreate();
+        form.Placar = !row.speaker;
+        form.Alto = row.speaker;
+        form.Button1Click();
+        EXPECT_EQ(rig.waves.requests, row.waves) << "speaker " << row.speaker;
+        EXPECT_EQ(rig.beep.tones, row.tones) << "speaker " << row.speaker;
+        rig.game.computer.Timer4Timer();
+        EXPECT_EQ(rig.game.state.ComputerWaitTicks, row.computerWaitTicks);
+
+        rig.game.FormActivate(); // read back from the file
+        rig.game.computer.Timer4Timer();
+        EXPECT_EQ(rig.game.state.ComputerWaitTicks, row.computerWaitTicks);
+    }
+}
+
 TEST(SoundSettingsDialogRules, AFileGoneMeanwhileIsReportedAndNeitherSavedNorRecreated) {
     SoundRig rig;
     rig.game.FormActivate();

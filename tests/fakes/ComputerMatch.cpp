@@ -17,7 +17,8 @@ void ComputerMatch::start(int level, int blocks) {
     s.OpponentMode = mode::kOneBoard;
     s.RivalKind = "computer";
     s.PlayerName1 = "Ana";
-    d.game.computer.applyLevel(level);
+    if (level > 0)
+        d.game.computer.applyLevel(level);
     d.start();
 }
 

@@ -20,7 +20,8 @@ public:
     RecordingCues cues;
     MatchState& s = d.game.state;
 
-    /// Level 1..3 against the computer on a board of 24 or 16 blocks, then JOGAR.
+    /// Level 1..3 (0: none chosen) against the computer on a board of 24 or 16
+    /// blocks, then JOGAR.
     void start(int level, int blocks = 24);
     /// Ends whatever runs and starts a new match `seed` milliseconds later; cheaper
     /// than a new game when thousands of matches are played.

@@ -29,6 +29,9 @@ public:
     void soundTempo() override { played.push_back("soundTempo"); }
     void soundOp() override { played.push_back("soundOp"); }
     void StopWave() override { played.push_back("StopWave"); }
+
+    bool speaker = false; ///< "Alto-falante do micro" chosen
+    bool speakerChosen() const override { return speaker; }
 };
 
 /// What a record routine was offered.

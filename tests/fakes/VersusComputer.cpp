@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace qv::test {
@@ -17,11 +18,17 @@ public:
     explicit TallyCues(const MatchState& state) : m_state(state) {}
     int pairs[2] = {0, 0};
     int misses[2] = {0, 0};
+    std::set<int> paired;
     int points(int side) const { return 150 * pairs[side] - 25 * misses[side]; }
 
     void SOUND2() override {
         const int side = m_state.SecondTurn == 1 ? 1 : 0;
-        (m_state.FirstFigure == m_state.SecondFigure ? pairs : misses)[side] += 1;
+        const bool pair = m_state.FirstFigure == m_state.SecondFigure;
+        (pair ? pairs : misses)[side] += 1;
+        if (pair) {
+            paired.insert(m_state.FirstCover);
+            paired.insert(m_state.SecondCover);
+        }
     }
     void SOUND1() override {}
     void SOUND_CERTO() override {}
@@ -156,6 +163,9 @@ MatchOutcome playToTheEnd(ComputerMatch& match, Person kind, std::uint32_t perso
     outcome.points2 = tally.points(1);
     outcome.pairs1 = tally.pairs[0];
     outcome.pairs2 = tally.pairs[1];
+    outcome.pairedPositions = int(tally.paired.size());
+    for (int k = 1; k <= s.BlockCount; ++k)
+        outcome.facesLeft += game.view.face(k).visible ? 1 : 0;
     game.setSound(match.cues);
     return outcome;
 }

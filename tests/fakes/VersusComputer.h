@@ -17,6 +17,8 @@ struct MatchOutcome {
     int points1 = 0;              ///< the person's points: 150 a pair, -25 an open miss
     int points2 = 0;              ///< the computer's
     int pairs1 = 0, pairs2 = 0;   ///< pairs found, by side
+    int pairedPositions = 0;      ///< positions turned as part of a found pair
+    int facesLeft = 0;            ///< faces still on the board at the end
     int mostOpen = 0;             ///< most blocks seen open at once
     bool pointsHeld = true;       ///< every score shown matched its side's pairs and misses
     std::int64_t longestTurn = 0; ///< longest computer turn, in milliseconds

@@ -11,8 +11,9 @@
 namespace qv::test {
 
 /// Virtual time for tests: timers fire in time order as time is advanced, a
-/// handler's wait lets timers fire inside it (as a nested event loop does), and a
-/// blocking call can hold time without anything firing. It is the clock too, so
+/// handler's wait lets the other timers fire inside it (as a nested event loop
+/// does; a timer whose handler is still running is passed over, as Qt does), and
+/// a blocking call can hold time without anything firing. It is the clock too, so
 /// a three-minute match runs in milliseconds and always the same way.
 class VirtualScheduler final : public Scheduler, public Clock {
 public:
@@ -50,11 +51,16 @@ private:
     };
     Entry* nextDue(std::int64_t until);
     void schedule(Entry& entry, std::int64_t grid);
+    /// The entry's next tick after the one due now.
+    void reschedule(Entry& entry);
     void fire(Entry& entry);
+    bool handlerRunning(const Timer& timer) const;
 
     std::int64_t m_now = 0;
     std::int64_t m_startOfDay;
     std::vector<Entry> m_entries;
+    /// Timers whose handler is running, the innermost last.
+    std::vector<const Timer*> m_running;
     bool m_precise = false;
     std::int64_t m_freeSince = 0;
     std::mt19937 m_random;

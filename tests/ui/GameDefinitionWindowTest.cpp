@@ -14,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 namespace qv::test {
 namespace {
@@ -26,7 +29,9 @@ protected:
     std::unique_ptr<Tform_definir> dialog;
 
     void SetUp() override { game.FormCreate(); }
+    /// As "Tempo" or "Jogador" opens it.
     void open(bool asksTime) {
+        game.state.DefinirFromButton = asksTime ? "" : kNao;
         game.definir.create(asksTime);
         dialog = std::make_unique<Tform_definir>(game, nullptr);
         dialog->show();
@@ -44,42 +49,118 @@ protected:
     }
 };
 
-TEST_F(DefinirWindow, OffersTimesOrOpponentsEachAtItsPlace) {
-    open(true);
-    EXPECT_EQ(dialog->windowTitle(), "Definições do Jogo");
-    EXPECT_EQ(qobject_cast<QLabel*>(widget("Label3"))->text(), "Qual o tempo...");
-    EXPECT_TRUE(widget("Label2")->isVisible());
-    EXPECT_FALSE(widget("Label4")->isVisible());
-    EXPECT_EQ(choice("img_1min")->geometry(), QRect(16, 25, 121, 25));
-    EXPECT_EQ(choice("img_2min")->geometry(), QRect(16, 54, 121, 25));
-    EXPECT_EQ(choice("img_3min")->geometry(), QRect(16, 83, 121, 25));
-    EXPECT_EQ(choice("img_045seg")->geometry(), QRect(16, 111, 121, 25));
-    EXPECT_FALSE(choice("img_colega")->isVisible());
-    EXPECT_FALSE(choice("img_3min")->lit());
-    keepScreenshot(*dialog, "definir-tempo");
-
-    open(false);
-    EXPECT_EQ(qobject_cast<QLabel*>(widget("Label3"))->text(), "Jogar contra...");
-    EXPECT_TRUE(widget("Label4")->isVisible());
-    EXPECT_EQ(choice("img_colega")->geometry(), QRect(17, 32, 137, 29));
-    EXPECT_EQ(choice("img_individual")->geometry(), QRect(17, 67, 137, 29));
-    EXPECT_EQ(choice("img_computador")->geometry(), QRect(17, 101, 137, 29));
-    EXPECT_EQ(widget("Bevel3")->pos(), QPoint(15, 98));
-    EXPECT_TRUE(widget("Bevel1")->isVisible());
-    EXPECT_FALSE(choice("img_3min")->isVisible());
-    EXPECT_FALSE(widget("Panel1")->isVisible());
-    keepScreenshot(*dialog, "definir-jogador");
+// Where each control stands is the rules' business (their tests hold the
+// numbers); the window shows every control where and as the rules say.
+TEST_F(DefinirWindow, ShowsEveryControlAsItsRulesSay) {
+    for (bool asksTime : {true, false}) {
+        open(asksTime);
+        EXPECT_EQ(dialog->windowTitle(), "Definições do Jogo");
+        int checked = 0;
+        for (const Control& control : game.definir.controls()) {
+            const std::string lit = GameDefinition::litPicture(control.name);
+            if (control.parent != "" || (control.kind == ControlKind::Picture && lit.empty()))
+                continue; // inside the level panel, or a lit picture: shown with its plain one
+            const QWidget* shown = widget(control.name.c_str());
+            const bool visible = control.visible || (!lit.empty() && game.definir[lit].visible);
+            EXPECT_EQ(shown->isVisible(), visible) << control.name;
+            const Rect& b = control.bounds;
+            if (visible) {
+                EXPECT_EQ(shown->geometry(), QRect(b.left, b.top, b.width, b.height))
+                    << control.name;
+            }
+            if (auto* label = qobject_cast<const QLabel*>(shown)) {
+                EXPECT_EQ(label->text().toStdString(), control.caption) << control.name;
+            }
+            ++checked;
+        }
+        EXPECT_EQ(checked, 17);
+        keepScreenshot(*dialog, asksTime ? "definir-tempo" : "definir-jogador");
+    }
 }
 
-TEST_F(DefinirWindow, LightingFollowsTheMouse) {
-    open(true);
-    QTest::mouseMove(choice("img_2min"), QPoint(20, 10));
-    EXPECT_TRUE(choice("img_2min")->lit());
-    QTest::mouseMove(choice("img_3min"), QPoint(20, 10));
-    EXPECT_TRUE(choice("img_3min")->lit());
-    EXPECT_FALSE(choice("img_2min")->lit());
-    keepScreenshot(*dialog, "definir-lit");
+// Each picture lights under the mouse and puts out the rest of its group; the
+// other group stays hidden.
+TEST_F(DefinirWindow, EveryPictureLightsUnderTheMouse) {
+    const std::vector<const char*> times{"img_1min", "img_2min", "img_3min", "img_045seg"};
+    const std::vector<const char*> opponents{"img_colega", "img_individual", "img_computador"};
+    for (bool asksTime : {true, false}) {
+        open(asksTime);
+        const auto& group = asksTime ? times : opponents;
+        for (const char* under : group) {
+            QTest::mouseMove(choice(under), QPoint(20, 10));
+            for (const char* picture : group)
+                EXPECT_EQ(choice(picture)->lit(), picture == under) << under << ": " << picture;
+            for (const char* hidden : asksTime ? opponents : times)
+                EXPECT_FALSE(choice(hidden)->isVisible()) << hidden;
+        }
+        keepScreenshot(*dialog, asksTime ? "definir-lit" : "definir-lit-jogador");
+    }
 }
+
+struct ChoiceRow {
+    const char* picture;
+    bool asksTime;
+    bool staysOpen;
+    void (*check)(const Game& game, const ScriptedDialogs& dialogs);
+};
+
+class DefinirChoice : public DefinirWindow, public ::testing::WithParamInterface<ChoiceRow> {};
+
+// Every picture, clicked, has its own effect.
+TEST_P(DefinirChoice, EachPictureMakesItsOwnChoice) {
+    const ChoiceRow row = GetParam();
+    open(row.asksTime);
+    fakes.dialogs.type("Gil"); // for the pictures that ask a name
+    QTest::mouseClick(choice(row.picture), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(dialog->isVisible(), row.staysOpen);
+    EXPECT_EQ(game.definir.isOpen(), row.staysOpen);
+    row.check(game, fakes.dialogs);
+}
+
+void limit(const Game& game, int seconds, bool MenuMarks::*entry) {
+    EXPECT_EQ(game.state.TimeLimitSeconds, seconds);
+    const MenuMarks& m = game.view.menu;
+    EXPECT_EQ(int(m.N300) + m.N200 + m.N100 + m.N45, 1);
+    EXPECT_TRUE(m.*entry);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SevenPictures, DefinirChoice,
+    ::testing::Values(ChoiceRow{"img_3min", true, false,
+                                [](const Game& g, const ScriptedDialogs&) {
+                                    limit(g, 180, &MenuMarks::N300);
+                                }},
+                      ChoiceRow{"img_2min", true, false,
+                                [](const Game& g, const ScriptedDialogs&) {
+                                    limit(g, 120, &MenuMarks::N200);
+                                }},
+                      ChoiceRow{"img_1min", true, false,
+                                [](const Game& g, const ScriptedDialogs&) {
+                                    limit(g, 60, &MenuMarks::N100);
+                                }},
+                      ChoiceRow{"img_045seg", true, false,
+                                [](const Game& g, const ScriptedDialogs&) {
+                                    limit(g, 45, &MenuMarks::N45);
+                                }},
+                      ChoiceRow{"img_colega", false, false,
+                                [](const Game&, const ScriptedDialogs& d) {
+                                    EXPECT_EQ(d.last().window, ModalWindow::PlayerNames);
+                                }},
+                      ChoiceRow{"img_individual", false, false,
+                                [](const Game& g, const ScriptedDialogs& d) {
+                                    EXPECT_EQ(d.last().caption, "Definir jogador");
+                                    EXPECT_EQ(g.state.PlayerName1, "Gil");
+                                    EXPECT_EQ(g.state.OpponentMode, mode::kIndividual);
+                                }},
+                      ChoiceRow{"img_computador", false, true,
+                                [](const Game& g, const ScriptedDialogs& d) {
+                                    EXPECT_EQ(
+                                        d.last().text,
+                                        "Digite o nome do jogador que deseja jogar contra mim");
+                                    EXPECT_TRUE(g.definir["Panel1"].visible);
+                                    EXPECT_EQ(g.state.RivalKind, "computer");
+                                    EXPECT_EQ(g.state.PlayerName1, "Gil");
+                                }}));
 
 TEST_F(DefinirWindow, TheKeyboardLightsAndChoosesAPicture) {
     open(true);
@@ -103,8 +184,20 @@ TEST_F(DefinirWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIsItsOk) 
     auto* superdotado = qobject_cast<QRadioButton*>(widget("opcao3"));
     EXPECT_TRUE(qobject_cast<QRadioButton*>(widget("opcao1"))->isChecked());
     keepScreenshot(*dialog, "definir-niveis");
-    // The arrows pick a level, Enter is "&OK".
     EXPECT_TRUE(widget("opcao1")->hasFocus());
+    // Each level, clicked, puts its own name and strength in force.
+    for (const auto& [level, name, code, attempts] :
+         {std::tuple{"opcao2", "Computador Int", "INT", std::array<int, 3>{4, 7, 10}},
+          std::tuple{"opcao3", "Computador Sup", "SUP", std::array<int, 3>{5, 8, 11}},
+          std::tuple{"opcao1", "Computador Sab", "SAB", std::array<int, 3>{3, 5, 8}}}) {
+        QTest::mouseClick(widget(level), Qt::LeftButton, {}, QPoint(8, 10));
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(widget(level))->isChecked());
+        EXPECT_EQ(game.state.PlayerName2, name);
+        EXPECT_EQ(game.state.LevelCode, code);
+        EXPECT_EQ(game.state.LevelAttempts, attempts);
+    }
+    // The arrows pick a level, Enter is "&OK".
+    ASSERT_TRUE(widget("opcao1")->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_TRUE(superdotado->isChecked());

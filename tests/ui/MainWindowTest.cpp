@@ -1,4 +1,5 @@
 #include "app/TFORM1.h"
+#include "dialogs/PlayerNamesRules.h"
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/TestPorts.h"
 
@@ -172,6 +173,12 @@ TEST_F(MainWindow, RefusalLeavesTheMarksAsTheyWere) {
 }
 
 TEST_F(MainWindow, IndividualEntryAsksTheNameAndTicks) {
+    fakes.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
+        PlayerNamesRules names(window.game());
+        names.Edit1 = "Ana";
+        names.Edit2 = "Bia";
+        names.Button1Click();
+    });
     entry("Participantes1")->trigger();
     EXPECT_TRUE(entry("Participantes1")->isChecked());
     fakes.dialogs.type("Rui");
@@ -181,13 +188,36 @@ TEST_F(MainWindow, IndividualEntryAsksTheNameAndTicks) {
     EXPECT_EQ(window.game().state.PlayerName1, "Rui");
 }
 
-TEST_F(MainWindow, SoundCheckBoxGreysItsLabel) {
+// The tally's names show whole: a long one a little smaller, a short one at
+// the size of the design.
+TEST_F(MainWindow, TheTallyShowsTheComputersNameWhole) {
+    Game& game = window.game();
+    game.state.OpponentMode = mode::kOneBoard;
+    game.state.RivalKind = "computer";
+    game.state.PlayerName1 = "Ana";
+    game.computer.applyLevel(1);
+    QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
+    window.render();
+    auto* computer = qobject_cast<QLabel*>(window.control("Label16"));
+    auto* person = qobject_cast<QLabel*>(window.control("Label14"));
+    ASSERT_EQ(computer->text(), "Computador Sab");
+    ASSERT_EQ(person->text(), "Ana");
+    EXPECT_LE(QFontMetrics(computer->font()).horizontalAdvance(computer->text()),
+              computer->width());
+    EXPECT_LT(computer->font().pointSizeF(), person->font().pointSizeF());
+    EXPECT_EQ(person->font().pointSizeF(), game.view["Label14"].fontPoints * game.view.form.scale);
+    keepScreenshot(window, "tally-computer");
+}
+
+TEST_F(MainWindow, SoundCheckBoxGreysItsLabelAndTickedAgainTurnsItRed) {
     auto* box = qobject_cast<QCheckBox*>(window.control("checksom"));
     ASSERT_TRUE(box->isChecked());
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    EXPECT_FALSE(box->isChecked());
-    EXPECT_EQ(window.control("sound")->palette().color(QPalette::WindowText),
-              QColor(128, 128, 128));
+    for (const QColor& colour : {QColor(128, 128, 128), QColor(255, 0, 0)}) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        EXPECT_EQ(box->isChecked(), colour.red() == 255);
+        EXPECT_EQ(window.game().view["checksom"].checked, box->isChecked());
+        EXPECT_EQ(window.control("sound")->palette().color(QPalette::WindowText), colour);
+    }
 }
 
 } // namespace
