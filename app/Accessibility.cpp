@@ -48,10 +48,11 @@ void MainWindowAccessibility::nameBlocks() {
     for (int k = 1; k <= 24; ++k) {
         const auto slot = static_cast<std::size_t>(k);
         setName(m_window.control(coverNames()[slot]), spoken::closedBlock(k));
-        // Under its cover a face says nothing, or a screen reader would tell it.
-        const bool open = game.view.face(k).visible && !game.view.cover(k).visible;
+        // Under its cover a face says nothing, or a screen reader would tell it;
+        // through the cover's flash as a block turns it is open all the same.
         setName(m_window.control(faceNames()[slot]),
-                open ? spoken::openBlock(k, game.state.SlotFigure[slot]) : std::string());
+                m_narrator.isOpen(k) ? spoken::openBlock(k, game.state.SlotFigure[slot])
+                                     : std::string());
     }
 }
 
@@ -62,7 +63,15 @@ void MainWindowAccessibility::nameScoreBoard() {
 
 void MainWindowAccessibility::followPointedBlock() {
     const int pointed = m_keyboard.pointed();
-    PictureBox* shown = pointed == 0 ? nullptr : m_keyboard.shownBlock(pointed);
+    // The face from the moment the block turns, so the focus does not go back to
+    // the cover for its flash.
+    PictureBox* shown = nullptr;
+    if (pointed != 0) {
+        const char* name = m_narrator.isOpen(pointed)
+                               ? faceNames()[static_cast<std::size_t>(pointed)]
+                               : coverNames()[static_cast<std::size_t>(pointed)];
+        shown = static_cast<PictureBox*>(m_window.control(name));
+    }
     if (shown == m_pointed)
         return;
     if (m_pointed)
@@ -71,6 +80,10 @@ void MainWindowAccessibility::followPointedBlock() {
     if (!shown)
         return;
     shown->setPointed(true);
+    // Only while the board has the keyboard: an open menu or box keeps the
+    // screen reader where the player is.
+    if (!m_window.control("BotaoQueRecebeFocus")->hasFocus())
+        return;
     QAccessibleEvent focus(shown, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }

@@ -8,8 +8,9 @@ namespace qv {
 namespace {
 
 QAccessibleInterface* announcerInterface(const QString&, QObject* object) {
-    if (auto* announcer = dynamic_cast<Announcer*>(object))
-        return new QAccessibleWidget(announcer, QAccessible::Notification);
+    auto* line = qobject_cast<QWidget*>(object);
+    if (line && qobject_cast<Announcer*>(line->parentWidget()))
+        return new QAccessibleWidget(line, QAccessible::Notification);
     return nullptr;
 }
 
@@ -26,18 +27,26 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(1, 1);
     lower();
+    for (QWidget*& line : m_lines) {
+        line = new QWidget(this);
+        line->setFocusPolicy(Qt::NoFocus);
+        line->setFixedSize(1, 1);
+        line->hide();
+    }
 }
 
 void Announcer::say(const QString& text) {
-    if (accessibleName() == text) {
+    QWidget* line = m_lines[m_next];
+    m_next = (m_next + 1) % m_lines.size();
+    if (line->accessibleName() == text) {
         // The same news again (a second miss in a row) is news all the same.
-        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessibleEvent event(line, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     } else {
-        setAccessibleName(text);
+        line->setAccessibleName(text);
     }
-    hide();
-    show();
+    line->hide();
+    line->show();
     Q_EMIT said(text);
 }
 

@@ -19,9 +19,6 @@ public:
 
     /// The framed block, 0 while the frame is not shown.
     int pointed() const { return m_pointed; }
-    /// The widget a person sees at a position: the cover while it lies on the
-    /// block, else the face.
-    PictureBox* shownBlock(int position) const;
     /// Follows the board after every event: a framed block that left the board
     /// hands the frame on to the next one.
     void update();
@@ -30,6 +27,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// The widget a person sees at a position: the cover while it lies on the
+    /// block, else the face.
+    PictureBox* shownBlock(int position) const;
     bool onBoard(int position) const;
     /// The next block on the board from `position`, stepping by `step` with wrap.
     int next(int position, int step) const;

@@ -136,6 +136,14 @@ bool TFORM1::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void TFORM1::changeEvent(QEvent* event) {
+    // The board has one size: where the desktop draws a maximise button anyway
+    // (a Wayland compositor's frame), pressing it changes nothing.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    QMainWindow::changeEvent(event);
+}
+
 void TFORM1::closeEvent(QCloseEvent* event) {
     event->accept();
     QApplication::quit();
@@ -235,12 +243,21 @@ void TFORM1::render() {
     for (Control& control : m_game.view.controls())
         renderControl(m_rendered.at(control.name), control);
     renderMenu();
-    if (!m_game.view.focus.empty()) {
-        if (QWidget* focused = control(m_game.view.focus); focused && !focused->hasFocus())
-            focused->setFocus();
-    }
+    applyFocusRequest();
     m_keyboard->update();
     m_accessibility->update();
+}
+
+void TFORM1::applyFocusRequest() {
+    // The rules ask for the focus at a few moments (the window shown, JOGAR,
+    // PARAR); rendering after a tick must not take it back from an open menu,
+    // box or dialog, so a request waits until none is open and is then used up.
+    std::string& request = m_game.view.focus;
+    if (request.empty() || QApplication::activePopupWidget() || QApplication::activeModalWidget())
+        return;
+    if (QWidget* target = control(request))
+        target->setFocus();
+    request.clear();
 }
 
 void TFORM1::renderForm() {

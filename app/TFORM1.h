@@ -37,6 +37,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -57,6 +58,7 @@ private:
     void renderControl(Rendered& rendered, const Control& control);
     void renderMenu();
     void renderForm();
+    void applyFocusRequest();
     /// Runs a handler of the rules, then shows what it changed.
     template <typename Handler> void handle(Handler handler) {
         handler();

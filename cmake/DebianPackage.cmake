@@ -26,4 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorvanella developers")
 # Libraries from what the program links; the fonts its windows are laid out in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+# Qt's Wayland platform: without it a desktop with no X server cannot show the
+# game; an X11 desktop does without.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

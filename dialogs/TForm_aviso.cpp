@@ -54,6 +54,7 @@ TForm_aviso::TForm_aviso(PenaltyNotice& notice, QWidget* owner) : QDialog(owner)
 
     m_memo1 = new QPlainTextEdit(this);
     m_memo1->setObjectName(QStringLiteral("Memo1"));
+    m_memo1->setAccessibleName(QStringLiteral("Penalidade"));
     m_memo1->setGeometry(6, 30, 188, 70);
     m_memo1->setReadOnly(true);
     m_memo1->setEnabled(false);

@@ -56,6 +56,7 @@ TForm_inst::TForm_inst(Dialogs& dialogs, TextPrinter& printer, QWidget* owner)
 
     m_richEdit1 = new QTextEdit(this);
     m_richEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    m_richEdit1->setAccessibleName(QStringLiteral("Instruções do jogo"));
     m_richEdit1->setGeometry(bevel->geometry().adjusted(3, 3, -3, -3));
     m_richEdit1->setFrameStyle(QFrame::NoFrame);
     m_richEdit1->setReadOnly(true);

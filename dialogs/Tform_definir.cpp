@@ -89,9 +89,15 @@ Tform_definir::Tform_definir(Game& game, QWidget* owner)
             frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             widget = frame;
         } else if (control.kind == ControlKind::Button) {
+            // Holds the focus as the dialog opens, so no picture is lit; Tab goes
+            // on from it but never back to it, and a screen reader hears what to do.
             auto* focusSink = new QPushButton(this);
             focusSink->setFlat(true);
             focusSink->setAutoDefault(false);
+            focusSink->setFocusPolicy(Qt::NoFocus);
+            focusSink->setAccessibleName(QStringLiteral("Definições do Jogo"));
+            focusSink->setAccessibleDescription(
+                QStringLiteral("Tab: passar pelas figuras. Espaço ou Enter: escolher."));
             widget = focusSink;
         } else if (control.kind == ControlKind::Label) {
             auto* label = new QLabel(QString::fromStdString(control.caption), this);
@@ -114,11 +120,17 @@ Tform_definir::Tform_definir(Game& game, QWidget* owner)
 
 void Tform_definir::buildChoices() {
     // In the order a person reads them, top to bottom, so Tab follows the eye.
-    for (const char* plain : {"img_colega", "img_individual", "img_computador", "img_1min",
-                              "img_2min", "img_3min", "img_045seg"}) {
+    // A screen reader hears each picture by the words of the menu entry it stands for.
+    const std::pair<const char*, const char*> choices[] = {
+        {"img_colega", "Seu colega"},     {"img_individual", "Individual"},
+        {"img_computador", "Computador"}, {"img_1min", "1:00 min"},
+        {"img_2min", "2:00 min"},         {"img_3min", "3:00 min"},
+        {"img_045seg", "0:45 seg"}};
+    for (const auto& [plain, spoken] : choices) {
         const std::string lit = GameDefinition::litPicture(plain);
         auto* widget = new ChoicePicture(this, gifPicture(plain), gifPicture(lit));
         widget->setObjectName(QString::fromLatin1(plain));
+        widget->setAccessibleName(QString::fromUtf8(spoken));
         const std::string plainName = plain;
         widget->setOnHover([this, plainName] { handle([&] { m_rules.lightUp(plainName); }); });
         widget->setOnChoose([this, choose = chooser(m_rules, plainName)] { handle(choose); });

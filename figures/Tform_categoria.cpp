@@ -1,9 +1,11 @@
 #include "figures/Tform_categoria.h"
 
 #include "app/FrameBox.h"
+#include "app/PictureBox.h"
 #include "figures/CategoryChoice.h"
 #include "match/Game.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -83,11 +85,20 @@ public:
     }
 
 protected:
+    bool event(QEvent* event) override {
+        // The focus shows once a key was used, as on the main window's board, so
+        // a mouse user sees no frame on the first picture.
+        if (event->type() == QEvent::KeyPress && !keyboardUsed()) {
+            window()->setProperty(kKeyboardUsedProperty, true);
+            update();
+        }
+        return QWidget::event(event);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_picture);
-        if (hasFocus()) {
+        if (hasFocus() && keyboardUsed()) {
             painter.setPen(QPen(kWhite, 1, Qt::DotLine));
             painter.drawRect(rect().adjusted(1, 1, -2, -2));
         }
@@ -106,17 +117,36 @@ protected:
         QWidget::keyPressEvent(event);
     }
     void focusInEvent(QFocusEvent* event) override {
-        m_chooser->pictureHovered(m_index);
+        if (keyboardUsed())
+            m_chooser->pictureHovered(m_index);
         QWidget::focusInEvent(event);
     }
 
 private:
+    bool keyboardUsed() const { return window()->property(kKeyboardUsedProperty).toBool(); }
+
     Tform_categoria* m_chooser;
     int m_index;
     QPixmap m_picture;
 };
 
+namespace {
+
+/// A screen reader hears each picture as a button named after its set.
+QAccessibleInterface* categoryPictureInterface(const QString&, QObject* object) {
+    if (auto* picture = dynamic_cast<CategoryPicture*>(object))
+        return new QAccessibleWidget(picture, QAccessible::Button);
+    return nullptr;
+}
+
+} // namespace
+
 Tform_categoria::Tform_categoria(Game& game, QWidget* owner) : QDialog(owner), m_game(game) {
+    static const bool registered = [] {
+        QAccessible::installFactory(categoryPictureInterface);
+        return true;
+    }();
+    (void)registered;
     setObjectName(QStringLiteral("form_categoria"));
     setWindowTitle(QStringLiteral("Definindo Categoria dos Blocos"));
     setFixedSize(434, 151);
@@ -149,6 +179,9 @@ Tform_categoria::Tform_categoria(Game& game, QWidget* owner) : QDialog(owner), m
         picture->setGeometry(left, top, kPictureSide, kPictureSide);
         if (i < 4)
             picture->setToolTip(QStringLiteral("Click para usá-lo..."));
+        const bool inUse = game.state.FigureCategory == kCategoryOptions[i].code;
+        picture->setAccessibleName(QString::fromUtf8(kCategoryOptions[i].caption) +
+                                   (inUse ? QStringLiteral(", em uso") : QString()));
         m_pictures[i] = picture;
 
         auto* label = new QLabel(QString::fromUtf8(kCategoryOptions[i].caption), this);

@@ -3,6 +3,7 @@
 #include "app/FrameBox.h"
 #include "app/PictureBox.h"
 #include "app/PictureStore.h"
+#include "figures/PortugueseFolderTexts.h"
 #include "match/Game.h"
 
 #include <QComboBox>
@@ -114,6 +115,13 @@ Tform_perso::Tform_perso(Game& game, QWidget* owner)
     buildLeftColumn();
     buildMiddleColumn();
     buildRightColumn();
+    // A screen reader hears each list by what it holds, the tree in Portuguese.
+    new PortugueseFolderTexts(this);
+    ComboDrive->setAccessibleName(QStringLiteral("Drive"));
+    Diretorio->setAccessibleName(QStringLiteral("Pastas"));
+    fileList->setAccessibleName(QStringLiteral("Figuras da pasta"));
+    ListBox1->setAccessibleName(QStringLiteral("Figuras prontas para uso"));
+    findChild<QWidget*>(QStringLiteral("Memo1"))->setAccessibleName(QStringLiteral("Como usar"));
     setTabOrder(ComboDrive, Diretorio);
     setTabOrder(Diretorio, Button1);
     setTabOrder(Button1, fileList);

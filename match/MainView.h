@@ -96,7 +96,9 @@ public:
 
     FormState form;
     MenuMarks menu;
-    std::string focus; ///< name of the control that holds the keyboard focus
+    /// The control the rules want to hold the keyboard focus; the window gives it
+    /// the focus once, when no menu, box or dialog is open, and clears the request.
+    std::string focus;
 
     /// Board position 1..24.
     Control& cover(int position) { return *m_cover[static_cast<std::size_t>(position)]; }

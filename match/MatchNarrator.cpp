@@ -10,6 +10,34 @@ namespace qv {
 
 namespace {
 
+/// Seconds of a clock text such as "1:05"; -1 for anything else ("Livre").
+int secondsOf(const std::string& clock) {
+    const auto colon = clock.find(':');
+    if (colon == std::string::npos || colon == 0 || clock.size() != colon + 3)
+        return -1;
+    int seconds = 0;
+    for (std::size_t i = 0; i < clock.size(); ++i) {
+        if (i == colon)
+            continue;
+        if (clock[i] < '0' || clock[i] > '9')
+            return -1;
+        seconds = seconds * 10 + (clock[i] - '0');
+    }
+    // The two digits after the colon are seconds, the rest minutes.
+    const int minutes = seconds / 100;
+    return minutes * 60 + seconds % 100;
+}
+
+/// Whether the clock went down to or past a warning time since the last look; a
+/// stalled loop may skip the very second, so it is the passing that counts.
+bool passedWarning(int before, int now) {
+    for (int warning : {60, 30, 10}) {
+        if (now >= 0 && before > warning && now <= warning)
+            return true;
+    }
+    return false;
+}
+
 std::string joined(const std::vector<std::string>& sentences) {
     std::string text;
     for (const std::string& sentence : sentences) {
@@ -54,6 +82,8 @@ MatchNarrator::Moment MatchNarrator::now() const {
     moment.secondTurn = s.SecondTurn;
     moment.points1 = m_game.view["Label4"].caption;
     moment.points2 = m_game.view["Label6"].caption;
+    if (moment.inProgress)
+        moment.secondsLeft = secondsOf(m_game.view["Label9"].caption);
     return moment;
 }
 
@@ -88,6 +118,8 @@ std::string MatchNarrator::news() {
     if (current.inProgress && last.inProgress && current.secondTurn != last.secondTurn &&
         m_game.state.OpponentMode == mode::kOneBoard)
         said.push_back(turnOf(current.secondTurn));
+    if (last.inProgress && passedWarning(last.secondsLeft, current.secondsLeft))
+        said.push_back("Atenção! " + spoken::scoreLabel(v, "Label9"));
     if (last.inProgress && !current.inProgress)
         said.push_back(ending());
     return joined(said);

@@ -8,9 +8,9 @@ namespace qv {
 class Game;
 
 /// Tells a player who cannot see the board what just happened: a block turned
-/// and its figure, a pair found, a miss, the turn passing, the start and the end
-/// of a match. It compares the match with how it stood at the last call, so the
-/// window asks it after every event, whoever made the move.
+/// and its figure, a pair found, a miss, the turn passing, the clock reaching
+/// 1:00, 0:30 and 0:10, the start and the end of a match. It compares the match with how it stood
+/// at the last call, so the window asks it after every event, whoever made the move.
 class MatchNarrator {
 public:
     explicit MatchNarrator(const Game& game);
@@ -34,6 +34,7 @@ private:
         int secondTurn = 0;
         std::string points1;
         std::string points2;
+        int secondsLeft = -1; ///< what the clock shows; -1 while it does not count down
     };
 
     Moment now() const;

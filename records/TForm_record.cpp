@@ -4,11 +4,15 @@
 #include "app/FrameBox.h"
 #include "app/PictureBox.h"
 #include "records/Records.h"
+#include "records/RecordsWindowAccessible.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace qv {
 
@@ -117,6 +121,12 @@ const TableLayout kTables[] = {
 };
 // clang-format on
 
+QAccessibleInterface* recordsWindowInterface(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<TForm_record*>(object))
+        return new RecordsWindowAccessible(window, window->readingOrder());
+    return nullptr;
+}
+
 } // namespace
 
 TForm_record::TForm_record(Records& records, QWidget* owner) : QDialog(owner), m_records(records) {
@@ -130,6 +140,11 @@ TForm_record::TForm_record(Records& records, QWidget* owner) : QDialog(owner), m
     setPalette(palette);
     setAutoFillBackground(true);
 
+    static const bool registered = [] {
+        QAccessible::installFactory(recordsWindowInterface);
+        return true;
+    }();
+    (void)registered;
     buildTables();
     buildPictures();
     buildRules();
@@ -148,16 +163,24 @@ void TForm_record::buildPictures() {
     picture("Image4", "records_bar_h.png", {0, 288, 612, 10});
     picture("Image5", "records_bar_v.png", {298, 32, 10, 265});
     // The banners' words are in their pictures; screen readers hear them by name.
-    picture("Image3", "records_title.png", {0, 8, 612, 25})
-        ->setAccessibleName(QStringLiteral("Melhores Jogadores do Quorvanella 2.0"));
-    picture("Image6", "records_best_score.png", {7, 43, 283, 50})
-        ->setAccessibleName(QStringLiteral("Melhor Pontuação"));
-    picture("Image7", "records_best_time.png", {7, 173, 283, 25})
-        ->setAccessibleName(QStringLiteral("Melhor Tempo"));
-    picture("Image8", "records_vs_super.png", {314, 43, 283, 50})
-        ->setAccessibleName(QStringLiteral("Contra: Computador Superdotado"));
-    picture("Image9", "records_vs_intel.png", {315, 173, 283, 25})
-        ->setAccessibleName(QStringLiteral("Contra: Computador Inteligente"));
+    PictureBox* title = picture("Image3", "records_title.png", {0, 8, 612, 25});
+    title->setAccessibleName(QStringLiteral("Melhores Jogadores do Quorvanella 2.0"));
+    m_readingOrder.push_back(title);
+    // Each table's heading, then its rows, as a person reads them.
+    const std::pair<PictureBox*, const char*> headings[] = {
+        {picture("Image6", "records_best_score.png", {7, 43, 283, 50}), "Melhor Pontuação"},
+        {picture("Image7", "records_best_time.png", {7, 173, 283, 25}), "Melhor Tempo"},
+        {picture("Image8", "records_vs_super.png", {314, 43, 283, 50}),
+         "Contra: Computador Superdotado"},
+        {picture("Image9", "records_vs_intel.png", {315, 173, 283, 25}),
+         "Contra: Computador Inteligente"},
+    };
+    for (std::size_t t = 0; t < std::size(headings); ++t) {
+        headings[t].first->setAccessibleName(QString::fromUtf8(headings[t].second));
+        m_readingOrder.push_back(headings[t].first);
+        for (std::size_t n = 0; n < 5; ++n)
+            m_readingOrder.push_back(m_rows[t * 5 + n].place);
+    }
 
     // The bevels leave two pixels round their pictures. The "Zerar" one keeps a
     // small margin from the corner, so the window's right and bottom edges never
@@ -229,17 +252,21 @@ void TForm_record::buildTables() {
             auto at = [top](Column c) {
                 return QRect(c.left, top, c.width, kRowHeight - 2);
             };
-            makeLabel(this, QStringLiteral("Label%1").arg(++place), QStringLiteral("%1º -").arg(n),
-                      at(t.place), bold, n == 1 ? kRed : t.placeColour);
+            Row& row = m_rows.emplace_back();
+            row.place = makeLabel(this, QStringLiteral("Label%1").arg(++place),
+                                  QStringLiteral("%1º -").arg(n), at(t.place), bold,
+                                  n == 1 ? kRed : t.placeColour);
             if (t.cross != 0)
-                makeLabel(this, QStringLiteral("Label%1").arg(++cross), QStringLiteral("X"),
-                          at({t.cross, 12}), bold, Qt::black);
+                row.cells.push_back(makeLabel(this, QStringLiteral("Label%1").arg(++cross),
+                                              QStringLiteral("X"), at({t.cross, 12}), bold,
+                                              Qt::black));
             const RecordRowLabels names = RecordsView::row(t.table, n);
             const auto value = [&](const std::string& name, Column column, const QFont& font,
                                    Qt::Alignment align = Qt::AlignLeft) {
-                m_labels[name] = {makeLabel(this, QString::fromStdString(name), {}, at(column),
-                                            font, Qt::black, align),
-                                  font};
+                QLabel* cell = makeLabel(this, QString::fromStdString(name), {}, at(column), font,
+                                         Qt::black, align);
+                m_labels[name] = {cell, font};
+                row.cells.push_back(cell);
             };
             value(names.name, t.name, bold);
             value(names.points, t.points, bestTime ? regular : bold);
@@ -252,8 +279,8 @@ void TForm_record::buildTables() {
 
 void TForm_record::buildRules() {
     const QFont rules = pointFont(7, true);
-    makeLabel(this, QStringLiteral("Label31"), QStringLiteral("REGRAS"), {8, 302, 80, 15},
-              pointFont(8, true), Qt::white);
+    m_readingOrder.push_back(makeLabel(this, QStringLiteral("Label31"), QStringLiteral("REGRAS"),
+                                       {8, 302, 80, 15}, pointFont(8, true), Qt::white));
     const QString lines[] = {
         QStringLiteral("1. Jogar contra seu colega disputando a mesma partida, não vale records."),
         QStringLiteral(
@@ -264,8 +291,8 @@ void TForm_record::buildRules() {
     int top = 320;
     int name = 32;
     for (const QString& line : lines) {
-        makeLabel(this, QStringLiteral("Label%1").arg(name++), line, {8, top, 432, 14}, rules,
-                  kYellow);
+        m_readingOrder.push_back(makeLabel(this, QStringLiteral("Label%1").arg(name++), line,
+                                           {8, top, 432, 14}, rules, kYellow));
         top += 16;
     }
     // Under the rules, beside "Zerar", while a records file failed to load: the
@@ -279,6 +306,7 @@ void TForm_record::buildRules() {
     alarm.setColor(QPalette::Window, kDarkRed);
     m_failureNote->setPalette(alarm);
     m_failureNote->hide();
+    m_readingOrder.insert(m_readingOrder.end(), {m_failureNote, m_image1, m_image2});
 }
 
 void TForm_record::render() {
@@ -298,9 +326,30 @@ void TForm_record::takeTexts() {
         value.label->setFont(fittedFont(value.font, text, value.label->width()));
         value.label->setText(text);
     }
+    nameRows();
     const QString note = QString::fromStdString(m_records.view.failureNote);
     m_failureNote->setText(note);
     m_failureNote->setVisible(!note.isEmpty());
+}
+
+void TForm_record::nameRows() {
+    for (Row& row : m_rows) {
+        // The row as the eye reads it, left to right: "1º - Ana, 1500, 1:10, Símbolos",
+        // and "1500 X 900" for the scores against the computer.
+        std::vector<QLabel*> cells = row.cells;
+        std::sort(cells.begin(), cells.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+        QString text = row.place->text();
+        QString separator = QStringLiteral(" ");
+        for (QLabel* cell : cells) {
+            if (cell->text().isEmpty())
+                continue;
+            const bool cross = cell->text() == QStringLiteral("X");
+            text += (cross ? QStringLiteral(" ") : separator) + cell->text();
+            separator = cross ? QStringLiteral(" ") : QStringLiteral(", ");
+        }
+        if (row.place->accessibleName() != text)
+            row.place->setAccessibleName(text);
+    }
 }
 
 void TForm_record::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -23,6 +24,9 @@ public:
     TForm_record(Records& records, QWidget* owner);
 
     Records& records() { return m_records; }
+    /// What a screen reader reads, in order: the title, each table's heading and
+    /// its five rows, the rules and the two pictures.
+    const std::vector<QWidget*>& readingOrder() const { return m_readingOrder; }
     /// Takes the label texts again when a load happened since the last time.
     void render();
 
@@ -31,16 +35,23 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    /// Only its "Fechar" picture closes it, never the window manager.
+    /// Only its "Fechar" picture and Escape close it, never the window manager.
     void closeEvent(QCloseEvent* event) override;
-    /// Nor Escape.
-    void reject() override {}
+    /// Escape closes it as "Fechar" does.
+    void reject() override { Button1Click(); }
 
 private:
     void buildPictures();
     void buildTables();
     void buildRules();
     void takeTexts();
+
+    /// One row of a table: its place label speaks for the whole row.
+    struct Row {
+        QLabel* place = nullptr;
+        std::vector<QLabel*> cells;
+    };
+    void nameRows();
 
     /// A label of the tables and the font it was designed with.
     struct ValueLabel {
@@ -50,6 +61,8 @@ private:
 
     Records& m_records;
     std::map<std::string, ValueLabel> m_labels;
+    std::vector<Row> m_rows;
+    std::vector<QWidget*> m_readingOrder;
     QLabel* m_failureNote = nullptr;
     PictureBox* m_image1 = nullptr;
     PictureBox* m_image2 = nullptr;

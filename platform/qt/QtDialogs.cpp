@@ -1,12 +1,17 @@
 #include "platform/qt/QtDialogs.h"
 
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace qv {
 
 namespace {
+
+/// Room a window frame takes beside its title: the icon and three buttons.
+constexpr int kTitleFrame = 120;
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {
@@ -78,6 +83,14 @@ std::optional<std::string> QtDialogs::inputQuery(const std::string& caption,
     dialog.setTextValue(QString::fromStdString(defaultText));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    // The title says which record was broken: the box is made wide enough to
+    // show it whole beside the frame's icon and buttons.
+    // Its layout sets its size from the contents, so the text line is widened.
+    const int titleWidth = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle());
+    if (auto* line = dialog.findChild<QLineEdit*>(); line && dialog.layout()) {
+        const QMargins margins = dialog.layout()->contentsMargins();
+        line->setMinimumWidth(titleWidth + kTitleFrame - margins.left() - margins.right());
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue().toStdString();

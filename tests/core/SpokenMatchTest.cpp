@@ -131,6 +131,56 @@ TEST(MatchNarrator, TellsTheEndOfAWonMatch) {
     EXPECT_NE(news.find("Fim da partida. Consegui. Pontos: 1200."), std::string::npos) << news;
 }
 
+TEST(MatchNarrator, WarnsAtOneMinuteThirtyAndTenSecondsLeftWhileTheClockRunsDown) {
+    struct Case {
+        void (SettingsMenu::*limit)();
+        bool sharedBoard;
+        std::vector<int> warnings; ///< seconds left when warned
+    };
+    const Case cases[] = {
+        {&SettingsMenu::N300Click, false, {60, 30, 10}},
+        // A match of one minute starts at 1:00: the start already said so.
+        {&SettingsMenu::N100Click, false, {30, 10}},
+        {&SettingsMenu::N45Click, false, {30, 10}},
+        // On a shared board the clock reads "Livre" and never runs down.
+        {&SettingsMenu::N300Click, true, {}},
+    };
+    for (const Case& c : cases) {
+        for (const bool jittery : {false, true}) {
+            MatchDriver d;
+            (d.game.settings.*c.limit)();
+            if (c.sharedBoard) {
+                d.game.state.OpponentMode = mode::kOneBoard;
+                d.game.state.PlayerCount = 2;
+            }
+            if (jittery)
+                d.ports.scheduler.firePrecisely(11);
+            MatchNarrator narrator(d.game);
+            std::vector<int> warned;
+            // Asked after every tick, as the window does.
+            d.ports.scheduler.setAfterEvent([&] {
+                const std::string news = narrator.news();
+                const std::string prefix = "Atenção! Tempo restante: 0:";
+                if (news.rfind("Atenção! Tempo restante: 1:00.", 0) == 0)
+                    warned.push_back(60);
+                else if (news.rfind(prefix, 0) == 0)
+                    warned.push_back(std::stoi(news.substr(prefix.size(), 2)));
+                else
+                    EXPECT_EQ(news.find("Atenção"), std::string::npos) << news;
+            });
+            d.start();
+            d.wait(181 * 1000);
+            EXPECT_EQ(d.game.matchInProgress(), c.sharedBoard) << "only a running clock ends it";
+            ASSERT_EQ(warned.size(), c.warnings.size()) << jittery;
+            for (std::size_t i = 0; i < warned.size(); ++i) {
+                // A stalled loop may show the second after; never one before.
+                EXPECT_LE(warned[i], c.warnings[i]) << jittery;
+                EXPECT_GE(warned[i], jittery ? c.warnings[i] - 1 : c.warnings[i]);
+            }
+        }
+    }
+}
+
 TEST(MatchNarrator, KeepsTheComputersHiddenTestsToItself) {
     MatchDriver d;
     MatchNarrator narrator(d.game);

@@ -6,6 +6,9 @@
 #include "tests/ui/KeyboardPlayer.h"
 
 #include <QAccessible>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -180,6 +183,88 @@ TEST_F(Announcements, APairAMissAndTheEndAreSpokenAsTheyHappen) {
     fakes.dialogs.answer(Answer::Yes);
     player.press(Qt::Key_Escape);
     EXPECT_EQ(lastNews(), "Partida cancelada!");
+}
+
+// Qt hands its accessibility events on only to a platform bridge, which the
+// offscreen platform has none of; these tests read the tree a screen reader
+// queries, at every tick (scripts/try-screen-reader listens on the real bus).
+
+TEST_F(Accessibility, AnOpenMenuKeepsTheFocusThroughFiftyTicksOfAMatchAndOfTheEnd) {
+    window.game().settings.N45Click();
+    player.press(Qt::Key_F2);
+    player.wait(100);
+    QMenu* menu = window.menuBar()->findChild<QMenu*>(QStringLiteral("IniciarJogo1"));
+    ASSERT_NE(menu, nullptr);
+    // A pair found just before the menu opens: it leaves the board and the frame
+    // moves on while the menu is open.
+    const auto [a, b] = player.pairs().at(0);
+    player.turn(a);
+    player.turn(b);
+    for (const char* moment : {"a match", "the end animation"}) {
+        SCOPED_TRACE(moment);
+        // Alt+J, as a keyboard player opens it: the menu bar takes the focus.
+        QTest::keyClick(&window, Qt::Key_J, Qt::AltModifier);
+        ASSERT_EQ(QApplication::activePopupWidget(), menu);
+        QWidget* inMenu = QApplication::focusWidget();
+        ASSERT_NE(inMenu, window.control("BotaoQueRecebeFocus"));
+        for (int tick = 0; tick < 50; ++tick) {
+            player.wait(100);
+            ASSERT_EQ(QApplication::focusWidget(), inMenu) << "tick " << tick;
+            EXPECT_FALSE(seen(window, "Tabuleiro")->state.focused) << "tick " << tick;
+        }
+        EXPECT_EQ(QApplication::activePopupWidget(), menu);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        player.wait(40 * 1000); // the time runs out: the end animation plays
+    }
+    EXPECT_TRUE(window.game().Timer3.running());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(Accessibility, ATurningBlockStaysFocusedAsItsFaceThroughTheCoversFlash) {
+    player.press(Qt::Key_F2);
+    player.wait(100);
+    const int k = player.pairs().at(0).first;
+    player.goTo(k);
+    player.press(Qt::Key_Space);
+    const QString open = block(k, "aberto: ") + figure(k);
+    for (int tick = 0; tick < 4; ++tick) {
+        const auto face = seen(window, open);
+        ASSERT_TRUE(face) << "tick " << tick;
+        EXPECT_TRUE(face->state.focused) << "tick " << tick;
+        const auto cover = seen(window, block(k, "fechado"));
+        EXPECT_FALSE(cover && cover->state.focused) << "the cover flashed: tick " << tick;
+        player.wait(30);
+    }
+}
+
+TEST_F(Accessibility, AReaderThatComesLateStillFindsTheLastPairBeforeTheEnd) {
+    window.game().settings.N16Blocos1Click();
+    player.press(Qt::Key_F2);
+    player.wait(100);
+    auto pairs = player.pairs();
+    const auto last = pairs.back();
+    pairs.pop_back();
+    for (const auto& [a, b] : pairs) {
+        player.turn(a);
+        player.turn(b);
+        player.wait(400);
+    }
+    player.turn(last.first);
+    player.turn(last.second);
+    player.wait(100); // the tick that finds the board cleared
+    ASSERT_FALSE(window.game().matchInProgress());
+    QStringList notes;
+    for (const Accessible& node : walk(window)) {
+        if (node.role == QAccessible::Notification && !node.state.invisible)
+            notes << node.name;
+    }
+    const QString pair = QStringLiteral("Bloco %1: %2. Par encontrado! Pontos: 1200.")
+                             .arg(last.second)
+                             .arg(figure(last.second));
+    EXPECT_EQ(notes.count(pair), 1) << notes.join(" | ").toStdString();
+    EXPECT_EQ(notes.filter(QStringLiteral("Fim da partida.")).size(), 1)
+        << notes.join(" | ").toStdString();
 }
 
 TEST_F(Accessibility, TheFramedBlockIsTheFocusedOne) {

@@ -32,6 +32,7 @@ struct SeenBox {
     QStringList buttons;
     QString defaultButton;
     QString inputText; ///< an input box's text when it opened
+    int width = 0;
 };
 
 /// Answers the real boxes as a person would: each one that opens is looked at
@@ -86,6 +87,7 @@ private:
         }
         m_last = modal;
         seen.parent = modal->parentWidget();
+        seen.width = modal->width();
         m_seen.push_back(seen);
         auto* box = static_cast<QDialog*>(modal);
         if (m_hand)

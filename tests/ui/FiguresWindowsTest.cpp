@@ -124,6 +124,26 @@ TEST_F(Chooser, PictureUnderTheMouseIsFramedAndItsCaptionLit) {
     EXPECT_EQ(chooser.picture(0)->toolTip(), QStringLiteral("Click para usá-lo..."));
 }
 
+TEST_F(Chooser, TheFocusShowsOnlyAfterAKeyWasUsed) {
+    Tform_categoria chooser(game, nullptr);
+    chooser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
+    ASSERT_TRUE(chooser.picture(0)->hasFocus()) << "ready for the keyboard";
+    const QImage opened = chooser.picture(0)->grab().toImage();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(textColour(chooser.caption(i)), QColor(0, 255, 0)) << "nothing lit: " << i;
+    QTest::keyClick(chooser.picture(0), Qt::Key_Tab);
+    ASSERT_TRUE(chooser.picture(1)->hasFocus());
+    EXPECT_EQ(textColour(chooser.caption(1)), QColor(255, 255, 255));
+    EXPECT_EQ(chooser.picture(0)->grab().toImage(), opened) << "no focus frame as it opened";
+    // Once a key was used the focused picture shows a frame (on the blue symbols,
+    // where white shows).
+    QTest::keyClick(chooser.picture(1), Qt::Key_Tab);
+    const QImage focused = chooser.picture(2)->grab().toImage();
+    QTest::keyClick(chooser.picture(2), Qt::Key_Tab);
+    EXPECT_NE(chooser.picture(2)->grab().toImage(), focused);
+}
+
 TEST_F(Chooser, ClickOnAPictureOrCaptionOrKeyChoosesAndCloses) {
     const struct {
         const char* way;

@@ -75,7 +75,7 @@ TEST_F(KeyboardPlay, PlaysASixteenBlockMatchAgainstTheComputerWithKeysOnly) {
     EXPECT_TRUE(window.control("lab_venc")->isVisible());
 }
 
-TEST_F(KeyboardPlay, ArrowsWalkTheBlocksOnTheBoardAndWrap) {
+TEST_F(KeyboardPlay, ArrowsWalkTheBlocksOnTheBoardAndWrapOnBothSizes) {
     sixteenBlocks();
     startWithF2();
     EXPECT_EQ(player.framed(), 0) << "no frame before a key is used";
@@ -104,6 +104,21 @@ TEST_F(KeyboardPlay, ArrowsWalkTheBlocksOnTheBoardAndWrap) {
         player.press(Qt::Key_Right);
         EXPECT_NE(player.framed(), a);
         EXPECT_NE(player.framed(), b);
+    }
+
+    // Twenty-four blocks: the same keys over three rows, past block 16.
+    fakes.dialogs.answer(Answer::Yes);
+    player.press(Qt::Key_Escape);
+    window.menuEntry(QStringLiteral("N24Blocos1"))->trigger();
+    startWithF2();
+    const std::pair<Qt::Key, int> walk24[] = {
+        {Qt::Key_Home, 1}, {Qt::Key_Left, 24},  {Qt::Key_Up, 16},   {Qt::Key_Down, 24},
+        {Qt::Key_Down, 8}, {Qt::Key_Right, 9},  {Qt::Key_End, 24},  {Qt::Key_Right, 1},
+        {Qt::Key_Up, 17},  {Qt::Key_Right, 18}, {Qt::Key_Left, 17},
+    };
+    for (const auto& [key, expected] : walk24) {
+        player.press(key);
+        EXPECT_EQ(player.framed(), expected) << "after key " << key << " on 24 blocks";
     }
 }
 

@@ -49,6 +49,14 @@ TEST_F(MainWindow, OpensAtItsDesignPlaceWithItsClientArea) {
     EXPECT_EQ(window.control("PAINEL2")->geometry(), QRect(344, 296, 209, 105));
     EXPECT_EQ(window.control("TROFEU")->parentWidget(), window.control("PAINEL2"));
     EXPECT_TRUE(window.control("Image60")->isVisible());
+
+    // A desktop that draws the frame itself may offer to maximise all the same.
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QSize size = window.size();
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(window.size(), size);
 }
 
 TEST_F(MainWindow, ButtonsShowTheirCaptionsAndHints) {

@@ -3,6 +3,9 @@
 #include "tests/ui/BoxAnswerer.h"
 #include "tests/ui/WindowTestTools.h"
 
+#include <QFontMetrics>
+#include <QLineEdit>
+
 #include <gtest/gtest.h>
 
 namespace qv::test {
@@ -151,6 +154,8 @@ TEST_F(RealDialogs, InputBoxesGiveTheTextOrTheDefaultWhenCancelled) {
         EXPECT_EQ(seen.text, QStringLiteral("Nome do novo recordista..."));
         EXPECT_EQ(seen.inputText, QStringLiteral("Sem nome"));
         EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Cancel")}));
+        EXPECT_GE(seen.width, QFontMetrics(owner.font()).horizontalAdvance(seen.caption) + 100)
+            << "the whole title shows beside the frame's icon and buttons";
     }
 }
 

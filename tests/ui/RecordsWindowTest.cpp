@@ -4,6 +4,7 @@
 #include "records/TForm_record.h"
 #include "tests/fakes/TestPorts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -124,18 +125,21 @@ TEST_F(RecordsWindow, OpensModallyOverTheMainWindowWithTheLoadedTablesUntilFecha
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(RecordsWindow, OnlyItsFecharPictureClosesIt) {
+TEST_F(RecordsWindow, OnlyItsFecharPictureAndEscapeCloseIt) {
     showAndWait();
     const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
     EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(window.close());
-    QTest::keyClick(&window, Qt::Key_Escape);
     QTest::keyClick(&window, Qt::Key_Return);
     QTest::keyClick(&window, Qt::Key_F4, Qt::AltModifier);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(fakes.dialogs.shown().empty());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible()) << "Escape is Fechar";
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    showAndWait();
 
     EXPECT_EQ(picture("Image1")->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(picture("Image1"), Qt::LeftButton);
@@ -199,6 +203,32 @@ TEST_F(RecordsWindow, ZerarWithoutTheRecordsFileSaysWhyAndKeepsTheComputerRecord
     EXPECT_EQ(contents(records.computerRecordsFile()), computerBefore);
     EXPECT_FALSE(std::filesystem::exists(records.recordsFile())) << "nothing is reloaded";
     EXPECT_EQ(text("primeiro"), "Ana") << "the window keeps what it showed";
+}
+
+TEST_F(RecordsWindow, AScreenReaderReadsEachHeadingThenItsRowsInOrder) {
+    storeAnasRecord();
+    showAndWait();
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
+    QStringList read;
+    for (int i = 0; i < root->childCount(); ++i) {
+        EXPECT_EQ(root->indexOfChild(root->child(i)), i);
+        read << root->child(i)->text(QAccessible::Name);
+    }
+    const char* headings[] = {"Melhor Pontuação", "Melhor Tempo", "Contra: Computador Superdotado",
+                              "Contra: Computador Inteligente"};
+    ASSERT_EQ(read.size(), 1 + 4 * 6 + 4 + 3) << read.join(" | ").toStdString();
+    EXPECT_EQ(read[0], "Melhores Jogadores do Quorvanella 2.0");
+    for (int t = 0; t < 4; ++t) {
+        EXPECT_EQ(read[1 + t * 6], QString::fromUtf8(headings[t]));
+        for (int n = 1; n <= 5; ++n)
+            EXPECT_TRUE(read[1 + t * 6 + n].startsWith(QStringLiteral("%1º -").arg(n)))
+                << read[1 + t * 6 + n].toStdString();
+    }
+    EXPECT_EQ(read[2], QString::fromUtf8("1º - Ana, 1500, 1:10, Símbolos"));
+    EXPECT_EQ(read[8], QString::fromUtf8("1º - Ana, 1:10, 1500, Símbolos"));
+    EXPECT_EQ(read[14], QString::fromUtf8("1º - Sem Record, 0000 X 0000, --"));
+    EXPECT_EQ(read.mid(25, 2), (QStringList{"REGRAS", text("Label32")}));
+    EXPECT_EQ(read.mid(30), (QStringList{"Fechar", "Zerar"}));
 }
 
 TEST_F(RecordsWindow, ShowsItsDesignAroundTheTables) {
