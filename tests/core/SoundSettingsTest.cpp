@@ -174,6 +174,28 @@ TEST(SoundSettingsFile, AFolderWhereNothingCanBeWrittenIsReportedOnceAndStaysSil
     EXPECT_EQ(rig.messages().size(), 1u);
 }
 
+TEST(SoundSettingsDialogRules, GravarConfirmsWithTheChoiceItStoredOnEitherDevice) {
+    for (const bool card : {true, false}) {
+        SoundRig rig;
+        rig.putWaves();
+        rig.game.FormActivate();
+        SoundSettingsForm form(rig.effects, rig.ports.dialogs);
+        form.FormCreate();
+        form.rows[5].selected = 9; // "Acesso aos ítens": Som2.Opcao
+        form.Placar = card;
+        form.Alto = !card;
+        form.Button1Click();
+        if (card) {
+            EXPECT_EQ(rig.waves.requests, std::vector<std::string>{"Som2.Opcao.wav"});
+            EXPECT_TRUE(rig.beep.tones.empty());
+        } else {
+            EXPECT_TRUE(rig.waves.requests.empty());
+            EXPECT_EQ(rig.beep.tones,
+                      (std::vector<Tone>{{800, 25}, {700, 35}, {750, 55}, {850, 100}}));
+        }
+    }
+}
+
 TEST(SoundSettingsDialogRules, AFileGoneMeanwhileIsReportedAndNeitherSavedNorRecreated) {
     SoundRig rig;
     rig.game.FormActivate();
