@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 namespace qv::test {
@@ -69,8 +70,26 @@ TEST(ComputerMove, FindsTheLastPairAtEveryLevel) {
     }
 }
 
-TEST(ComputerMove, AboveFiveAttemptsTestsOnlySeenBlocksBeforeTheLastAttempt) {
+TEST(ComputerMove, TestsUnseenCandidatesOnlyAtFiveAttemptsOrFewer) {
     ComputerMatch m;
+    // Level, board and positions left giving 5 and 4 attempts: every candidate is tested.
+    for (const auto& [level, blocks, left] :
+         {std::array{1, 16, 16}, std::array{3, 24, 6}, std::array{2, 24, 8}}) {
+        for (int seed = 0; seed < 20; ++seed) {
+            m.restart(seed * 101, level, blocks);
+            m.leaveOnBoard(left);
+            m.s.SlotSeen.fill(0);
+            moveNow(m);
+            ASSERT_LE(m.s.AttemptLimit, 5);
+            for (int c : m.d.game.computer.candidates()) {
+                if (c != 0) {
+                    EXPECT_EQ(m.s.SlotSeen[std::size_t(c)], 1)
+                        << "candidate " << c << " level " << level << " seed " << seed;
+                }
+            }
+        }
+    }
+    // Above 5 attempts only blocks seen before are tested, but for the last one.
     for (int level = 1; level <= kLevelCount; ++level) {
         for (int seed = 0; seed < 60; ++seed) {
             m.restart(seed * 101, level);

@@ -73,6 +73,7 @@ TEST_F(Manager, CopyTakesTheSmallestFreeNumberUpToTheLimit) {
     } cases[] = {{{1, 2, 4}, 0, 3},
                  {{}, 0, 1},
                  {{2, 3}, 0, 1},
+                 {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0, 12},
                  {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 5, 5},
                  {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0, 0}};
     for (const auto& c : cases) {

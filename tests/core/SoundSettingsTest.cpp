@@ -175,7 +175,8 @@ TEST(SoundSettingsFile, AFolderWhereNothingCanBeWrittenIsReportedOnceAndStaysSil
 }
 
 // One sound setting for the whole game: what "&Gravar" stores sounds its own
-// confirmation, and sets the computer's wait (1.75 s on the speaker, else 2 s).
+// confirmation with the choice it stored, and sets the computer's wait (1.75 s
+// on the speaker, else 2 s).
 TEST(SoundSettingsDialogRules, TheSavedDeviceSoundsTheConfirmationAndTimesTheComputer) {
     struct Row {
         bool speaker;
@@ -185,12 +186,13 @@ TEST(SoundSettingsDialogRules, TheSavedDeviceSoundsTheConfirmationAndTimesTheCom
     };
     const std::vector<Tone> confirmation{{800, 25}, {700, 35}, {750, 55}, {850, 100}};
     for (const Row& row :
-         {Row{false, {"Som1.opcao.wav"}, {}, 40}, Row{true, {}, confirmation, 35}}) {
+         {Row{false, {"Som2.Opcao.wav"}, {}, 40}, Row{true, {}, confirmation, 35}}) {
         SoundRig rig;
         rig.putWaves();
         rig.game.FormActivate();
         SoundSettingsForm form(rig.effects, rig.ports.dialogs);
         form.FormCreate();
+        form.rows[5].selected = 9; // "Acesso aos ítens": Som2.Opcao
         form.Placar = !row.speaker;
         form.Alto = row.speaker;
         form.Button1Click();

@@ -7,23 +7,17 @@
 #include "tests/fakes/FaultyFileLayer.h"
 #include "tests/fakes/MatchDriver.h"
 #include "tests/fakes/RecordsMessages.h"
+#include "tests/fuzz/Require.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <set>
 #include <string>
 
 namespace {
 
 using namespace qv;
-
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
+using qv::test::require;
 
 /// Reads the input from the front; zeros once it runs out.
 struct Input {
@@ -34,6 +28,11 @@ struct Input {
             return 0;
         --size;
         return *data++;
+    }
+    /// Two bytes, the first one high.
+    std::uint16_t word() {
+        const int high = byte();
+        return static_cast<std::uint16_t>(high << 8 | byte());
     }
     std::string bytes(std::size_t count) {
         count = std::min(count, size);
@@ -47,29 +46,28 @@ struct Input {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static qv::test::MatchDriver d;
-    static qv::test::MemoryFileLayer memory;
-    static Records records{d.game, memory};
+    // Everything new for each input, so a finding replays from its own file.
+    qv::test::MatchDriver d;
+    qv::test::MemoryFileLayer memory;
+    Records records{d.game, memory};
     MatchState& s = d.game.state;
     const auto scoresPath = records.recordsFile();
     const auto versusPath = records.computerRecordsFile();
 
     Input in{data, size};
     const std::uint8_t flags = in.byte();
-    const int score = static_cast<std::int16_t>(in.byte() << 8 | in.byte());
+    const int score = static_cast<std::int16_t>(in.word());
     const int seconds = in.byte();
     const int limit = std::array{180, 120, 60, 45}[in.byte() % 4];
     const std::string computer = in.bytes(in.byte() % 8);
     const std::string name = in.bytes(in.byte() % 20);
-    const std::string scores = in.bytes(in.byte() | in.byte() << 8);
+    const std::string scores = in.bytes(in.word());
     const std::string versus = in.bytes(in.size);
 
-    memory.files.clear();
     if (!(flags & 1))
         memory.files[scoresPath] = scores;
     if (!(flags & 2))
         memory.files[versusPath] = versus;
-    d.ports.dialogs.clear();
     records.Records_dpl();
     records.records_comp();
     const bool scoresGone = (flags & 4) && memory.files.erase(scoresPath);

@@ -122,6 +122,18 @@ TEST_F(KeyboardPlay, ArrowsWalkTheBlocksOnTheBoardAndWrapOnBothSizes) {
     }
 }
 
+TEST_F(KeyboardPlay, UpAndDownKeepTheirWayOnTheThreeRowsOfTwentyFourBlocks) {
+    startWithF2();
+    const std::pair<Qt::Key, int> walk[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_Down, 9}, {Qt::Key_Down, 17}, {Qt::Key_Down, 1},
+        {Qt::Key_Up, 17},   {Qt::Key_Up, 9},   {Qt::Key_End, 24},  {Qt::Key_Right, 1},
+    };
+    for (const auto& [key, expected] : walk) {
+        player.press(key);
+        EXPECT_EQ(player.framed(), expected) << "after key " << key;
+    }
+}
+
 TEST_F(KeyboardPlay, SpaceAndEnterGoThroughTheSameGatesAsAClick) {
     player.press(Qt::Key_Right);
     player.press(Qt::Key_Space);
