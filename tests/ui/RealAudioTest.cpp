@@ -31,8 +31,8 @@
 
 // Plays through the game's real audio path into a private sound server whose
 // silent output is recorded; scripts/test starts that server and names its
-// output in QV_AUDIO_TEST_SINK. Anywhere else the tests skip, so they never
-// sound on a person's speakers.
+// output in QV_AUDIO_TEST_SINK for the normal build. Anywhere else the tests
+// skip, so they never sound on a person's speakers.
 
 namespace qv::test {
 namespace {
@@ -474,7 +474,7 @@ QString serverAddress() {
 
 TEST(RealAudio, EveryWaveOfAQuickMatchIsHeardOnTimeAndWhole) {
     if (!haveSoundServer())
-        GTEST_SKIP() << "no private sound server (scripts/test starts one where it can)";
+        GTEST_SKIP() << "no private sound server to record from";
     AudioRig rig;
     ASSERT_TRUE(rig.audio->waitUntilOpen());
     Recorder recorder(rig.recording("waves.raw"), serverAddress(),
@@ -523,7 +523,7 @@ TEST(RealAudio, EveryWaveOfAQuickMatchIsHeardOnTimeAndWhole) {
 
 TEST(RealAudio, EveryMelodyOfAQuickMatchStartsOnTimeAndPlaysItsNotesAndHoldsTheGame) {
     if (!haveSoundServer())
-        GTEST_SKIP() << "no private sound server (scripts/test starts one where it can)";
+        GTEST_SKIP() << "no private sound server to record from";
     AudioRig rig;
     ASSERT_TRUE(rig.audio->waitUntilOpen());
     rig.effects->settings.SoundDevice = "A";
@@ -568,7 +568,7 @@ TEST(RealAudio, EveryMelodyOfAQuickMatchStartsOnTimeAndPlaysItsNotesAndHoldsTheG
 
 TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
     if (!haveSoundServer())
-        GTEST_SKIP() << "no private sound server (scripts/test starts one where it can)";
+        GTEST_SKIP() << "no private sound server to record from";
     TempPaths folder;
     SoundServer server(folder.root() / "server");
     ASSERT_TRUE(server.start());
