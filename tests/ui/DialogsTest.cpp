@@ -48,6 +48,7 @@ protected:
 };
 
 TEST_F(PlayerNamesWindow, OpensWithTheNamesAndItsDesign) {
+    keepScreenshot(dialog, "player-names");
     EXPECT_EQ(dialog.windowTitle(), "Cadastrar Jogadores");
     EXPECT_EQ(edit1->text(), "Ana");
     EXPECT_EQ(edit2->text(), "Bia");
@@ -182,6 +183,7 @@ TEST_F(PenaltyWindow, ShowsThePenaltyAndCannotBeClosedButByOk) {
     notice.FormShow();
     aviso.render();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&aviso));
+    keepScreenshot(aviso, "penalty-notice");
     EXPECT_EQ(aviso.size(), QSize(200, 134));
     EXPECT_LE((aviso.geometry().center() - window.geometry().center()).manhattanLength(), 2)
         << "centred on the main window";
