@@ -6,6 +6,7 @@
 #include "figures/Tform_categoria.h"
 #include "figures/Tform_perso.h"
 #include "platform/SystemClock.h"
+#include "platform/qt/LoadedAudio.h"
 #include "platform/qt/LoadedTextPrinter.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
@@ -13,7 +14,6 @@
 #include "platform/qt/QtScreen.h"
 #include "records/Records.h"
 #include "records/TForm_record.h"
-#include "sound/OpenAlAudio.h"
 #include "sound/SteadyTicks.h"
 #include "sound/TForm_efe.h"
 
@@ -41,10 +41,10 @@ int main(int argc, char* argv[]) {
     scheduler.setAfterEvent([&window] { window.render(); });
     qv::Records records(window.game());
     window.game().setRecords(records);
-    // Waves and the beeper's melodies share one audio output, opened once the
-    // window shows.
+    // Waves and the beeper's melodies share one audio output, loaded and opened
+    // once the window shows.
     qv::SteadyTicks ticks;
-    qv::OpenAlAudio audio(paths.programFolder());
+    qv::LoadedAudio audio(qv::LoadedAudio::moduleBesideProgram(), paths.programFolder());
     qv::TBTBeeper SOM(ticks, &audio);
     SOM.setBeatDuration(qv::TBeatDuration::bd_500);
     SOM.setDefaultSound(qv::TPresetSound::psError);
@@ -77,10 +77,12 @@ int main(int argc, char* argv[]) {
         qv::runInstructionsWindow(dialogs, printer, &window);
     });
     window.show();
-    QTimer::singleShot(0, &application, [&audio] { audio.open(); });
 
-    // Lets the launch benchmark measure start-up to the first shown window.
+    // Lets the launch benchmark measure start-up to the first shown window,
+    // which is where the sound starts loading.
     if (qEnvironmentVariableIsSet("QUORVANELLA_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &application, &QApplication::quit);
+    else
+        QTimer::singleShot(0, &application, [&audio] { audio.open(); });
     return application.exec();
 }

@@ -4,11 +4,11 @@
 #include "app/TFORM1.h"
 #include "bench/BenchApplication.h"
 #include "platform/SystemClock.h"
+#include "platform/qt/LoadedAudio.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreen.h"
-#include "sound/OpenAlAudio.h"
 #include "sound/SoundEffects.h"
 #include "sound/SteadyTicks.h"
 
@@ -46,7 +46,8 @@ struct RealGame {
     qv::Ports ports{clock, scheduler, random, dialogs, screen, paths};
     qv::TFORM1 window{ports};
     qv::SteadyTicks ticks;
-    qv::OpenAlAudio audio{std::filesystem::path(QV_PROGRAM).parent_path()};
+    qv::LoadedAudio audio{QStringLiteral(QV_AUDIO_MODULE_FILE),
+                          std::filesystem::path(QV_PROGRAM).parent_path()};
     qv::TBTBeeper SOM{ticks, &audio};
     qv::SoundEffects sound{window.game().view, window.game().state, paths, dialogs, audio, SOM};
 

@@ -184,7 +184,10 @@ void OpenAlAudio::openNow() {
             output->buffer(file, wave);
         m_output = std::move(output);
         m_lost = false;
+        if (m_waiting && std::chrono::steady_clock::now() - m_waiting->asked <= kWaveStillOnTime)
+            startWave(*m_output, m_waiting->file);
     }
+    m_waiting.reset();
     m_opening = false;
 }
 
@@ -217,23 +220,33 @@ const DecodedWave* OpenAlAudio::decoded(const std::filesystem::path& file) {
     return &found->second;
 }
 
-void OpenAlAudio::play(const std::filesystem::path& file) {
+void OpenAlAudio::startWave(Output& out, const std::filesystem::path& file) {
+    const DecodedWave* wave = decoded(file);
+    if (!wave)
+        return;
+    const ALuint buffer = out.buffer(file, *wave);
+    // The playing wave's gain drops to nothing over the next mixing step (512
+    // samples, about 12 ms: OpenAL fades a change of gain over one step)
+    // instead of stopping dead, which clicks.
+    alSourcef(out.waveSources[out.current], AL_GAIN, 0.0F);
+    out.current = 1 - out.current;
+    const ALuint source = out.waveSources[out.current];
+    alSourceStop(source);
+    alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
+    alSourcef(source, AL_GAIN, 1.0F);
+    alSourcePlay(source);
+}
+
+void OpenAlAudio::playAsked(const std::filesystem::path& file,
+                            std::chrono::steady_clock::time_point asked) {
     {
         const std::lock_guard lock(m_mutex);
         if (Output* out = usable()) {
-            const DecodedWave* wave = decoded(file);
-            if (!wave)
-                return;
-            const ALuint buffer = out->buffer(file, *wave);
-            // The playing wave's gain drops to nothing over the next few
-            // milliseconds of mixing instead of stopping dead, which clicks.
-            alSourcef(out->waveSources[out->current], AL_GAIN, 0.0F);
-            out->current = 1 - out->current;
-            const ALuint source = out->waveSources[out->current];
-            alSourceStop(source);
-            alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
-            alSourcef(source, AL_GAIN, 1.0F);
-            alSourcePlay(source);
+            startWave(*out, file);
+            return;
+        }
+        if (m_opening) {
+            m_waiting = AskedWave{file, asked};
             return;
         }
     }
@@ -242,6 +255,7 @@ void OpenAlAudio::play(const std::filesystem::path& file) {
 
 void OpenAlAudio::stop() {
     const std::lock_guard lock(m_mutex);
+    m_waiting.reset();
     if (Output* out = usable())
         alSourcef(out->waveSources[out->current], AL_GAIN, 0.0F);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "sound/TBTBeeper.h"
+#include "sound/AudioOutput.h"
 #include "sound/WaveFile.h"
-#include "sound/WavePlayer.h"
 
 #include <atomic>
 #include <chrono>
@@ -10,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace qv {
@@ -22,7 +22,7 @@ namespace qv {
 /// activation, or at a request once a few seconds have passed; where there
 /// never was one, only at activations, so a machine without sound is not asked
 /// again at every cue.
-class OpenAlAudio final : public WavePlayer, public ToneService {
+class OpenAlAudio final : public AudioOutput {
 public:
     explicit OpenAlAudio(std::filesystem::path waveFolder);
     ~OpenAlAudio() override;
@@ -31,11 +31,11 @@ public:
 
     /// Starts opening the output in the background, unless it is open and still
     /// connected or an opening is under way.
-    void open();
-    /// Waits for an opening under way; true when an output is open.
-    bool waitUntilOpen();
+    void open() override;
+    bool waitUntilOpen() override;
 
-    void play(const std::filesystem::path& file) override;
+    void playAsked(const std::filesystem::path& file,
+                   std::chrono::steady_clock::time_point asked) override;
     void stop() override;
     void recover() override { open(); }
 
@@ -51,6 +51,13 @@ private:
     void retrySoon();
     void openNow();
     const DecodedWave* decoded(const std::filesystem::path& file);
+    /// Starts a wave in place of the one playing. Under the lock.
+    void startWave(Output& out, const std::filesystem::path& file);
+
+    struct AskedWave {
+        std::filesystem::path file;
+        std::chrono::steady_clock::time_point asked;
+    };
 
     std::filesystem::path m_folder;
     std::mutex m_mutex;
@@ -60,6 +67,8 @@ private:
     std::atomic<bool> m_opening{false};
     std::chrono::steady_clock::time_point m_lastAttempt{};
     bool m_lost = false;
+    /// The last wave asked for while the output was opening.
+    std::optional<AskedWave> m_waiting;
 };
 
 } // namespace qv

@@ -1,5 +1,5 @@
 #include "match/Game.h"
-#include "sound/OpenAlAudio.h"
+#include "platform/qt/LoadedAudio.h"
 #include "sound/SoundEffects.h"
 #include "sound/SteadyTicks.h"
 #include "sound/WaveFile.h"
@@ -14,8 +14,10 @@
 
 #include <fftw3.h>
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -170,13 +172,42 @@ private:
     QProcess m_server;
 };
 
+/// What the program writes on stderr while it lives, kept in a file.
+class StderrCapture {
+public:
+    explicit StderrCapture(std::filesystem::path file) : m_file(std::move(file)) {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        std::freopen(m_file.c_str(), "w", stderr);
+    }
+    ~StderrCapture() { restore(); }
+    /// Restores stderr and returns what was written meanwhile.
+    QByteArray said() {
+        restore();
+        QFile file(QString::fromStdString(m_file.string()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    void restore() {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+        m_saved = -1;
+    }
+    std::filesystem::path m_file;
+    int m_saved = -1;
+};
+
 /// The game with its real audio output, the waves beside the program, and the
 /// default settings read at activation.
 struct AudioRig {
     TestPorts ports;
     Game game{ports.ports()};
     SteadyTicks ticks;
-    std::unique_ptr<OpenAlAudio> audio;
+    std::unique_ptr<LoadedAudio> audio;
     std::unique_ptr<TBTBeeper> SOM;
     std::unique_ptr<SoundEffects> effects;
 
@@ -185,12 +216,14 @@ struct AudioRig {
         for (const auto& entry : std::filesystem::directory_iterator(QV_SOUNDS_DIR))
             std::filesystem::copy(entry.path(),
                                   ports.paths.programFolder() / entry.path().filename());
-        audio = std::make_unique<OpenAlAudio>(ports.paths.programFolder());
+        audio = std::make_unique<LoadedAudio>(QStringLiteral(QV_AUDIO_MODULE_FILE),
+                                              ports.paths.programFolder());
         SOM = std::make_unique<TBTBeeper>(ticks, audio.get());
         effects = std::make_unique<SoundEffects>(game.view, game.state, ports.paths, ports.dialogs,
                                                  *audio, *SOM);
         game.setSound(*effects);
-        game.FormActivate(); // opens the output, as the main window's activation does
+        game.FormActivate();
+        audio->open(); // as once the main window shows
     }
     ~AudioRig() { effects.reset(); }
 
@@ -342,6 +375,56 @@ std::vector<std::string> checkWaves(const AudioRig& rig, const Samples& heard,
             problems.push_back(what.str() + "broken over its " + std::to_string(msOf(length)) +
                                " ms (level " + std::to_string(level) + ", weakest " +
                                std::to_string(weakest) + ")");
+    }
+    return problems;
+}
+
+/// The largest step between neighbouring samples of a stretch; from the
+/// start, the step from silence to the first sample counts too.
+int largestStep(const Samples& s, std::ptrdiff_t from, std::ptrdiff_t to) {
+    int largest = from == 0 && !s.empty() ? std::abs(int(s[0])) : 0;
+    for (std::ptrdiff_t k = std::max<std::ptrdiff_t>(from, 1);
+         k < std::min(to, std::ptrdiff_t(s.size())); ++k)
+        largest = std::max(largest, std::abs(s[std::size_t(k)] - s[std::size_t(k - 1)]));
+    return largest;
+}
+
+/// A wave asked for, as it is played and where its request lies in the recording.
+struct Played {
+    const Samples* wave;
+    std::ptrdiff_t at;
+    std::string name;
+};
+
+/// Where a wave replaces one still sounding, the recording never steps between
+/// two samples much further than the two waves do themselves over what plays
+/// then: the replaced one around the moment it is cut, the new one from its
+/// start. A wave stopped dead steps from its level to nothing at once, which
+/// clicks; one that fades does not.
+std::vector<std::string> checkReplacements(const Samples& heard, const std::vector<Played>& plays) {
+    std::vector<std::string> problems;
+    const std::ptrdiff_t late = samplesIn(kLateMs);
+    for (std::size_t i = 1; i < plays.size(); ++i) {
+        const Played& before = plays[i - 1];
+        const Played& now = plays[i];
+        const Samples& old = *before.wave;
+        const std::ptrdiff_t since = now.at - before.at;
+        if (loudness(old, since, samplesIn(20)) < loudness(old, 0, std::ptrdiff_t(old.size())) / 4)
+            continue; // the replaced wave is at its quiet end
+        // The cut falls between the request and the new wave's start, each
+        // wave starting up to kLateMs after its request.
+        const std::ptrdiff_t from = now.at - samplesIn(5);
+        const std::ptrdiff_t to = now.at + late + samplesIn(10);
+        const int step = largestStep(heard, from, to);
+        const int own = largestStep(old, from - before.at - late, to - before.at) +
+                        largestStep(*now.wave, 0, to - now.at);
+        if (step > own * 3 / 2) {
+            std::ostringstream what;
+            what << "#" << i << " " << now.name << " at " << msOf(now.at) << " ms cuts "
+                 << before.name << " with a click: a step of " << step
+                 << " where the waves step at most " << own;
+            problems.push_back(what.str());
+        }
     }
     return problems;
 }
@@ -519,6 +602,65 @@ TEST(RealAudio, EveryWaveOfAQuickMatchIsHeardOnTimeAndWhole) {
     ASSERT_GE(requests.size(), 60u);
     const std::vector<std::string> problems = checkWaves(rig, heard, requests);
     EXPECT_TRUE(problems.empty()) << describe(problems);
+    std::map<std::filesystem::path, Samples> waves;
+    std::vector<Played> plays;
+    for (const Request& r : requests) {
+        Samples& wave = waves[rig.wave(*r.cue)];
+        if (wave.empty())
+            wave = asPlayed(rig.wave(*r.cue));
+        plays.push_back({&wave, r.at, std::string(r.cue->routine)});
+    }
+    const std::vector<std::string> clicks = checkReplacements(heard, plays);
+    EXPECT_TRUE(clicks.empty()) << describe(clicks);
+}
+
+/// A second of a pure tone, loud: cut dead it clicks, as the game's own
+/// buzzing waves would hide.
+std::filesystem::path writeTone(const std::filesystem::path& file, double hz) {
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* out = sf_open(file.c_str(), SFM_WRITE, &info);
+    if (!out)
+        return file;
+    Samples tone(22050);
+    for (std::size_t k = 0; k < tone.size(); ++k)
+        tone[k] = std::int16_t(std::lround(20000 * std::sin(2 * M_PI * hz * double(k) / 22050)));
+    sf_write_short(out, tone.data(), sf_count_t(tone.size()));
+    sf_close(out);
+    return file;
+}
+
+TEST(RealAudio, AWaveReplacedWhileItSoundsFadesOutWithoutAClick) {
+    if (!haveSoundServer())
+        GTEST_SKIP() << "no private sound server to record from";
+    AudioRig rig;
+    ASSERT_TRUE(rig.audio->waitUntilOpen());
+    const std::array<std::filesystem::path, 2> files{
+        writeTone(rig.ports.paths.root() / "low.wav", 150),
+        writeTone(rig.ports.paths.root() / "high.wav", 250)};
+    const std::array<Samples, 2> waves{asPlayed(files[0]), asPlayed(files[1])};
+    Recorder recorder(rig.recording("tones.raw"), serverAddress(),
+                      qEnvironmentVariable("QV_AUDIO_TEST_SINK"));
+    if (!recorder.started())
+        GTEST_SKIP() << "parec records nothing from the private sound server";
+
+    // Each wave cut at another point of its swing, by the other one or by itself.
+    std::vector<Played> plays;
+    const Clock::time_point begin = Clock::now();
+    for (int k = 0; k < 12; ++k) {
+        recorder.waitUntil(begin + std::chrono::milliseconds(100 + 230 * k + 7 * (k % 5)));
+        const Clock::time_point now = Clock::now();
+        const std::size_t which = std::size_t(k % 3 == 2 ? (k + 1) % 2 : k % 2);
+        rig.audio->play(files[which]);
+        plays.push_back({&waves[which], recorder.position(now), files[which].filename().string()});
+    }
+    recorder.waitFor(std::chrono::milliseconds(300));
+    const Samples heard = recorder.finish();
+
+    const std::vector<std::string> clicks = checkReplacements(heard, plays);
+    EXPECT_TRUE(clicks.empty()) << describe(clicks);
 }
 
 TEST(RealAudio, EveryMelodyOfAQuickMatchStartsOnTimeAndPlaysItsNotesAndHoldsTheGame) {
@@ -595,10 +737,7 @@ TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
     server.kill();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     // Nothing is said about sound on the terminal, however many requests pass.
-    const std::string said = (folder.root() / "said.txt").string();
-    std::fflush(stderr);
-    const int savedError = ::dup(STDERR_FILENO);
-    std::freopen(said.c_str(), "w", stderr);
+    StderrCapture terminal(folder.root() / "said.txt");
     const Clock::time_point silentFrom = Clock::now();
     for (int k = 0; k < 10; ++k) {
         rig.effects->settings.SoundDevice = "P";
@@ -608,21 +747,55 @@ TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
     }
     const double silentMs =
         std::chrono::duration<double, std::milli>(Clock::now() - silentFrom).count();
-    std::fflush(stderr);
-    ::dup2(savedError, STDERR_FILENO);
-    ::close(savedError);
+    EXPECT_LE(terminal.said().count('\n'), 2) << "the lost output was reported per sound";
     EXPECT_FALSE(rig.audio->waitUntilOpen());
     // Each melody still takes its time; nothing else waits.
     EXPECT_NEAR(silentMs, 10 * 100, 200);
-    QFile saidFile(QString::fromStdString(said));
-    ASSERT_TRUE(saidFile.open(QIODevice::ReadOnly));
-    EXPECT_LE(saidFile.readAll().count('\n'), 2) << "the lost output was reported per sound";
 
     ASSERT_TRUE(server.start());
     rig.effects->settings.SoundDevice = "P";
     rig.game.FormActivate();
     ASSERT_TRUE(rig.audio->waitUntilOpen());
     EXPECT_TRUE(heardAfter("after.raw", cueNamed("SOUND2")));
+}
+
+TEST(AudioModule, WithoutItTheGamePlaysInSilenceAndSaysSoOnce) {
+    TempPaths folder;
+    std::filesystem::create_directories(folder.programFolder());
+    std::filesystem::copy(std::filesystem::path(QV_SOUNDS_DIR) / "Som1.click.wav",
+                          folder.programFolder() / "Som1.click.wav");
+    const std::filesystem::path notALibrary = folder.root() / "not-a-library.so";
+    std::FILE* text = std::fopen(notALibrary.c_str(), "w");
+    ASSERT_NE(text, nullptr);
+    std::fputs("not a library\n", text);
+    std::fclose(text);
+    for (const std::filesystem::path& module : {folder.root() / "missing.so", notALibrary}) {
+        SCOPED_TRACE(module.string());
+        StderrCapture terminal(folder.root() / "said.txt");
+        {
+            LoadedAudio audio(QString::fromStdString(module.string()), folder.programFolder());
+            audio.open();
+            EXPECT_FALSE(audio.waitUntilOpen());
+            const Clock::time_point start = Clock::now();
+            for (int k = 0; k < 5; ++k) {
+                audio.play(folder.programFolder() / "Som1.click.wav");
+                audio.stop();
+                audio.recover();
+                audio.open();
+                const std::array<Tone, 2> melody{{{440, 20}, {880, 30}}};
+                audio.Melody(melody);
+            }
+            const double ms =
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            // The melodies still hold the game for their length, and only so.
+            EXPECT_GE(ms, 5 * 50 - 1);
+            EXPECT_LE(ms, 5 * 50 + 150);
+        }
+        const QByteArray said = terminal.said();
+        EXPECT_EQ(said.count('\n'), 1) << said.toStdString();
+        EXPECT_TRUE(said.contains(QByteArray::fromStdString(module.filename().string())))
+            << said.toStdString();
+    }
 }
 
 } // namespace
