@@ -21,6 +21,8 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <optional>
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvanella"));
@@ -52,10 +54,16 @@ int main(int argc, char* argv[]) {
     window.game().setSound(sound);
     window.FormCreate();
 
-    // The penalty notice and the records window are made at start and kept,
-    // hidden, for the whole run.
+    // The penalty notice and the records window are made once and kept, hidden,
+    // for the whole run: the notice at start, the records window (a dozen
+    // pictures to decode) once the main window shows, or when first asked for.
     qv::TForm_aviso aviso(window.game().penaltyNotice, &window);
-    qv::TForm_record recordsWindow(records, &window);
+    std::optional<qv::TForm_record> recordsWindow;
+    const auto makeRecordsWindow = [&recordsWindow, &records, &window]() -> qv::TForm_record& {
+        if (!recordsWindow)
+            recordsWindow.emplace(records, &window);
+        return *recordsWindow;
+    };
     dialogs.setWindowOpener(qv::ModalWindow::PlayerNames,
                             [&window] { qv::runPlayerNamesDialog(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::GameDefinition,
@@ -71,18 +79,21 @@ int main(int argc, char* argv[]) {
         qv::runSoundSettings(sound, dialogs, &window);
     });
     dialogs.setWindowOpener(qv::ModalWindow::Records,
-                            [&recordsWindow] { qv::runRecordsWindow(recordsWindow); });
+                            [&makeRecordsWindow] { qv::runRecordsWindow(makeRecordsWindow()); });
     qv::LoadedTextPrinter printer;
     dialogs.setWindowOpener(qv::ModalWindow::Instructions, [&window, &dialogs, &printer] {
         qv::runInstructionsWindow(dialogs, printer, &window);
     });
     window.show();
 
-    // Lets the launch benchmark measure start-up to the first shown window,
-    // which is where the sound starts loading.
+    // Lets the launch benchmark measure start-up to the first shown window;
+    // what is made after it (the sound, the records window) waits for no one.
     if (qEnvironmentVariableIsSet("QUORVANELLA_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &application, &QApplication::quit);
     else
-        QTimer::singleShot(0, &application, [&audio] { audio.open(); });
+        QTimer::singleShot(0, &application, [&audio, &makeRecordsWindow] {
+            audio.open();
+            makeRecordsWindow();
+        });
     return application.exec();
 }
