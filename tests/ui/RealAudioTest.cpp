@@ -420,9 +420,16 @@ std::vector<std::string> checkReplacements(const Samples& heard, const std::vect
                         largestStep(*now.wave, 0, to - now.at);
         if (step > own * 3 / 2) {
             std::ostringstream what;
+            // A hole as well tells of a machine too busy to feed the output.
+            std::ptrdiff_t quiet = 0, longestQuiet = 0;
+            for (std::ptrdiff_t k = from; k < to && k < std::ptrdiff_t(heard.size()); ++k) {
+                quiet = std::abs(heard[std::size_t(k)]) < 50 ? quiet + 1 : 0;
+                longestQuiet = std::max(longestQuiet, quiet);
+            }
             what << "#" << i << " " << now.name << " at " << msOf(now.at) << " ms cuts "
                  << before.name << " with a click: a step of " << step
-                 << " where the waves step at most " << own;
+                 << " where the waves step at most " << own << " (a hole of " << msOf(longestQuiet)
+                 << " ms there)";
             problems.push_back(what.str());
         }
     }
