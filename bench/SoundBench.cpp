@@ -56,7 +56,7 @@ struct RealGame {
         scheduler.setAfterEvent([this] { window.render(); });
         window.game().setSound(sound);
         window.FormCreate();
-        window.game().FormActivate();
+        window.game().onActivated();
     }
 };
 
@@ -82,8 +82,8 @@ double matchShare(bool soundOn) {
     RealGame game;
     game.window.show();
     if (!soundOn)
-        game.window.game().checksomClick();
-    game.window.game().deal.BitBtn4Click(); // JOGAR
+        game.window.game().onToggleSound();
+    game.window.game().deal.onPlay(); // JOGAR
     game.window.render();
     QCoreApplication::processEvents();
     const double before = processorSeconds();

@@ -190,7 +190,7 @@ struct AudioRig {
         effects = std::make_unique<SoundEffects>(game.view, game.state, ports.paths, ports.dialogs,
                                                  *audio, *SOM);
         game.setSound(*effects);
-        game.FormActivate(); // opens the output, as the main window's activation does
+        game.onActivated(); // opens the output, as the main window's activation does
     }
     ~AudioRig() { effects.reset(); }
 
@@ -620,7 +620,7 @@ TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
 
     ASSERT_TRUE(server.start());
     rig.effects->settings.SoundDevice = "P";
-    rig.game.FormActivate();
+    rig.game.onActivated();
     ASSERT_TRUE(rig.audio->waitUntilOpen());
     EXPECT_TRUE(heardAfter("after.raw", cueNamed("SOUND2")));
 }
