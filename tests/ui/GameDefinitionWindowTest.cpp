@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     EXPECT_EQ(
                                         d.last().text,
                                         "Digite o nome do jogador que deseja jogar contra mim");
-                                    EXPECT_TRUE(g.definir["Panel1"].visible);
+                                    EXPECT_TRUE(g.gameDefinition["Panel1"].visible);
                                     EXPECT_TRUE(g.state.RivalIsComputer);
                                     EXPECT_EQ(g.state.PlayerName1, "Gil");
                                 }}));
