@@ -38,16 +38,15 @@ void TFORM1::buildMenu() {
     game->setObjectName(QStringLiteral("IniciarJogo1"));
     QMenu* time = game->addMenu(QStringLiteral("&Tempo"));
     time->setObjectName(QStringLiteral("Tempo1"));
-    setting(time, "N300", QStringLiteral("3:00 min"), &SettingsMenu::N300Click);
-    setting(time, "N200", QStringLiteral("2:00 min"), &SettingsMenu::N200Click);
-    setting(time, "N100", QStringLiteral("1:00 min"), &SettingsMenu::N100Click);
-    setting(time, "N45", QStringLiteral("0:45 seg"), &SettingsMenu::N45Click);
+    setting(time, "N300", QStringLiteral("3:00 min"), &SettingsMenu::onThreeMinutes);
+    setting(time, "N200", QStringLiteral("2:00 min"), &SettingsMenu::onTwoMinutes);
+    setting(time, "N100", QStringLiteral("1:00 min"), &SettingsMenu::onOneMinute);
+    setting(time, "N45", QStringLiteral("0:45 seg"), &SettingsMenu::onFortyFiveSeconds);
     QMenu* against = game->addMenu(QStringLiteral("&Jogar contra"));
     against->setObjectName(QStringLiteral("Cadastrar1"));
-    setting(against, "Participantes1", QStringLiteral("&Seu colega"),
-            &SettingsMenu::Participantes1Click);
-    asDefault(setting(against, "Individual1", QStringLiteral("&Individual"),
-                      &SettingsMenu::Individual1Click));
+    setting(against, "Participantes1", QStringLiteral("&Seu colega"), &SettingsMenu::onTwoPlayers);
+    asDefault(
+        setting(against, "Individual1", QStringLiteral("&Individual"), &SettingsMenu::onPlayAlone));
     addEntry(against, "computador", QStringLiteral("&Computador"), &TFORM1::computadorClick);
     addEntry(game, "MelhoresRecords1", QStringLiteral("&Melhores Records"),
              &TFORM1::MelhoresRecords1Click);
@@ -60,9 +59,9 @@ void TFORM1::buildMenu() {
     options->setObjectName(QStringLiteral("Opes1"));
     QMenu* blocks = options->addMenu(QStringLiteral("Nº de &Blocos"));
     blocks->setObjectName(QStringLiteral("NdeFiguras1"));
-    asDefault(
-        setting(blocks, "N24Blocos1", QStringLiteral("24 Blocos"), &SettingsMenu::N24Blocos1Click));
-    setting(blocks, "N16Blocos1", QStringLiteral("16 Blocos"), &SettingsMenu::N16Blocos1Click);
+    asDefault(setting(blocks, "N24Blocos1", QStringLiteral("24 Blocos"),
+                      &SettingsMenu::onTwentyFourBlocks));
+    setting(blocks, "N16Blocos1", QStringLiteral("16 Blocos"), &SettingsMenu::onSixteenBlocks);
     addEntry(options, "MudasFiguras1", QStringLiteral("&Figuras dos Blocos"),
              &TFORM1::MudasFiguras1Click);
     addEntry(options, "EfeitosSonoros1", QStringLiteral("&Efeitos Sonoros"),

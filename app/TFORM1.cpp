@@ -111,7 +111,7 @@ TFORM1::TFORM1(const Ports& ports, QWidget* parent)
 TFORM1::~TFORM1() = default;
 
 void TFORM1::FormCreate() {
-    m_game.FormCreate();
+    m_game.setUp();
     render();
 }
 
@@ -120,19 +120,19 @@ void TFORM1::showEvent(QShowEvent* event) {
     if (m_shown)
         return;
     m_shown = true;
-    m_game.FormShow();
+    m_game.onShown();
     render();
     // Without a window manager the window may never be activated; the tables are
     // read once all the same, when the window is on the screen, so a message about
     // them stands over it.
-    new WhenExposed(windowHandle(), [this] { handle([this] { m_game.FormActivate(); }); });
+    new WhenExposed(windowHandle(), [this] { handle([this] { m_game.onActivated(); }); });
 }
 
 bool TFORM1::event(QEvent* event) {
     // Whatever a dialog changed on disk is read again when the window is active again;
     // a window not yet on the screen reads when it gets there.
     if (event->type() == QEvent::WindowActivate && windowHandle()->isExposed())
-        handle([this] { m_game.FormActivate(); });
+        handle([this] { m_game.onActivated(); });
     return QMainWindow::event(event);
 }
 
@@ -187,7 +187,8 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
             if (control.name != coverNames()[static_cast<std::size_t>(k)])
                 continue;
             picture->setPicture(m_pictures->resource(QStringLiteral(":/pictures/block_back.png")));
-            picture->setOnClick([this, k] { handle([this, k] { m_game.reveal.ImageClick(k); }); });
+            picture->setOnClick(
+                [this, k] { handle([this, k] { m_game.reveal.onCoverClick(k); }); });
         }
         return picture;
     }
@@ -370,7 +371,7 @@ QAction* TFORM1::menuEntry(const QString& name) const {
 }
 
 void TFORM1::checksomClick() {
-    handle([this] { m_game.checksomClick(); });
+    handle([this] { m_game.onToggleSound(); });
 }
 
 void TFORM1::Sair1Click() {
@@ -378,15 +379,15 @@ void TFORM1::Sair1Click() {
 }
 
 void TFORM1::Novo1Click() {
-    handle([this] { m_game.deal.Novo1Click(); });
+    handle([this] { m_game.deal.onStart(); });
 }
 
 void TFORM1::BitBtn4Click() {
-    handle([this] { m_game.deal.BitBtn4Click(); });
+    handle([this] { m_game.deal.onPlay(); });
 }
 
 void TFORM1::BitBtn3Click() {
-    handle([this] { m_game.clock.BitBtn3Click(); });
+    handle([this] { m_game.clock.onStop(); });
 }
 
 void TFORM1::BitBtn5Click() {
@@ -412,15 +413,15 @@ void TFORM1::BitBtn6Click() {
 }
 
 void TFORM1::BitBtn1Click() {
-    handle([this] { m_game.definir.BitBtn1Click(); });
+    handle([this] { m_game.gameDefinition.BitBtn1Click(); });
 }
 
 void TFORM1::BitBtn2Click() {
-    handle([this] { m_game.definir.BitBtn2Click(); });
+    handle([this] { m_game.gameDefinition.BitBtn2Click(); });
 }
 
 void TFORM1::computadorClick() {
-    handle([this] { m_game.computer.computadorClick(); });
+    handle([this] { m_game.computer.onPlayComputer(); });
 }
 
 void TFORM1::MelhoresRecords1Click() {

@@ -198,17 +198,17 @@ void PhotoDealOneSecondAfterChoosing(benchmark::State& state) {
     }
     qv::bench::BenchPorts bench(samples().folder());
     qv::Game game(bench.ports());
-    game.FormCreate();
+    game.setUp();
     for (auto _ : state) {
         game.photoSet.clearCache();
-        game.Timer1.stop();
+        game.matchTick.stop();
         game.state.FigureCategory = "Figuras1";
         qv::chooseCategory(game, "Personaliz");
         std::this_thread::sleep_for(std::chrono::seconds(1));
         const auto start = Clock::now();
-        game.deal.BitBtn4Click();
+        game.deal.onPlay();
         state.SetIterationTime(seconds(start));
-        game.deal.AmpliarDes(); // the clock's first tick
+        game.deal.restoreFaces(); // the clock's first tick
         game.photoSet.waitForPreload();
         if (game.state.FigureCategory != "Personaliz") {
             state.SkipWithError("the deal did not take the photos");

@@ -57,7 +57,7 @@ struct RealGame {
         scheduler.setAfterEvent([this] { window.render(); });
         window.game().setSound(sound);
         window.FormCreate();
-        window.game().FormActivate();
+        window.game().onActivated();
     }
 };
 
@@ -83,8 +83,8 @@ double matchShare(bool soundOn) {
     RealGame game;
     game.window.show();
     if (!soundOn)
-        game.window.game().checksomClick();
-    game.window.game().deal.BitBtn4Click(); // JOGAR
+        game.window.game().onToggleSound();
+    game.window.game().deal.onPlay(); // JOGAR
     game.window.render();
     QCoreApplication::processEvents();
     const double before = processorSeconds();

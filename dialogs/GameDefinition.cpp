@@ -121,7 +121,7 @@ std::string GameDefinition::litPicture(std::string_view plainPicture) {
 
 void GameDefinition::BitBtn1Click() {
     m_game.sound().soundOp();
-    m_game.state.DefinirAsksTime = 1;
+    m_game.state.DefinitionAsksTime = 1;
     create(true);
     m_game.ports.dialogs.showModal(ModalWindow::GameDefinition);
     close();
@@ -129,8 +129,8 @@ void GameDefinition::BitBtn1Click() {
 
 void GameDefinition::BitBtn2Click() {
     m_game.sound().soundOp();
-    m_game.state.DefinirFromButton = kNao;
-    m_game.state.DefinirAsksTime = 0;
+    m_game.state.DefinitionFromPlayerButton = true;
+    m_game.state.DefinitionAsksTime = 0;
     create(false);
     m_game.ports.dialogs.showModal(ModalWindow::GameDefinition);
 }
@@ -177,7 +177,7 @@ void GameDefinition::FormActivate() {
     const MatchState& s = m_game.state;
     // The level in force stays selected, so a box shown over the dialog, or the
     // dialog itself, never changes the level or a name behind the person's back.
-    opcaoClick(s.RivalKind == "computer" ? levelOfCode(s.LevelCode) : 1);
+    opcaoClick(s.RivalIsComputer ? levelOfCode(s.LevelCode) : 1);
     // With the level panel up, the keyboard starts on the selected level.
     focus = (*this)["Panel1"].visible ? "opcao" + std::to_string(m_level) : "Button2";
 }
@@ -234,7 +234,7 @@ void GameDefinition::img_3min_2Click() {
         setTime(3, 0, true);
         tickTime(true, false, false, false);
     } else {
-        m_game.settings.Participantes1Click();
+        m_game.settings.onTwoPlayers();
     }
     close();
 }
@@ -247,8 +247,8 @@ void GameDefinition::img_2min_2Click() {
         m_game.state.SettingsChanged = 1;
         tickTime(false, true, false, false);
     } else {
-        m_game.Timer3.stop();
-        m_game.settings.Individual1Click();
+        m_game.endAnimation.stop();
+        m_game.settings.onPlayAlone();
         m_game.sound().soundOp();
     }
     close();
@@ -268,7 +268,7 @@ void GameDefinition::img_1min_2Click() {
     panel.bounds.left = 0;
     panel.bounds.top = 0;
     // The dialog stays open for the level choice.
-    m_game.computer.computadorClick();
+    m_game.computer.onPlayComputer();
 }
 
 void GameDefinition::img_045seg_2Click() {
@@ -283,7 +283,7 @@ void GameDefinition::img_045seg_2Click() {
 void GameDefinition::opcaoClick(int level) {
     m_level = level;
     // Only with the computer as the opponent do its name and strength apply.
-    if (m_game.state.RivalKind == "computer")
+    if (m_game.state.RivalIsComputer)
         m_game.computer.applyLevel(level);
 }
 
@@ -299,7 +299,7 @@ void GameDefinition::showLevelPanel() {
 void GameDefinition::Button3Click() {
     m_game.sound().soundOp();
     close();
-    m_game.state.DefinirFromButton.clear();
+    m_game.state.DefinitionFromPlayerButton = false;
     opcaoClick(m_level);
 }
 

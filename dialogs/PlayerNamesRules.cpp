@@ -70,13 +70,13 @@ void PlayerNamesRules::Button1Click() {
     // Only now do two people become the players: a window closed without OK, or
     // refused, leaves the opponent as it was.
     if (CheckBox1) {
-        s.OpponentMode = mode::kOneBoard;
+        s.OpponentMode = PlayMode::OneBoard;
         // Two people on one board: no computer level applies.
         s.LevelCode.clear();
     } else {
-        s.OpponentMode = mode::kOneAfterOther;
+        s.OpponentMode = PlayMode::OneAfterOther;
     }
-    s.RivalKind.clear();
+    s.RivalIsComputer = false;
     s.PlayerCount = 2;
     s.SettingsChanged = 1;
     m_game.view.menu.Participantes1 = true;

@@ -68,7 +68,7 @@ QFont designFont(double points, bool bold) {
 } // namespace
 
 Tform_definir::Tform_definir(Game& game, QWidget* owner)
-    : QDialog(owner), m_game(game), m_rules(game.definir) {
+    : QDialog(owner), m_game(game), m_rules(game.gameDefinition) {
     setObjectName(QStringLiteral("form_definir"));
     setWindowTitle(QStringLiteral("Definições do Jogo"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -230,7 +230,7 @@ void Tform_definir::render() {
 void runGameDefinitionDialog(Game& game, QWidget* owner) {
     Tform_definir dialog(game, owner);
     dialog.exec();
-    game.definir.close();
+    game.gameDefinition.close();
 }
 
 } // namespace qv

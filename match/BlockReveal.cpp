@@ -12,7 +12,7 @@ constexpr int kMissPauseComputer = 28;
 } // namespace
 
 BlockReveal::BlockReveal(Game& game) : m_game(game) {
-    m_game.Timer2.setHandler([this] { imageclose(); });
+    m_game.revealPause.setHandler([this] { onRevealTick(); });
 }
 
 bool BlockReveal::computerProbing() const {
@@ -31,7 +31,7 @@ void BlockReveal::showFace(int position, bool visible) {
         m_game.view.face(position).visible = visible;
 }
 
-bool BlockReveal::Evita_dupAbrir() {
+bool BlockReveal::acceptClick() {
     MatchState& s = m_game.state;
     if (s.ComputerMoving == 1)
         return true;
@@ -41,31 +41,31 @@ bool BlockReveal::Evita_dupAbrir() {
     return true;
 }
 
-void BlockReveal::ImageClick(int k) {
+void BlockReveal::onCoverClick(int k) {
     MatchState& s = m_game.state;
-    if (!Evita_dupAbrir())
+    if (!acceptClick())
         return;
     const auto slot = static_cast<std::size_t>(k);
     s.ClickedCover = k;
     s.SlotSeen[slot] = 1;
     s.BlinkStep = 0;
-    m_game.Timer2.setInterval(kBlinkInterval);
+    m_game.revealPause.setInterval(kBlinkInterval);
     s.ClickCount += 1;
     if (s.ComputerAttempt == 0 && s.ClickCount == 1)
         showCover(k, false);
-    if (s.TryMarker == "APAGAR") {
+    if (s.Try == TryState::PairShown) {
         showFace(s.FirstFace, false);
         showFace(s.SecondFace, false);
-        s.TryMarker.clear();
+        s.Try = TryState::None;
     }
     if (s.ClickCount == 1) {
         s.FirstFigure = s.SlotFigure[slot];
         m_game.sound().SOUND1();
-        m_game.computer.recebe_fig_usu(k);
-        if (s.TryMarker == kSim) {
+        m_game.computer.notePersonFirstBlock(k);
+        if (s.Try == TryState::MissShown) {
             showCover(s.FirstCover, true);
             showCover(s.SecondCover, true);
-            s.TryMarker = kNao;
+            s.Try = TryState::MissClosed;
         }
         s.FirstCover = k;
         s.FirstFace = k;
@@ -73,9 +73,9 @@ void BlockReveal::ImageClick(int k) {
     if (s.ClickCount < 2)
         return;
 
-    m_game.computer.recebe_fig_usu2(k);
+    m_game.computer.notePersonSecondBlock(k);
     s.WaitTicks = 0;
-    s.TryMarker = kSim;
+    s.Try = TryState::MissShown;
     s.SecondFigure = s.SlotFigure[slot];
     s.SecondCover = k;
     const bool pair = s.FirstFigure == s.SecondFigure;
@@ -90,15 +90,15 @@ void BlockReveal::ImageClick(int k) {
         s.ComputerMoving = 0;
         s.AttemptIndex = s.AttemptLimit;
         s.SecondFace = k;
-        s.TryMarker = "APAGAR";
+        s.Try = TryState::PairShown;
         s.BoardPoints += 150;
-        m_game.scoring.acertoudes();
+        m_game.scoring.scorePair();
     } else {
-        m_game.scoring.erroudes();
+        m_game.scoring.scoreMiss();
     }
 }
 
-void BlockReveal::imageclose() {
+void BlockReveal::onRevealTick() {
     MatchState& s = m_game.state;
     if (computerProbing())
         return;
@@ -128,19 +128,19 @@ void BlockReveal::imageclose() {
             finishUncovering();
     } else {
         s.WaitTicks += 1;
-        if (s.TryMarker == "APAGAR" && s.WaitTicks == kPairPause) {
-            s.TryMarker.clear();
+        if (s.Try == TryState::PairShown && s.WaitTicks == kPairPause) {
+            s.Try = TryState::None;
             m_game.sound().SOUND_CERTO();
             showFace(s.FirstFace, false);
             showFace(s.SecondFace, false);
             s.WaitTicks = 0;
-            m_game.Timer2.stop();
+            m_game.revealPause.stop();
             s.BlinkStep = 0;
         }
     }
     const int limit = s.ComputerMoving == 1 ? kMissPauseComputer : kMissPause;
-    if (s.TryMarker == kSim && s.WaitTicks == limit) {
-        s.TryMarker.clear();
+    if (s.Try == TryState::MissShown && s.WaitTicks == limit) {
+        s.Try = TryState::None;
         showCover(s.FirstCover, true);
         showCover(s.SecondCover, true);
         if (clicked)
@@ -150,7 +150,7 @@ void BlockReveal::imageclose() {
     }
     if (s.WaitTicks >= limit) {
         s.WaitTicks = 0;
-        m_game.Timer2.stop();
+        m_game.revealPause.stop();
         s.BlinkStep = 0;
     }
 }

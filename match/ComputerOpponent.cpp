@@ -41,18 +41,18 @@ int levelOfCode(const std::string& code) {
 }
 
 ComputerOpponent::ComputerOpponent(Game& game) : m_game(game) {
-    m_game.Timer4.setHandler([this] { Timer4Timer(); });
+    m_game.computerWait.setHandler([this] { onWaitTick(); });
     // Until a level is chosen the computer plays at level 1: a table of no
     // attempts would leave it moving for ever, with the window locked.
     m_game.state.LevelAttempts = computerLevel(1).attempts;
 }
 
-void ComputerOpponent::recebe_fig_usu(int position) {
+void ComputerOpponent::notePersonFirstBlock(int position) {
     if (m_game.state.ComputerMoving == 0)
         m_game.state.HumanFirstPos = position;
 }
 
-void ComputerOpponent::recebe_fig_usu2(int position) {
+void ComputerOpponent::notePersonSecondBlock(int position) {
     if (m_game.state.ComputerMoving == 0)
         m_game.state.HumanSecondPos = position;
 }
@@ -65,23 +65,23 @@ int ComputerOpponent::waitTicks() const {
 void ComputerOpponent::trigger() {
     MatchState& s = m_game.state;
     s.ComputerWaitTicks = waitTicks();
-    m_game.Timer4.setInterval(kWaitInterval);
+    m_game.computerWait.setInterval(kWaitInterval);
     m_game.view.form.enabled = false;
     if (s.ComputerWaitCount >= s.ComputerWaitTicks) {
         s.ComputerWaitCount = 0;
-        computer();
+        makeMove();
     }
 }
 
-void ComputerOpponent::Timer4Timer() {
+void ComputerOpponent::onWaitTick() {
     MatchState& s = m_game.state;
     s.ComputerWaitTicks = waitTicks();
     s.ComputerWaitCount += 1;
     if (s.ComputerWaitCount >= s.ComputerWaitTicks)
-        m_game.Timer4.stop();
+        m_game.computerWait.stop();
 }
 
-void ComputerOpponent::dalay(int milliseconds) {
+void ComputerOpponent::waitFor(int milliseconds) {
     m_game.ports.scheduler.waitProcessingEvents(milliseconds);
 }
 
@@ -139,17 +139,17 @@ int ComputerOpponent::drawCandidate(int attempt, int first) {
     return candidate;
 }
 
-void ComputerOpponent::Comp_2_click() {
+void ComputerOpponent::turnPick() {
     const int pick = m_game.state.ComputerPick;
     if (pick >= 1 && pick <= 24)
-        m_game.reveal.ImageClick(pick);
+        m_game.reveal.onCoverClick(pick);
 }
 
 bool ComputerOpponent::testHidden(int position) {
     MatchState& s = m_game.state;
     s.ComputerPick = position;
     s.ComputerAttempt -= 1;
-    Comp_2_click();
+    turnPick();
     // A found pair ends the move; the click rule has then cleared ComputerMoving.
     if (s.ComputerMoving == 0)
         return true;
@@ -167,7 +167,7 @@ bool ComputerOpponent::lookAtLatestTry(int first) {
     return false;
 }
 
-void ComputerOpponent::computer() {
+void ComputerOpponent::makeMove() {
     MatchState& s = m_game.state;
     if (s.BoardPoints >= s.MaxBoardPoints || s.SecondTurn != 1)
         return;
@@ -183,9 +183,9 @@ void ComputerOpponent::computer() {
     int first = drawPosition();
     while (!onBoard(first))
         first = drawPosition();
-    m_game.reveal.ImageClick(first);
+    m_game.reveal.onCoverClick(first);
     for (int pause = 0; pause < 3; ++pause)
-        dalay(kRevealPause);
+        waitFor(kRevealPause);
     s.ClickArmed = true;
 
     const int left = positionsLeft();
@@ -207,7 +207,7 @@ void ComputerOpponent::computer() {
         if (s.AttemptLimit <= kTestsEveryCandidate)
             s.SlotSeen[static_cast<std::size_t>(candidate)] = 1;
         if (s.SlotSeen[static_cast<std::size_t>(s.ComputerPick)] == 1)
-            Comp_2_click();
+            turnPick();
         if (s.AttemptIndex >= s.AttemptLimit)
             return;
         s.AttemptIndex += 1;
@@ -222,7 +222,7 @@ void ComputerOpponent::applyLevel(int level) {
     s.PlayerName2 = chosen.playerName;
 }
 
-void ComputerOpponent::computadorClick() {
+void ComputerOpponent::onPlayComputer() {
     Dialogs& dialogs = m_game.ports.dialogs;
     if (m_game.matchInProgress()) {
         dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
@@ -236,21 +236,21 @@ void ComputerOpponent::computadorClick() {
     s.PlayerName1 = records::firstCharacters(*answer, kNameLength);
     // Only the computer picture of a dialog that is up asks from inside it; a
     // dialog that "Jogador" opened and that was closed since asks like the menu.
-    const bool fromOpenDialog = s.DefinirFromButton == kNao && m_game.definir.isOpen();
-    s.OpponentMode = mode::kOneBoard;
-    s.RivalKind = "computer";
+    const bool fromOpenDialog = s.DefinitionFromPlayerButton && m_game.gameDefinition.isOpen();
+    s.OpponentMode = PlayMode::OneBoard;
+    s.RivalIsComputer = true;
     s.WinTally1 = 0;
     s.WinTally2 = 0;
     // A new opponent, a new match: a game alone lost on time leaves its round
     // counted, which would end the next start at once as a draw.
     s.SettingsChanged = 1;
     if (fromOpenDialog) {
-        m_game.definir.showLevelPanel();
+        m_game.gameDefinition.showLevelPanel();
         m_game.sound().soundOp();
         return;
     }
-    m_game.definir.create(false);
-    m_game.definir.showLevelPanel();
+    m_game.gameDefinition.create(false);
+    m_game.gameDefinition.showLevelPanel();
     m_game.ports.dialogs.showModal(ModalWindow::GameDefinition);
 }
 

@@ -24,7 +24,7 @@ const ComputerLevel& computerLevel(int level);
 int levelOfCode(const std::string& code);
 
 /// The computer as the second contender on one board. When its turn comes it
-/// waits on `Timer4`, turns a first block, tests partners without showing them
+/// waits on `computerWait`, turns a first block, tests partners without showing them
 /// (only among blocks someone has turned before, at the stronger levels), looks
 /// at the person's latest try before its last attempt, and turns its last
 /// candidate openly. It drives the same click handler a person's clicks do.
@@ -34,17 +34,17 @@ public:
 
     /// The turn is the computer's: start or go on with the wait, and move once it is over.
     void trigger();
-    void Timer4Timer();
+    void onWaitTick();
     /// One move: a found pair, or an open miss that passes the turn.
-    void computer();
+    void makeMove();
     /// Turns the block at ComputerPick; position 0 turns nothing.
-    void Comp_2_click();
-    void recebe_fig_usu(int position);
-    void recebe_fig_usu2(int position);
+    void turnPick();
+    void notePersonFirstBlock(int position);
+    void notePersonSecondBlock(int position);
     /// Waits while timers keep firing and the window keeps painting.
-    void dalay(int milliseconds);
+    void waitFor(int milliseconds);
     /// "&Computador", and the computer picture of the game definition dialog.
-    void computadorClick();
+    void onPlayComputer();
     /// Puts a level's attempts, code and player name in force.
     void applyLevel(int level);
     /// The candidates the latest move drew, by attempt number 1..12 (0: none).

@@ -23,7 +23,7 @@ int categoryIndex(const std::string& category) {
 
 } // namespace
 
-void Deal::Novo1Click() {
+void Deal::onStart() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
     m_game.sound().StopWave();
@@ -43,27 +43,27 @@ void Deal::Novo1Click() {
             "máximo de 50KB p/ cada arquivo das imagens exportadas em JPG.");
     }
     s.EndAnimInterval = 250;
-    m_game.Timer3.stop();
-    m_game.endDisplay.apagarVenPerd();
+    m_game.endAnimation.stop();
+    m_game.endDisplay.clearResult();
     // A pair still waiting to close or leave belongs to the old board: left
     // pending, it would hide two faces of the new deal.
     s.ClickCount = 0;
-    s.TryMarker.clear();
-    m_game.Timer2.stop();
+    s.Try = TryState::None;
+    m_game.revealPause.stop();
     s.WaitTicks = 0;
     v["Label15"].visible = true;
     s.EndAnimFrame = 0;
     s.LetterStep = 0;
-    s.LostFlag.clear();
+    s.LostAlone = false;
     v["Label9"].visible = true;
     s.RecordsSettled = 0;
-    s.EndSoundPlayed = kNao;
+    s.EndSoundState = EndSound::Due;
     v["Label2"].caption.clear();
     m_game.clock.applySettingsStep();
 
-    NOVOJOGO();
-    s.MatchPhase = "inicio";
-    m_game.bloquear(true);
+    shuffleBoard();
+    s.Phase = MatchPhase::Starting;
+    m_game.setCoversEnabled(true);
     for (int k = 1; k <= 16; ++k) {
         v.cover(k).visible = true;
         v.face(k).visible = true;
@@ -73,19 +73,19 @@ void Deal::Novo1Click() {
     m_game.clock.prepareAndStart();
 }
 
-void Deal::BitBtn4Click() {
-    Novo1Click();
+void Deal::onPlay() {
+    onStart();
     m_game.view.focus = "BotaoQueRecebeFocus";
     m_game.state.SlotSeen.fill(0);
 }
 
-void Deal::NOVOJOGO() {
+void Deal::shuffleBoard() {
     MatchState& s = m_game.state;
     const int n = s.BlockCount;
     m_game.ports.random.seed(
         static_cast<std::uint32_t>(m_game.ports.clock.millisecondsSinceMidnight()));
-    Reduzirdes();
-    analisa();
+    collapseFaces();
+    fillPairDeck();
     s.BoardPoints = 0;
 
     // Rejection sampling of N distinct positions: draws of 0 and repeats are thrown away.
@@ -107,9 +107,9 @@ void Deal::NOVOJOGO() {
         m_game.view.face(k).picture = s.SlotFigure[static_cast<std::size_t>(k)];
 }
 
-void Deal::analisa() {
+void Deal::fillPairDeck() {
     MatchState& s = m_game.state;
-    Definibloco();
+    chooseFigures();
     const int pairs = s.BlockCount / 2;
     for (int k = 1; k <= pairs; ++k) {
         s.PairDeck[static_cast<std::size_t>(k)] = s.CategoryImages[static_cast<std::size_t>(k)];
@@ -119,7 +119,7 @@ void Deal::analisa() {
     }
 }
 
-void Deal::Definibloco() {
+void Deal::chooseFigures() {
     MatchState& s = m_game.state;
     if (s.FigureCategory == category::kPersonaliz && !loadPhotos())
         s.FigureCategory = category::kFiguras1;
@@ -179,7 +179,7 @@ bool Deal::loadPhotos() {
     return false;
 }
 
-void Deal::Reduzirdes() {
+void Deal::collapseFaces() {
     MatchState& s = m_game.state;
     s.BoardShrunk = 1;
     // Still collapsed when the clock stopped before its first tick: the width to
@@ -190,7 +190,7 @@ void Deal::Reduzirdes() {
         m_game.view.face(k).bounds.width = 0;
 }
 
-void Deal::AmpliarDes() {
+void Deal::restoreFaces() {
     for (int k = 1; k <= 24; ++k)
         m_game.view.face(k).bounds.width = m_game.state.FaceWidth;
     keepFacesUnderCovers(m_game.view);

@@ -13,16 +13,16 @@ public:
     explicit Deal(Game& game) : m_game(game) {}
 
     /// "&Iniciar".
-    void Novo1Click();
+    void onStart();
     /// "JOGAR": as "&Iniciar", then the computer forgets what it has seen.
-    void BitBtn4Click();
+    void onPlay();
 
-    void NOVOJOGO();
-    void analisa();
-    void Definibloco();
+    void shuffleBoard();
+    void fillPairDeck();
+    void chooseFigures();
     /// Collapses the faces so nothing of the arrangement shows while it is dealt.
-    void Reduzirdes();
-    void AmpliarDes();
+    void collapseFaces();
+    void restoreFaces();
 
     /// Starts decoding the player's photos in the background at the size the next
     /// deal will ask for, so that it finds them ready.

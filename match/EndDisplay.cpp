@@ -71,12 +71,12 @@ EndDisplay::EndDisplay(Game& game) : m_game(game) {
     for (int n = 1; n <= kLoserLength; ++n)
         m_loserLetters[static_cast<std::size_t>(n - 1)] = &m_game.view[loserLetterName(n)];
     m_trophy = &m_game.view["TROFEU"];
-    m_game.Timer3.setHandler([this] { Timer3Timer(); });
+    m_game.endAnimation.setHandler([this] { onFrame(); });
 }
 
-void EndDisplay::apagarVenPerd() {
+void EndDisplay::clearResult() {
     MainView& view = m_game.view;
-    m_game.Timer3.stop();
+    m_game.endAnimation.stop();
     view["TROFEU"].picture = {};
     view["lab_venc"].visible = false;
     view["Bevel9"].visible = false;
@@ -86,7 +86,7 @@ void EndDisplay::apagarVenPerd() {
         view[loserLetterName(n)].visible = false;
 }
 
-void EndDisplay::nomevencedor(const std::string& text) {
+void EndDisplay::showWinner(const std::string& text) {
     MainView& view = m_game.view;
     MatchState& s = m_game.state;
     view["Label3"].visible = true;
@@ -94,7 +94,7 @@ void EndDisplay::nomevencedor(const std::string& text) {
     const std::array<std::string, kNameLength> characters = firstCharacters(text);
     for (std::size_t k = 0; k < m_nameLetters.size(); ++k)
         m_nameLetters[k]->caption = characters[k];
-    m_game.Timer3.setInterval(s.EndAnimInterval);
+    m_game.endAnimation.setInterval(s.EndAnimInterval);
     s.EndAnimFrame = 0;
     s.LetterStep = 0;
     view["lab_venc"].visible = true;
@@ -102,20 +102,20 @@ void EndDisplay::nomevencedor(const std::string& text) {
     m_trophy->visible = true;
 }
 
-void EndDisplay::Timer3Timer() {
+void EndDisplay::onFrame() {
     MatchState& s = m_game.state;
     ++s.EndAnimFrame;
-    const bool loser = s.OpponentMode == mode::kIndividual && s.LostFlag == kSim;
+    const bool loser = s.OpponentMode == PlayMode::Alone && s.LostAlone;
     const int frameCount = loser ? kLoseFrameCount : kWinFrameCount;
     const int cycleFrames = loser ? kLoseCycleFrames : kWinCycleFrames;
 
     // The sound belongs to the match, not to each pass of the loop.
-    if (s.EndAnimFrame == 1 && s.EndSoundPlayed == kNao) {
+    if (s.EndAnimFrame == 1 && s.EndSoundState == EndSound::Due) {
         if (loser)
             m_game.sound().sound_perde();
         else
             m_game.sound().SOUND_GANHA();
-        s.EndSoundPlayed = kSim;
+        s.EndSoundState = EndSound::Played;
     }
     if (s.EndAnimFrame >= 1 && s.EndAnimFrame <= frameCount) {
         const auto frame = static_cast<std::size_t>(s.EndAnimFrame);
@@ -123,9 +123,9 @@ void EndDisplay::Timer3Timer() {
     }
     if (s.EndAnimFrame >= frameCount) {
         if (loser)
-            Mostrarperdedor();
+            stepLoserLetters();
         else
-            Mostrarvencedor();
+            stepWinnerName();
     }
     // At or past the end: a frame count left over from the other display must not
     // keep the loop from starting again.
@@ -135,7 +135,7 @@ void EndDisplay::Timer3Timer() {
     }
 }
 
-void EndDisplay::Mostrarvencedor() {
+void EndDisplay::stepWinnerName() {
     const int step = ++m_game.state.LetterStep;
     if (step < 1 || step > 2 * kNameLength)
         return;
@@ -155,7 +155,7 @@ void EndDisplay::Mostrarvencedor() {
     }
 }
 
-void EndDisplay::Mostrarperdedor() {
+void EndDisplay::stepLoserLetters() {
     const int step = ++m_game.state.LetterStep;
     const int pathLength = static_cast<int>(kLoserPath.size());
     if (step < 1 || step > kLoserLength + pathLength)

@@ -16,26 +16,26 @@ public:
     EndDisplay& operator=(const EndDisplay&) = delete;
 
     /// Stops the animation and clears the panel.
-    void apagarVenPerd();
+    void clearResult();
 
     /// Puts the first ten characters of `text` on the travelling letters and starts
     /// the winner animation.
-    void nomevencedor(const std::string& text);
+    void showWinner(const std::string& text);
 
     /// One frame of the animation: the trophy frames, then the travelling letters.
-    void Timer3Timer();
+    void onFrame();
 
     /// One step of the winner's name along its path: ten steps in, ten steps out.
-    void Mostrarvencedor();
+    void stepWinnerName();
 
     /// One step of PERDI along its path: five steps in, one on, five steps out.
-    void Mostrarperdedor();
+    void stepLoserLetters();
 
 private:
     Game& m_game;
-    std::array<Control*, 10> m_nameLetters{}; ///< L1 .. L10
-    std::array<Control*, 5> m_loserLetters{}; ///< LB1 .. LB5
-    Control* m_trophy = nullptr;              ///< TROFEU
+    std::array<Control*, 10> m_nameLetters{}; ///< the winner's travelling letters
+    std::array<Control*, 5> m_loserLetters{}; ///< the letters of PERDI
+    Control* m_trophy = nullptr;              ///< the trophy picture
 };
 
 } // namespace qv

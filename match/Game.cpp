@@ -9,15 +9,15 @@
 namespace qv {
 
 Game::Game(const Ports& p)
-    : ports(p), Timer1(p.scheduler, "Timer1"), Timer2(p.scheduler, "Timer2"),
-      Timer3(p.scheduler, "Timer3"), Timer4(p.scheduler, "Timer4"), settings(*this), deal(*this),
-      reveal(*this), scoring(*this), clock(*this), matchEnd(*this), computer(*this),
-      endDisplay(*this), penaltyNotice(*this), definir(*this) {
+    : ports(p), matchTick(p.scheduler, "matchTick"), revealPause(p.scheduler, "revealPause"),
+      endAnimation(p.scheduler, "endAnimation"), computerWait(p.scheduler, "computerWait"),
+      settings(*this), deal(*this), reveal(*this), scoring(*this), clock(*this), matchEnd(*this),
+      computer(*this), endDisplay(*this), penaltyNotice(*this), gameDefinition(*this) {
 }
 
-void Game::FormCreate() {
+void Game::setUp() {
     try {
-        cria_dir();
+        ensurePhotoFolder();
     } catch (const std::exception& error) {
         // Without the photo folder only the photo category is lost; the rest of the
         // window is still set up so the game can be played.
@@ -37,23 +37,23 @@ void Game::FormCreate() {
         state.LoseFrames[static_cast<std::size_t>(n)] = holders::loseFrame(n);
 
     view["Label2"].caption.clear();
-    state.OpponentMode = mode::kIndividual;
+    state.OpponentMode = PlayMode::Alone;
     state.PlayerCount = 1;
-    bloquear(false);
+    setCoversEnabled(false);
 }
 
-void Game::FormShow() {
+void Game::onShown() {
     view.focus = "BotaoQueRecebeFocus";
     view["Panel6"].visible = true;
 }
 
-void Game::FormActivate() {
+void Game::onActivated() {
     records().Records_dpl();
     records().records_comp();
     sound().CriarArqSom();
 }
 
-void Game::cria_dir() {
+void Game::ensurePhotoFolder() {
     const std::filesystem::path folder = ports.paths.photoFolder();
     std::error_code error;
     if (std::filesystem::is_directory(folder, error))
@@ -67,13 +67,13 @@ void Game::cria_dir() {
     }
 }
 
-void Game::checksomClick() {
+void Game::onToggleSound() {
     Control& box = view["checksom"];
     box.checked = !box.checked;
     view["sound"].color = box.checked ? colors::kRed : colors::kGray128;
 }
 
-void Game::bloquear(bool enabled) {
+void Game::setCoversEnabled(bool enabled) {
     for (int k = 1; k <= 24; ++k)
         view.cover(k).enabled = enabled;
 }

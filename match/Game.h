@@ -34,10 +34,10 @@ public:
     MainView view;
     ScreenSize screen;
 
-    Timer Timer1;
-    Timer Timer2;
-    Timer Timer3;
-    Timer Timer4;
+    Timer matchTick;    ///< every 100 ms while a match runs
+    Timer revealPause;  ///< uncovers a turned block, then holds the try on show
+    Timer endAnimation; ///< the result panel's winner or loser animation
+    Timer computerWait; ///< the computer's wait before its move
 
     SettingsMenu settings;
     Deal deal;
@@ -48,9 +48,9 @@ public:
     ComputerOpponent computer;
     EndDisplay endDisplay;
     PenaltyNotice penaltyNotice;
-    GameDefinition definir;
+    GameDefinition gameDefinition;
 
-    /// The photo holders cate_p1 .. cate_p12 (entry 0 unused); the generation
+    /// The holders of the player's photos 1..12 (entry 0 unused); the generation
     /// grows with every load, so the window knows to draw them again.
     std::array<Image, 13> photoHolders{};
     int photoGeneration = 0;
@@ -62,21 +62,21 @@ public:
     void setRecords(RecordRoutines& records) { m_records = &records; }
 
     /// A match is in progress exactly while the match clock runs.
-    bool matchInProgress() const { return Timer1.running(); }
+    bool matchInProgress() const { return matchTick.running(); }
 
-    void FormCreate();
-    void FormShow();
+    void setUp();
+    void onShown();
     /// Each time the main window becomes active: the records tables and the sound
     /// settings are read again.
-    void FormActivate();
+    void onActivated();
 
     /// Makes sure the photo folder exists; throws with the game's message when it
     /// can neither be found nor created.
-    void cria_dir();
+    void ensurePhotoFolder();
     /// The master sound switch; its label is red while ticked, grey while not.
-    void checksomClick();
+    void onToggleSound();
     /// Lets all 24 covers take clicks, or stops them.
-    void bloquear(bool enabled);
+    void setCoversEnabled(bool enabled);
 
 private:
     SilentCues m_silence;

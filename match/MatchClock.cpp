@@ -30,7 +30,7 @@ int secondsUsed(const Game& game) {
 } // namespace
 
 MatchClock::MatchClock(Game& game) : m_game(game) {
-    m_game.Timer1.setHandler([this] { Timer1Timer(); });
+    m_game.matchTick.setHandler([this] { onTick(); });
 }
 
 void MatchClock::applySettingsStep() {
@@ -47,7 +47,7 @@ void MatchClock::prepareAndStart() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
     const char* const tally[] = {"Label14", "Label16", "Placar", "X", "PT_JG1", "PT_JG2"};
-    if (s.OpponentMode == mode::kIndividual) {
+    if (s.OpponentMode == PlayMode::Alone) {
         v["Label1"].caption.clear();
         v["Label7"].caption.clear();
         if (s.PlayerName1.empty())
@@ -70,7 +70,7 @@ void MatchClock::prepareAndStart() {
         v["Label14"].caption = s.PlayerName1;
         v["Label16"].caption = s.PlayerName2;
     }
-    if (s.OpponentMode == mode::kOneAfterOther) {
+    if (s.OpponentMode == PlayMode::OneAfterOther) {
         v["Label3"].caption = s.PlayerName1;
         v["Label5"].caption = s.PlayerName2;
         if (s.RoundIndex == 0) {
@@ -78,11 +78,11 @@ void MatchClock::prepareAndStart() {
             v["Label7"].caption.clear();
         }
     }
-    m_game.Timer1.setInterval(100);
+    m_game.matchTick.setInterval(100);
     s.ElapsedSeconds = 0;
     s.ClockMinutes = s.TimeLimitMinutes;
     s.ClockSeconds = s.TimeLimitSecondsPart;
-    if (s.OpponentMode == mode::kOneBoard) {
+    if (s.OpponentMode == PlayMode::OneBoard) {
         v["Label3"].caption = s.PlayerName1;
         v["Label5"].caption = s.PlayerName2;
         v["Label9"].caption = "Livre";
@@ -104,28 +104,28 @@ void MatchClock::prepareAndStart() {
     v["Label9"].caption = timeText(s.ClockMinutes, s.ClockSeconds);
 }
 
-void MatchClock::Timer1Timer() {
+void MatchClock::onTick() {
     MatchState& s = m_game.state;
     if (s.BoardShrunk == 1) {
         s.BoardShrunk = 0;
-        m_game.deal.AmpliarDes();
+        m_game.deal.restoreFaces();
         s.ClockStart = m_game.ports.clock.steadyMilliseconds();
     }
     if (s.RoundIndex == 0)
         s.SettingsChanged = 0;
     if (s.BoardPoints == s.MaxBoardPoints || s.SharedScore1 + s.SharedScore2 == s.MaxBoardPoints) {
         // The last pair may have been found well after the clock last changed.
-        if (s.OpponentMode != mode::kOneBoard)
+        if (s.OpponentMode != PlayMode::OneBoard)
             s.ElapsedSeconds = secondsUsed(m_game);
         m_game.matchEnd.boardCleared();
         return;
     }
-    if (s.MatchPhase == "inicio") {
+    if (s.Phase == MatchPhase::Starting) {
         beginGame();
-        if (!m_game.Timer1.running())
+        if (!m_game.matchTick.running())
             return;
     }
-    if (s.OpponentMode == mode::kOneBoard) {
+    if (s.OpponentMode == PlayMode::OneBoard) {
         passTurnDisplay();
         return;
     }
@@ -135,8 +135,8 @@ void MatchClock::Timer1Timer() {
 void MatchClock::beginGame() {
     MatchState& s = m_game.state;
     s.RoundIndex += 1;
-    s.MatchPhase = "proximo";
-    s.PlayerOneRound = s.PlayerCount == 1 || s.PlayerCount / 2.0 >= s.RoundIndex ? kSim : kNao;
+    s.Phase = MatchPhase::Playing;
+    s.FirstPlayerPlays = s.PlayerCount == 1 || s.PlayerCount / 2.0 >= s.RoundIndex;
     if (s.RoundIndex > s.PlayerCount)
         m_game.matchEnd.closeSeriesAtOnce();
 }
@@ -148,13 +148,13 @@ void MatchClock::passTurnDisplay() {
         v.form.enabled = true;
         v["Label5"].visible = true;
         s.ComputerMoving = 0;
-        m_game.Timer4.stop();
+        m_game.computerWait.stop();
         s.ComputerWaitCount = 0;
         v["Label3"].visible = !v["Label3"].visible;
     } else {
         v["Label3"].visible = true;
         v["Label5"].visible = !v["Label5"].visible;
-        if (s.RivalKind == "computer" && s.ComputerMoving == 0)
+        if (s.RivalIsComputer && s.ComputerMoving == 0)
             m_game.computer.trigger();
     }
 }
@@ -172,7 +172,7 @@ void MatchClock::clockSecond() {
         m_game.matchEnd.timeOut();
 }
 
-void MatchClock::CALCULATEMPO() {
+void MatchClock::computeUsedTime() {
     MatchState& s = m_game.state;
     if (s.ElapsedSeconds == 0) {
         s.UsedMinutes = s.TimeLimitMinutes;
@@ -183,7 +183,7 @@ void MatchClock::CALCULATEMPO() {
     s.UsedSeconds = s.ElapsedSeconds % 60;
 }
 
-void MatchClock::BitBtn3Click() {
+void MatchClock::onStop() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
     const bool running = m_game.matchInProgress();
@@ -195,19 +195,19 @@ void MatchClock::BitBtn3Click() {
     s.EndAnimFrame = 0;
     v["BitBtn4"].color = colors::kBlue;
     if (!running) {
-        m_game.endDisplay.apagarVenPerd();
+        m_game.endDisplay.clearResult();
         s.EndAnimInterval = 0;
         v["lab_venc"].visible = false;
         v["Bevel9"].visible = false;
         v["aviso_cancelar"].visible = false;
         return;
     }
-    m_game.Timer1.stop();
+    m_game.matchTick.stop();
     v["Label3"].visible = true;
     v["Label5"].visible = true;
-    s.MatchPhase = "Encerrada";
+    s.Phase = MatchPhase::Stopped;
     v["aviso_cancelar"].visible = true;
-    m_game.bloquear(false);
+    m_game.setCoversEnabled(false);
     s.RoundIndex = 0;
     s.SettingsChanged = 1;
     s.SharedScore1 = 0;

@@ -4,7 +4,7 @@ namespace qv {
 
 class Game;
 
-/// The match clock `Timer1`: it restores the board after the deal, counts the
+/// The match clock `matchTick`: it restores the board after the deal, counts the
 /// time down from the steady clock, passes the blinking turn on one board, and
 /// notices the end of a game. Also "PARAR".
 class MatchClock {
@@ -15,11 +15,11 @@ public:
     void applySettingsStep();
     /// After the deal: scoreboard and clock, then the clock starts.
     void prepareAndStart();
-    void Timer1Timer();
+    void onTick();
     /// Splits ElapsedSeconds into UsedMinutes and UsedSeconds.
-    void CALCULATEMPO();
+    void computeUsedTime();
     /// "PARAR" and "&Parar".
-    void BitBtn3Click();
+    void onStop();
 
 private:
     void beginGame();

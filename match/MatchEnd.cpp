@@ -20,7 +20,7 @@ int labelNumber(const std::string& text) {
 } // namespace
 
 std::string MatchEnd::usedTimeText() {
-    m_game.clock.CALCULATEMPO();
+    m_game.clock.computeUsedTime();
     return timeText(m_game.state.UsedMinutes, m_game.state.UsedSeconds);
 }
 
@@ -35,14 +35,14 @@ void MatchEnd::offerRecord(int score, const std::string& name, int seconds,
 }
 
 void MatchEnd::stopClock() {
-    m_game.Timer1.stop();
+    m_game.matchTick.stop();
     m_game.view["BitBtn4"].color = colors::kBlue;
 }
 
 void MatchEnd::loseAlone() {
     MatchState& s = m_game.state;
-    m_game.Timer3.setInterval(250);
-    s.LostFlag = kSim;
+    m_game.endAnimation.setInterval(250);
+    s.LostAlone = true;
     s.BoardPoints = 0;
     s.Score1 = 0;
     s.Score2 = 0;
@@ -51,7 +51,7 @@ void MatchEnd::loseAlone() {
 void MatchEnd::timeOut() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
-    if (s.OpponentMode == mode::kIndividual) {
+    if (s.OpponentMode == PlayMode::Alone) {
         m_game.sound().soundTempo();
         v["Label1"].caption = usedTimeText();
         s.GameTime1 = s.TimeLimitSeconds;
@@ -60,16 +60,16 @@ void MatchEnd::timeOut() {
     } else {
         v[s.RoundIndex == 1 ? "Label1" : "Label7"].caption = usedTimeText();
     }
-    m_game.bloquear(false);
+    m_game.setCoversEnabled(false);
 
-    if (s.OpponentMode == mode::kOneAfterOther && s.RoundIndex == 1) {
+    if (s.OpponentMode == PlayMode::OneAfterOther && s.RoundIndex == 1) {
         stopClock();
         m_game.sound().soundTempo();
         m_game.ports.dialogs.showMessage("TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: " +
                                          s.PlayerName2);
         s.GameTime1 = s.TimeLimitSeconds;
         offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v["Label1"].caption);
-        s.MatchPhase = "início";
+        s.Phase = MatchPhase::FirstTimedOut;
         v["Label9"].visible = false;
         v["Label15"].visible = false;
         v["Label9"].caption = std::to_string(s.ClockMinutes) + ":00";
@@ -79,12 +79,12 @@ void MatchEnd::timeOut() {
     stopClock();
     v["Label9"].caption = std::to_string(s.ClockMinutes) + ":00";
     m_game.sound().soundTempo();
-    m_game.clock.CALCULATEMPO();
+    m_game.clock.computeUsedTime();
     s.ElapsedSeconds = s.TimeLimitSeconds;
     s.BoardPoints = 0;
-    if (s.OpponentMode == mode::kIndividual)
+    if (s.OpponentMode == PlayMode::Alone)
         loseAlone();
-    else if (s.OpponentMode == mode::kOneAfterOther)
+    else if (s.OpponentMode == PlayMode::OneAfterOther)
         endOfSeries();
 }
 
@@ -99,13 +99,13 @@ void MatchEnd::boardCleared() {
     v["Label9"].visible = false;
     v["Label15"].visible = false;
     v.form.enabled = true;
-    m_game.Timer1.stop();
+    m_game.matchTick.stop();
 
-    if (s.OpponentMode == mode::kIndividual) {
-        m_game.clock.CALCULATEMPO();
+    if (s.OpponentMode == PlayMode::Alone) {
+        m_game.clock.computeUsedTime();
         if (s.Score1 > 0) {
-            m_game.endDisplay.nomevencedor(s.PlayerName1 == "INDIVIDUAL" ? "Consegui"
-                                                                         : s.PlayerName1);
+            m_game.endDisplay.showWinner(s.PlayerName1 == "INDIVIDUAL" ? "Consegui"
+                                                                       : s.PlayerName1);
         } else {
             loseAlone();
             m_game.ports.dialogs.showMessage("perdeu por não ter feito nenhum ponto positivo!");
@@ -116,11 +116,11 @@ void MatchEnd::boardCleared() {
         s.Score1 = 0;
         s.Score2 = 0;
         offerRecord(score, s.PlayerName1, s.ElapsedSeconds, v["Label1"].caption);
-    } else if (s.OpponentMode == mode::kOneBoard) {
+    } else if (s.OpponentMode == PlayMode::OneBoard) {
         const int first = labelNumber(v["Label4"].caption);
         const int second = labelNumber(v["Label6"].caption);
         if (first == second) {
-            m_game.endDisplay.nomevencedor("Empatou...");
+            m_game.endDisplay.showWinner("Empatou...");
         } else if (first > second) {
             s.RecordCandidateScore = first;
             s.RecordCandidateName = v["Label3"].caption;
@@ -144,12 +144,12 @@ void MatchEnd::boardCleared() {
     if (s.RoundIndex == 1) {
         s.GameTime1 = s.ElapsedSeconds;
         offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v["Label1"].caption = usedTimeText());
-        if (s.OpponentMode == mode::kOneAfterOther) {
+        if (s.OpponentMode == PlayMode::OneAfterOther) {
             m_game.ports.dialogs.showMessage("É a vez de " + s.PlayerName2);
-            s.MatchPhase = "inicio";
+            s.Phase = MatchPhase::Starting;
         }
     }
-    if (s.MatchPhase == "encerrada") {
+    if (s.Phase == MatchPhase::SeriesOver) {
         s.BoardPoints = 0;
         s.RoundIndex = 0;
     }
@@ -166,11 +166,11 @@ void MatchEnd::endOfSeries() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
     s.GameTime2 = s.ElapsedSeconds;
-    s.MatchPhase = "encerrada";
+    s.Phase = MatchPhase::SeriesOver;
     v["Label7"].caption = usedTimeText();
     offerRecord(s.Score2, s.PlayerName2, s.GameTime2, v["Label7"].caption);
     if (s.GameTime2 != s.GameTime1)
-        penalidade();
+        chargePenalty();
     else
         m_game.ports.dialogs.showMessage("Partida Geral Encerrada");
     s.RoundIndex = 0;
@@ -178,7 +178,7 @@ void MatchEnd::endOfSeries() {
 
     if (s.Score1 == s.Score2) {
         if (s.GameTime1 == s.GameTime2)
-            m_game.endDisplay.nomevencedor("Empatou...");
+            m_game.endDisplay.showWinner("Empatou...");
         else
             declareWinner(s.GameTime1 > s.GameTime2 ? 1 : 2);
     } else {
@@ -189,7 +189,7 @@ void MatchEnd::endOfSeries() {
     s.Score2 = 0;
 }
 
-void MatchEnd::penalidade() {
+void MatchEnd::chargePenalty() {
     MatchState& s = m_game.state;
     s.PenaltyPoints = 20 * std::abs(s.GameTime1 - s.GameTime2);
     m_game.penaltyNotice.fill();
@@ -198,11 +198,11 @@ void MatchEnd::penalidade() {
 
 void MatchEnd::closeSeriesAtOnce() {
     MatchState& s = m_game.state;
-    s.MatchPhase = "encerrada";
+    s.Phase = MatchPhase::SeriesOver;
     s.RoundIndex = 0;
     stopClock();
     if (s.Score1 == s.Score2)
-        m_game.endDisplay.nomevencedor("Empatou...");
+        m_game.endDisplay.showWinner("Empatou...");
     else
         declareWinner(s.Score1 > s.Score2 ? 1 : 2);
     s.BoardPoints = 0;
@@ -213,7 +213,7 @@ void MatchEnd::closeSeriesAtOnce() {
 void MatchEnd::declareWinner(int player) {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
-    m_game.endDisplay.nomevencedor(v[player == 1 ? "Label3" : "Label5"].caption);
+    m_game.endDisplay.showWinner(v[player == 1 ? "Label3" : "Label5"].caption);
     if (player == 1) {
         s.WinTally1 += 1;
         v["PT_JG1"].caption = std::to_string(s.WinTally1);

@@ -15,10 +15,10 @@ public:
 
     void timeOut();
     void boardCleared();
-    /// Player 2's game of a "comoutro" series is over.
+    /// Player 2's game of a series played one after the other is over.
     void endOfSeries();
     /// Charges the slower player 20 points per second of difference.
-    void penalidade();
+    void chargePenalty();
     /// A game began beyond the players of the series: it closes at once.
     void closeSeriesAtOnce();
 

@@ -76,7 +76,7 @@ MatchNarrator::Moment MatchNarrator::now() const {
     moment.boardPoints = s.BoardPoints;
     // The computer's hidden tests leave the second block closed: no miss to tell.
     const bool probing = s.ComputerAttempt != 0 && s.ComputerAttempt < s.AttemptLimit;
-    moment.missOpen = s.TryMarker == kSim && !probing;
+    moment.missOpen = s.Try == TryState::MissShown && !probing;
     moment.firstCover = s.FirstCover;
     moment.secondCover = s.SecondCover;
     moment.secondTurn = s.SecondTurn;
@@ -116,7 +116,7 @@ std::string MatchNarrator::news() {
             said.push_back(spoken::scoreLabel(v, "Label6"));
     }
     if (current.inProgress && last.inProgress && current.secondTurn != last.secondTurn &&
-        m_game.state.OpponentMode == mode::kOneBoard)
+        m_game.state.OpponentMode == PlayMode::OneBoard)
         said.push_back(turnOf(current.secondTurn));
     if (last.inProgress && passedWarning(last.secondsLeft, current.secondsLeft))
         said.push_back("Atenção! " + spoken::scoreLabel(v, "Label9"));
@@ -138,12 +138,12 @@ std::string MatchNarrator::ending() const {
     if (v["aviso_cancelar"].visible)
         return v["aviso_cancelar"].caption;
     std::vector<std::string> said{"Fim da partida"};
-    if (m_game.state.LostFlag == kSim) {
+    if (m_game.state.LostAlone) {
         said.emplace_back("Você perdeu");
     } else if (v["lab_venc"].visible) {
         std::string winner;
         for (int n = 1; n <= 10; ++n) {
-            const Control& letter = v["L" + std::to_string(n)];
+            const Control& letter = v[letterName(n)];
             if (letter.caption != letter.name)
                 winner += letter.caption;
         }

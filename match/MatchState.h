@@ -17,26 +17,48 @@ inline const std::string kNumeros = "Números";
 inline const std::string kPersonaliz = "Personaliz";
 } // namespace category
 
-/// Opponent modes, compared exactly and case-sensitively.
-namespace mode {
-inline const std::string kIndividual = "IND";
-inline const std::string kOneBoard = "outro";
-inline const std::string kOneAfterOther = "comoutro";
-} // namespace mode
+/// Who plays against whom.
+enum class PlayMode {
+    Alone,         ///< one person against the clock
+    OneBoard,      ///< two contenders take turns on one board
+    OneAfterOther, ///< two people play one game each, each against the clock
+};
 
-inline const std::string kSim = "SIM";
-inline const std::string kNao = "NÃO";
+/// How the latest try stands while its blocks still show.
+enum class TryState {
+    None,
+    PairShown,  ///< a pair: its faces leave the board after the pause
+    MissShown,  ///< a miss: its covers close after the pause
+    MissClosed, ///< a miss whose covers the next click closed before the pause ended
+};
+
+/// Where the match stands for the match clock's next tick.
+enum class MatchPhase {
+    None,
+    Starting,      ///< the next tick begins a game
+    Playing,       ///< a game runs
+    FirstTimedOut, ///< the first player's time ran out; the second one starts next
+    Stopped,       ///< "PARAR" cancelled the match
+    SeriesOver,    ///< both players of a series have played
+};
+
+/// The sound at the end of a match plays once, and only after a deal.
+enum class EndSound {
+    None,   ///< no match dealt yet
+    Due,    ///< the end of this match has not sounded yet
+    Played, ///< it has; a last pair leaving the board stays quiet
+};
 
 /// Everything the main window knows about the settings and the running match; one
-/// record for the whole run. Names are the game's own; positions count from 1, so
-/// the tables keep an unused entry 0.
+/// record for the whole run. Positions count from 1, so the tables keep an unused
+/// entry 0.
 struct MatchState {
     // Settings
     int BlockCount = 24;
     int MaxBoardPoints = 1800;
     std::string FigureCategory = category::kFiguras1;
-    std::string OpponentMode = mode::kIndividual;
-    std::string RivalKind;
+    PlayMode OpponentMode = PlayMode::Alone;
+    bool RivalIsComputer = false;
     int PlayerCount = 1;
     std::string PlayerName1;
     std::string PlayerName2;
@@ -52,9 +74,9 @@ struct MatchState {
     int SharedScore1 = 0;
     int SharedScore2 = 0;
     int SecondTurn = 0;
-    std::string PlayerOneRound;
+    bool FirstPlayerPlays = false; ///< one after the other: the game under way is player 1's
     int RoundIndex = 0;
-    std::string MatchPhase;
+    MatchPhase Phase = MatchPhase::None;
     int ClockMinutes = 0;
     int ClockSeconds = 0;
     int ElapsedSeconds = 0;
@@ -64,7 +86,7 @@ struct MatchState {
     int GameTime1 = 0;
     int GameTime2 = 0;
     int PenaltyPoints = 0;
-    std::string LostFlag;
+    bool LostAlone = false; ///< a game alone ended without a win
     int WinTally1 = 0;
     int WinTally2 = 0;
 
@@ -82,7 +104,7 @@ struct MatchState {
     int SecondCover = 0;
     int FirstFace = 0;
     int SecondFace = 0;
-    std::string TryMarker;
+    TryState Try = TryState::None;
     int BlinkStep = 0;
     int WaitTicks = 0;
     bool ClickArmed = false;
@@ -102,8 +124,8 @@ struct MatchState {
     int ComputerWaitCount = 0;
 
     // Game definition dialog
-    int DefinirAsksTime = 0;
-    std::string DefinirFromButton;
+    int DefinitionAsksTime = 0;
+    bool DefinitionFromPlayerButton = false; ///< the dialog was opened by "Jogador"
 
     // End-of-match display
     int EndAnimInterval = 0;
@@ -118,7 +140,7 @@ struct MatchState {
     int RecordCandidateSeconds = 0;
     std::string RecordCandidateTimeText;
     int RecordsSettled = 0;
-    std::string EndSoundPlayed;
+    EndSound EndSoundState = EndSound::None;
 };
 
 } // namespace qv

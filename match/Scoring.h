@@ -10,8 +10,8 @@ class Scoring {
 public:
     explicit Scoring(Game& game) : m_game(game) {}
 
-    void acertoudes();
-    void erroudes();
+    void scorePair();
+    void scoreMiss();
 
 private:
     void add(int points);

@@ -24,24 +24,24 @@ bool SettingsMenu::refuseTimeChange(bool plainBox) {
     return true;
 }
 
-void SettingsMenu::N300Click() {
+void SettingsMenu::onThreeMinutes() {
     if (!refuseTimeChange(true))
-        setTimeLimit(TimeEntry::N300, 3, 0);
+        setTimeLimit(TimeEntry::ThreeMinutes, 3, 0);
 }
 
-void SettingsMenu::N200Click() {
+void SettingsMenu::onTwoMinutes() {
     if (!refuseTimeChange(false))
-        setTimeLimit(TimeEntry::N200, 2, 0);
+        setTimeLimit(TimeEntry::TwoMinutes, 2, 0);
 }
 
-void SettingsMenu::N100Click() {
+void SettingsMenu::onOneMinute() {
     if (!refuseTimeChange(false))
-        setTimeLimit(TimeEntry::N100, 1, 0);
+        setTimeLimit(TimeEntry::OneMinute, 1, 0);
 }
 
-void SettingsMenu::N45Click() {
+void SettingsMenu::onFortyFiveSeconds() {
     if (!refuseTimeChange(false))
-        setTimeLimit(TimeEntry::N45, 0, 45);
+        setTimeLimit(TimeEntry::FortyFiveSeconds, 0, 45);
 }
 
 void SettingsMenu::setTimeLimit(TimeEntry entry, int minutes, int seconds) {
@@ -58,13 +58,13 @@ void SettingsMenu::setTimeLimit(TimeEntry entry, int minutes, int seconds) {
 
 void SettingsMenu::tickTimeEntry(TimeEntry entry) {
     MenuMarks& menu = m_game.view.menu;
-    menu.N300 = entry == TimeEntry::N300;
-    menu.N200 = entry == TimeEntry::N200;
-    menu.N100 = entry == TimeEntry::N100;
-    menu.N45 = entry == TimeEntry::N45;
+    menu.N300 = entry == TimeEntry::ThreeMinutes;
+    menu.N200 = entry == TimeEntry::TwoMinutes;
+    menu.N100 = entry == TimeEntry::OneMinute;
+    menu.N45 = entry == TimeEntry::FortyFiveSeconds;
 }
 
-void SettingsMenu::N24Blocos1Click() {
+void SettingsMenu::onTwentyFourBlocks() {
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
@@ -76,7 +76,7 @@ void SettingsMenu::N24Blocos1Click() {
     m_game.ports.dialogs.showMessage("A próxima partida iniciará com 24 blocos... Boa sorte");
 }
 
-void SettingsMenu::N16Blocos1Click() {
+void SettingsMenu::onSixteenBlocks() {
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
@@ -90,7 +90,7 @@ void SettingsMenu::N16Blocos1Click() {
                                      "RECORDS!");
 }
 
-void SettingsMenu::Individual1Click() {
+void SettingsMenu::onPlayAlone() {
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Information, Buttons::Ok);
         return;
@@ -98,26 +98,26 @@ void SettingsMenu::Individual1Click() {
     MatchState& s = m_game.state;
     s.PlayerName1 =
         m_game.ports.dialogs.inputBox("Definir jogador", "Digite seu nome", s.PlayerName1);
-    s.RivalKind.clear();
-    m_game.endDisplay.apagarVenPerd();
+    s.RivalIsComputer = false;
+    m_game.endDisplay.clearResult();
     s.ClickCount = 0;
     s.WaitTicks = 0;
     m_game.view["Label15"].visible = true;
     s.EndAnimFrame = 0;
-    s.LostFlag.clear();
+    s.LostAlone = false;
     s.SettingsChanged = 1;
     s.PlayerCount = 1;
-    s.OpponentMode = mode::kIndividual;
+    s.OpponentMode = PlayMode::Alone;
     m_game.view.menu.Participantes1 = false;
     m_game.view.menu.Individual1 = true;
 }
 
-void SettingsMenu::Participantes1Click() {
+void SettingsMenu::onTwoPlayers() {
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    m_game.endDisplay.apagarVenPerd();
+    m_game.endDisplay.clearResult();
     // The names window's OK makes the two people the players; closed without it,
     // the opponent stays as it was (the computer goes on playing its turns).
     m_game.ports.dialogs.showModal(ModalWindow::PlayerNames);

@@ -10,17 +10,17 @@ class SettingsMenu {
 public:
     explicit SettingsMenu(Game& game) : m_game(game) {}
 
-    void N300Click();
-    void N200Click();
-    void N100Click();
-    void N45Click();
-    void N24Blocos1Click();
-    void N16Blocos1Click();
-    void Individual1Click();
-    void Participantes1Click();
+    void onThreeMinutes();
+    void onTwoMinutes();
+    void onOneMinute();
+    void onFortyFiveSeconds();
+    void onTwentyFourBlocks();
+    void onSixteenBlocks();
+    void onPlayAlone();
+    void onTwoPlayers();
 
 private:
-    enum class TimeEntry { N300, N200, N100, N45 };
+    enum class TimeEntry { ThreeMinutes, TwoMinutes, OneMinute, FortyFiveSeconds };
     void setTimeLimit(TimeEntry entry, int minutes, int seconds);
     void tickTimeEntry(TimeEntry entry);
     bool refuseTimeChange(bool plainBox);

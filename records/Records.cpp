@@ -191,7 +191,7 @@ void Records::settle(const std::filesystem::path& file, const std::optional<std:
 }
 
 void Records::bateu_rec() {
-    m_game.Timer1.stop();
+    m_game.matchTick.stop();
     const MatchState& s = m_game.state;
     if (s.BlockCount == 16 || s.RecordsSettled == 1)
         return;
@@ -220,8 +220,7 @@ void Records::bestScore(int score, int seconds) {
             else if (number(entry.segundos) <= seconds)
                 continue;
 
-            if (s.OpponentMode == mode::kIndividual &&
-                s.RecordCandidateName == kNoNamePlaceholder) {
+            if (s.OpponentMode == PlayMode::Alone && s.RecordCandidateName == kNoNamePlaceholder) {
                 s.RecordCandidateName =
                     dialogs.inputBox(higher ? "Parabéns! Record de Melhor Ponto!"
                                             : "Parabéns! Record de Maior Ponto!",
@@ -267,7 +266,7 @@ void Records::bestTime(int score, int seconds) {
 
             if (!s.RecordCandidateName.empty())
                 dialogs.showMessage("ÓTIMO, você também quebrou um record de MELHOR TEMPO!");
-            else if (s.OpponentMode == mode::kIndividual)
+            else if (s.OpponentMode == PlayMode::Alone)
                 s.RecordCandidateName = dialogs.inputBox(caption, kNamePrompt, "");
             else
                 dialogs.showMessage("PARABÉNS, Você quebrou um record de MELHOR TEMPO!");

@@ -56,7 +56,7 @@ void SoundEffects::SOUND2() {
 
 void SoundEffects::SOUND_CERTO() {
     // Once the end of the match has sounded, a last pair leaving the board stays quiet.
-    if (m_state.EndSoundPlayed == kSim)
+    if (m_state.EndSoundState == EndSound::Played)
         return;
     cue(SoundEvent::Acertar, kPairFound);
 }

@@ -23,11 +23,11 @@ protected:
     /// The second block of a try, clicked right after the first has uncovered.
     void tryPair(std::pair<int, int> blocks) {
         d.turn(blocks.first);
-        d.game.reveal.ImageClick(blocks.second);
+        d.game.reveal.onCoverClick(blocks.second);
     }
     void stopMatch() {
         d.ports.dialogs.answer(Answer::Yes);
-        d.game.clock.BitBtn3Click();
+        d.game.clock.onStop();
         ASSERT_FALSE(d.game.matchInProgress());
     }
     /// Every block of the board is face down and takes clicks, or none takes them.
@@ -77,8 +77,8 @@ TEST_P(Pause, EndsOnItsTickWithItsSound) {
     tick();
     EXPECT_TRUE(over(b));
     EXPECT_EQ(cues.count(row.sound), 1);
-    EXPECT_EQ(d.game.state.TryMarker, "");
-    EXPECT_FALSE(d.game.Timer2.running());
+    EXPECT_EQ(d.game.state.Try, TryState::None);
+    EXPECT_FALSE(d.game.revealPause.running());
 }
 
 TEST_P(Pause, ANewFirstBlockEndsItAtOnceWithoutItsSound) {
@@ -88,7 +88,7 @@ TEST_P(Pause, ANewFirstBlockEndsItAtOnceWithoutItsSound) {
     const auto others = d.pairs().back();
     tryPair(b);
     tick(5);
-    d.game.reveal.ImageClick(others.first);
+    d.game.reveal.onCoverClick(others.first);
     EXPECT_TRUE(over(b));
     EXPECT_FALSE(cover(others.first).visible) << "the new block turns";
     tick(40);
@@ -105,13 +105,13 @@ INSTANTIATE_TEST_SUITE_P(FoundOrMissed, Pause,
 TEST_F(Reveal, SecondClickDuringTheUncoveringIsIgnored) {
     d.start();
     const auto [a, b] = d.miss();
-    d.game.reveal.ImageClick(a);
+    d.game.reveal.onCoverClick(a);
     tick();
-    d.game.reveal.ImageClick(b);
+    d.game.reveal.onCoverClick(b);
     EXPECT_TRUE(cover(b).visible) << "the first block is still uncovering";
     EXPECT_EQ(d.game.state.ClickCount, 1);
     tick();
-    d.game.reveal.ImageClick(b);
+    d.game.reveal.onCoverClick(b);
     EXPECT_FALSE(cover(b).visible);
 }
 
@@ -133,7 +133,7 @@ protected:
 TEST_F(PhotoReveal, CoverIsGoneAtTheFirstTickWithoutAFlash) {
     d.start();
     ASSERT_EQ(d.game.state.FigureCategory, "Personaliz");
-    d.game.reveal.ImageClick(1);
+    d.game.reveal.onCoverClick(1);
     tick();
     EXPECT_FALSE(cover(1).visible);
     EXPECT_TRUE(cover(1).enabled);
@@ -144,7 +144,7 @@ TEST_F(PhotoReveal, CoverIsGoneAtTheFirstTickWithoutAFlash) {
 
 TEST_F(Reveal, FigureCoverFlashesOnceAtTheFirstTick) {
     d.start();
-    d.game.reveal.ImageClick(1);
+    d.game.reveal.onCoverClick(1);
     tick();
     EXPECT_TRUE(cover(1).visible);
     EXPECT_FALSE(d.game.state.ClickArmed);
@@ -183,7 +183,7 @@ protected:
             stopMatch();
         }
         ASSERT_FALSE(d.game.matchInProgress());
-        ASSERT_NE(d.game.state.TryMarker, "") << "nothing is pending";
+        ASSERT_NE(d.game.state.Try, TryState::None) << "nothing is pending";
     }
 };
 
@@ -193,7 +193,7 @@ TEST_P(Pending, StartRightAfterKeepsTheWholeNewBoard) {
     d.start();
     tick(40);
     expectBoard(true, " after the start");
-    EXPECT_EQ(d.game.state.TryMarker, "");
+    EXPECT_EQ(d.game.state.Try, TryState::None);
     for (std::size_t n = sounds; n < cues.played.size(); ++n)
         EXPECT_EQ(cues.played[n], "StopWave") << "a sound of the old board";
 }
@@ -216,7 +216,7 @@ TEST(TimeOutDuringATry, LeavesTheBoardShut) {
     int pendingAtTheTimeOut = 0;
     for (int offset = 0; offset <= 1500; offset += 100) {
         MatchDriver d;
-        d.game.settings.N45Click();
+        d.game.settings.onFortyFiveSeconds();
         d.start();
         d.wait(44'000 + offset);
         if (!d.game.matchInProgress())
@@ -224,11 +224,11 @@ TEST(TimeOutDuringATry, LeavesTheBoardShut) {
         const auto [a, b] = d.miss();
         d.turn(a);
         if (d.game.matchInProgress())
-            d.game.reveal.ImageClick(b);
+            d.game.reveal.onCoverClick(b);
         for (int n = 0; n < 300 && d.game.matchInProgress(); ++n)
             d.wait(10);
         ASSERT_FALSE(d.game.matchInProgress()) << "offset " << offset;
-        pendingAtTheTimeOut += d.game.state.TryMarker == "SIM";
+        pendingAtTheTimeOut += d.game.state.Try == TryState::MissShown;
         d.wait(2000);
         for (int k = 1; k <= 24; ++k) {
             const Control& cover = d.game.view.cover(k);

@@ -20,13 +20,25 @@ struct Limit {
     int seconds;
 };
 
-const Limit kLimits[] = {{"3min", &SettingsMenu::N300Click, 180},
-                         {"2min", &SettingsMenu::N200Click, 120},
-                         {"1min", &SettingsMenu::N100Click, 60},
-                         {"45s", &SettingsMenu::N45Click, 45}};
+const Limit kLimits[] = {{"3min", &SettingsMenu::onThreeMinutes, 180},
+                         {"2min", &SettingsMenu::onTwoMinutes, 120},
+                         {"1min", &SettingsMenu::onOneMinute, 60},
+                         {"45s", &SettingsMenu::onFortyFiveSeconds, 45}};
 
 void PrintTo(const Limit& limit, std::ostream* out) {
     *out << limit.name;
+}
+
+const char* modeName(PlayMode mode) {
+    switch (mode) {
+    case PlayMode::Alone:
+        return "Alone";
+    case PlayMode::OneBoard:
+        return "OneBoard";
+    case PlayMode::OneAfterOther:
+        return "OneAfterOther";
+    }
+    return "?";
 }
 
 // What the clock must show in a game: the limit, then every second down to 0:00.
@@ -54,7 +66,7 @@ std::string firstDifference(const std::vector<std::string>& shown,
 
 /// Games played on precise timers, watched as the window would render them: every
 /// change of the clock and the moment the game stopped.
-class PreciseClock : public ::testing::TestWithParam<std::tuple<Limit, std::string>> {
+class PreciseClock : public ::testing::TestWithParam<std::tuple<Limit, PlayMode>> {
 protected:
     MatchDriver d;
     RecordingCues cues;
@@ -71,7 +83,7 @@ protected:
         (d.game.settings.*limit.choose)();
         MatchState& s = d.game.state;
         s.OpponentMode = opponent;
-        if (opponent != mode::kIndividual) {
+        if (opponent != PlayMode::Alone) {
             s.PlayerCount = 2;
             s.PlayerName1 = "Ana";
             s.PlayerName2 = "Bia";
@@ -93,7 +105,7 @@ protected:
         shown.clear();
         stoppedAt.reset();
         const std::int64_t started = d.ports.scheduler.now();
-        d.game.deal.BitBtn4Click();
+        d.game.deal.onPlay();
         shown.push_back(clock.caption);
         d.wait(limitSeconds * 1000 + 2000);
         return started;
@@ -117,14 +129,14 @@ protected:
 
 TEST_P(PreciseClock, ShowsEverySecondOnceAndEndsOnTime) {
     const int limit = std::get<0>(GetParam()).seconds;
-    const std::string& opponent = std::get<1>(GetParam());
+    const PlayMode opponent = std::get<1>(GetParam());
     MatchState& s = d.game.state;
     for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
         d.ports.scheduler.firePrecisely(seed);
         std::string fault;
-        if (opponent == mode::kIndividual) {
+        if (opponent == PlayMode::Alone) {
             fault = checkCountdown(limit, "alone");
-        } else if (opponent == mode::kOneAfterOther) {
+        } else if (opponent == PlayMode::OneAfterOther) {
             fault = checkCountdown(limit, "first player");
             if (fault.empty())
                 fault = checkCountdown(limit, "second player");
@@ -139,7 +151,7 @@ TEST_P(PreciseClock, ShowsEverySecondOnceAndEndsOnTime) {
             if (shown != std::vector<std::string>{"Livre"} || stoppedAt)
                 fault = "the free clock showed " + shown.back();
             d.ports.dialogs.answer(Answer::Yes);
-            d.game.clock.BitBtn3Click();
+            d.game.clock.onStop();
         }
         if (!fault.empty()) {
             ADD_FAILURE() << "seed " << seed << ", " << fault;
@@ -148,13 +160,15 @@ TEST_P(PreciseClock, ShowsEverySecondOnceAndEndsOnTime) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LimitsAndModes, PreciseClock,
-    ::testing::Combine(::testing::ValuesIn(kLimits),
-                       ::testing::Values(mode::kIndividual, mode::kOneAfterOther, mode::kOneBoard)),
-    [](const ::testing::TestParamInfo<PreciseClock::ParamType>& param) {
-        return std::string(std::get<0>(param.param).name) + "_" + std::get<1>(param.param);
-    });
+INSTANTIATE_TEST_SUITE_P(LimitsAndModes, PreciseClock,
+                         ::testing::Combine(::testing::ValuesIn(kLimits),
+                                            ::testing::Values(PlayMode::Alone,
+                                                              PlayMode::OneAfterOther,
+                                                              PlayMode::OneBoard)),
+                         [](const ::testing::TestParamInfo<PreciseClock::ParamType>& param) {
+                             return std::string(std::get<0>(param.param).name) + "_" +
+                                    modeName(std::get<1>(param.param));
+                         });
 
 } // namespace
 } // namespace qv::test

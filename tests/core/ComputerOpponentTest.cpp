@@ -20,7 +20,7 @@ int partnerOf(const MatchState& s, int position) {
 /// The computer's move right now, with its turn already begun.
 void moveNow(ComputerMatch& m) {
     m.s.SecondTurn = 1;
-    m.d.game.computer.computer();
+    m.d.game.computer.makeMove();
 }
 
 struct AttemptsRow {
@@ -143,7 +143,7 @@ TEST(ComputerMove, TestsThePersonsMissedPositionsOnItsLastAttempt) {
         m.personTries(3, 10);
         ASSERT_EQ(m.s.SecondTurn, 1);
         m.d.wait(700); // the missed pair closes; the computer is still waiting
-        m.d.game.computer.computer();
+        m.d.game.computer.makeMove();
         const int partner = partnerOf(m.s, m.s.FirstCover);
         if (partner != 3 && partner != 10)
             continue;
@@ -218,7 +218,7 @@ TEST_P(ComputerWait, TurnsItsFirstBlockAfterTheWaitWithTheWindowTakingNoInput) {
     m.d.turn(a);
     while (!m.s.ClickArmed) // late timers may still be uncovering it
         m.d.wait(5);
-    m.d.game.reveal.ImageClick(b);
+    m.d.game.reveal.onCoverClick(b);
     ASSERT_EQ(m.s.SecondTurn, 1) << "the miss passes the turn";
     const VirtualScheduler& clock = m.d.ports.scheduler;
     const std::int64_t missed = clock.now();
@@ -253,7 +253,7 @@ protected:
     void SetUp() override {
         s.PlayerName1 = "Bia";
         s.PlayerName2 = "Caio";
-        s.OpponentMode = mode::kOneAfterOther;
+        s.OpponentMode = PlayMode::OneAfterOther;
         s.WinTally1 = 2;
         s.WinTally2 = 1;
     }
@@ -261,13 +261,13 @@ protected:
 
 TEST_F(MakeComputerOpponent, CancelInTheNameBoxChangesNothing) {
     d.ports.dialogs.cancelInput();
-    d.game.computer.computadorClick();
+    d.game.computer.onPlayComputer();
     EXPECT_EQ(d.ports.dialogs.last().type, ShownBox::Type::Input);
     EXPECT_EQ(d.ports.dialogs.last().caption, "Quorvanella 2.0");
     EXPECT_EQ(d.ports.dialogs.last().text, "Digite o nome do jogador que deseja jogar contra mim");
     EXPECT_EQ(d.ports.dialogs.last().defaultText, "Bia");
-    EXPECT_EQ(s.OpponentMode, mode::kOneAfterOther);
-    EXPECT_EQ(s.RivalKind, "");
+    EXPECT_EQ(s.OpponentMode, PlayMode::OneAfterOther);
+    EXPECT_FALSE(s.RivalIsComputer);
     EXPECT_EQ(s.PlayerName1, "Bia");
     EXPECT_EQ(s.PlayerName2, "Caio");
     EXPECT_EQ(s.WinTally1, 2);
@@ -279,18 +279,18 @@ TEST_F(MakeComputerOpponent, KeepsTheFirstThirteenCharactersOfTheName) {
          {std::pair<std::string, std::string>{"Anastácia Beatriz Cl", "Anastácia Bea"},
           {"Rui", "Rui"}}) {
         d.ports.dialogs.type(typed);
-        d.game.computer.computadorClick();
+        d.game.computer.onPlayComputer();
         EXPECT_EQ(s.PlayerName1, kept);
     }
-    EXPECT_EQ(s.OpponentMode, mode::kOneBoard);
-    EXPECT_EQ(s.RivalKind, "computer");
+    EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
+    EXPECT_TRUE(s.RivalIsComputer);
     EXPECT_EQ(s.WinTally1, 0);
     EXPECT_EQ(s.WinTally2, 0);
 }
 
 TEST_F(MakeComputerOpponent, FromTheMenuOpensTheDialogWithItsLevelPanelAtTheTopLeft) {
     d.ports.dialogs.onWindow(ModalWindow::GameDefinition, [this] {
-        GameDefinition& dialog = d.game.definir;
+        GameDefinition& dialog = d.game.gameDefinition;
         dialog.FormActivate();
         EXPECT_TRUE(dialog["Panel1"].visible);
         EXPECT_EQ(dialog["Panel1"].bounds.left, 0);
@@ -299,21 +299,21 @@ TEST_F(MakeComputerOpponent, FromTheMenuOpensTheDialogWithItsLevelPanelAtTheTopL
         dialog.Button3Click();
     });
     d.ports.dialogs.type("Bia");
-    d.game.computer.computadorClick();
+    d.game.computer.onPlayComputer();
     EXPECT_EQ(d.ports.dialogs.last().window, ModalWindow::GameDefinition);
     EXPECT_EQ(s.PlayerName2, "Computador Sup");
     EXPECT_EQ(s.LevelCode, "SUP");
     EXPECT_EQ(s.LevelAttempts, (std::array<int, 3>{5, 8, 11}));
-    EXPECT_FALSE(d.game.definir.isOpen());
+    EXPECT_FALSE(d.game.gameDefinition.isOpen());
 }
 
 TEST_F(MakeComputerOpponent, IsRefusedWhileAMatchRuns) {
     d.start();
-    d.game.computer.computadorClick();
+    d.game.computer.onPlayComputer();
     EXPECT_EQ(d.ports.dialogs.last().text,
               "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.");
-    EXPECT_EQ(s.OpponentMode, mode::kOneAfterOther);
-    EXPECT_EQ(s.RivalKind, "");
+    EXPECT_EQ(s.OpponentMode, PlayMode::OneAfterOther);
+    EXPECT_FALSE(s.RivalIsComputer);
 }
 
 // A game alone lost on time leaves its round counted; making the computer the
@@ -324,11 +324,11 @@ TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
         MatchDriver d;
         RecordingCues cues;
         d.game.setSound(cues);
-        d.game.settings.N45Click();
+        d.game.settings.onFortyFiveSeconds();
         d.start();
         d.wait(46'000);
         ASSERT_FALSE(d.game.matchInProgress()) << "the time ran out";
-        GameDefinition& dialog = d.game.definir;
+        GameDefinition& dialog = d.game.gameDefinition;
         d.ports.dialogs.onWindow(ModalWindow::GameDefinition, [&] {
             dialog.FormActivate();
             if (fromPicture) {
@@ -341,9 +341,9 @@ TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
             dialog.BitBtn2Click();
         } else {
             d.ports.dialogs.type("Ana");
-            d.game.computer.computadorClick();
+            d.game.computer.onPlayComputer();
         }
-        ASSERT_EQ(d.game.state.RivalKind, "computer");
+        ASSERT_TRUE(d.game.state.RivalIsComputer);
         d.start();
         d.wait(1000);
         EXPECT_TRUE(d.game.matchInProgress()) << (fromPicture ? "picture" : "menu");

@@ -34,7 +34,7 @@ TEST(Deal, TwentyFourBlocksHoldEachOfTheTwelveFiguresTwice) {
 
 TEST(Deal, SixteenBlocksUseFiguresOneToEightInTwoRows) {
     MatchDriver d;
-    d.game.settings.N16Blocos1Click();
+    d.game.settings.onSixteenBlocks();
     d.start();
     const auto counts = figureCounts(d.game);
     ASSERT_EQ(counts.size(), 8u);
@@ -46,19 +46,19 @@ TEST(Deal, SixteenBlocksUseFiguresOneToEightInTwoRows) {
 
     // A following 24-block match shows row three again.
     d.ports.dialogs.answer(Answer::Yes);
-    d.game.clock.BitBtn3Click();
-    d.game.settings.N24Blocos1Click();
+    d.game.clock.onStop();
+    d.game.settings.onTwentyFourBlocks();
     d.start();
     EXPECT_TRUE(d.game.view.cover(24).visible && d.game.view.face(17).visible);
 }
 
 TEST(Deal, NarrowScreenSixteenBlocksShrinksTheWindowAndTwentyFourGrowsIt) {
     MatchDriver narrow({640, 480});
-    narrow.game.settings.N16Blocos1Click();
+    narrow.game.settings.onSixteenBlocks();
     narrow.start();
     EXPECT_EQ(narrow.game.view.form.clientHeight + 45, 373);
-    narrow.game.Timer1.stop();
-    narrow.game.settings.N24Blocos1Click();
+    narrow.game.matchTick.stop();
+    narrow.game.settings.onTwentyFourBlocks();
     narrow.start();
     EXPECT_EQ(narrow.game.view.form.clientHeight + 45, 445);
 }
@@ -67,7 +67,7 @@ TEST(Deal, TwoDealsGiveDifferentArrangements) {
     MatchDriver d;
     d.start();
     const auto first = d.game.state.SlotFigure;
-    d.game.Timer1.stop();
+    d.game.matchTick.stop();
     d.wait(1234); // another time of day, another seed
     d.start();
     EXPECT_NE(first, d.game.state.SlotFigure);
@@ -75,7 +75,7 @@ TEST(Deal, TwoDealsGiveDifferentArrangements) {
 
 TEST(Deal, FacesStayCollapsedUntilTheFirstTick) {
     MatchDriver d;
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     for (int k = 1; k <= 24; ++k)
         EXPECT_EQ(d.game.view.face(k).bounds.width, 0) << "the arrangement shows during the deal";
     EXPECT_EQ(d.game.state.BoardShrunk, 1);
@@ -92,23 +92,23 @@ TEST(Deal, StartDuringAMatchIsRefusedAndLeavesBoardAndClock) {
     const auto board = d.game.state.SlotFigure;
     const std::string clock = d.label("Label9").caption;
     d.ports.dialogs.clear();
-    d.game.deal.Novo1Click();
+    d.game.deal.onStart();
     ASSERT_EQ(d.ports.dialogs.shown().size(), 1u);
     EXPECT_EQ(d.ports.dialogs.last().type, ShownBox::Type::Plain);
     EXPECT_EQ(d.ports.dialogs.last().text,
               "Partida está em andamento, para reiniciar, antes clique em PARAR.");
     EXPECT_EQ(d.game.state.SlotFigure, board);
     EXPECT_EQ(d.label("Label9").caption, clock);
-    EXPECT_EQ(d.game.state.MatchPhase, "proximo");
+    EXPECT_EQ(d.game.state.Phase, MatchPhase::Playing);
 }
 
 TEST(Deal, JogarClearsTheComputersMemoryButIniciarDoesNot) {
     MatchDriver d;
     d.game.state.SlotSeen[5] = 1;
-    d.game.deal.Novo1Click();
+    d.game.deal.onStart();
     EXPECT_EQ(d.game.state.SlotSeen[5], 1);
-    d.game.Timer1.stop();
-    d.game.deal.BitBtn4Click();
+    d.game.matchTick.stop();
+    d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.SlotSeen[5], 0);
     EXPECT_EQ(d.game.view.focus, "BotaoQueRecebeFocus");
 }
@@ -174,7 +174,7 @@ TEST_F(PhotoDeal, MissingPhotoNamesItsPathAndFallsBackToFiguras1ForGood) {
     EXPECT_EQ(figureCounts(d.game).at(holders::figure(0, 7).holder), 2);
     EXPECT_FALSE(d.game.photoHolders[6].empty()) << "photos before the missing one stay loaded";
 
-    d.game.Timer1.stop();
+    d.game.matchTick.stop();
     d.ports.dialogs.clear();
     d.start();
     EXPECT_TRUE(d.ports.dialogs.shown().empty()) << "no photo warning after the fall-back";
@@ -205,7 +205,7 @@ TEST_F(PhotoDeal, PhotoThatIsThereButCannotBeShownIsNotCalledMissing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        d.game.Timer1.stop();
+        d.game.matchTick.stop();
         d.game.state.FigureCategory = "Personaliz";
         writeTwelve();
         c.spoil(folder() / "Foto2.jpg");
@@ -226,11 +226,11 @@ TEST_F(PhotoDeal, MissingFolderFallsBackLikeAMissingFirstPhoto) {
 
 TEST_F(PhotoDeal, MatchStoppedBeforeItsFirstTickKeepsTheFaceWidth) {
     writeTwelve();
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     const int width = d.game.state.FaceWidth;
     ASSERT_GT(width, 0);
-    d.game.Timer1.stop(); // before the first tick gave the faces back their width
-    d.game.deal.BitBtn4Click();
+    d.game.matchTick.stop(); // before the first tick gave the faces back their width
+    d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.FaceWidth, width);
     EXPECT_EQ(d.game.photoHolders[1].width, 66) << "photos at the face size, not the full size";
     d.wait(100);
@@ -253,7 +253,7 @@ TEST_F(PhotoDeal, ChoosingOwnPhotosDecodesThemBeforeTheDeal) {
 TEST_F(PhotoDeal, DealWhilePhotosAreLoadingDecodesNoneTwice) {
     writeTwelve();
     for (int round = 1; round <= 5; ++round) {
-        d.game.Timer1.stop();
+        d.game.matchTick.stop();
         d.game.photoSet.clearCache();
         const auto before = d.game.photoSet.stats().decodes;
         chooseCategory(d.game, "Personaliz");

@@ -24,28 +24,28 @@ protected:
 
     void open(int screenWidth = 1024) {
         ports.screen.value = {screenWidth, screenWidth == 800 ? 600 : 768};
-        game.FormCreate();
+        game.setUp();
         game.setSound(cues);
     }
     void SetUp() override { open(); }
 
     /// A match starts and is over before its end is shown.
     void newMatch() {
-        game.deal.Novo1Click();
+        game.deal.onStart();
         ASSERT_TRUE(game.matchInProgress());
-        game.Timer1.stop();
+        game.matchTick.stop();
     }
-    void winnerShown(const std::string& name, const std::string& opponentMode = mode::kOneBoard) {
+    void winnerShown(const std::string& name, PlayMode opponentMode = PlayMode::OneBoard) {
         newMatch();
         game.state.OpponentMode = opponentMode;
-        game.endDisplay.nomevencedor(name);
+        game.endDisplay.showWinner(name);
     }
     /// A single player's loss, as the match code starts it.
     void loserShown() {
         newMatch();
-        game.state.OpponentMode = mode::kIndividual;
-        game.state.LostFlag = kSim;
-        game.Timer3.setInterval(250);
+        game.state.OpponentMode = PlayMode::Alone;
+        game.state.LostAlone = true;
+        game.endAnimation.setInterval(250);
     }
     void frames(int count) { ports.scheduler.advance(std::int64_t{kFrameMs} * count); }
 
@@ -91,12 +91,12 @@ TEST_F(EndPanel, ShowingTheWinnerRevealsThePanelAndStartsFromTheFirstFrame) {
     frames(12);
     ASSERT_NE(game.state.EndAnimFrame, 0);
 
-    game.endDisplay.nomevencedor("Bia");
+    game.endDisplay.showWinner("Bia");
 
     for (const char* name : {"Label3", "Label5", "lab_venc", "Bevel9", "TROFEU"})
         EXPECT_TRUE(at(name).visible) << name;
     EXPECT_EQ(at("lab_venc").caption, "Vencedor");
-    EXPECT_EQ(game.Timer3.interval(), 250);
+    EXPECT_EQ(game.endAnimation.interval(), 250);
     EXPECT_EQ(game.state.EndAnimFrame, 0);
     EXPECT_EQ(game.state.LetterStep, 0);
     frames(1);
@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct EndingRow {
     const char* ending;
     bool lost;
-    std::string opponentMode;
+    PlayMode opponentMode;
     const char* text;
     int trophyFrames;
     int cycleFrames;
@@ -279,7 +279,7 @@ TEST_P(Ending, LoopStartsAgainAfterItsLastFrame) {
     frames(1);
     EXPECT_EQ(game.state.EndAnimFrame, 0);
     EXPECT_EQ(game.state.LetterStep, 0);
-    EXPECT_TRUE(game.Timer3.running());
+    EXPECT_TRUE(game.endAnimation.running());
 
     for (int cycle = 2; cycle <= 4; ++cycle) {
         frames(row.trophyFrames);
@@ -298,12 +298,12 @@ TEST_P(Ending, SoundPlaysOncePerMatchHoweverLongTheLoopRuns) {
     EXPECT_EQ(endSounds(), 0) << "nothing before the first frame";
     frames(1);
     EXPECT_EQ(endSounds(), 1);
-    EXPECT_EQ(game.state.EndSoundPlayed, kSim);
+    EXPECT_EQ(game.state.EndSoundState, EndSound::Played);
     frames(5 * row.cycleFrames);
     EXPECT_EQ(endSounds(), 1) << "the loop does not repeat it";
 
     show(); // the next match ends the same way
-    EXPECT_EQ(game.state.EndSoundPlayed, kNao);
+    EXPECT_EQ(game.state.EndSoundState, EndSound::Due);
     frames(3 * row.cycleFrames);
     EXPECT_EQ(endSounds(), 2);
     EXPECT_EQ(wrongSounds(), 0);
@@ -315,9 +315,9 @@ TEST_P(Ending, ClearingStopsTheLoopAndEmptiesThePanel) {
     frames(row.trophyFrames + 4); // mid-word
     at("LB0").visible = true;
 
-    game.endDisplay.apagarVenPerd();
+    game.endDisplay.clearResult();
 
-    EXPECT_FALSE(game.Timer3.running());
+    EXPECT_FALSE(game.endAnimation.running());
     EXPECT_TRUE(at("TROFEU").picture.empty());
     for (const char* name : {"lab_venc", "Bevel9"})
         EXPECT_FALSE(at(name).visible) << name;
@@ -337,12 +337,18 @@ TEST_P(Ending, ClearingStopsTheLoopAndEmptiesThePanel) {
 INSTANTIATE_TEST_SUITE_P(
     EveryEnding, Ending,
     ::testing::Values(
+        EndingRow{"two players, one wins",
+                  false,
+                  PlayMode::OneBoard,
+                  "Beatriz",
+                  7,
+                  27,
+                  "L10",
+                  {10, 96, 28}},
+        EndingRow{"draw", false, PlayMode::OneAfterOther, "Empatou...", 7, 27, "L10", {10, 96, 28}},
         EndingRow{
-            "two players, one wins", false, mode::kOneBoard, "Beatriz", 7, 27, "L10", {10, 96, 28}},
-        EndingRow{"draw", false, mode::kOneAfterOther, "Empatou...", 7, 27, "L10", {10, 96, 28}},
-        EndingRow{
-            "single player wins", false, mode::kIndividual, "Consegui", 7, 27, "L10", {10, 96, 28}},
-        EndingRow{"single player loses", true, mode::kIndividual, "", 3, 15, "LB1", {1, 79, 58}}),
+            "single player wins", false, PlayMode::Alone, "Consegui", 7, 27, "L10", {10, 96, 28}},
+        EndingRow{"single player loses", true, PlayMode::Alone, "", 3, 15, "LB1", {1, 79, 58}}),
     [](const ::testing::TestParamInfo<EndingRow>& row) {
         std::string name = row.param.ending;
         for (char& c : name) {
@@ -353,12 +359,12 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(EndPanel, FrameCountLeftOverFromTheOtherDisplayStillEndsTheLoop) {
-    winnerShown("Consegui", mode::kIndividual);
+    winnerShown("Consegui", PlayMode::Alone);
     frames(20);
     ASSERT_EQ(game.state.EndAnimFrame, 20);
     // The single player's result turns into a loss while the loop runs: the count is
     // already past the shorter loop's end, which must not leave it running forever.
-    game.state.LostFlag = kSim;
+    game.state.LostAlone = true;
     frames(1);
     EXPECT_EQ(game.state.EndAnimFrame, 0);
     EXPECT_EQ(game.state.LetterStep, 0);

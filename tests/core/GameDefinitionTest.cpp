@@ -16,10 +16,10 @@ protected:
     Game game{ports.ports()};
     RecordingCues cues;
     MatchState& s = game.state;
-    GameDefinition& dialog = game.definir;
+    GameDefinition& dialog = game.gameDefinition;
 
     void SetUp() override {
-        game.FormCreate();
+        game.setUp();
         game.setSound(cues);
     }
     /// What the person does while the dialog is up; it is activated first.
@@ -29,7 +29,7 @@ protected:
             act();
         });
     }
-    void startMatch() { game.Timer1.setInterval(100); }
+    void startMatch() { game.matchTick.setInterval(100); }
 };
 
 TEST_F(Definir, TempoOffersTheFourTimesEachLitPictureOverItsPlainOne) {
@@ -51,9 +51,9 @@ TEST_F(Definir, TempoOffersTheFourTimesEachLitPictureOverItsPlainOne) {
             EXPECT_FALSE(dialog[hidden].visible) << hidden;
         EXPECT_EQ(dialog.focus, "Button2");
     });
-    game.definir.BitBtn1Click();
+    game.gameDefinition.BitBtn1Click();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::GameDefinition);
-    EXPECT_EQ(s.DefinirAsksTime, 1);
+    EXPECT_EQ(s.DefinitionAsksTime, 1);
     EXPECT_EQ(cues.count("soundOp"), 1);
     EXPECT_FALSE(dialog.isOpen()) << "Tempo destroys the dialog after use";
 }
@@ -78,9 +78,9 @@ TEST_F(Definir, JogadorOffersTheThreeOpponentsInTheirFrames) {
         for (const char* hidden : {"img_3min", "img_2min", "img_1min", "img_045seg", "Panel1"})
             EXPECT_FALSE(dialog[hidden].visible) << hidden;
     });
-    game.definir.BitBtn2Click();
-    EXPECT_EQ(s.DefinirFromButton, kNao);
-    EXPECT_EQ(s.DefinirAsksTime, 0);
+    game.gameDefinition.BitBtn2Click();
+    EXPECT_TRUE(s.DefinitionFromPlayerButton);
+    EXPECT_EQ(s.DefinitionAsksTime, 0);
 }
 
 // Plain functions: member pointers in tables trip the undefined-behaviour checker.
@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Definir, EveryChoiceIsRefusedWhileAMatchRunsAndTheDialogCloses) {
     startMatch();
     s.TimeLimitSeconds = 180;
-    s.OpponentMode = mode::kIndividual;
+    s.OpponentMode = PlayMode::Alone;
     for (bool asksTime : {true, false}) {
         for (auto click : {click3min, click2min, click1min, click045}) {
             ports.dialogs.clear();
@@ -154,26 +154,26 @@ TEST_F(Definir, EveryChoiceIsRefusedWhileAMatchRunsAndTheDialogCloses) {
         }
     }
     EXPECT_EQ(s.TimeLimitSeconds, 180);
-    EXPECT_EQ(s.OpponentMode, mode::kIndividual);
-    EXPECT_EQ(s.RivalKind, "");
+    EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
+    EXPECT_FALSE(s.RivalIsComputer);
 }
 
 TEST_F(Definir, OpeningNeverRenamesTheSecondPerson) {
-    s.OpponentMode = mode::kOneAfterOther;
+    s.OpponentMode = PlayMode::OneAfterOther;
     s.PlayerName2 = "Caio";
     whileOpen([] {});
-    game.definir.BitBtn1Click();
-    game.definir.BitBtn2Click();
+    game.gameDefinition.BitBtn1Click();
+    game.gameDefinition.BitBtn2Click();
     EXPECT_EQ(s.PlayerName2, "Caio");
     EXPECT_EQ(s.LevelCode, "");
 }
 
 TEST_F(Definir, AgainstTheComputerOpeningKeepsTheLevelInForce) {
-    s.OpponentMode = mode::kOneBoard;
-    s.RivalKind = "computer";
+    s.OpponentMode = PlayMode::OneBoard;
+    s.RivalIsComputer = true;
     game.computer.applyLevel(3);
     whileOpen([this] { EXPECT_EQ(dialog.selectedLevel(), 3); });
-    game.definir.BitBtn1Click();
+    game.gameDefinition.BitBtn1Click();
     dialog.FormActivate(); // again, as after a box shown over the dialog
     EXPECT_EQ(s.LevelCode, "SUP");
     EXPECT_EQ(s.PlayerName2, "Computador Sup");
@@ -191,11 +191,11 @@ TEST_F(Definir, TheComputerPictureKeepsTheDialogOpenWithItsLevelPanel) {
         dialog.opcaoClick(2);
         dialog.Button3Click();
     });
-    game.definir.BitBtn2Click();
+    game.gameDefinition.BitBtn2Click();
     EXPECT_FALSE(dialog.isOpen());
-    EXPECT_EQ(s.DefinirFromButton, "");
-    EXPECT_EQ(s.OpponentMode, mode::kOneBoard);
-    EXPECT_EQ(s.RivalKind, "computer");
+    EXPECT_FALSE(s.DefinitionFromPlayerButton);
+    EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
+    EXPECT_TRUE(s.RivalIsComputer);
     EXPECT_EQ(s.PlayerName1, "Dora");
     EXPECT_EQ(s.LevelCode, "INT");
     EXPECT_EQ(s.PlayerName2, "Computador Int");
@@ -210,23 +210,23 @@ TEST_F(Definir, TheComputerPictureKeepsTheDialogOpenWithItsLevelPanel) {
 
 TEST_F(Definir, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
     whileOpen([this] { dialog.close(); });
-    game.definir.BitBtn2Click();
-    ASSERT_EQ(s.DefinirFromButton, kNao);
+    game.gameDefinition.BitBtn2Click();
+    ASSERT_TRUE(s.DefinitionFromPlayerButton);
     bool panelShown = false;
     whileOpen([&] {
         panelShown = dialog["Panel1"].visible && dialog["Panel1"].bounds.left == 0;
         dialog.Button3Click();
     });
     ports.dialogs.type("Edu");
-    game.computer.computadorClick();
+    game.computer.onPlayComputer();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::GameDefinition);
     EXPECT_TRUE(panelShown);
-    EXPECT_EQ(s.RivalKind, "computer");
+    EXPECT_TRUE(s.RivalIsComputer);
     EXPECT_EQ(s.PlayerName2, "Computador Sab");
 }
 
 TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
-    game.Timer3.setInterval(250);
+    game.endAnimation.setInterval(250);
     ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
         PlayerNamesRules names(game);
         names.FormActivate();
@@ -248,10 +248,10 @@ TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     dialog.img_2min_2Click();
     EXPECT_EQ(ports.dialogs.last().caption, "Definir jogador");
     EXPECT_EQ(s.PlayerName1, "Gil");
-    EXPECT_EQ(s.OpponentMode, mode::kIndividual);
+    EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
     EXPECT_EQ(s.PlayerCount, 1);
     EXPECT_EQ(s.SettingsChanged, 1);
-    EXPECT_FALSE(game.Timer3.running());
+    EXPECT_FALSE(game.endAnimation.running());
     EXPECT_TRUE(game.view.menu.Individual1);
     EXPECT_FALSE(dialog.isOpen());
     // The names window's "&OK " and the one-player picture confirm once each.

@@ -12,11 +12,11 @@ namespace {
 TEST(WindowCreation, SetsDefaultsAndLocksTheBoard) {
     TestPorts ports;
     Game game(ports.ports());
-    game.FormCreate();
+    game.setUp();
     EXPECT_EQ(game.state.BlockCount, 24);
     EXPECT_EQ(game.state.MaxBoardPoints, 1800);
     EXPECT_EQ(game.state.FigureCategory, "Figuras1");
-    EXPECT_EQ(game.state.OpponentMode, "IND");
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
     EXPECT_EQ(game.state.PlayerCount, 1);
     EXPECT_EQ(game.state.WinFrames[1], holders::winFrame(1));
     EXPECT_EQ(game.state.LoseFrames[3], holders::loseFrame(3));
@@ -24,7 +24,8 @@ TEST(WindowCreation, SetsDefaultsAndLocksTheBoard) {
     for (int k = 1; k <= 24; ++k)
         EXPECT_FALSE(game.view.cover(k).enabled) << "cover " << k << " takes clicks";
     EXPECT_TRUE(game.view.menu.N300 && game.view.menu.N24Blocos1 && game.view.menu.Individual1);
-    for (const Timer* timer : {&game.Timer1, &game.Timer2, &game.Timer3, &game.Timer4})
+    for (const Timer* timer :
+         {&game.matchTick, &game.revealPause, &game.endAnimation, &game.computerWait})
         EXPECT_FALSE(timer->running()) << timer->name();
     EXPECT_TRUE(ports.dialogs.shown().empty());
 }
@@ -33,7 +34,7 @@ TEST(WindowCreation, CreatesThePhotoFolderWhenMissing) {
     TestPorts ports;
     Game game(ports.ports());
     ASSERT_FALSE(std::filesystem::exists(ports.paths.photoFolder()));
-    game.FormCreate();
+    game.setUp();
     EXPECT_TRUE(std::filesystem::is_directory(ports.paths.photoFolder()));
 }
 
@@ -42,7 +43,7 @@ TEST(WindowCreation, PhotoFolderThatCannotBeCreatedIsReportedWithItsRealPath) {
     // A file where the folder should be: the folder can be neither found nor made.
     std::ofstream(ports.paths.photoFolder()) << "not a folder";
     Game game(ports.ports());
-    game.FormCreate();
+    game.setUp();
     ASSERT_EQ(ports.dialogs.shown().size(), 1u);
     const ShownBox& box = ports.dialogs.last();
     EXPECT_EQ(box.caption, kApplicationTitle);
@@ -52,15 +53,15 @@ TEST(WindowCreation, PhotoFolderThatCannotBeCreatedIsReportedWithItsRealPath) {
                             "Obs.: caso o programa não consiga criar a pasta, tente manualmente.");
     // The rest of the window is still set up: no block can be clicked.
     EXPECT_FALSE(game.view.cover(1).enabled);
-    EXPECT_EQ(game.state.OpponentMode, "IND");
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
 }
 
 TEST(WindowCreation, ShowGivesFocusToTheHiddenButtonAndShowsTheAdvertising) {
     TestPorts ports;
     Game game(ports.ports());
-    game.FormCreate();
+    game.setUp();
     EXPECT_FALSE(game.view["Panel6"].visible);
-    game.FormShow();
+    game.onShown();
     EXPECT_EQ(game.view.focus, "BotaoQueRecebeFocus");
     EXPECT_TRUE(game.view["Panel6"].visible);
 }

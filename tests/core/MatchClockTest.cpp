@@ -15,7 +15,7 @@ std::string afterSeconds(MatchDriver& d, int seconds) {
 
 TEST(Clock, ThreeMinutesCountDownToZero) {
     MatchDriver d;
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     EXPECT_EQ(d.label("Label9").caption, "3:00");
     d.wait(100); // the first tick shows the board and starts the clock
     EXPECT_EQ(afterSeconds(d, 1) /* t = 1.1 s */, "2:59");
@@ -33,8 +33,8 @@ TEST(Clock, ThreeMinutesCountDownToZero) {
 
 TEST(Clock, FortyFiveSecondsCountFrom44ToZero) {
     MatchDriver d;
-    d.game.settings.N45Click();
-    d.game.deal.BitBtn4Click();
+    d.game.settings.onFortyFiveSeconds();
+    d.game.deal.onPlay();
     EXPECT_EQ(d.label("Label9").caption, "0:45");
     d.wait(100);
     std::vector<std::string> shown{d.label("Label9").caption};
@@ -60,12 +60,12 @@ TEST(Clock, BlockedLoopCatchesUpAtTheNextTick) {
         const char* secondLater; ///< empty: the time ran out
     };
     const Row rows[] = {
-        {&SettingsMenu::N300Click, 5, "2:54", "2:53"},
-        {&SettingsMenu::N300Click, 70, "1:49", "1:48"},
-        {&SettingsMenu::N45Click, 5, "0:39", "0:38"},
-        {&SettingsMenu::N100Click, 58, "0:01", ""},
-        {&SettingsMenu::N100Click, 70, "0:00", ""},
-        {&SettingsMenu::N200Click, 70, "0:49", "0:48"},
+        {&SettingsMenu::onThreeMinutes, 5, "2:54", "2:53"},
+        {&SettingsMenu::onThreeMinutes, 70, "1:49", "1:48"},
+        {&SettingsMenu::onFortyFiveSeconds, 5, "0:39", "0:38"},
+        {&SettingsMenu::onOneMinute, 58, "0:01", ""},
+        {&SettingsMenu::onOneMinute, 70, "0:00", ""},
+        {&SettingsMenu::onTwoMinutes, 70, "0:49", "0:48"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.blockedSeconds) + " s blocked, then " + row.shown);
@@ -96,13 +96,13 @@ TEST(Clock, TimeTexts) {
     MatchDriver d;
     for (const auto& [elapsed, text] : {std::pair{125, "2:05"}, std::pair{10, "0:10"}}) {
         d.game.state.ElapsedSeconds = elapsed;
-        d.game.clock.CALCULATEMPO();
+        d.game.clock.computeUsedTime();
         EXPECT_EQ(timeText(d.game.state.UsedMinutes, d.game.state.UsedSeconds), text);
     }
     // A game that ends with no time used shows the whole limit.
-    d.game.settings.N200Click();
+    d.game.settings.onTwoMinutes();
     d.game.state.ElapsedSeconds = 0;
-    d.game.clock.CALCULATEMPO();
+    d.game.clock.computeUsedTime();
     EXPECT_EQ(timeText(d.game.state.UsedMinutes, d.game.state.UsedSeconds), "2:00");
 }
 
@@ -118,13 +118,13 @@ protected:
 
 TEST_F(Tries, SecondClickDuringTheBlinkIsIgnored) {
     const auto [a, b] = d.miss();
-    d.game.reveal.ImageClick(a);
+    d.game.reveal.onCoverClick(a);
     d.wait(30);
-    d.game.reveal.ImageClick(b);
+    d.game.reveal.onCoverClick(b);
     EXPECT_EQ(d.game.state.ClickCount, 1);
     EXPECT_TRUE(d.game.view.cover(b).visible);
     d.wait(30);
-    d.game.reveal.ImageClick(b);
+    d.game.reveal.onCoverClick(b);
     EXPECT_EQ(d.game.state.ClickCount, 0) << "after the blink the click counts";
 }
 
@@ -137,7 +137,7 @@ TEST_F(Tries, MissClosesAfterItsPauseWithTheErrorSound) {
     d.wait(30 * 19);
     EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
     EXPECT_EQ(cues.count("SOUND_ERRO"), 1);
-    EXPECT_FALSE(d.game.Timer2.running());
+    EXPECT_FALSE(d.game.revealPause.running());
 }
 
 TEST_F(Tries, ThirdBlockDuringAMissPauseClosesThePairAtOnceWithoutTheErrorSound) {
@@ -148,7 +148,7 @@ TEST_F(Tries, ThirdBlockDuringAMissPauseClosesThePairAtOnceWithoutTheErrorSound)
     d.turn(c);
     EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
     EXPECT_FALSE(d.game.view.cover(c).visible);
-    EXPECT_EQ(d.game.state.TryMarker, "NÃO");
+    EXPECT_EQ(d.game.state.Try, TryState::MissClosed);
     d.wait(3000);
     EXPECT_EQ(cues.count("SOUND_ERRO"), 0);
 }
@@ -179,15 +179,15 @@ TEST_F(Tries, NewBlockDuringAHitPauseRemovesThePairAtOnceWithoutTheHitSound) {
 
 TEST(Board, LastPairOfSixteenBlocksEndsTheMatchOnTheNextTick) {
     MatchDriver d;
-    d.game.settings.N16Blocos1Click();
+    d.game.settings.onSixteenBlocks();
     d.start();
     const auto pairs = d.pairs();
     ASSERT_EQ(pairs.size(), 8u);
     for (std::size_t n = 0; n + 1 < pairs.size(); ++n)
         d.findPair(pairs[n]);
-    d.game.reveal.ImageClick(pairs.back().first);
+    d.game.reveal.onCoverClick(pairs.back().first);
     d.wait(60);
-    d.game.reveal.ImageClick(pairs.back().second);
+    d.game.reveal.onCoverClick(pairs.back().second);
     EXPECT_EQ(d.game.state.BoardPoints, 1200);
     EXPECT_TRUE(d.game.matchInProgress());
     d.wait(100);
@@ -196,10 +196,10 @@ TEST(Board, LastPairOfSixteenBlocksEndsTheMatchOnTheNextTick) {
 
 TEST(Stop, WithNoMatchItAsksNothingAndClearsTheEndDisplay) {
     MatchDriver d;
-    d.game.endDisplay.nomevencedor("Ana");
-    d.game.clock.BitBtn3Click();
+    d.game.endDisplay.showWinner("Ana");
+    d.game.clock.onStop();
     EXPECT_TRUE(d.ports.dialogs.shown().empty());
-    EXPECT_FALSE(d.game.Timer3.running());
+    EXPECT_FALSE(d.game.endAnimation.running());
     EXPECT_FALSE(d.label("lab_venc").visible);
     EXPECT_EQ(d.game.state.EndAnimInterval, 0);
 }
@@ -208,7 +208,7 @@ TEST(Stop, DuringAMatchItAsksAndNoKeepsPlaying) {
     MatchDriver d;
     d.start();
     d.ports.dialogs.answer(Answer::No);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     const ShownBox& box = d.ports.dialogs.last();
     EXPECT_EQ(box.text, "Deseja parar/cancerlar essa partida?");
     EXPECT_EQ(box.caption, "Quorvanella 2.0");
@@ -218,11 +218,11 @@ TEST(Stop, DuringAMatchItAsksAndNoKeepsPlaying) {
     EXPECT_TRUE(d.game.view.cover(1).enabled);
 
     d.ports.dialogs.answer(Answer::Yes);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     EXPECT_FALSE(d.game.matchInProgress());
     EXPECT_TRUE(d.label("aviso_cancelar").visible);
     EXPECT_FALSE(d.game.view.cover(1).enabled);
-    EXPECT_EQ(d.game.state.MatchPhase, "Encerrada");
+    EXPECT_EQ(d.game.state.Phase, MatchPhase::Stopped);
     EXPECT_EQ(d.game.state.SettingsChanged, 1);
 }
 

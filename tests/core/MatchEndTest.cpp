@@ -53,7 +53,7 @@ TEST_F(Ending, SinglePlayerWithoutANameWinsAsConsegui) {
     d.start();
     clearBoard(0);
     EXPECT_EQ(letters(), "Consegui");
-    EXPECT_TRUE(d.game.Timer3.running());
+    EXPECT_TRUE(d.game.endAnimation.running());
     ASSERT_EQ(records.offers.size(), 1u);
     EXPECT_EQ(records.offers[0].score, 1800);
     EXPECT_EQ(records.offers[0].name, "INDIVIDUAL");
@@ -66,7 +66,7 @@ TEST_F(Ending, ClearedBoardWithNoPositivePointsLoses) {
     d.start();
     clearBoard(72); // 12 pairs make 1800, 72 misses cost as much
     EXPECT_EQ(d.ports.dialogs.last().text, "perdeu por não ter feito nenhum ponto positivo!");
-    EXPECT_EQ(d.game.state.LostFlag, "SIM");
+    EXPECT_TRUE(d.game.state.LostAlone);
     ASSERT_EQ(records.offers.size(), 1u);
     EXPECT_EQ(records.offers[0].score, 0);
     d.wait(250 * 5);
@@ -84,7 +84,7 @@ TEST_F(Ending, TimeOutWithPointsOffersThemWithTheWholeLimitAndLoses) {
     EXPECT_EQ(records.offers[0].score, 300);
     EXPECT_EQ(records.offers[0].seconds, 180);
     EXPECT_EQ(records.offers[0].time, "3:00");
-    EXPECT_EQ(d.game.state.LostFlag, "SIM");
+    EXPECT_TRUE(d.game.state.LostAlone);
     EXPECT_EQ(cues.count("soundTempo"), 2) << "once for the time, once for the loss";
     EXPECT_FALSE(d.game.view.cover(1).enabled);
     EXPECT_EQ(cues.count("sound_perde"), 1);
@@ -103,7 +103,7 @@ protected:
     void SetUp() override {
         Ending::SetUp();
         MatchState& s = d.game.state;
-        s.OpponentMode = "comoutro";
+        s.OpponentMode = PlayMode::OneAfterOther;
         s.PlayerCount = 2;
         s.PlayerName1 = "Ana";
         s.PlayerName2 = "Bia";
@@ -156,7 +156,7 @@ protected:
     void SetUp() override {
         Ending::SetUp();
         MatchState& s = d.game.state;
-        s.OpponentMode = "outro";
+        s.OpponentMode = PlayMode::OneBoard;
         s.PlayerCount = 2;
         s.PlayerName1 = "Ana";
         s.PlayerName2 = "Bia";

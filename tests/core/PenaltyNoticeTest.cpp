@@ -25,7 +25,7 @@ protected:
     bool hiddenAfterOk = false;
 
     void SetUp() override {
-        game.FormCreate();
+        game.setUp();
         game.state.PlayerName1 = "Ana";
         game.state.PlayerName2 = "Bia";
         // The notice as the person sees it: press OK, then let the steps run.
@@ -43,7 +43,7 @@ protected:
     }
 
     /// What the match code does once both players have played.
-    void penalidade(int time1, int time2, int points) {
+    void chargePenalty(int time1, int time2, int points) {
         game.state.GameTime1 = time1;
         game.state.GameTime2 = time2;
         game.state.PenaltyPoints = points;
@@ -89,7 +89,7 @@ TEST_F(Penalty, ThirtySecondsRunTheSecondScoreDownBy600) {
     game.state.Score1 = 1200;
     game.state.Score2 = 1500;
     const std::int64_t start = ports.scheduler.now();
-    penalidade(100, 130, 600);
+    chargePenalty(100, 130, 600);
 
     EXPECT_TRUE(hiddenAfterOk);
     ASSERT_EQ(steps.size(), 30u);
@@ -108,7 +108,7 @@ TEST_F(Penalty, ThirtySecondsRunTheSecondScoreDownBy600) {
 TEST_F(Penalty, OneSecondCostsTheFirstPlayerTwentyInOneStep) {
     game.view["Label4"].caption = "300";
     game.state.Score1 = 300;
-    penalidade(61, 60, 20);
+    chargePenalty(61, 60, 20);
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].label, "280");
     EXPECT_EQ(game.state.Score1, 280);
@@ -118,7 +118,7 @@ TEST_F(Penalty, OneSecondCostsTheFirstPlayerTwentyInOneStep) {
 TEST_F(Penalty, EqualTimesCloseAtOnceAndCostNothing) {
     game.view["Label4"].caption = "300";
     game.state.Score1 = 300;
-    penalidade(60, 60, 0);
+    chargePenalty(60, 60, 0);
     EXPECT_TRUE(steps.empty());
     EXPECT_TRUE(notice.closed());
     EXPECT_FALSE(notice.Timer1_BONUS.running());
@@ -128,7 +128,7 @@ TEST_F(Penalty, EqualTimesCloseAtOnceAndCostNothing) {
 
 TEST_F(Penalty, LabelWithoutANumberCountsFromZero) {
     game.view["Label6"].caption = "Label6"; // the design placeholder, never replaced
-    penalidade(10, 12, 40);
+    chargePenalty(10, 12, 40);
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(steps[0].label, "-20");
     EXPECT_EQ(steps[1].label, "-40");
@@ -144,7 +144,7 @@ TEST_F(Penalty, SecondOkDuringTheCountDownChangesNothing) {
     });
     game.view["Label6"].caption = "500";
     game.state.Score2 = 500;
-    penalidade(0, 5, 100);
+    chargePenalty(0, 5, 100);
     EXPECT_EQ(game.view["Label6"].caption, "400");
     EXPECT_EQ(game.state.Score2, 400);
     EXPECT_TRUE(notice.closed());
@@ -152,10 +152,10 @@ TEST_F(Penalty, SecondOkDuringTheCountDownChangesNothing) {
 
 TEST_F(Penalty, ServesTheNextMatchToo) {
     game.view["Label6"].caption = "500";
-    penalidade(0, 2, 40);
+    chargePenalty(0, 2, 40);
     steps.clear();
     game.view["Label4"].caption = "700";
-    penalidade(3, 0, 60);
+    chargePenalty(3, 0, 60);
     EXPECT_EQ(notice.Caption, " Penalidade para Ana");
     ASSERT_EQ(steps.size(), 3u);
     EXPECT_EQ(steps.back().label, "640");

@@ -16,14 +16,14 @@ protected:
     PlayerNamesRules rules{game};
 
     void SetUp() override {
-        game.FormCreate();
+        game.setUp();
         game.setSound(cues);
         MatchState& s = game.state;
         s.PlayerName1 = "Ana";
         s.PlayerName2 = "Bia";
-        s.OpponentMode = mode::kIndividual;
+        s.OpponentMode = PlayMode::Alone;
         s.LevelCode = "SUP";
-        s.RivalKind = "computer";
+        s.RivalIsComputer = true;
         s.WinTally1 = 3;
         s.WinTally2 = 4;
         s.ClickCount = 1;
@@ -78,11 +78,11 @@ TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     const MatchState& s = game.state;
     EXPECT_EQ(s.PlayerName1, "Ana");
     EXPECT_EQ(s.PlayerName2, "Bia");
-    EXPECT_EQ(s.OpponentMode, mode::kIndividual);
+    EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
     EXPECT_EQ(s.LevelCode, "SUP");
     EXPECT_EQ(s.WinTally1, 3);
     EXPECT_EQ(s.WinTally2, 4);
-    EXPECT_EQ(s.RivalKind, "computer") << "a refused OK keeps the opponent";
+    EXPECT_TRUE(s.RivalIsComputer) << "a refused OK keeps the opponent";
     EXPECT_EQ(s.PlayerCount, 1);
     EXPECT_FALSE(game.view.menu.Participantes1);
     // Pressing OK still drops a half-done try and sounds, as it does every time.
@@ -111,9 +111,9 @@ TEST_F(PlayerNames, TickedBoxPutsBothOnOneBoard) {
     EXPECT_TRUE(rules.closed());
     EXPECT_TRUE(ports.dialogs.shown().empty());
     const MatchState& s = game.state;
-    EXPECT_EQ(s.OpponentMode, "outro");
+    EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
     EXPECT_EQ(s.LevelCode, "");
-    EXPECT_EQ(s.RivalKind, "");
+    EXPECT_FALSE(s.RivalIsComputer);
     EXPECT_EQ(s.PlayerName1, "Rui");
     EXPECT_EQ(s.PlayerName2, "Zé");
     EXPECT_EQ(s.WinTally1, 0);
@@ -131,11 +131,11 @@ TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {
 
     EXPECT_TRUE(rules.closed());
     const MatchState& s = game.state;
-    EXPECT_EQ(s.OpponentMode, "comoutro");
+    EXPECT_EQ(s.OpponentMode, PlayMode::OneAfterOther);
     EXPECT_EQ(s.PlayerName1, "Rui");
     EXPECT_EQ(s.PlayerName2, "Bia");
     EXPECT_EQ(s.LevelCode, "SUP") << "only a shared board drops the computer's level";
-    EXPECT_EQ(s.RivalKind, "");
+    EXPECT_FALSE(s.RivalIsComputer);
     EXPECT_EQ(s.WinTally1, 0);
     EXPECT_EQ(s.WinTally2, 0);
 }
@@ -148,9 +148,9 @@ TEST_F(PlayerNames, MenuEntryRunsTheWindowAndKeepsItsChoice) {
         window.CheckBox1 = true;
         window.Button1Click();
     });
-    game.settings.Participantes1Click();
+    game.settings.onTwoPlayers();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
-    EXPECT_EQ(game.state.OpponentMode, "outro");
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::OneBoard);
     EXPECT_EQ(game.state.PlayerName1, "Rui");
     EXPECT_EQ(game.state.PlayerCount, 2);
     EXPECT_TRUE(game.view.menu.Participantes1);

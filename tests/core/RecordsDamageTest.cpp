@@ -131,7 +131,7 @@ TEST_F(RecordsGame, EveryWriteIsOnTheDiskBeforeItReplacesTheFileAndTheRenameAfte
     EXPECT_EQ(writes(), replacement("qvane.dat", 650) + replacement("qvane2.dat", 520))
         << "new files";
     files.heal();
-    s.OpponentMode = "comoutro";
+    s.OpponentMode = PlayMode::OneAfterOther;
     offer("Ana", 1500, 90);
     offerWin(&Records::bateu_comp, "Ana", 1500, "100");
     EXPECT_EQ(writes(), replacement("qvane.dat", 650) + replacement("qvane.dat", 650) +
@@ -143,7 +143,7 @@ TEST_F(RecordsGame, AFileDeletedSinceTheLastLoadIsAFailureAndStaysAway) {
     loadBoth();
     std::filesystem::remove(scoresPath());
     std::filesystem::remove(versusPath());
-    s.OpponentMode = "comoutro";
+    s.OpponentMode = PlayMode::OneAfterOther;
     offer("Ana", 1500, 90);
     EXPECT_EQ(texts(), (Names{kBestScoreError, kSmallFailure}));
     EXPECT_EQ(s.RecordsSettled, 0);
@@ -194,7 +194,7 @@ TEST_F(RecordsGame, AFileDeletedWhileTheRecordIsAnnouncedIsNotWrittenAgain) {
     VanishingFiles vanishing;
     Records late{d.game, vanishing};
     vanishing.vanishing = scoresPath();
-    s.OpponentMode = "comoutro";
+    s.OpponentMode = PlayMode::OneAfterOther;
     s.RecordCandidateName = "Ana";
     s.RecordCandidateScore = 1500;
     s.RecordCandidateSeconds = 90;
@@ -239,7 +239,7 @@ TEST_F(RecordsGame, ANumberThatIsNoNumberTakesTheFailurePathOfItsTable) {
         const std::size_t at = (c.versusTable ? 52 : 65) * c.entry + 13 * c.field;
         target.replace(at, 13, records::encodeField("12a"));
         install(scoreBytes, versusBytes);
-        s.OpponentMode = "comoutro";
+        s.OpponentMode = PlayMode::OneAfterOther;
         if (c.versusTable)
             offerWin(&Records::bateu_comp, "Ana", 1500, "100");
         else
@@ -280,7 +280,7 @@ protected:
         std::filesystem::create_directories(d.ports.paths.dataFolder());
         install(oldScores, oldVersus);
         files.heal();
-        s.OpponentMode = "comoutro";
+        s.OpponentMode = PlayMode::OneAfterOther;
     }
     /// Runs the insertion with no fault, then with a fault at every step, and checks
     /// that each file ends as one of the whole tables it passed through.

@@ -154,7 +154,7 @@ TEST(RecordsFuzz, DamagedFilesOnlyEverBringTheGamesOwnMessages) {
         const bool scoresGone = mutate.pick(0, 20) == 0 && memory.files.erase(scoresPath);
         const bool versusGone = mutate.pick(0, 20) == 0 && memory.files.erase(versusPath);
         s.BlockCount = mutate.pick(0, 9) == 0 ? 16 : 24;
-        s.OpponentMode = mutate.pick(0, 1) ? "IND" : "comoutro";
+        s.OpponentMode = mutate.pick(0, 1) ? PlayMode::Alone : PlayMode::OneAfterOther;
         s.TimeLimitSeconds =
             std::array{180, 120, 60, 45}[static_cast<std::size_t>(mutate.pick(0, 3))];
         s.MaxBoardPoints = s.BlockCount == 16 ? 1200 : 1800;

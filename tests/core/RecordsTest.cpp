@@ -36,7 +36,7 @@ TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
 
 TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
     loadBoth();
-    d.game.settings.N16Blocos1Click();
+    d.game.settings.onSixteenBlocks();
     dialogs.clear();
     s.PlayerName1 = "Ana";
     d.start();
@@ -54,9 +54,9 @@ TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
 TEST_F(RecordsGame, TheMatchClockStopsEvenWhenTheMatchDoesNotCount) {
     loadBoth();
     s.RecordsSettled = 1;
-    d.game.Timer1.setInterval(100);
+    d.game.matchTick.setInterval(100);
     records.bateu_rec();
-    EXPECT_FALSE(d.game.Timer1.running());
+    EXPECT_FALSE(d.game.matchTick.running());
 }
 
 TEST_F(RecordsGame, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {
@@ -88,7 +88,7 @@ TEST_F(RecordsGame, EqualPointsAndSecondsLeaveTheOlderEntryFirst) {
     install(scoresFile({scoreEntry("Ana", 1500, 60), scoreEntry("Bia", 1000, 50)},
                        {scoreEntry("Ana", 1500, 60)}),
             versusFile({}, {}));
-    s.OpponentMode = "comoutro";
+    s.OpponentMode = PlayMode::OneAfterOther;
     offer("Caio", 1500, 60);
     EXPECT_EQ(texts(), (Names{kHigherScore, kAlsoBestTime}));
     EXPECT_EQ(scoreAt(0).nome, "Ana");
@@ -103,7 +103,7 @@ TEST_F(RecordsGame, EqualPointsAndSecondsLeaveTheOlderEntryFirst) {
 TEST_F(RecordsGame, EqualPointsInLessTimeGoFirst) {
     install(scoresFile({scoreEntry("Ana", 1500, 60)}, {scoreEntry("Ana", 1500, 60)}),
             versusFile({}, {}));
-    s.OpponentMode = "comoutro";
+    s.OpponentMode = PlayMode::OneAfterOther;
     offer("Caio", 1500, 59);
     EXPECT_EQ(texts(), (Names{kTieFaster, kAlsoBestTime}));
     EXPECT_EQ(scoreAt(0).nome, "Caio");
@@ -152,7 +152,7 @@ TEST_F(RecordsGame, EntriesBelowANewRecordMoveDownAsTheyAreAndTheLastOneDrops) {
           Case{"fastest only", 100, 10, 5, 5}, Case{"fifth fastest", 100, 105, 5, 9}}) {
         SCOPED_TRACE(c.what);
         install(join(old), versusFile({}, {}));
-        s.OpponentMode = "comoutro";
+        s.OpponentMode = PlayMode::OneAfterOther;
         offer("Novo", c.points, c.seconds);
         std::vector<std::string> expected = old;
         const std::string fresh = records::encodeEntry(
@@ -172,7 +172,7 @@ TEST_F(RecordsGame, EntriesBelowANewRecordMoveDownAsTheyAreAndTheLastOneDrops) {
 
 struct Announcement {
     const char* what;
-    std::string mode;
+    PlayMode mode;
     std::string name;
     std::vector<std::optional<std::string>> typed;
     std::vector<RecordEntry> best; ///< the best-score table before
@@ -187,7 +187,7 @@ TEST_F(RecordsGame, NamesAreAnnouncedOrAskedOnce) {
     const std::vector<RecordEntry> tie = {scoreEntry("X", 1500, 100)};
     const Announcement cases[] = {
         {"named player, only a best time",
-         "IND",
+         PlayMode::Alone,
          "Ana",
          {},
          unbeatable,
@@ -196,7 +196,7 @@ TEST_F(RecordsGame, NamesAreAnnouncedOrAskedOnce) {
          "X",
          "Ana"},
         {"unnamed player, best score",
-         "IND",
+         PlayMode::Alone,
          "INDIVIDUAL",
          {"Zé"},
          {},
@@ -205,7 +205,7 @@ TEST_F(RecordsGame, NamesAreAnnouncedOrAskedOnce) {
          "Zé",
          "Zé"},
         {"unnamed player, tie in less time",
-         "IND",
+         PlayMode::Alone,
          "INDIVIDUAL",
          {"Zé"},
          tie,
@@ -214,7 +214,7 @@ TEST_F(RecordsGame, NamesAreAnnouncedOrAskedOnce) {
          "Zé",
          "Zé"},
         {"unnamed player cancels, is asked again",
-         "IND",
+         PlayMode::Alone,
          "INDIVIDUAL",
          {std::nullopt, "Lu"},
          {},
@@ -224,7 +224,7 @@ TEST_F(RecordsGame, NamesAreAnnouncedOrAskedOnce) {
          "",
          "Lu"},
         {"a player of a series without a name",
-         "comoutro",
+         PlayMode::OneAfterOther,
          "",
          {},
          unbeatable,
@@ -233,7 +233,7 @@ TEST_F(RecordsGame, NamesAreAnnouncedOrAskedOnce) {
          "X",
          ""},
         {"a player of a series",
-         "comoutro",
+         PlayMode::OneAfterOther,
          "Bia",
          {},
          {},
@@ -269,7 +269,7 @@ TEST_F(RecordsGame, NamesAreAnnouncedOrAskedOnce) {
 
 TEST_F(RecordsGame, LongNamesAreCutToTwelveCharactersAndPortugueseLettersSurvive) {
     loadBoth();
-    s.OpponentMode = "comoutro";
+    s.OpponentMode = PlayMode::OneAfterOther;
     s.FigureCategory = "Números";
     offer("João Conceição", 1500, 90);
     const std::string bytes = scores();
@@ -284,7 +284,7 @@ TEST_F(RecordsGame, LongNamesAreCutToTwelveCharactersAndPortugueseLettersSurvive
 
 TEST_F(RecordsGame, ATimeOutCanEnterTheBestScoresButNeverTheBestTimes) {
     loadBoth();
-    s.OpponentMode = "comoutro";
+    s.OpponentMode = PlayMode::OneAfterOther;
     s.TimeLimitSeconds = 120;
     offer("Ana", 300, 120);
     EXPECT_EQ(texts(), Names{kHigherScore});
@@ -353,7 +353,7 @@ TEST_F(RecordsGame, AWinThatEntersNoTableStillSettlesTheMatch) {
 
 TEST_F(RecordsGame, ASettledMatchIsNotOfferedAgain) {
     loadBoth();
-    s.OpponentMode = "comoutro";
+    s.OpponentMode = PlayMode::OneAfterOther;
     offer("Ana", 1500, 90);
     dialogs.clear();
     const std::string before = scores();

@@ -19,7 +19,7 @@ protected:
     }
     void playOneAfterTheOther() {
         MatchState& s = d.game.state;
-        s.OpponentMode = mode::kOneAfterOther;
+        s.OpponentMode = PlayMode::OneAfterOther;
         s.PlayerCount = 2;
         s.PlayerName1 = "Ana";
         s.PlayerName2 = "Bia";
@@ -37,8 +37,8 @@ protected:
     /// Turns a block and waits until its uncovering, and any pause after it, is over,
     /// however late the timers come.
     void reveal(int position) {
-        d.game.reveal.ImageClick(position);
-        for (int step = 0; step < 100 && d.game.Timer2.running(); ++step)
+        d.game.reveal.onCoverClick(position);
+        for (int step = 0; step < 100 && d.game.revealPause.running(); ++step)
             d.wait(30);
     }
     /// Clears the board so that it is found cleared when `seconds` were used.
@@ -106,7 +106,7 @@ TEST_F(TimedGame, RelayPenaltyChargesTheSecondsTheClocksShowedOnPreciseTimers) {
 
 TEST_F(TimedGame, FirstPlayersTimeOutHandsTheTurnOverWithTheWholeLimit) {
     playOneAfterTheOther();
-    d.game.settings.N100Click();
+    d.game.settings.onOneMinute();
     d.start();
     d.findPair(d.pairs()[0]);
     runOut();
@@ -134,7 +134,7 @@ TEST_F(TimedGame, FirstPlayersTimeOutHandsTheTurnOverWithTheWholeLimit) {
 
 TEST_F(TimedGame, StopInTheSecondGameCancelsTheWholeSeries) {
     playOneAfterTheOther();
-    d.game.settings.N45Click();
+    d.game.settings.onFortyFiveSeconds();
     d.start();
     d.findPair(d.pairs()[0]);
     runOut();
@@ -142,7 +142,7 @@ TEST_F(TimedGame, StopInTheSecondGameCancelsTheWholeSeries) {
     d.findPair(d.pairs()[0]);
     d.findPair(d.pairs()[0]);
     d.ports.dialogs.answer(Answer::Yes);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     EXPECT_FALSE(d.game.matchInProgress());
     EXPECT_TRUE(d.label("aviso_cancelar").visible);
     EXPECT_EQ(records.offers.size(), 1u) << "only player 1's time-out was offered";

@@ -12,8 +12,8 @@ class Settings : public ::testing::Test {
 protected:
     TestPorts ports;
     Game game{ports.ports()};
-    void SetUp() override { game.FormCreate(); }
-    void startMatchClock() { game.Timer1.setInterval(100); }
+    void SetUp() override { game.setUp(); }
+    void startMatchClock() { game.matchTick.setInterval(100); }
 };
 
 struct TimeEntryRow {
@@ -47,10 +47,10 @@ TEST_P(TimeLimit, SetsTheLimitTicksItsEntryAndMarksSettingsChanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     FourLimits, TimeLimit,
-    ::testing::Values(TimeEntryRow{"N300", &SettingsMenu::N300Click, 180, 3, 0},
-                      TimeEntryRow{"N200", &SettingsMenu::N200Click, 120, 2, 0},
-                      TimeEntryRow{"N100", &SettingsMenu::N100Click, 60, 1, 0},
-                      TimeEntryRow{"N45", &SettingsMenu::N45Click, 45, 0, 45}));
+    ::testing::Values(TimeEntryRow{"N300", &SettingsMenu::onThreeMinutes, 180, 3, 0},
+                      TimeEntryRow{"N200", &SettingsMenu::onTwoMinutes, 120, 2, 0},
+                      TimeEntryRow{"N100", &SettingsMenu::onOneMinute, 60, 1, 0},
+                      TimeEntryRow{"N45", &SettingsMenu::onFortyFiveSeconds, 45, 0, 45}));
 
 struct RefusalRow {
     const char* handlerName;
@@ -94,20 +94,22 @@ using I = MessageIcon;
 INSTANTIATE_TEST_SUITE_P(
     EveryHandler, RefusalDuringMatch,
     ::testing::Values(
-        RefusalRow{"N300", &SettingsMenu::N300Click, T::OwnCaption, "Quorvanella 2.0", I::None,
+        RefusalRow{"N300", &SettingsMenu::onThreeMinutes, T::OwnCaption, "Quorvanella 2.0", I::None,
                    kTime},
-        RefusalRow{"N200", &SettingsMenu::N200Click, T::Typed, "Warning", I::Warning, kTime},
-        RefusalRow{"N100", &SettingsMenu::N100Click, T::Typed, "Warning", I::Warning, kTime},
-        RefusalRow{"N45", &SettingsMenu::N45Click, T::Typed, "Warning", I::Warning, kTime},
-        RefusalRow{"N24", &SettingsMenu::N24Blocos1Click, T::Typed, "Warning", I::Warning, kBlocks},
-        RefusalRow{"N16", &SettingsMenu::N16Blocos1Click, T::Typed, "Warning", I::Warning, kBlocks},
-        RefusalRow{"Individual", &SettingsMenu::Individual1Click, T::Typed, "Information",
+        RefusalRow{"N200", &SettingsMenu::onTwoMinutes, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"N100", &SettingsMenu::onOneMinute, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"N45", &SettingsMenu::onFortyFiveSeconds, T::Typed, "Warning", I::Warning,
+                   kTime},
+        RefusalRow{"N24", &SettingsMenu::onTwentyFourBlocks, T::Typed, "Warning", I::Warning,
+                   kBlocks},
+        RefusalRow{"N16", &SettingsMenu::onSixteenBlocks, T::Typed, "Warning", I::Warning, kBlocks},
+        RefusalRow{"Individual", &SettingsMenu::onPlayAlone, T::Typed, "Information",
                    I::Information, kPlayer},
-        RefusalRow{"Participantes", &SettingsMenu::Participantes1Click, T::Typed, "Warning",
-                   I::Warning, kPlayer}));
+        RefusalRow{"Participantes", &SettingsMenu::onTwoPlayers, T::Typed, "Warning", I::Warning,
+                   kPlayer}));
 
 TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
-    game.settings.N16Blocos1Click();
+    game.settings.onSixteenBlocks();
     EXPECT_EQ(game.state.BlockCount, 16);
     EXPECT_EQ(game.state.MaxBoardPoints, 1200);
     EXPECT_TRUE(game.view.menu.N16Blocos1);
@@ -119,7 +121,7 @@ TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
     EXPECT_EQ(box.text, "A próxima partida iniciará apenas com 16 blocos... Boa sorte\n\n"
                         "OBS.:Jogar com 16 blocos, não vale para disputar RECORDS!");
 
-    game.settings.N24Blocos1Click();
+    game.settings.onTwentyFourBlocks();
     EXPECT_EQ(game.state.BlockCount, 24);
     EXPECT_EQ(game.state.MaxBoardPoints, 1800);
     EXPECT_TRUE(game.view.menu.N24Blocos1);
@@ -130,20 +132,20 @@ TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
 
 TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     game.state.PlayerName1 = "Ana";
-    game.state.OpponentMode = "comoutro";
+    game.state.OpponentMode = PlayMode::OneAfterOther;
     game.state.PlayerCount = 2;
-    game.state.RivalKind = "computer";
+    game.state.RivalIsComputer = true;
     game.state.ClickCount = 1;
-    game.state.LostFlag = "SIM";
+    game.state.LostAlone = true;
     game.view.menu.Individual1 = false;
     game.view.menu.Participantes1 = true;
     game.view["Label15"].visible = false;
     game.view["lab_venc"].visible = true;
     game.view["L3"].visible = true;
-    game.Timer3.setInterval(250);
+    game.endAnimation.setInterval(250);
     ports.dialogs.type("Beatriz");
 
-    game.settings.Individual1Click();
+    game.settings.onPlayAlone();
 
     const ShownBox& box = ports.dialogs.last();
     EXPECT_EQ(box.type, ShownBox::Type::Input);
@@ -152,48 +154,48 @@ TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     EXPECT_EQ(box.defaultText, "Ana");
     const MatchState& s = game.state;
     EXPECT_EQ(s.PlayerName1, "Beatriz");
-    EXPECT_EQ(s.OpponentMode, "IND");
+    EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
     EXPECT_EQ(s.PlayerCount, 1);
-    EXPECT_EQ(s.RivalKind, "");
+    EXPECT_FALSE(s.RivalIsComputer);
     EXPECT_EQ(s.ClickCount, 0);
-    EXPECT_EQ(s.LostFlag, "");
+    EXPECT_FALSE(s.LostAlone);
     EXPECT_EQ(s.SettingsChanged, 1);
     EXPECT_TRUE(game.view.menu.Individual1);
     EXPECT_FALSE(game.view.menu.Participantes1);
     EXPECT_TRUE(game.view["Label15"].visible);
-    EXPECT_FALSE(game.Timer3.running()) << "the end animation stops";
+    EXPECT_FALSE(game.endAnimation.running()) << "the end animation stops";
     EXPECT_FALSE(game.view["lab_venc"].visible);
     EXPECT_FALSE(game.view["L3"].visible);
 }
 
 TEST_F(Settings, CancellingTheNameKeepsItAndStillSwitches) {
     game.state.PlayerName1 = "Ana";
-    game.state.OpponentMode = "outro";
+    game.state.OpponentMode = PlayMode::OneBoard;
     ports.dialogs.cancelInput();
-    game.settings.Individual1Click();
+    game.settings.onPlayAlone();
     EXPECT_EQ(game.state.PlayerName1, "Ana");
-    EXPECT_EQ(game.state.OpponentMode, "IND");
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
 }
 
 TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) {
     MatchState& s = game.state;
     for (bool fromPicture : {false, true}) {
-        s.OpponentMode = mode::kOneBoard;
-        s.RivalKind = "computer";
+        s.OpponentMode = PlayMode::OneBoard;
+        s.RivalIsComputer = true;
         s.PlayerName2 = "Computador Sab";
         s.PlayerCount = 1;
         s.SettingsChanged = 0;
         game.view["lab_venc"].visible = true;
         if (fromPicture) {
-            game.definir.create(false);
-            game.definir.img_3min_2Click(); // "Jogador", then the two-player picture
+            game.gameDefinition.create(false);
+            game.gameDefinition.img_3min_2Click(); // "Jogador", then the two-player picture
         } else {
-            game.settings.Participantes1Click();
+            game.settings.onTwoPlayers();
         }
         EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
         EXPECT_FALSE(game.view["lab_venc"].visible) << "the end display is cleared";
-        EXPECT_EQ(s.OpponentMode, mode::kOneBoard);
-        EXPECT_EQ(s.RivalKind, "computer") << "the computer goes on playing its turns";
+        EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
+        EXPECT_TRUE(s.RivalIsComputer) << "the computer goes on playing its turns";
         EXPECT_EQ(s.PlayerName2, "Computador Sab");
         EXPECT_EQ(s.PlayerCount, 1);
         EXPECT_EQ(s.SettingsChanged, 0);

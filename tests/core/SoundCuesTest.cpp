@@ -14,10 +14,10 @@ namespace {
 
 struct CueRig : SoundGame {
     explicit CueRig(const std::string& device = "P") {
-        game.FormCreate();
-        game.FormActivate(); // the default settings, every event on
+        game.setUp();
+        game.onActivated(); // the default settings, every event on
         effects.settings.SoundDevice = device;
-        game.state.EndSoundPlayed = kNao;
+        game.state.EndSoundState = EndSound::Due;
         for (std::string_view name : soundfile::kSoundNames)
             std::ofstream(ports.paths.programFolder() / (std::string(name) + ".wav")) << "RIFF";
     }
@@ -54,7 +54,7 @@ TEST(SoundCues, SilentCases) {
     const std::vector<std::pair<const char*, std::function<void(CueRig&, const Cue&)>>> cases{
         {"Som unticked",
          [](CueRig& r, const Cue&) {
-             r.game.checksomClick();
+             r.game.onToggleSound();
          }},
         {"event switched off",
          [](CueRig& r, const Cue& c) {
@@ -88,7 +88,7 @@ TEST(SoundCues, SilentCases) {
 
 TEST(SoundCues, AfterTheEndSoundOnlyAPairFoundStaysSilentUntilTheNextMatch) {
     CueRig rig("A");
-    rig.game.state.EndSoundPlayed = kSim;
+    rig.game.state.EndSoundState = EndSound::Played;
     for (const Cue& cue : kCues)
         (rig.effects.*cue.play)();
     std::size_t expected = 0;
@@ -96,7 +96,7 @@ TEST(SoundCues, AfterTheEndSoundOnlyAPairFoundStaysSilentUntilTheNextMatch) {
         expected += cue.event == SoundEvent::Acertar ? 0 : cue.melody.size();
     EXPECT_EQ(rig.beep.tones.size(), expected);
 
-    rig.game.deal.Novo1Click(); // a new match
+    rig.game.deal.onStart(); // a new match
     rig.beep.tones.clear();
     rig.effects.SOUND_CERTO();
     EXPECT_EQ(rig.beep.tones.size(), 6u);
@@ -105,7 +105,7 @@ TEST(SoundCues, AfterTheEndSoundOnlyAPairFoundStaysSilentUntilTheNextMatch) {
 TEST(SoundCues, ANewMatchStopsAPlayingWave) {
     CueRig rig;
     rig.effects.SOUND_GANHA();
-    rig.game.deal.Novo1Click();
+    rig.game.deal.onStart();
     EXPECT_EQ(rig.waves.requests, (std::vector<std::string>{"Som1.Vitoria.wav", "stop"}));
 }
 

@@ -52,7 +52,7 @@ struct SoundRig : SoundGame {
 TEST(SoundSettingsFile, FirstActivationWritesTheDefaultRecordAndPutsItIntoEffect) {
     SoundRig rig;
     EXPECT_TRUE(rig.effects.settings.SoundDevice.empty()) << "nothing sounds before the first load";
-    rig.game.FormActivate();
+    rig.game.onActivated();
     EXPECT_EQ(slurp(rig.file()), kDefaultBytes);
     EXPECT_TRUE(rig.messages().empty());
     const SoundSettings& s = rig.effects.settings;
@@ -67,7 +67,7 @@ TEST(SoundSettingsFile, FirstActivationWritesTheDefaultRecordAndPutsItIntoEffect
 
 TEST(SoundSettingsFile, StoredChoicesAreReadAtEachActivation) {
     SoundRig rig;
-    rig.game.FormActivate();
+    rig.game.onActivated();
     // Errar off with Som3.Erro, Vitória Som3.Vitoria, Término switch 2 with Som2.termino,
     // and the speaker.
     std::string bytes = kDefaultBytes;
@@ -85,7 +85,7 @@ TEST(SoundSettingsFile, StoredChoicesAreReadAtEachActivation) {
                   "A");
     ASSERT_EQ(bytes.size(), 26u);
     spill(rig.file(), bytes);
-    rig.game.FormActivate();
+    rig.game.onActivated();
     const SoundSettings& s = rig.effects.settings;
     EXPECT_EQ(s.name(SoundEvent::Errar), "Som3.Erro");
     EXPECT_EQ(s.on(SoundEvent::Errar), 0);
@@ -104,7 +104,7 @@ TEST(SoundSettingsFile, AThreeRoomFieldOfTwoCharactersTakesOneIndexDigit) {
                               "19\x00",
                               4));
     spill(rig.file(), bytes);
-    rig.game.FormActivate();
+    rig.game.onActivated();
     EXPECT_EQ(rig.effects.settings.name(SoundEvent::Derrota), "Som2.Opcao");
     EXPECT_TRUE(rig.messages().empty());
 }
@@ -129,12 +129,12 @@ TEST(SoundSettingsFile, MalformedFilesAreReportedAndReplacedByTheDefaults) {
     for (const auto& [what, bytes] : cases) {
         SoundRig rig;
         spill(rig.file(), bytes);
-        rig.game.FormActivate();
+        rig.game.onActivated();
         EXPECT_EQ(rig.messages(), std::vector<std::string>{kReadError}) << what;
         EXPECT_EQ(slurp(rig.file()), kDefaultBytes) << what;
         EXPECT_EQ(rig.effects.settings.SoundDevice, "P") << what;
         EXPECT_EQ(rig.effects.settings.name(SoundEvent::Errar), "Som1.Erro") << what;
-        rig.game.FormActivate();
+        rig.game.onActivated();
         EXPECT_EQ(rig.messages().size(), 1u) << what << ": the repaired file is read in silence";
     }
 }
@@ -143,7 +143,7 @@ TEST(SoundSettingsFile, ALongerFileIsReadAndSavingRewritesOnlyItsRecord) {
     SoundRig rig;
     const std::string tail = "bytes that belong to nobody";
     spill(rig.file(), kDefaultBytes + tail);
-    rig.game.FormActivate();
+    rig.game.onActivated();
     EXPECT_TRUE(rig.messages().empty());
     SoundSettingsForm form(rig.effects, rig.ports.dialogs);
     form.FormCreate();
@@ -163,13 +163,13 @@ TEST(SoundSettingsFile, AFolderWhereNothingCanBeWrittenIsReportedOnceAndStaysSil
     std::filesystem::remove_all(rig.ports.paths.dataFolder());
     spill(rig.ports.paths.dataFolder(), "not a folder");
     for (int k = 0; k < 3; ++k)
-        rig.game.FormActivate();
+        rig.game.onActivated();
     EXPECT_EQ(rig.messages(), std::vector<std::string>{kCreateError});
     EXPECT_TRUE(rig.effects.settings.SoundDevice.empty());
 
     std::filesystem::remove(rig.ports.paths.dataFolder());
     std::filesystem::create_directory(rig.ports.paths.dataFolder());
-    rig.game.FormActivate();
+    rig.game.onActivated();
     EXPECT_EQ(slurp(rig.file()), kDefaultBytes) << "once the folder is usable the file is made";
     EXPECT_EQ(rig.messages().size(), 1u);
 }
@@ -189,7 +189,7 @@ TEST(SoundSettingsDialogRules, TheSavedDeviceSoundsTheConfirmationAndTimesTheCom
          {Row{false, {"Som2.Opcao.wav"}, {}, 40}, Row{true, {}, confirmation, 35}}) {
         SoundRig rig;
         rig.putWaves();
-        rig.game.FormActivate();
+        rig.game.onActivated();
         SoundSettingsForm form(rig.effects, rig.ports.dialogs);
         form.FormCreate();
         form.rows[5].selected = 9; // "Acesso aos ítens": Som2.Opcao
@@ -198,18 +198,18 @@ TEST(SoundSettingsDialogRules, TheSavedDeviceSoundsTheConfirmationAndTimesTheCom
         form.Button1Click();
         EXPECT_EQ(rig.waves.requests, row.waves) << "speaker " << row.speaker;
         EXPECT_EQ(rig.beep.tones, row.tones) << "speaker " << row.speaker;
-        rig.game.computer.Timer4Timer();
+        rig.game.computer.onWaitTick();
         EXPECT_EQ(rig.game.state.ComputerWaitTicks, row.computerWaitTicks);
 
-        rig.game.FormActivate(); // read back from the file
-        rig.game.computer.Timer4Timer();
+        rig.game.onActivated(); // read back from the file
+        rig.game.computer.onWaitTick();
         EXPECT_EQ(rig.game.state.ComputerWaitTicks, row.computerWaitTicks);
     }
 }
 
 TEST(SoundSettingsDialogRules, AFileGoneMeanwhileIsReportedAndNeitherSavedNorRecreated) {
     SoundRig rig;
-    rig.game.FormActivate();
+    rig.game.onActivated();
     SoundSettingsForm form(rig.effects, rig.ports.dialogs);
     form.FormCreate();
     std::filesystem::remove(rig.file());

@@ -91,14 +91,14 @@ TEST(MatchNarrator, TellsEachTurnedBlockThePairsTheMissesAndTheEnd) {
     EXPECT_NE(narrator.news().find("Não é par. Pontos: 100."), std::string::npos);
 
     d.ports.dialogs.answer(Answer::Yes);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     EXPECT_EQ(narrator.news(), "Partida cancelada!");
 }
 
 TEST(MatchNarrator, TellsWhoseTurnItIsOnASharedBoard) {
     MatchDriver d;
     MatchNarrator narrator(d.game);
-    d.game.state.OpponentMode = mode::kOneBoard;
+    d.game.state.OpponentMode = PlayMode::OneBoard;
     d.game.state.PlayerCount = 2;
     d.game.state.PlayerName1 = "Ana";
     d.game.state.PlayerName2 = "Bia";
@@ -120,7 +120,7 @@ TEST(MatchNarrator, TellsWhoseTurnItIsOnASharedBoard) {
 
 TEST(MatchNarrator, TellsTheEndOfAWonMatch) {
     MatchDriver d(ScreenSize{1024, 768});
-    d.game.settings.N16Blocos1Click();
+    d.game.settings.onSixteenBlocks();
     MatchNarrator narrator(d.game);
     d.start();
     std::string news;
@@ -138,19 +138,19 @@ TEST(MatchNarrator, WarnsAtOneMinuteThirtyAndTenSecondsLeftWhileTheClockRunsDown
         std::vector<int> warnings; ///< seconds left when warned
     };
     const Case cases[] = {
-        {&SettingsMenu::N300Click, false, {60, 30, 10}},
+        {&SettingsMenu::onThreeMinutes, false, {60, 30, 10}},
         // A match of one minute starts at 1:00: the start already said so.
-        {&SettingsMenu::N100Click, false, {30, 10}},
-        {&SettingsMenu::N45Click, false, {30, 10}},
+        {&SettingsMenu::onOneMinute, false, {30, 10}},
+        {&SettingsMenu::onFortyFiveSeconds, false, {30, 10}},
         // On a shared board the clock reads "Livre" and never runs down.
-        {&SettingsMenu::N300Click, true, {}},
+        {&SettingsMenu::onThreeMinutes, true, {}},
     };
     for (const Case& c : cases) {
         for (const bool jittery : {false, true}) {
             MatchDriver d;
             (d.game.settings.*c.limit)();
             if (c.sharedBoard) {
-                d.game.state.OpponentMode = mode::kOneBoard;
+                d.game.state.OpponentMode = PlayMode::OneBoard;
                 d.game.state.PlayerCount = 2;
             }
             if (jittery)

@@ -10,7 +10,7 @@ namespace {
 
 Game& created(TestPorts& ports, Game& game, ScreenSize screen) {
     ports.screen.value = screen;
-    game.FormCreate();
+    game.setUp();
     return game;
 }
 
@@ -98,7 +98,7 @@ TEST(BoardLayout, ClosedBlockShowsNoPixelOfItsFaceOnAnyScreenOrBoard) {
             SCOPED_TRACE(std::to_string(screen.width) + " wide, " + std::to_string(blocks));
             MatchDriver d(screen);
             if (blocks == 16)
-                d.game.settings.N16Blocos1Click();
+                d.game.settings.onSixteenBlocks();
             d.start(); // the faces have their width back, every cover closed
             ASSERT_GT(d.game.view.face(1).bounds.width, 0);
             for (int k = 1; k <= blocks; ++k) {

@@ -14,8 +14,8 @@ ComputerMatch::ComputerMatch(std::int64_t seed) {
 void ComputerMatch::start(int level, int blocks) {
     s.BlockCount = blocks;
     s.MaxBoardPoints = blocks * 75;
-    s.OpponentMode = mode::kOneBoard;
-    s.RivalKind = "computer";
+    s.OpponentMode = PlayMode::OneBoard;
+    s.RivalIsComputer = true;
     s.PlayerName1 = "Ana";
     if (level > 0)
         d.game.computer.applyLevel(level);
@@ -24,12 +24,13 @@ void ComputerMatch::start(int level, int blocks) {
 
 void ComputerMatch::restart(std::int64_t seed, int level, int blocks) {
     Game& game = d.game;
-    for (Timer* timer : {&game.Timer1, &game.Timer2, &game.Timer3, &game.Timer4})
+    for (Timer* timer :
+         {&game.matchTick, &game.revealPause, &game.endAnimation, &game.computerWait})
         timer->stop();
     s.ComputerMoving = 0;
     s.ComputerAttempt = 0;
     s.ComputerWaitCount = 0;
-    s.TryMarker.clear();
+    s.Try = TryState::None;
     // What the end of a match or PARAR would have zeroed.
     s.Score1 = s.Score2 = s.SharedScore1 = s.SharedScore2 = 0;
     game.view.form.enabled = true;

@@ -14,17 +14,17 @@ MatchDriver::MatchDriver(ScreenSize screen) {
         for (int step = 0; step < 1000 && !game.penaltyNotice.closed(); ++step)
             wait(75);
     });
-    game.FormCreate();
-    game.FormShow();
+    game.setUp();
+    game.onShown();
 }
 
 void MatchDriver::start() {
-    game.deal.BitBtn4Click();
+    game.deal.onPlay();
     wait(100);
 }
 
 void MatchDriver::turn(int position) {
-    game.reveal.ImageClick(position);
+    game.reveal.onCoverClick(position);
     wait(60);
 }
 

@@ -67,7 +67,7 @@ public:
             return;
         const int position = s.ClickCount == 0 ? pickFirst() : pickSecond(s.FirstCover);
         if (position != 0)
-            m_match.d.game.reveal.ImageClick(position);
+            m_match.d.game.reveal.onCoverClick(position);
     }
 
 private:
@@ -141,7 +141,8 @@ MatchOutcome playToTheEnd(ComputerMatch& match, Person kind, std::uint32_t perso
     watch.setHandler([&] {
         person.look();
         outcome.mostOpen = std::max(outcome.mostOpen, match.openBlocks());
-        if (game.Timer1.running() && (s.Score1 != tally.points(0) || s.Score2 != tally.points(1)))
+        if (game.matchTick.running() &&
+            (s.Score1 != tally.points(0) || s.Score2 != tally.points(1)))
             outcome.pointsHeld = false;
         const bool computersTurn = s.SecondTurn == 1 || !game.view.form.enabled;
         if (computersTurn && turnBegan < 0)
@@ -154,11 +155,11 @@ MatchOutcome playToTheEnd(ComputerMatch& match, Person kind, std::uint32_t perso
     watch.setInterval(kStep);
 
     const std::int64_t end = scheduler.now() + limitMilliseconds;
-    while (game.Timer1.running() && scheduler.now() < end) {
+    while (game.matchTick.running() && scheduler.now() < end) {
         person.act();
         scheduler.advance(kStep);
     }
-    outcome.cleared = !game.Timer1.running() && s.BoardPoints == s.MaxBoardPoints;
+    outcome.cleared = !game.matchTick.running() && s.BoardPoints == s.MaxBoardPoints;
     outcome.points1 = tally.points(0);
     outcome.points2 = tally.points(1);
     outcome.pairs1 = tally.pairs[0];

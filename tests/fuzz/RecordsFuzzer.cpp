@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     s.BlockCount = (flags & 16) ? 16 : 24;
     s.MaxBoardPoints = s.BlockCount == 16 ? 1200 : 1800;
-    s.OpponentMode = (flags & 32) ? "comoutro" : "IND";
+    s.OpponentMode = (flags & 32) ? PlayMode::OneAfterOther : PlayMode::Alone;
     s.TimeLimitSeconds = limit;
     s.RecordCandidateName = (flags & 64) ? "INDIVIDUAL" : name;
     s.RecordCandidateScore = score;

@@ -190,7 +190,7 @@ TEST_F(Announcements, APairAMissAndTheEndAreSpokenAsTheyHappen) {
 // queries, at every tick (scripts/try-screen-reader listens on the real bus).
 
 TEST_F(Accessibility, AnOpenMenuKeepsTheFocusThroughFiftyTicksOfAMatchAndOfTheEnd) {
-    window.game().settings.N45Click();
+    window.game().settings.onFortyFiveSeconds();
     player.press(Qt::Key_F2);
     player.wait(100);
     QMenu* menu = window.menuBar()->findChild<QMenu*>(QStringLiteral("IniciarJogo1"));
@@ -217,7 +217,7 @@ TEST_F(Accessibility, AnOpenMenuKeepsTheFocusThroughFiftyTicksOfAMatchAndOfTheEn
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         player.wait(40 * 1000); // the time runs out: the end animation plays
     }
-    EXPECT_TRUE(window.game().Timer3.running());
+    EXPECT_TRUE(window.game().endAnimation.running());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
@@ -239,7 +239,7 @@ TEST_F(Accessibility, ATurningBlockStaysFocusedAsItsFaceThroughTheCoversFlash) {
 }
 
 TEST_F(Accessibility, AReaderThatComesLateStillFindsTheLastPairBeforeTheEnd) {
-    window.game().settings.N16Blocos1Click();
+    window.game().settings.onSixteenBlocks();
     player.press(Qt::Key_F2);
     player.wait(100);
     auto pairs = player.pairs();

@@ -48,7 +48,7 @@ protected:
              }},
             {"game definition",
              [&] {
-                 game.definir.create(true);
+                 game.gameDefinition.create(true);
                  return std::make_unique<Tform_definir>(game, nullptr);
              }},
             {"penalty notice",

@@ -49,7 +49,7 @@ TEST(PlayerNamesByKeyboard, TabWalksTheBoxesSpaceTicksAndEscapeCloses) {
     EXPECT_TRUE(box->isChecked());
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible()) << "the window has a close box, so Escape closes it";
-    EXPECT_EQ(game.state.OpponentMode, mode::kIndividual);
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
 }
 
 using KeyboardDialogs = ShownMainWindow;

@@ -89,7 +89,7 @@ TEST_F(PlayerNamesWindow, RefusesEmptyNamesUntilBothAreGiven) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(game.state.PlayerName1, "Rui");
     EXPECT_EQ(game.state.PlayerName2, "Ze");
-    EXPECT_EQ(game.state.OpponentMode, "comoutro");
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::OneAfterOther);
     EXPECT_EQ(fakes.dialogs.shown().size(), 2u);
 }
 
@@ -111,11 +111,11 @@ TEST_F(PlayerNamesWindow, EnterWalksToOkWhichEnterThenPresses) {
     QTest::keyClick(edit2, Qt::Key_Enter);
     EXPECT_TRUE(ok->hasFocus());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(game.state.OpponentMode, mode::kIndividual);
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
 
     QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(game.state.OpponentMode, "comoutro");
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::OneAfterOther);
 }
 
 TEST_F(PlayerNamesWindow, TitleBarCloseKeepsNamesAndMode) {
@@ -126,7 +126,7 @@ TEST_F(PlayerNamesWindow, TitleBarCloseKeepsNamesAndMode) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(game.state.PlayerName1, "Ana");
-    EXPECT_EQ(game.state.OpponentMode, mode::kIndividual);
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
 }
 
 TEST(PlayerNamesOpener, RunsTheWindowModallyFromTheMenu) {
@@ -143,8 +143,8 @@ TEST(PlayerNamesOpener, RunsTheWindowModallyFromTheMenu) {
         QTest::mouseClick(child<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
     });
     Watchdog watchdog;
-    game.settings.Participantes1Click();
-    EXPECT_EQ(game.state.OpponentMode, "outro");
+    game.settings.onTwoPlayers();
+    EXPECT_EQ(game.state.OpponentMode, PlayMode::OneBoard);
     EXPECT_EQ(game.state.PlayerName1, "Rui");
     EXPECT_EQ(game.state.PlayerName2, "Ze");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

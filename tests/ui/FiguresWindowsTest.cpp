@@ -75,7 +75,7 @@ TEST(FiguresEntries, ClosedBlocksShowNoPixelOfTheirPhotos) {
     main.game().state.FigureCategory = "Personaliz";
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    main.game().deal.BitBtn4Click();
+    main.game().deal.onPlay();
     fakes.scheduler.advance(100); // the first tick gives the faces their width back
     main.render();
     ASSERT_EQ(main.game().state.FigureCategory, "Personaliz");
@@ -88,7 +88,7 @@ TEST(FiguresEntries, ClosedBlocksShowNoPixelOfTheirPhotos) {
             photoPixels += c.red() > 200 && c.green() < 60 && c.blue() > 200;
         }
     EXPECT_EQ(photoPixels, 0) << "every block is closed";
-    main.game().Timer1.stop();
+    main.game().matchTick.stop();
     main.game().photoSet.waitForPreload();
 }
 

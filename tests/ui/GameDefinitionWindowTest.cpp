@@ -28,11 +28,11 @@ protected:
     Game game{fakes.ports()};
     std::unique_ptr<Tform_definir> dialog;
 
-    void SetUp() override { game.FormCreate(); }
+    void SetUp() override { game.setUp(); }
     /// As "Tempo" or "Jogador" opens it.
     void open(bool asksTime) {
-        game.state.DefinirFromButton = asksTime ? "" : kNao;
-        game.definir.create(asksTime);
+        game.state.DefinitionFromPlayerButton = !asksTime;
+        game.gameDefinition.create(asksTime);
         dialog = std::make_unique<Tform_definir>(game, nullptr);
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -56,12 +56,13 @@ TEST_F(DefinirWindow, ShowsEveryControlAsItsRulesSay) {
         open(asksTime);
         EXPECT_EQ(dialog->windowTitle(), "Definições do Jogo");
         int checked = 0;
-        for (const Control& control : game.definir.controls()) {
+        for (const Control& control : game.gameDefinition.controls()) {
             const std::string lit = GameDefinition::litPicture(control.name);
             if (control.parent != "" || (control.kind == ControlKind::Picture && lit.empty()))
                 continue; // inside the level panel, or a lit picture: shown with its plain one
             const QWidget* shown = widget(control.name.c_str());
-            const bool visible = control.visible || (!lit.empty() && game.definir[lit].visible);
+            const bool visible =
+                control.visible || (!lit.empty() && game.gameDefinition[lit].visible);
             EXPECT_EQ(shown->isVisible(), visible) << control.name;
             const Rect& b = control.bounds;
             if (visible) {
@@ -113,7 +114,7 @@ TEST_P(DefinirChoice, EachPictureMakesItsOwnChoice) {
     fakes.dialogs.type("Gil"); // for the pictures that ask a name
     QTest::mouseClick(choice(row.picture), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(dialog->isVisible(), row.staysOpen);
-    EXPECT_EQ(game.definir.isOpen(), row.staysOpen);
+    EXPECT_EQ(game.gameDefinition.isOpen(), row.staysOpen);
     row.check(game, fakes.dialogs);
 }
 
@@ -150,15 +151,15 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](const Game& g, const ScriptedDialogs& d) {
                                     EXPECT_EQ(d.last().caption, "Definir jogador");
                                     EXPECT_EQ(g.state.PlayerName1, "Gil");
-                                    EXPECT_EQ(g.state.OpponentMode, mode::kIndividual);
+                                    EXPECT_EQ(g.state.OpponentMode, PlayMode::Alone);
                                 }},
                       ChoiceRow{"img_computador", false, true,
                                 [](const Game& g, const ScriptedDialogs& d) {
                                     EXPECT_EQ(
                                         d.last().text,
                                         "Digite o nome do jogador que deseja jogar contra mim");
-                                    EXPECT_TRUE(g.definir["Panel1"].visible);
-                                    EXPECT_EQ(g.state.RivalKind, "computer");
+                                    EXPECT_TRUE(g.gameDefinition["Panel1"].visible);
+                                    EXPECT_TRUE(g.state.RivalIsComputer);
                                     EXPECT_EQ(g.state.PlayerName1, "Gil");
                                 }}));
 
@@ -205,12 +206,12 @@ TEST_F(DefinirWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIsItsOk) 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(game.state.LevelCode, "SUP");
-    EXPECT_EQ(game.state.RivalKind, "computer");
-    EXPECT_EQ(game.state.DefinirFromButton, "");
+    EXPECT_TRUE(game.state.RivalIsComputer);
+    EXPECT_FALSE(game.state.DefinitionFromPlayerButton);
 }
 
 TEST_F(DefinirWindow, TempoDuringAMatchWarnsAndCloses) {
-    game.Timer1.setInterval(100);
+    game.matchTick.setInterval(100);
     open(true);
     QTest::mouseClick(choice("img_3min"), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(fakes.dialogs.last().text,
@@ -222,7 +223,7 @@ TEST_F(DefinirWindow, EscapeClosesWithoutAChoice) {
     open(true);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_FALSE(game.definir.isOpen());
+    EXPECT_FALSE(game.gameDefinition.isOpen());
     EXPECT_EQ(game.state.TimeLimitSeconds, 0);
 }
 
@@ -235,8 +236,8 @@ TEST(MainWindowVersusComputer, TakesNoClicksDuringTheComputersTurnAndDoesNotGrey
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     Game& game = window.game();
-    game.state.OpponentMode = mode::kOneBoard;
-    game.state.RivalKind = "computer";
+    game.state.OpponentMode = PlayMode::OneBoard;
+    game.state.RivalIsComputer = true;
     game.computer.applyLevel(1);
     QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
     fakes.scheduler.advance(100);
@@ -244,9 +245,9 @@ TEST(MainWindowVersusComputer, TakesNoClicksDuringTheComputersTurnAndDoesNotGrey
     int first = 1, second = 2;
     while (second <= 24 && game.state.SlotFigure[1] == game.state.SlotFigure[std::size_t(second)])
         ++second;
-    game.reveal.ImageClick(first);
+    game.reveal.onCoverClick(first);
     fakes.scheduler.advance(60);
-    game.reveal.ImageClick(second);
+    game.reveal.onCoverClick(second);
     fakes.scheduler.advance(150);
     window.render();
     ASSERT_FALSE(game.view.form.enabled);

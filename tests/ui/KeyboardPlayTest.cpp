@@ -47,8 +47,8 @@ TEST_F(KeyboardPlay, WinsASixteenBlockMatchAgainstTheClockWithKeysOnly) {
 
 TEST_F(KeyboardPlay, PlaysASixteenBlockMatchAgainstTheComputerWithKeysOnly) {
     sixteenBlocks();
-    game().state.OpponentMode = mode::kOneBoard;
-    game().state.RivalKind = "computer";
+    game().state.OpponentMode = PlayMode::OneBoard;
+    game().state.RivalIsComputer = true;
     game().computer.applyLevel(3);
     startWithF2();
     ASSERT_TRUE(game().matchInProgress());

@@ -92,7 +92,7 @@ TEST_F(MainWindow, DesignPlaceholdersAreNeverShown) {
 // Whatever the rules write is drawn, even a text that looks like a control's name.
 TEST_F(MainWindow, TwoContendersShowTheirTallyAroundTheRedX) {
     MatchState& s = window.game().state;
-    s.OpponentMode = "outro";
+    s.OpponentMode = PlayMode::OneBoard;
     s.PlayerCount = 2;
     s.PlayerName1 = "Label3";
     s.PlayerName2 = "X";
@@ -144,7 +144,7 @@ TEST_F(MainWindow, MenuHasEveryEntryWithItsCaption) {
 }
 
 TEST_F(MainWindow, InstructionsOpenEvenDuringAMatch) {
-    window.game().Timer1.setInterval(100);
+    window.game().matchTick.setInterval(100);
     entry("Instrues1")->trigger();
     EXPECT_EQ(fakes.dialogs.last().type, ShownBox::Type::Window);
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::Instructions);
@@ -173,7 +173,7 @@ TEST_F(MainWindow, BoardSizeEntryTellsAboutTheNextMatch) {
 }
 
 TEST_F(MainWindow, RefusalLeavesTheMarksAsTheyWere) {
-    window.game().Timer1.setInterval(100);
+    window.game().matchTick.setInterval(100);
     entry("N100")->trigger();
     EXPECT_TRUE(entry("N300")->isChecked());
     EXPECT_FALSE(entry("N100")->isChecked());
@@ -200,8 +200,8 @@ TEST_F(MainWindow, IndividualEntryAsksTheNameAndTicks) {
 // the size of the design.
 TEST_F(MainWindow, TheTallyShowsTheComputersNameWhole) {
     Game& game = window.game();
-    game.state.OpponentMode = mode::kOneBoard;
-    game.state.RivalKind = "computer";
+    game.state.OpponentMode = PlayMode::OneBoard;
+    game.state.RivalIsComputer = true;
     game.state.PlayerName1 = "Ana";
     game.computer.applyLevel(1);
     QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
@@ -325,7 +325,7 @@ TEST(MainWindowOn800, SixteenBlocksMoveTheLowerControlsUpAndShortenTheWindow) {
     EXPECT_EQ(window.centralWidget()->size(), QSize(731, 480));
     EXPECT_EQ(window.control("Image10")->geometry(), QRect(100, 10, 80, 80));
 
-    window.game().settings.N16Blocos1Click();
+    window.game().settings.onSixteenBlocks();
     QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
     fakes.scheduler.advance(100);
     window.render();

@@ -222,7 +222,7 @@ struct AudioRig {
         effects = std::make_unique<SoundEffects>(game.view, game.state, ports.paths, ports.dialogs,
                                                  *audio, *SOM);
         game.setSound(*effects);
-        game.FormActivate();
+        game.onActivated();
         audio->open(); // as once the main window shows
     }
     ~AudioRig() { effects.reset(); }
@@ -761,7 +761,7 @@ TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
 
     ASSERT_TRUE(server.start());
     rig.effects->settings.SoundDevice = "P";
-    rig.game.FormActivate();
+    rig.game.onActivated();
     ASSERT_TRUE(rig.audio->waitUntilOpen());
     EXPECT_TRUE(heardAfter("after.raw", cueNamed("SOUND2")));
 }

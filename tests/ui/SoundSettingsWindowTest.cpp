@@ -49,7 +49,7 @@ protected:
                           "A",
                           26);
         std::ofstream(file(), std::ios::binary) << bytes;
-        game.FormActivate();
+        game.onActivated();
         for (std::string_view name : soundfile::kSoundNames)
             std::ofstream(fakes.paths.programFolder() / (std::string(name) + ".wav")) << "RIFF";
     }
@@ -183,7 +183,7 @@ TEST_F(SoundSettingsWindow, KeyboardEnterSavesAndEscapeDiscards) {
 TEST_F(SoundSettingsWindow, TheMenuEntryOpensTheDialogEvenDuringAMatch) {
     TFORM1 window(fakes.ports());
     window.FormCreate();
-    window.game().Timer1.setInterval(100);
+    window.game().matchTick.setInterval(100);
     bool opened = false;
     fakes.dialogs.onWindow(ModalWindow::SoundSettings, [&] { opened = true; });
     window.menuEntry(QStringLiteral("EfeitosSonoros1"))->trigger();
