@@ -391,7 +391,7 @@ void TFORM1::BitBtn3Click() {
 
 void TFORM1::BitBtn5Click() {
     handle([this] {
-        m_game.sound().soundOp();
+        m_game.sound().optionChosen();
         m_game.ports.dialogs.showModal(ModalWindow::CategoryChooser);
     });
 }
@@ -406,17 +406,17 @@ void TFORM1::Pers_figClick() {
 
 void TFORM1::BitBtn6Click() {
     handle([this] {
-        m_game.sound().soundOp();
+        m_game.sound().optionChosen();
         m_game.ports.dialogs.showModal(ModalWindow::Records);
     });
 }
 
 void TFORM1::BitBtn1Click() {
-    handle([this] { m_game.definir.BitBtn1Click(); });
+    handle([this] { m_game.definir.chooseTimeClick(); });
 }
 
 void TFORM1::BitBtn2Click() {
-    handle([this] { m_game.definir.BitBtn2Click(); });
+    handle([this] { m_game.definir.chooseOpponentClick(); });
 }
 
 void TFORM1::computadorClick() {

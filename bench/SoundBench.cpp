@@ -47,8 +47,9 @@ struct RealGame {
     qv::TFORM1 window{ports};
     qv::SteadyTicks ticks;
     qv::OpenAlAudio audio{std::filesystem::path(QV_PROGRAM).parent_path()};
-    qv::TBTBeeper SOM{ticks, &audio};
-    qv::SoundEffects sound{window.game().view, window.game().state, paths, dialogs, audio, SOM};
+    qv::TonePlayer tonePlayer{ticks, &audio};
+    qv::SoundEffects sound{window.game().view, window.game().state, paths, dialogs, audio,
+                           tonePlayer};
 
     RealGame() {
         audio.open();
@@ -70,7 +71,7 @@ void WaveCueRequestAgainstTheClockTick(benchmark::State& state) {
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        game.sound.SOUND1();
+        game.sound.firstClick();
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         QCoreApplication::processEvents();
     }

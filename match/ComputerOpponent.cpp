@@ -246,7 +246,7 @@ void ComputerOpponent::computadorClick() {
     s.SettingsChanged = 1;
     if (fromOpenDialog) {
         m_game.definir.showLevelPanel();
-        m_game.sound().soundOp();
+        m_game.sound().optionChosen();
         return;
     }
     m_game.definir.create(false);

@@ -112,9 +112,9 @@ void EndDisplay::Timer3Timer() {
     // The sound belongs to the match, not to each pass of the loop.
     if (s.EndAnimFrame == 1 && s.EndSoundPlayed == kNao) {
         if (loser)
-            m_game.sound().sound_perde();
+            m_game.sound().defeat();
         else
-            m_game.sound().SOUND_GANHA();
+            m_game.sound().victory();
         s.EndSoundPlayed = kSim;
     }
     if (s.EndAnimFrame >= 1 && s.EndAnimFrame <= frameCount) {

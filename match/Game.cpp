@@ -48,9 +48,9 @@ void Game::FormShow() {
 }
 
 void Game::FormActivate() {
-    records().Records_dpl();
-    records().records_comp();
-    sound().CriarArqSom();
+    records().loadRecords();
+    records().loadComputerRecords();
+    sound().reloadSettings();
 }
 
 void Game::cria_dir() {

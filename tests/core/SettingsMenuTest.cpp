@@ -186,7 +186,7 @@ TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) 
         game.view["lab_venc"].visible = true;
         if (fromPicture) {
             game.definir.create(false);
-            game.definir.img_3min_2Click(); // "Jogador", then the two-player picture
+            game.definir.threeMinutesOrColleagueClick(); // "Jogador", then the two-player picture
         } else {
             game.settings.Participantes1Click();
         }
