@@ -5,6 +5,7 @@
 #include "tests/fakes/TestPorts.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,6 +49,28 @@ protected:
         return found;
     }
 };
+
+// The picture controls carry English names while their pictures keep their
+// file names: a control without its file would show an empty choice.
+TEST(GameDefinitionPictures, EveryPictureControlHasItsPictureFile) {
+    TestPorts fakes;
+    Game game{fakes.ports()};
+    for (bool asksTime : {true, false}) {
+        game.definir.create(asksTime);
+        int pictures = 0;
+        for (const Control& control : game.definir.controls()) {
+            if (control.kind != ControlKind::Picture)
+                continue;
+            ++pictures;
+            const std::string file = GameDefinition::pictureFile(control.name);
+            ASSERT_FALSE(file.empty()) << control.name;
+            EXPECT_TRUE(QFile::exists(
+                QStringLiteral(":/pictures/definir/%1.gif").arg(QString::fromStdString(file))))
+                << control.name << ": " << file;
+        }
+        EXPECT_EQ(pictures, 14);
+    }
+}
 
 // Where each control stands is the rules' business (their tests hold the
 // numbers); the window shows every control where and as the rules say.
