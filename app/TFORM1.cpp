@@ -392,7 +392,7 @@ void TFORM1::BitBtn3Click() {
 
 void TFORM1::BitBtn5Click() {
     handle([this] {
-        m_game.sound().soundOp();
+        m_game.sound().optionChosen();
         m_game.ports.dialogs.showModal(ModalWindow::CategoryChooser);
     });
 }
@@ -407,17 +407,17 @@ void TFORM1::Pers_figClick() {
 
 void TFORM1::BitBtn6Click() {
     handle([this] {
-        m_game.sound().soundOp();
+        m_game.sound().optionChosen();
         m_game.ports.dialogs.showModal(ModalWindow::Records);
     });
 }
 
 void TFORM1::BitBtn1Click() {
-    handle([this] { m_game.gameDefinition.BitBtn1Click(); });
+    handle([this] { m_game.gameDefinition.chooseTimeClick(); });
 }
 
 void TFORM1::BitBtn2Click() {
-    handle([this] { m_game.gameDefinition.BitBtn2Click(); });
+    handle([this] { m_game.gameDefinition.chooseOpponentClick(); });
 }
 
 void TFORM1::computadorClick() {

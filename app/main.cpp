@@ -1,8 +1,8 @@
 #include "app/TFORM1.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm_aviso.h"
-#include "dialogs/TForm_inst.h"
-#include "dialogs/Tform_definir.h"
+#include "dialogs/GameDefinitionDialog.h"
+#include "dialogs/InstructionsWindow.h"
+#include "dialogs/PenaltyNoticeWindow.h"
+#include "dialogs/PlayerNamesDialog.h"
 #include "figures/Tform_categoria.h"
 #include "figures/Tform_perso.h"
 #include "platform/SystemClock.h"
@@ -13,9 +13,9 @@
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/QtScreen.h"
 #include "records/Records.h"
-#include "records/TForm_record.h"
+#include "records/RecordsWindow.h"
+#include "sound/SoundSettingsDialog.h"
 #include "sound/SteadyTicks.h"
-#include "sound/TForm_efe.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -47,19 +47,20 @@ int main(int argc, char* argv[]) {
     // once the window shows.
     qv::SteadyTicks ticks;
     qv::LoadedAudio audio(qv::LoadedAudio::moduleBesideProgram(), paths.programFolder());
-    qv::TBTBeeper SOM(ticks, &audio);
-    SOM.setBeatDuration(qv::TBeatDuration::bd_500);
-    SOM.setDefaultSound(qv::TPresetSound::psError);
-    qv::SoundEffects sound(window.game().view, window.game().state, paths, dialogs, audio, SOM);
+    qv::TonePlayer tonePlayer(ticks, &audio);
+    tonePlayer.setBeatDuration(qv::BeatDuration::HalfSecond);
+    tonePlayer.setDefaultSound(qv::PresetSound::Error);
+    qv::SoundEffects sound(window.game().view, window.game().state, paths, dialogs, audio,
+                           tonePlayer);
     window.game().setSound(sound);
     window.FormCreate();
 
     // The penalty notice and the records window are made once and kept, hidden,
     // for the whole run: the notice at start, the records window (a dozen
     // pictures to decode) once the main window shows, or when first asked for.
-    qv::TForm_aviso aviso(window.game().penaltyNotice, &window);
-    std::optional<qv::TForm_record> recordsWindow;
-    const auto makeRecordsWindow = [&recordsWindow, &records, &window]() -> qv::TForm_record& {
+    qv::PenaltyNoticeWindow noticeWindow(window.game().penaltyNotice, &window);
+    std::optional<qv::RecordsWindow> recordsWindow;
+    const auto makeRecordsWindow = [&recordsWindow, &records, &window]() -> qv::RecordsWindow& {
         if (!recordsWindow)
             recordsWindow.emplace(records, &window);
         return *recordsWindow;
@@ -68,8 +69,9 @@ int main(int argc, char* argv[]) {
                             [&window] { qv::runPlayerNamesDialog(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::GameDefinition,
                             [&window] { qv::runGameDefinitionDialog(window.game(), &window); });
-    dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &aviso] {
-        qv::runPenaltyNotice(window.game().penaltyNotice, aviso, [&window] { window.render(); });
+    dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &noticeWindow] {
+        qv::runPenaltyNotice(window.game().penaltyNotice, noticeWindow,
+                             [&window] { window.render(); });
     });
     dialogs.setWindowOpener(qv::ModalWindow::CategoryChooser,
                             [&window] { qv::runCategoryChooser(window.game(), &window); });

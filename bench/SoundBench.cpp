@@ -48,8 +48,9 @@ struct RealGame {
     qv::SteadyTicks ticks;
     qv::LoadedAudio audio{QStringLiteral(QV_AUDIO_MODULE_FILE),
                           std::filesystem::path(QV_PROGRAM).parent_path()};
-    qv::TBTBeeper SOM{ticks, &audio};
-    qv::SoundEffects sound{window.game().view, window.game().state, paths, dialogs, audio, SOM};
+    qv::TonePlayer tonePlayer{ticks, &audio};
+    qv::SoundEffects sound{window.game().view, window.game().state, paths, dialogs, audio,
+                           tonePlayer};
 
     RealGame() {
         audio.open();
@@ -71,7 +72,7 @@ void WaveCueRequestAgainstTheClockTick(benchmark::State& state) {
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        game.sound.SOUND1();
+        game.sound.firstClick();
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         QCoreApplication::processEvents();
     }

@@ -13,21 +13,27 @@ namespace {
 const char* const kRefusal =
     "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.";
 
+/// A choice's plain and lit controls, and the picture files they show.
 struct PicturePair {
     const char* plain;
     const char* lit;
+    const char* plainFile;
+    const char* litFile;
 };
 constexpr std::array<PicturePair, 4> kTimePictures{{
-    {"img_3min", "img_3min_2"},
-    {"img_2min", "img_2min_2"},
-    {"img_1min", "img_1min_2"},
-    {"img_045seg", "img_045seg_2"},
+    {"threeMinutes", "threeMinutesLit", "img_3min", "img_3min_2"},
+    {"twoMinutes", "twoMinutesLit", "img_2min", "img_2min_2"},
+    {"oneMinute", "oneMinuteLit", "img_1min", "img_1min_2"},
+    {"fortyFiveSeconds", "fortyFiveSecondsLit", "img_045seg", "img_045seg_2"},
 }};
 constexpr std::array<PicturePair, 3> kOpponentPictures{{
-    {"img_colega", "img_colega2"},
-    {"img_individual", "img_individual2"},
-    {"img_computador", "img_computador2"},
+    {"colleague", "colleagueLit", "img_colega", "img_colega2"},
+    {"alone", "aloneLit", "img_individual", "img_individual2"},
+    {"computer", "computerLit", "img_computador", "img_computador2"},
 }};
+/// The level radio buttons, by level 1..3.
+constexpr std::array<const char*, kLevelCount> kLevelControls{"smartyLevel", "intelligentLevel",
+                                                              "giftedLevel"};
 constexpr int kTimeWidth = 121;
 constexpr int kTimeHeight = 25;
 constexpr int kOpponentWidth = 137;
@@ -47,21 +53,21 @@ Control make(const char* name, ControlKind kind, Rect bounds, bool visible,
 
 std::vector<Control> designControls() {
     std::vector<Control> c;
-    c.push_back(make("Shape1", ControlKind::Shape, {0, 0, 300, 21}, true));
+    c.push_back(make("titleBar", ControlKind::Shape, {0, 0, 300, 21}, true));
     c.back().color = colors::kBlack;
-    c.push_back(make("Label3", ControlKind::Label, {8, 2, 200, 17}, true, "Jogar contra..."));
+    c.push_back(make("title", ControlKind::Label, {8, 2, 200, 17}, true, "Jogar contra..."));
     c.back().color = colors::kRed;
     c.back().bold = true;
     c.back().fontPoints = 10;
-    c.push_back(make("Label1", ControlKind::Label, {166, 27, 126, 15}, true, "Dica..."));
+    c.push_back(make("hintTitle", ControlKind::Label, {166, 27, 126, 15}, true, "Dica..."));
     c.back().bold = true;
-    c.push_back(make("Label2", ControlKind::Label, {166, 44, 128, 96}, false,
+    c.push_back(make("timeHint", ControlKind::Label, {166, 44, 128, 96}, false,
                      "Diminuir o tempo só é bastante interessante caso você vá jogar em dupla "
                      "ou queira apenas testar suas habilidades com um tempo transcorrendo "
                      "menor."));
-    c.push_back(make("Label4", ControlKind::Label, {166, 44, 128, 96}, true,
+    c.push_back(make("opponentHint", ControlKind::Label, {166, 44, 128, 96}, true,
                      "Acesse ao Menu Opções, lá você poderá ajustar outros itens desse Jogo."));
-    for (const char* bevel : {"Bevel1", "Bevel2", "Bevel3"})
+    for (const char* bevel : {"colleagueFrame", "aloneFrame", "computerFrame"})
         c.push_back(make(bevel, ControlKind::Bevel, {0, 0, kOpponentWidth + 6, 37}, false));
     for (const PicturePair& p : kOpponentPictures)
         c.push_back(
@@ -75,18 +81,19 @@ std::vector<Control> designControls() {
             make(p.lit, ControlKind::Picture, {0, 0, kOpponentWidth, kOpponentHeight}, false));
     for (const PicturePair& p : kTimePictures)
         c.push_back(make(p.lit, ControlKind::Picture, {0, 0, kTimeWidth, kTimeHeight}, false));
-    c.push_back(make("Button2", ControlKind::Button, {292, 130, 1, 9}, true));
-    c.push_back(make("Panel1", ControlKind::Panel, {-280, 0, 300, 145}, false));
+    c.push_back(make("focusSink", ControlKind::Button, {292, 130, 1, 9}, true));
+    c.push_back(make("levelPanel", ControlKind::Panel, {-280, 0, 300, 145}, false));
     c.back().color = colors::kGreen;
-    c.push_back(make("GroupBox1", ControlKind::Panel, {10, 8, 280, 96}, true,
-                     "Jogar contra um computador?", "Panel1"));
+    c.push_back(make("levelGroup", ControlKind::Panel, {10, 8, 280, 96}, true,
+                     "Jogar contra um computador?", "levelPanel"));
+    c.push_back(make(kLevelControls[0], ControlKind::CheckBox, {16, 22, 200, 20}, true, "Sabidinho",
+                     "levelGroup"));
+    c.push_back(make(kLevelControls[1], ControlKind::CheckBox, {16, 46, 200, 20}, true,
+                     "Inteligente", "levelGroup"));
+    c.push_back(make(kLevelControls[2], ControlKind::CheckBox, {16, 70, 200, 20}, true,
+                     "Superdotado", "levelGroup"));
     c.push_back(
-        make("opcao1", ControlKind::CheckBox, {16, 22, 200, 20}, true, "Sabidinho", "GroupBox1"));
-    c.push_back(
-        make("opcao2", ControlKind::CheckBox, {16, 46, 200, 20}, true, "Inteligente", "GroupBox1"));
-    c.push_back(
-        make("opcao3", ControlKind::CheckBox, {16, 70, 200, 20}, true, "Superdotado", "GroupBox1"));
-    c.push_back(make("Button3", ControlKind::Button, {110, 112, 80, 25}, true, "&OK", "Panel1"));
+        make("levelOk", ControlKind::Button, {110, 112, 80, 25}, true, "&OK", "levelPanel"));
     return c;
 }
 
@@ -119,16 +126,36 @@ std::string GameDefinition::litPicture(std::string_view plainPicture) {
     return {};
 }
 
-void GameDefinition::BitBtn1Click() {
-    m_game.sound().soundOp();
+std::string GameDefinition::pictureFile(std::string_view picture) {
+    auto find = [picture](const auto& group) -> const char* {
+        for (const PicturePair& p : group) {
+            if (picture == p.plain)
+                return p.plainFile;
+            if (picture == p.lit)
+                return p.litFile;
+        }
+        return nullptr;
+    };
+    const char* file = find(kTimePictures);
+    if (!file)
+        file = find(kOpponentPictures);
+    return file ? file : "";
+}
+
+std::string GameDefinition::levelControl(int level) {
+    return kLevelControls.at(static_cast<std::size_t>(level - 1));
+}
+
+void GameDefinition::chooseTimeClick() {
+    m_game.sound().optionChosen();
     m_game.state.DefinitionAsksTime = 1;
     create(true);
     m_game.ports.dialogs.showModal(ModalWindow::GameDefinition);
     close();
 }
 
-void GameDefinition::BitBtn2Click() {
-    m_game.sound().soundOp();
+void GameDefinition::chooseOpponentClick() {
+    m_game.sound().optionChosen();
     m_game.state.DefinitionFromPlayerButton = true;
     m_game.state.DefinitionAsksTime = 0;
     create(false);
@@ -141,14 +168,14 @@ void GameDefinition::create(bool asksTime) {
     m_open = true;
     m_level = 1;
     focus.clear();
-    FormCreate();
+    arrange();
 }
 
-void GameDefinition::FormCreate() {
-    Control& title = (*this)["Label3"];
+void GameDefinition::arrange() {
+    Control& title = (*this)["title"];
     title.caption = m_asksTime ? "Qual o tempo..." : "Jogar contra...";
-    (*this)["Label2"].visible = m_asksTime;
-    (*this)["Label4"].visible = !m_asksTime;
+    (*this)["timeHint"].visible = m_asksTime;
+    (*this)["opponentHint"].visible = !m_asksTime;
     if (m_asksTime) {
         for (const PicturePair& p : kTimePictures)
             (*this)[p.lit].bounds = (*this)[p.plain].bounds;
@@ -159,7 +186,7 @@ void GameDefinition::FormCreate() {
     const std::array<int, 3> tops{32, 67, 101};
     const std::array<int, 3> bevelLefts{14, 15, 15};
     const std::array<int, 3> bevelTops{28, 63, 98};
-    const std::array<const char*, 3> bevels{"Bevel1", "Bevel2", "Bevel3"};
+    const std::array<const char*, 3> bevels{"colleagueFrame", "aloneFrame", "computerFrame"};
     for (std::size_t i = 0; i < kOpponentPictures.size(); ++i) {
         Control& plain = (*this)[kOpponentPictures[i].plain];
         plain.bounds.left = 17;
@@ -173,13 +200,13 @@ void GameDefinition::FormCreate() {
     }
 }
 
-void GameDefinition::FormActivate() {
+void GameDefinition::activate() {
     const MatchState& s = m_game.state;
     // The level in force stays selected, so a box shown over the dialog, or the
     // dialog itself, never changes the level or a name behind the person's back.
-    opcaoClick(s.RivalIsComputer ? levelOfCode(s.LevelCode) : 1);
+    levelClick(s.RivalIsComputer ? levelOfCode(s.LevelCode) : 1);
     // With the level panel up, the keyboard starts on the selected level.
-    focus = (*this)["Panel1"].visible ? "opcao" + std::to_string(m_level) : "Button2";
+    focus = (*this)["levelPanel"].visible ? levelControl(m_level) : "focusSink";
 }
 
 void GameDefinition::lightUp(std::string_view plainPicture) {
@@ -207,12 +234,13 @@ bool GameDefinition::refuseWhileMatch() {
     return true;
 }
 
-void GameDefinition::tickTime(bool n300, bool n200, bool n100, bool n45) {
+void GameDefinition::tickTime(bool threeMinutes, bool twoMinutes, bool oneMinute,
+                              bool fortyFiveSeconds) {
     MenuMarks& menu = m_game.view.menu;
-    menu.N300 = n300;
-    menu.N200 = n200;
-    menu.N100 = n100;
-    menu.N45 = n45;
+    menu.N300 = threeMinutes;
+    menu.N200 = twoMinutes;
+    menu.N100 = oneMinute;
+    menu.N45 = fortyFiveSeconds;
 }
 
 void GameDefinition::setTime(int minutes, int seconds, bool clock) {
@@ -224,10 +252,10 @@ void GameDefinition::setTime(int minutes, int seconds, bool clock) {
         s.ClockMinutes = minutes;
         s.ClockSeconds = seconds;
     }
-    m_game.sound().soundOp();
+    m_game.sound().optionChosen();
 }
 
-void GameDefinition::img_3min_2Click() {
+void GameDefinition::threeMinutesOrColleagueClick() {
     if (refuseWhileMatch())
         return;
     if (m_asksTime) {
@@ -239,7 +267,7 @@ void GameDefinition::img_3min_2Click() {
     close();
 }
 
-void GameDefinition::img_2min_2Click() {
+void GameDefinition::twoMinutesOrAloneClick() {
     if (refuseWhileMatch())
         return;
     if (m_asksTime) {
@@ -249,12 +277,12 @@ void GameDefinition::img_2min_2Click() {
     } else {
         m_game.endAnimation.stop();
         m_game.settings.onPlayAlone();
-        m_game.sound().soundOp();
+        m_game.sound().optionChosen();
     }
     close();
 }
 
-void GameDefinition::img_1min_2Click() {
+void GameDefinition::oneMinuteOrComputerClick() {
     if (refuseWhileMatch())
         return;
     if (m_asksTime) {
@@ -264,14 +292,14 @@ void GameDefinition::img_1min_2Click() {
         close();
         return;
     }
-    Control& panel = (*this)["Panel1"];
+    Control& panel = (*this)["levelPanel"];
     panel.bounds.left = 0;
     panel.bounds.top = 0;
     // The dialog stays open for the level choice.
     m_game.computer.onPlayComputer();
 }
 
-void GameDefinition::img_045seg_2Click() {
+void GameDefinition::fortyFiveSecondsClick() {
     if (refuseWhileMatch())
         return;
     setTime(0, 45, true);
@@ -280,7 +308,7 @@ void GameDefinition::img_045seg_2Click() {
     close();
 }
 
-void GameDefinition::opcaoClick(int level) {
+void GameDefinition::levelClick(int level) {
     m_level = level;
     // Only with the computer as the opponent do its name and strength apply.
     if (m_game.state.RivalIsComputer)
@@ -288,19 +316,19 @@ void GameDefinition::opcaoClick(int level) {
 }
 
 void GameDefinition::showLevelPanel() {
-    Control& panel = (*this)["Panel1"];
+    Control& panel = (*this)["levelPanel"];
     panel.bounds.left = 0;
     panel.bounds.top = 0;
     panel.visible = true;
-    opcaoClick(levelOfCode(m_game.state.LevelCode));
-    focus = "opcao" + std::to_string(m_level);
+    levelClick(levelOfCode(m_game.state.LevelCode));
+    focus = levelControl(m_level);
 }
 
-void GameDefinition::Button3Click() {
-    m_game.sound().soundOp();
+void GameDefinition::levelOkClick() {
+    m_game.sound().optionChosen();
     close();
     m_game.state.DefinitionFromPlayerButton = false;
-    opcaoClick(m_level);
+    levelClick(m_level);
 }
 
 } // namespace qv

@@ -20,28 +20,28 @@ public:
     explicit GameDefinition(Game& game);
 
     /// The main window's "Tempo" and "Jogador".
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void chooseTimeClick();
+    void chooseOpponentClick();
 
     /// A new dialog offering time limits or opponents; open until it closes.
     void create(bool asksTime);
     /// Each time the window becomes active: the level in force is selected, and
     /// the focus goes to it when the level panel is up, else to the focus sink.
-    void FormActivate();
+    void activate();
     /// The mouse moved over the plain picture of this name: it lights up and the
     /// rest of its group goes plain again.
     void lightUp(std::string_view plainPicture);
     /// The lit pictures' clicks; each time picture shares its handler with the
     /// opponent picture at its place in the list (3:00 and two people, 2:00 and
     /// alone, 1:00 and the computer).
-    void img_3min_2Click();
-    void img_2min_2Click();
-    void img_1min_2Click();
-    void img_045seg_2Click();
-    /// A level's radio button became selected (opcao1Click .. opcao3Click).
-    void opcaoClick(int level);
+    void threeMinutesOrColleagueClick();
+    void twoMinutesOrAloneClick();
+    void oneMinuteOrComputerClick();
+    void fortyFiveSecondsClick();
+    /// A level's radio button became selected.
+    void levelClick(int level);
     /// "&OK" of the level panel.
-    void Button3Click();
+    void levelOkClick();
     /// The level panel at the window's top left corner, with the level in force.
     void showLevelPanel();
     /// The window closes: by a choice, by its close button or by Escape.
@@ -56,16 +56,20 @@ public:
     const std::vector<Control>& controls() const { return m_controls; }
     /// The lit picture that goes with a plain one.
     static std::string litPicture(std::string_view plainPicture);
+    /// The picture file (without ".gif") a plain or lit picture control shows.
+    static std::string pictureFile(std::string_view picture);
+    /// The radio button of a level, 1..3.
+    static std::string levelControl(int level);
 
     /// The control of this name; throws std::out_of_range for an unknown name.
     Control& operator[](std::string_view name);
     const Control& operator[](std::string_view name) const;
 
 private:
-    void FormCreate();
+    void arrange();
     bool refuseWhileMatch();
     void setTime(int minutes, int seconds, bool clock);
-    void tickTime(bool n300, bool n200, bool n100, bool n45);
+    void tickTime(bool threeMinutes, bool twoMinutes, bool oneMinute, bool fortyFiveSeconds);
 
     Game& m_game;
     std::vector<Control> m_controls;

@@ -29,8 +29,8 @@ long long labelPoints(const std::string& caption) {
 } // namespace
 
 PenaltyNotice::PenaltyNotice(Game& game)
-    : Timer1_BONUS(game.ports.scheduler, "Timer1_BONUS"), m_game(game) {
-    Timer1_BONUS.setHandler([this] { Timer1_BONUSTimer(); });
+    : countdownTimer(game.ports.scheduler, "countdownTimer"), m_game(game) {
+    countdownTimer.setHandler([this] { countDownStep(); });
 }
 
 bool PenaltyNotice::playerTwoSlower() const {
@@ -43,20 +43,20 @@ void PenaltyNotice::fill() {
     const std::string& slower = twoSlower ? s.PlayerName2 : s.PlayerName1;
     const std::string& other = twoSlower ? s.PlayerName1 : s.PlayerName2;
     Caption = " Penalidade para " + slower;
-    Label1 = "Ele vai perder";
-    Memo1[1] = "O jogador: " + slower + " vai perder";
-    Memo1[2] = "20 pontos por cada segundo que ele";
-    Memo1[3] = "ficou acima do tempo de:" + other;
-    label_pontos = std::to_string(s.PenaltyPoints);
+    lossLead = "Ele vai perder";
+    ruleLines[1] = "O jogador: " + slower + " vai perder";
+    ruleLines[2] = "20 pontos por cada segundo que ele";
+    ruleLines[3] = "ficou acima do tempo de:" + other;
+    penaltyPoints = std::to_string(s.PenaltyPoints);
 }
 
-void PenaltyNotice::FormShow() {
+void PenaltyNotice::open() {
     m_open = true;
     m_visible = true;
     PenaltyStepsLeft = 0;
 }
 
-void PenaltyNotice::Button1Click() {
+void PenaltyNotice::okClick() {
     // Only the shown notice counts; a second press must not restart the count.
     if (!m_open || !m_visible)
         return;
@@ -67,14 +67,14 @@ void PenaltyNotice::Button1Click() {
         // Equal times cost nothing; a count-down from 0 would never end.
         finish();
     } else {
-        Timer1_BONUS.setInterval(kStepMilliseconds);
+        countdownTimer.setInterval(kStepMilliseconds);
     }
     changed();
 }
 
-void PenaltyNotice::Timer1_BONUSTimer() {
+void PenaltyNotice::countDownStep() {
     if (!m_open || PenaltyStepsLeft <= 0) {
-        Timer1_BONUS.stop();
+        countdownTimer.stop();
         return;
     }
     Control& label = m_game.view[playerTwoSlower() ? "Label6" : "Label4"];
@@ -86,7 +86,7 @@ void PenaltyNotice::Timer1_BONUSTimer() {
 }
 
 void PenaltyNotice::finish() {
-    Timer1_BONUS.stop();
+    countdownTimer.stop();
     MatchState& s = m_game.state;
     (playerTwoSlower() ? s.Score2 : s.Score1) -= s.PenaltyPoints;
     m_visible = false;

@@ -25,26 +25,26 @@ public:
 
     // What the window shows.
     std::string Caption = "     ::  PENALIDADE  ::";
-    std::string Label1 = "Você vai perder";
-    std::string label_pontos;
-    std::string Label2 = "pontos";
-    std::array<std::string, 5> Memo1{"Regra: ", "", "Você perde 20 pontos por cada segundo ",
-                                     "acima do tempo do seu adversário.", " "};
+    std::string lossLead = "Você vai perder";
+    std::string penaltyPoints;
+    std::string pointsUnit = "pontos";
+    std::array<std::string, 5> ruleLines{"Regra: ", "", "Você perde 20 pontos por cada segundo ",
+                                         "acima do tempo do seu adversário.", " "};
     bool visible() const { return m_visible; }
     /// Not open: never shown, or its count-down has ended.
     bool closed() const { return !m_open; }
 
     int PenaltyStepsLeft = 0;
-    Timer Timer1_BONUS;
+    Timer countdownTimer;
 
     /// Fills the texts for the slower player once GameTime1, GameTime2 and
     /// PenaltyPoints are known.
     void fill();
     /// The notice opens: shown, and modal until its count-down ends.
-    void FormShow();
+    void open();
     /// Hides the notice and starts counting the penalty off the score label.
-    void Button1Click();
-    void Timer1_BONUSTimer();
+    void okClick();
+    void countDownStep();
 
     /// Called after OK and after every step, when what the notice or the main
     /// window shows has changed without a window event of its own.

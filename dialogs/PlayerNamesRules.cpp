@@ -27,49 +27,49 @@ std::string firstCharacters(const std::string& text, int count) {
 
 } // namespace
 
-void PlayerNamesRules::FormActivate() {
+void PlayerNamesRules::activate() {
     // A name typed elsewhere (the one-player box has no limit) shows as the box
     // would have taken it.
-    Edit1 = firstCharacters(m_game.state.PlayerName1, kMaxNameLength);
-    Edit2 = firstCharacters(m_game.state.PlayerName2, kMaxNameLength);
-    focus = "Edit1";
+    firstName = firstCharacters(m_game.state.PlayerName1, kMaxNameLength);
+    secondName = firstCharacters(m_game.state.PlayerName2, kMaxNameLength);
+    focus = "firstPlayerName";
 }
 
-bool PlayerNamesRules::Edit1KeyPress(char key) {
+bool PlayerNamesRules::firstNameKeyPress(char key) {
     if (key != kEnter)
         return false;
-    focus = "Edit2";
+    focus = "secondPlayerName";
     return true;
 }
 
-bool PlayerNamesRules::Edit2KeyPress(char key) {
+bool PlayerNamesRules::secondNameKeyPress(char key) {
     if (key != kEnter)
         return false;
-    focus = "Button1";
+    focus = "ok";
     return true;
 }
 
-void PlayerNamesRules::Button1Click() {
+void PlayerNamesRules::acceptClick() {
     MatchState& s = m_game.state;
     // A try or a computer move left half-done belongs to the old pairing.
     s.ClickCount = 0;
     s.WaitTicks = 0;
-    m_game.sound().soundOp();
+    m_game.sound().optionChosen();
 
-    if (blank(Edit1)) {
+    if (blank(firstName)) {
         m_game.ports.dialogs.showMessage("Por favor, preencha o nome do 1º jogador!");
-        focus = "Edit1";
+        focus = "firstPlayerName";
         return;
     }
-    if (blank(Edit2)) {
+    if (blank(secondName)) {
         m_game.ports.dialogs.showMessage("Por favor, preencha o nome do 2º jogador!");
-        focus = "Edit2";
+        focus = "secondPlayerName";
         return;
     }
 
     // Only now do two people become the players: a window closed without OK, or
     // refused, leaves the opponent as it was.
-    if (CheckBox1) {
+    if (sameBoard) {
         s.OpponentMode = PlayMode::OneBoard;
         // Two people on one board: no computer level applies.
         s.LevelCode.clear();
@@ -81,8 +81,8 @@ void PlayerNamesRules::Button1Click() {
     s.SettingsChanged = 1;
     m_game.view.menu.Participantes1 = true;
     m_game.view.menu.Individual1 = false;
-    s.PlayerName1 = Edit1;
-    s.PlayerName2 = Edit2;
+    s.PlayerName1 = firstName;
+    s.PlayerName2 = secondName;
     // New pair of names, new tally of wins.
     s.WinTally1 = 0;
     s.WinTally2 = 0;

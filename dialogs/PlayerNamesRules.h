@@ -17,20 +17,21 @@ public:
     explicit PlayerNamesRules(Game& game) : m_game(game) {}
 
     // What the window shows.
-    std::string Edit1;
-    std::string Edit2;
-    bool CheckBox1 = false;
-    std::string focus = "Edit1"; ///< "Edit1", "Edit2", "Button1" or "CheckBox1"
+    std::string firstName;
+    std::string secondName;
+    bool sameBoard = false;
+    std::string focus =
+        "firstPlayerName"; ///< "firstPlayerName", "secondPlayerName", "ok" or "sameBoard"
     bool closed() const { return m_closed; }
 
     /// The boxes start with the names already known.
-    void FormActivate();
+    void activate();
     /// A key typed in a name box; Enter is swallowed and moves the focus on.
     /// Returns whether the key was swallowed.
-    bool Edit1KeyPress(char key);
-    bool Edit2KeyPress(char key);
+    bool firstNameKeyPress(char key);
+    bool secondNameKeyPress(char key);
     /// Takes both names, or refuses with a message and leaves the window open.
-    void Button1Click();
+    void acceptClick();
 
 private:
     Game& m_game;

@@ -5,7 +5,7 @@
 namespace qv {
 
 void chooseCategory(Game& game, const std::string& code) {
-    game.sound().soundOp();
+    game.sound().optionChosen();
     game.state.FigureCategory = code;
     if (code == category::kPersonaliz)
         game.deal.preloadPhotos();

@@ -198,7 +198,7 @@ void PhotoManager::BitBtn2Click(int index) {
                                    kCaption, MessageIcon::Stop, Buttons::Ok);
         return;
     }
-    m_sound.soundOp();
+    m_sound.optionChosen();
     if (m_photosChanged)
         m_photosChanged();
     m_ports.dialogs.showMessage("Figura copiada com Sucesso");

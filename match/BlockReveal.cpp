@@ -60,7 +60,7 @@ void BlockReveal::onCoverClick(int k) {
     }
     if (s.ClickCount == 1) {
         s.FirstFigure = s.SlotFigure[slot];
-        m_game.sound().SOUND1();
+        m_game.sound().firstClick();
         m_game.computer.notePersonFirstBlock(k);
         if (s.Try == TryState::MissShown) {
             showCover(s.FirstCover, true);
@@ -82,7 +82,7 @@ void BlockReveal::onCoverClick(int k) {
     if (s.ComputerAttempt == 0 || s.ComputerAttempt >= s.AttemptLimit || pair) {
         showCover(k, false);
         s.ClickCount = 0;
-        m_game.sound().SOUND2();
+        m_game.sound().secondClick();
     }
     if (pair) {
         s.ClickCount = 0;
@@ -130,7 +130,7 @@ void BlockReveal::onRevealTick() {
         s.WaitTicks += 1;
         if (s.Try == TryState::PairShown && s.WaitTicks == kPairPause) {
             s.Try = TryState::None;
-            m_game.sound().SOUND_CERTO();
+            m_game.sound().pairFound();
             showFace(s.FirstFace, false);
             showFace(s.SecondFace, false);
             s.WaitTicks = 0;
@@ -146,7 +146,7 @@ void BlockReveal::onRevealTick() {
         if (clicked)
             clicked->enabled = playing;
         if (s.ClickCount == 0)
-            m_game.sound().SOUND_ERRO();
+            m_game.sound().pairMissed();
     }
     if (s.WaitTicks >= limit) {
         s.WaitTicks = 0;

@@ -246,7 +246,7 @@ void ComputerOpponent::onPlayComputer() {
     s.SettingsChanged = 1;
     if (fromOpenDialog) {
         m_game.gameDefinition.showLevelPanel();
-        m_game.sound().soundOp();
+        m_game.sound().optionChosen();
         return;
     }
     m_game.gameDefinition.create(false);

@@ -26,7 +26,7 @@ int categoryIndex(const std::string& category) {
 void Deal::onStart() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
-    m_game.sound().StopWave();
+    m_game.sound().stopWave();
     s.ClickArmed = true;
     v["aviso_cancelar"].visible = false;
     if (m_game.matchInProgress()) {

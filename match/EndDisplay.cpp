@@ -112,9 +112,9 @@ void EndDisplay::onFrame() {
     // The sound belongs to the match, not to each pass of the loop.
     if (s.EndAnimFrame == 1 && s.EndSoundState == EndSound::Due) {
         if (loser)
-            m_game.sound().sound_perde();
+            m_game.sound().defeat();
         else
-            m_game.sound().SOUND_GANHA();
+            m_game.sound().victory();
         s.EndSoundState = EndSound::Played;
     }
     if (s.EndAnimFrame >= 1 && s.EndAnimFrame <= frameCount) {

@@ -48,9 +48,9 @@ void Game::onShown() {
 }
 
 void Game::onActivated() {
-    records().Records_dpl();
-    records().records_comp();
-    sound().CriarArqSom();
+    records().loadRecords();
+    records().loadComputerRecords();
+    sound().reloadSettings();
 }
 
 void Game::ensurePhotoFolder() {

@@ -31,7 +31,7 @@ void MatchEnd::offerRecord(int score, const std::string& name, int seconds,
     s.RecordCandidateName = name;
     s.RecordCandidateSeconds = seconds;
     s.RecordCandidateTimeText = time;
-    m_game.records().bateu_rec();
+    m_game.records().offerRecord();
 }
 
 void MatchEnd::stopClock() {
@@ -52,7 +52,7 @@ void MatchEnd::timeOut() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
     if (s.OpponentMode == PlayMode::Alone) {
-        m_game.sound().soundTempo();
+        m_game.sound().timeUp();
         v["Label1"].caption = usedTimeText();
         s.GameTime1 = s.TimeLimitSeconds;
         if (s.Score1 > 0)
@@ -64,7 +64,7 @@ void MatchEnd::timeOut() {
 
     if (s.OpponentMode == PlayMode::OneAfterOther && s.RoundIndex == 1) {
         stopClock();
-        m_game.sound().soundTempo();
+        m_game.sound().timeUp();
         m_game.ports.dialogs.showMessage("TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: " +
                                          s.PlayerName2);
         s.GameTime1 = s.TimeLimitSeconds;
@@ -78,7 +78,7 @@ void MatchEnd::timeOut() {
     }
     stopClock();
     v["Label9"].caption = std::to_string(s.ClockMinutes) + ":00";
-    m_game.sound().soundTempo();
+    m_game.sound().timeUp();
     m_game.clock.computeUsedTime();
     s.ElapsedSeconds = s.TimeLimitSeconds;
     s.BoardPoints = 0;
@@ -125,9 +125,9 @@ void MatchEnd::boardCleared() {
             s.RecordCandidateScore = first;
             s.RecordCandidateName = v["Label3"].caption;
             if (s.LevelCode == "SUP")
-                m_game.records().bateu_comp();
+                m_game.records().offerWinVersusGifted();
             else if (s.LevelCode == "INT")
-                m_game.records().bateu_comp2();
+                m_game.records().offerWinVersusIntelligent();
             declareWinner(1);
         } else {
             declareWinner(2);

@@ -8,23 +8,23 @@ class RecordRoutines {
 public:
     virtual ~RecordRoutines() = default;
     /// Loads the records file into the records window.
-    virtual void Records_dpl() {}
+    virtual void loadRecords() {}
     /// Loads the computer records file into the records window.
-    virtual void records_comp() {}
+    virtual void loadComputerRecords() {}
     /// Best scores and best times of games played alone or one after the other.
-    virtual void bateu_rec() = 0;
+    virtual void offerRecord() = 0;
     /// A win against the computer at level "SUP".
-    virtual void bateu_comp() = 0;
+    virtual void offerWinVersusGifted() = 0;
     /// A win against the computer at level "INT".
-    virtual void bateu_comp2() = 0;
+    virtual void offerWinVersusIntelligent() = 0;
 };
 
 /// Keeps no records, until the records files are in place.
 class NoRecords final : public RecordRoutines {
 public:
-    void bateu_rec() override {}
-    void bateu_comp() override {}
-    void bateu_comp2() override {}
+    void offerRecord() override {}
+    void offerWinVersusGifted() override {}
+    void offerWinVersusIntelligent() override {}
 };
 
 } // namespace qv

@@ -145,24 +145,25 @@ std::filesystem::path Records::computerRecordsFile() const {
     return m_game.ports.paths.dataFolder() / records::kComputerRecordsFileName;
 }
 
-void Records::Records_dpl() {
+void Records::loadRecords() {
     const std::filesystem::path file = recordsFile();
     settle(file, load(m_files, file, records::kRecordEntrySize, records::defaultRecordsFile(),
                       [this](std::size_t k, std::string_view bytes) {
                           const auto entry = whole(records::decodeRecordEntry(bytes));
                           showRow(view, k < 5 ? RecordTable::BestScore : RecordTable::BestTime,
-                                  k % 5, entry.nome, entry.pontos, entry.tempo, entry.categoria);
+                                  k % 5, entry.name, entry.points, entry.time, entry.category);
                       }));
 }
 
-void Records::records_comp() {
+void Records::loadComputerRecords() {
     const std::filesystem::path file = computerRecordsFile();
     settle(file,
            load(m_files, file, records::kComputerEntrySize, records::defaultComputerRecordsFile(),
                 [this](std::size_t k, std::string_view bytes) {
                     const auto entry = whole(records::decodeComputerEntry(bytes));
-                    showRow(view, k < 5 ? RecordTable::Superdotado : RecordTable::Inteligente,
-                            k % 5, entry.nome, entry.pontos, entry.pontos_comp, entry.categoria);
+                    showRow(view,
+                            k < 5 ? RecordTable::VersusGifted : RecordTable::VersusIntelligent,
+                            k % 5, entry.name, entry.points, entry.computerPoints, entry.category);
                 }));
 }
 
@@ -190,7 +191,7 @@ void Records::settle(const std::filesystem::path& file, const std::optional<std:
         m_game.ports.dialogs.showMessage(kLoadError);
 }
 
-void Records::bateu_rec() {
+void Records::offerRecord() {
     m_game.matchTick.stop();
     const MatchState& s = m_game.state;
     if (s.BlockCount == 16 || s.RecordsSettled == 1)
@@ -211,13 +212,13 @@ void Records::bestScore(int score, int seconds) {
         Table table(m_files, recordsFile(), records::kRecordEntrySize);
         for (std::size_t i = 0; i < 5; ++i) {
             const records::RecordEntry entry = table.record(i);
-            const int points = number(entry.pontos);
+            const int points = number(entry.points);
             bool higher = false;
             if (points > score)
                 continue;
             if (points < score)
                 higher = true;
-            else if (number(entry.segundos) <= seconds)
+            else if (number(entry.seconds) <= seconds)
                 continue;
 
             if (s.OpponentMode == PlayMode::Alone && s.RecordCandidateName == kNoNamePlaceholder) {
@@ -238,7 +239,7 @@ void Records::bestScore(int score, int seconds) {
             table.save();
             // After a tie the best-time part reloads the window anyway.
             if (higher)
-                Records_dpl();
+                loadRecords();
             return;
         }
     } catch (const std::exception&) {
@@ -253,13 +254,13 @@ void Records::bestTime(int score, int seconds) {
         Table table(m_files, recordsFile(), records::kRecordEntrySize);
         for (std::size_t i = 5; i < records::kEntryCount; ++i) {
             const records::RecordEntry entry = table.record(i);
-            const int entrySeconds = number(entry.segundos);
+            const int entrySeconds = number(entry.seconds);
             const char* caption = nullptr;
             if (entrySeconds < seconds)
                 continue;
             if (entrySeconds > seconds)
                 caption = "PARABÉNS!Record de MELHOR TEMPO!";
-            else if (number(entry.pontos) < score)
+            else if (number(entry.points) < score)
                 caption = "PARABÉNS! Record de MELHOR TEMPO!";
             else
                 continue;
@@ -278,7 +279,7 @@ void Records::bestTime(int score, int seconds) {
             table.save();
             break;
         }
-        Records_dpl();
+        loadRecords();
         s.RecordsSettled = 1;
         s.RecordCandidateName.clear();
     } catch (const std::exception&) {
@@ -286,12 +287,12 @@ void Records::bestTime(int score, int seconds) {
     }
 }
 
-void Records::bateu_comp() {
+void Records::offerWinVersusGifted() {
     againstComputer(0, "PARABÉNS, Você quebrou um dos records deste jogo\n"
                        "CONTRA O COMPUTADOR SUPERDOTADO!");
 }
 
-void Records::bateu_comp2() {
+void Records::offerWinVersusIntelligent() {
     againstComputer(5, "PARABÉNS, Você quebrou um dos records deste jogo\n"
                        "CONTRA O COMPUTADOR INTELIGENTE!");
 }
@@ -308,10 +309,10 @@ void Records::againstComputer(int first, const char* message) {
         const auto begin = static_cast<std::size_t>(first);
         for (std::size_t i = begin; i < begin + 5; ++i) {
             const records::ComputerRecordEntry entry = table.computer(i);
-            const int points = number(entry.pontos);
+            const int points = number(entry.points);
             if (points > score)
                 continue;
-            if (points == score && computerPoints >= number(entry.pontos_comp))
+            if (points == score && computerPoints >= number(entry.computerPoints))
                 continue;
 
             m_game.ports.dialogs.showMessage(message);
@@ -321,7 +322,7 @@ void Records::againstComputer(int first, const char* message) {
                     s.RecordCandidateName, std::to_string(score), computerText, s.FigureCategory}));
             table.save();
             s.RecordsSettled = 1;
-            records_comp();
+            loadComputerRecords();
             return;
         }
         s.RecordsSettled = 1;
@@ -330,7 +331,7 @@ void Records::againstComputer(int first, const char* message) {
     }
 }
 
-void Records::BitBtn1Click() {
+void Records::resetClick() {
     Dialogs& dialogs = m_game.ports.dialogs;
     if (dialogs.messageBox("Deseja Zerar esses Records?", "Exclusão de Records", MessageIcon::Stop,
                            Buttons::YesNoDefaultNo) != Answer::Yes)
@@ -348,8 +349,8 @@ void Records::BitBtn1Click() {
         return;
     }
     dialogs.showMessage("Records zerados com sucesso");
-    Records_dpl();
-    records_comp();
+    loadRecords();
+    loadComputerRecords();
 }
 
 } // namespace qv

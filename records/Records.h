@@ -28,16 +28,16 @@ public:
 
     /// Loads the records file into the window, creating it with its defaults when
     /// it is missing.
-    void Records_dpl() override;
+    void loadRecords() override;
     /// The same for the computer records file.
-    void records_comp() override;
+    void loadComputerRecords() override;
 
-    void bateu_rec() override;
-    void bateu_comp() override;
-    void bateu_comp2() override;
+    void offerRecord() override;
+    void offerWinVersusGifted() override;
+    void offerWinVersusIntelligent() override;
 
     /// The records window's "Zerar": asks, deletes both files, reloads.
-    void BitBtn1Click();
+    void resetClick();
 
     std::filesystem::path recordsFile() const;
     std::filesystem::path computerRecordsFile() const;

@@ -155,38 +155,38 @@ std::optional<std::string> decodeField(std::string_view field, std::size_t room)
 }
 
 std::string encodeEntry(const RecordEntry& entry) {
-    return encodeField(entry.nome) + encodeField(entry.pontos) + encodeField(entry.tempo) +
-           encodeField(entry.categoria) + encodeField(entry.segundos);
+    return encodeField(entry.name) + encodeField(entry.points) + encodeField(entry.time) +
+           encodeField(entry.category) + encodeField(entry.seconds);
 }
 
 std::string encodeEntry(const ComputerRecordEntry& entry) {
-    return encodeField(entry.nome) + encodeField(entry.pontos) + encodeField(entry.pontos_comp) +
-           encodeField(entry.categoria);
+    return encodeField(entry.name) + encodeField(entry.points) + encodeField(entry.computerPoints) +
+           encodeField(entry.category);
 }
 
 std::optional<RecordEntry> decodeRecordEntry(std::string_view bytes) {
     if (bytes.size() != kRecordEntrySize)
         return std::nullopt;
-    auto nome = decodeField(fieldAt(bytes, 0));
-    auto pontos = decodeField(fieldAt(bytes, 1));
-    auto tempo = decodeField(fieldAt(bytes, 2));
-    auto categoria = decodeField(fieldAt(bytes, 3));
-    auto segundos = decodeField(fieldAt(bytes, 4));
-    if (!nome || !pontos || !tempo || !categoria || !segundos)
+    auto name = decodeField(fieldAt(bytes, 0));
+    auto points = decodeField(fieldAt(bytes, 1));
+    auto time = decodeField(fieldAt(bytes, 2));
+    auto category = decodeField(fieldAt(bytes, 3));
+    auto seconds = decodeField(fieldAt(bytes, 4));
+    if (!name || !points || !time || !category || !seconds)
         return std::nullopt;
-    return RecordEntry{*nome, *pontos, *tempo, *categoria, *segundos};
+    return RecordEntry{*name, *points, *time, *category, *seconds};
 }
 
 std::optional<ComputerRecordEntry> decodeComputerEntry(std::string_view bytes) {
     if (bytes.size() != kComputerEntrySize)
         return std::nullopt;
-    auto nome = decodeField(fieldAt(bytes, 0));
-    auto pontos = decodeField(fieldAt(bytes, 1));
-    auto pontos_comp = decodeField(fieldAt(bytes, 2));
-    auto categoria = decodeField(fieldAt(bytes, 3));
-    if (!nome || !pontos || !pontos_comp || !categoria)
+    auto name = decodeField(fieldAt(bytes, 0));
+    auto points = decodeField(fieldAt(bytes, 1));
+    auto computerPoints = decodeField(fieldAt(bytes, 2));
+    auto category = decodeField(fieldAt(bytes, 3));
+    if (!name || !points || !computerPoints || !category)
         return std::nullopt;
-    return ComputerRecordEntry{*nome, *pontos, *pontos_comp, *categoria};
+    return ComputerRecordEntry{*name, *points, *computerPoints, *category};
 }
 
 std::string defaultRecordsFile() {

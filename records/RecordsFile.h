@@ -22,20 +22,20 @@ inline constexpr std::size_t kComputerEntrySize = 4 * kFieldSize; // 52
 
 /// One entry of the records file; texts in UTF-8.
 struct RecordEntry {
-    std::string nome;
-    std::string pontos;
-    std::string tempo;
-    std::string categoria;
-    std::string segundos;
+    std::string name;
+    std::string points;
+    std::string time;
+    std::string category;
+    std::string seconds;
     friend bool operator==(const RecordEntry&, const RecordEntry&) = default;
 };
 
 /// One entry of the computer records file; texts in UTF-8.
 struct ComputerRecordEntry {
-    std::string nome;
-    std::string pontos;
-    std::string pontos_comp;
-    std::string categoria;
+    std::string name;
+    std::string points;
+    std::string computerPoints;
+    std::string category;
     friend bool operator==(const ComputerRecordEntry&, const ComputerRecordEntry&) = default;
 };
 

@@ -9,7 +9,7 @@
 namespace qv {
 
 /// The four tables of the records window, in the order the window shows them.
-enum class RecordTable { BestScore, BestTime, Superdotado, Inteligente };
+enum class RecordTable { BestScore, BestTime, VersusGifted, VersusIntelligent };
 
 /// The label names of one row of a table.
 struct RecordRowLabels {
@@ -19,9 +19,9 @@ struct RecordRowLabels {
     std::string category;
 };
 
-/// The texts of the records window's labels, by label name ("primeiro", "ponto1",
-/// "tempo1", "cate_mp1", "Tempo_JG1", ..., "cate_intel5"), as the last load left
-/// them; placeholders until the first load. The window only reads them.
+/// The texts of the records window's labels, by label name ("bestScorePlace1Name",
+/// "bestScorePlace1Points", ..., "versusIntelligentPlace5Category"), as the last
+/// load left them; placeholders until the first load. The window only reads them.
 class RecordsView {
 public:
     RecordsView();
@@ -40,39 +40,46 @@ public:
 
     /// The labels of a row; place counts from 1 to 5.
     static RecordRowLabels row(RecordTable table, int place);
+    /// What the names of a table's controls start with.
+    static std::string tableName(RecordTable table);
 
 private:
     std::map<std::string, std::string, std::less<>> m_labels;
     int m_generation = 0;
 };
 
+inline std::string RecordsView::tableName(RecordTable table) {
+    switch (table) {
+    case RecordTable::BestScore:
+        return "bestScore";
+    case RecordTable::BestTime:
+        return "bestTime";
+    case RecordTable::VersusGifted:
+        return "versusGifted";
+    case RecordTable::VersusIntelligent:
+        return "versusIntelligent";
+    }
+    throw std::out_of_range("unknown records table");
+}
+
 inline RecordRowLabels RecordsView::row(RecordTable table, int place) {
     if (place < 1 || place > 5)
         throw std::out_of_range("records tables have five places");
-    const std::string n = std::to_string(place);
-    static const char* const kBestScoreNames[] = {"primeiro", "segundo", "terceiro", "quarto",
-                                                  "quinto"};
-    switch (table) {
-    case RecordTable::BestScore:
-        return {kBestScoreNames[place - 1], "ponto" + n, "tempo" + n, "cate_mp" + n};
-    case RecordTable::BestTime:
-        return {"Tempo_JG" + n, "tempo_ponto" + n, "tempo" + n + "_tp", "cate_mt" + n};
-    case RecordTable::Superdotado:
-        return {"Jogador_c" + n, "pontosc_" + n, "Pontoscomp_" + n, "cate_super" + n};
-    case RecordTable::Inteligente:
-        return {"Jogador2_c" + n, "pontosc2_" + n, "Pontoscomp2_" + n, "cate_intel" + n};
-    }
-    throw std::out_of_range("unknown records table");
+    const std::string prefix = tableName(table) + "Place" + std::to_string(place);
+    const bool computer =
+        table == RecordTable::VersusGifted || table == RecordTable::VersusIntelligent;
+    return {prefix + "Name", prefix + "Points", prefix + (computer ? "ComputerPoints" : "Time"),
+            prefix + "Category"};
 }
 
 inline RecordsView::RecordsView() {
     // The captions the window was designed with, shown until the files are read.
     for (int place = 1; place <= 5; ++place) {
         for (RecordTable table : {RecordTable::BestScore, RecordTable::BestTime,
-                                  RecordTable::Superdotado, RecordTable::Inteligente}) {
+                                  RecordTable::VersusGifted, RecordTable::VersusIntelligent}) {
             const RecordRowLabels names = row(table, place);
             const bool computer =
-                table == RecordTable::Superdotado || table == RecordTable::Inteligente;
+                table == RecordTable::VersusGifted || table == RecordTable::VersusIntelligent;
             m_labels[names.name] = "Jogador " + std::to_string(place);
             m_labels[names.points] = "0000";
             m_labels[names.third] = computer ? "0000" : "0:00";

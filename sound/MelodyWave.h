@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/TBTBeeper.h"
+#include "sound/TonePlayer.h"
 
 #include <cstdint>
 #include <span>

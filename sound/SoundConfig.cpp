@@ -35,7 +35,7 @@ std::string fileState(const std::filesystem::path& path) {
 
 SoundConfig::SoundConfig(FileLayer& files, Dialogs& dialogs, const Paths& paths)
     : m_files(files), m_dialogs(dialogs), m_paths(paths) {
-    tiposom();
+    fillSoundNames();
 }
 
 std::filesystem::path SoundConfig::file() const {
@@ -44,12 +44,12 @@ std::filesystem::path SoundConfig::file() const {
     return findPathNoCase(folder, soundfile::kFileName).value_or(folder / soundfile::kFileName);
 }
 
-void SoundConfig::tiposom() {
+void SoundConfig::fillSoundNames() {
     for (std::size_t k = 0; k < soundfile::kNameCount; ++k)
         SoundNameTable[k] = std::string(soundfile::kSoundNames[k]);
 }
 
-bool SoundConfig::CriaSom(SoundSettings& settings) {
+bool SoundConfig::createIfMissing(SoundSettings& settings) {
     const std::filesystem::path path = file();
     if (m_files.exists(path))
         return true;
@@ -63,8 +63,8 @@ bool SoundConfig::CriaSom(SoundSettings& settings) {
     return true;
 }
 
-void SoundConfig::CriarArqSom(SoundSettings& settings) {
-    if (!CriaSom(settings) && !m_files.exists(file()))
+void SoundConfig::load(SoundSettings& settings) {
+    if (!createIfMissing(settings) && !m_files.exists(file()))
         return; // nothing to read: the creating message has said it all
     const std::filesystem::path path = file();
     const std::optional<std::string> bytes = m_files.read(path, soundfile::kRecordSize);
@@ -78,7 +78,7 @@ void SoundConfig::CriarArqSom(SoundSettings& settings) {
         m_dialogs.showMessage(kReadError);
     if (m_files.exists(path))
         m_files.remove(path);
-    CriaSom(settings);
+    createIfMissing(settings);
 }
 
 std::optional<soundfile::SoundConfigRecord> SoundConfig::read() {
@@ -110,7 +110,7 @@ bool SoundConfig::apply(const soundfile::SoundConfigRecord& record, SoundSetting
             return false;
         settings.SoundOn[e] = *on;
     }
-    settings.SoundDevice = record.dispositivo;
+    settings.SoundDevice = record.device;
     return true;
 }
 

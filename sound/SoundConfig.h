@@ -23,14 +23,14 @@ public:
 
     std::array<std::string, soundfile::kNameCount> SoundNameTable{};
     /// Fills the table of sound names.
-    void tiposom();
+    void fillSoundNames();
     /// Creates the file with the defaults when there is none and puts the
     /// defaults into `settings`; false when it cannot be created.
-    bool CriaSom(SoundSettings& settings);
+    bool createIfMissing(SoundSettings& settings);
     /// Reads the file into `settings`; a missing file is created, a malformed one
     /// replaced by the defaults. Each failure is reported once for each state of
     /// the file, so activating the window again does not repeat it.
-    void CriarArqSom(SoundSettings& settings);
+    void load(SoundSettings& settings);
 
     /// The record as stored, for the settings dialog; nothing when it cannot be
     /// read whole.

@@ -29,7 +29,7 @@ std::string encodeRecord(const SoundConfigRecord& record) {
     std::string bytes;
     for (std::size_t e = 0; e < kSoundEventCount; ++e)
         bytes += records::encodeField(record.fields[e], kFieldRoom[e]);
-    bytes += records::encodeField(record.dispositivo, 1);
+    bytes += records::encodeField(record.device, 1);
     return bytes;
 }
 
@@ -48,7 +48,7 @@ std::optional<SoundConfigRecord> decodeRecord(std::string_view bytes) {
     auto device = records::decodeField(bytes.substr(at, 2), 1);
     if (!device)
         return std::nullopt;
-    record.dispositivo = std::move(*device);
+    record.device = std::move(*device);
     return record;
 }
 

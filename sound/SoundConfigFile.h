@@ -31,7 +31,7 @@ inline constexpr std::array<std::size_t, kSoundEventCount> kFieldRoom{2, 2, 3, 3
 /// the device ("P" or "A").
 struct SoundConfigRecord {
     std::array<std::string, kSoundEventCount> fields{};
-    std::string dispositivo;
+    std::string device;
     friend bool operator==(const SoundConfigRecord&, const SoundConfigRecord&) = default;
 };
 

@@ -36,58 +36,59 @@ constexpr std::array<Tone, 4> kItemChosen{{{800, 25}, {700, 35}, {750, 55}, {850
 } // namespace
 
 SoundEffects::SoundEffects(const MainView& view, const MatchState& state, const Paths& paths,
-                           Dialogs& dialogs, WavePlayer& waves, TBTBeeper& SOM)
-    : SoundEffects(view, state, paths, dialogs, waves, SOM, m_posix) {
+                           Dialogs& dialogs, WavePlayer& waves, TonePlayer& tonePlayer)
+    : SoundEffects(view, state, paths, dialogs, waves, tonePlayer, m_posix) {
 }
 
 SoundEffects::SoundEffects(const MainView& view, const MatchState& state, const Paths& paths,
-                           Dialogs& dialogs, WavePlayer& waves, TBTBeeper& SOM, FileLayer& files)
+                           Dialogs& dialogs, WavePlayer& waves, TonePlayer& tonePlayer,
+                           FileLayer& files)
     : config(files, dialogs, paths), m_view(view), m_state(state), m_paths(paths), m_waves(waves),
-      m_SOM(SOM) {
+      m_tonePlayer(tonePlayer) {
 }
 
-void SoundEffects::SOUND1() {
+void SoundEffects::firstClick() {
     cue(SoundEvent::Click, kClickFirst);
 }
 
-void SoundEffects::SOUND2() {
+void SoundEffects::secondClick() {
     cue(SoundEvent::Click, kClickSecond);
 }
 
-void SoundEffects::SOUND_CERTO() {
+void SoundEffects::pairFound() {
     // Once the end of the match has sounded, a last pair leaving the board stays quiet.
     if (m_state.EndSoundState == EndSound::Played)
         return;
-    cue(SoundEvent::Acertar, kPairFound);
+    cue(SoundEvent::PairFound, kPairFound);
 }
 
-void SoundEffects::SOUND_ERRO() {
-    cue(SoundEvent::Errar, kMiss);
+void SoundEffects::pairMissed() {
+    cue(SoundEvent::Miss, kMiss);
 }
 
-void SoundEffects::SOUND_GANHA() {
-    cue(SoundEvent::Vitoria, kVictory);
+void SoundEffects::victory() {
+    cue(SoundEvent::Victory, kVictory);
 }
 
-void SoundEffects::sound_perde() {
-    cue(SoundEvent::Derrota, kDefeat);
+void SoundEffects::defeat() {
+    cue(SoundEvent::Defeat, kDefeat);
 }
 
-void SoundEffects::soundTempo() {
-    cue(SoundEvent::Termino, kTimeOver);
+void SoundEffects::timeUp() {
+    cue(SoundEvent::TimeUp, kTimeOver);
 }
 
-void SoundEffects::soundOp() {
-    cue(SoundEvent::Acesso, kItemChosen);
+void SoundEffects::optionChosen() {
+    cue(SoundEvent::OptionChosen, kItemChosen);
 }
 
-void SoundEffects::StopWave() {
+void SoundEffects::stopWave() {
     m_waves.stop();
 }
 
-void SoundEffects::CriarArqSom() {
-    config.tiposom();
-    config.CriarArqSom(settings);
+void SoundEffects::reloadSettings() {
+    config.fillSoundNames();
+    config.load(settings);
     m_waves.recover();
 }
 
@@ -108,7 +109,7 @@ void SoundEffects::cue(SoundEvent event, std::span<const Tone> melody) {
             m_waves.play(*wave);
         return;
     }
-    m_SOM.PlayMelody(melody);
+    m_tonePlayer.playMelody(melody);
 }
 
 } // namespace qv

@@ -8,7 +8,7 @@
 #include "sound/SoundConfig.h"
 #include "sound/SoundCues.h"
 #include "sound/SoundSettings.h"
-#include "sound/TBTBeeper.h"
+#include "sound/TonePlayer.h"
 #include "sound/WavePlayer.h"
 
 #include <cstdint>
@@ -25,26 +25,26 @@ class SoundEffects final : public SoundCues {
 public:
     /// Reads the "Som" box from `view` and the end-of-match flag from `state`.
     SoundEffects(const MainView& view, const MatchState& state, const Paths& paths,
-                 Dialogs& dialogs, WavePlayer& waves, TBTBeeper& SOM);
+                 Dialogs& dialogs, WavePlayer& waves, TonePlayer& tonePlayer);
     /// The same over the given file layer.
     SoundEffects(const MainView& view, const MatchState& state, const Paths& paths,
-                 Dialogs& dialogs, WavePlayer& waves, TBTBeeper& SOM, FileLayer& files);
+                 Dialogs& dialogs, WavePlayer& waves, TonePlayer& tonePlayer, FileLayer& files);
     SoundEffects(const SoundEffects&) = delete;
     SoundEffects& operator=(const SoundEffects&) = delete;
 
     SoundSettings settings;
     SoundConfig config;
 
-    void SOUND1() override;
-    void SOUND2() override;
-    void SOUND_CERTO() override;
-    void SOUND_ERRO() override;
-    void SOUND_GANHA() override;
-    void sound_perde() override;
-    void soundTempo() override;
-    void soundOp() override;
-    void StopWave() override;
-    void CriarArqSom() override;
+    void firstClick() override;
+    void secondClick() override;
+    void pairFound() override;
+    void pairMissed() override;
+    void victory() override;
+    void defeat() override;
+    void timeUp() override;
+    void optionChosen() override;
+    void stopWave() override;
+    void reloadSettings() override;
     bool speakerChosen() const override { return settings.SoundDevice == "A"; }
 
     /// Plays a sound name's wave at once, whatever the settings say (the dialog's Play).
@@ -59,7 +59,7 @@ private:
     const MatchState& m_state;
     const Paths& m_paths;
     WavePlayer& m_waves;
-    TBTBeeper& m_SOM;
+    TonePlayer& m_tonePlayer;
 };
 
 } // namespace qv

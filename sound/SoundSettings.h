@@ -6,7 +6,7 @@
 namespace qv {
 
 /// The seven sound events, in the order the settings and their file use.
-enum class SoundEvent { Errar, Acertar, Vitoria, Derrota, Click, Acesso, Termino };
+enum class SoundEvent { Miss, PairFound, Victory, Defeat, Click, OptionChosen, TimeUp };
 inline constexpr std::size_t kSoundEventCount = 7;
 
 /// Which sounds the game makes; empty until the settings file is first read, so

@@ -23,11 +23,11 @@ SoundSettingsForm::SoundSettingsForm(SoundEffects& effects, Dialogs& dialogs)
     : m_effects(effects), m_dialogs(dialogs) {
 }
 
-void SoundSettingsForm::FormCreate() {
+void SoundSettingsForm::open() {
     showStored();
 }
 
-void SoundSettingsForm::Button2Click() {
+void SoundSettingsForm::undoClick() {
     for (RowState& row : rows)
         row = RowState{};
     showStored();
@@ -58,23 +58,23 @@ void SoundSettingsForm::showStored() {
         }
         rows[r].selected = *index;
     }
-    m_effects.settings.SoundDevice = record->dispositivo;
+    m_effects.settings.SoundDevice = record->device;
     for (std::size_t r = 0; r < rows.size(); ++r)
         rows[r].checked = soundfile::switchDigit(record->fields[slot(kSoundRows[r].event)]) == 1;
-    Placar = record->dispositivo == "P";
-    Alto = !Placar;
-    if (Placar)
-        PlacarClick();
+    soundCard = record->device == "P";
+    pcSpeaker = !soundCard;
+    if (soundCard)
+        soundCardClick();
     else
-        AltoClick();
+        pcSpeakerClick();
 }
 
-void SoundSettingsForm::PlacarClick() {
+void SoundSettingsForm::soundCardClick() {
     for (RowState& row : rows)
         row.enabled = true;
 }
 
-void SoundSettingsForm::AltoClick() {
+void SoundSettingsForm::pcSpeakerClick() {
     for (RowState& row : rows)
         row.enabled = false;
 }
@@ -85,7 +85,7 @@ void SoundSettingsForm::playRow(int row) {
         m_effects.playWave(state.names[static_cast<std::size_t>(state.selected)]);
 }
 
-void SoundSettingsForm::Button1Click() {
+void SoundSettingsForm::saveClick() {
     // A list always shows a name; should one ever have none, its first name counts.
     std::array<int, kSoundEventCount> chosen{};
     for (std::size_t r = 0; r < rows.size(); ++r)
@@ -96,7 +96,7 @@ void SoundSettingsForm::Button1Click() {
         record.fields[e] =
             soundfile::fieldText(rows[r].checked, chosen[r], soundfile::kFieldRoom[e]);
     }
-    record.dispositivo = Placar ? "P" : "A";
+    record.device = soundCard ? "P" : "A";
     if (!m_effects.config.save(record)) {
         m_dialogs.showError("Não foi possível gravar o arquivo de configuração de sons:\n" +
                             m_effects.config.file().string());
@@ -109,8 +109,8 @@ void SoundSettingsForm::Button1Click() {
             m_effects.config.SoundNameTable[static_cast<std::size_t>(chosen[r])];
         settings.SoundOn[e] = rows[r].checked ? 1 : 0;
     }
-    settings.SoundDevice = record.dispositivo;
-    m_effects.soundOp();
+    settings.SoundDevice = record.device;
+    m_effects.optionChosen();
     done = true;
 }
 

@@ -19,13 +19,14 @@ struct SoundRow {
 };
 
 inline constexpr std::array<SoundRow, kSoundEventCount> kSoundRows{{
-    {SoundEvent::Click, "Click nos Blocos", "CheckBox1", "ComboBox1", "BitBtn3"},
-    {SoundEvent::Acertar, "Acertar", "CheckBox2", "ComboBox2", "BitBtn2"},
-    {SoundEvent::Errar, "Errar", "CheckBox3", "ComboBox3", "BitBtn1"},
-    {SoundEvent::Vitoria, "Vitória", "CheckBox4", "ComboBox4", "BitBtn4"},
-    {SoundEvent::Derrota, "Derrota", "CheckBox5", "ComboBox5", "BitBtn5"},
-    {SoundEvent::Acesso, "Acesso aos ítens", "CheckBox6", "ComboBox6", "BitBtn6"},
-    {SoundEvent::Termino, "Término do tempo", "CheckBox7", "ComboBox7", "BitBtn7"},
+    {SoundEvent::Click, "Click nos Blocos", "clickOn", "clickSound", "clickPlay"},
+    {SoundEvent::PairFound, "Acertar", "pairFoundOn", "pairFoundSound", "pairFoundPlay"},
+    {SoundEvent::Miss, "Errar", "missOn", "missSound", "missPlay"},
+    {SoundEvent::Victory, "Vitória", "victoryOn", "victorySound", "victoryPlay"},
+    {SoundEvent::Defeat, "Derrota", "defeatOn", "defeatSound", "defeatPlay"},
+    {SoundEvent::OptionChosen, "Acesso aos ítens", "optionChosenOn", "optionChosenSound",
+     "optionChosenPlay"},
+    {SoundEvent::TimeUp, "Término do tempo", "timeUpOn", "timeUpSound", "timeUpPlay"},
 }};
 
 /// The rules of the sound settings dialog without the window: what each row
@@ -41,19 +42,20 @@ public:
         int selected = -1;
     };
     std::array<RowState, kSoundEventCount> rows{};
-    bool Placar = false;
-    bool Alto = false;
+    /// "Placa de som" or "Alto-falante do micro".
+    bool soundCard = false;
+    bool pcSpeaker = false;
     /// Set by a successful "&Gravar": the window closes.
     bool done = false;
 
     /// Opening: fills the lists and shows the stored choice.
-    void FormCreate();
+    void open();
     /// "&Gravar": stores the choice, puts it into effect, confirms with a sound.
-    void Button1Click();
+    void saveClick();
     /// "&Desfazer": the stored choice again, from clean lists and boxes.
-    void Button2Click();
-    void PlacarClick();
-    void AltoClick();
+    void undoClick();
+    void soundCardClick();
+    void pcSpeakerClick();
     /// The Play button of row 1..7: the name chosen in that row, whatever else is set.
     void playRow(int row);
 

@@ -1,4 +1,4 @@
-#include "sound/TBTBeeper.h"
+#include "sound/TonePlayer.h"
 #include "tests/fakes/FakeSound.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ struct PortPath {
     VirtualScheduler scheduler;
     VirtualTicks ticks{scheduler, 5000};
     RecordingPorts ports;
-    TBTBeeper beeper{ticks, nullptr, &ports};
+    TonePlayer beeper{ticks, nullptr, &ports};
 };
 
 TEST(Beeper, WithoutAToneServiceProgramsTimerTwoAndTheSpeakerGate) {
@@ -24,8 +24,8 @@ TEST(Beeper, WithoutAToneServiceProgramsTimerTwoAndTheSpeakerGate) {
     };
     for (const Case c : {Case{40, 29829}, Case{5000, 238}, Case{1000, 1193}}) {
         PortPath p;
-        EXPECT_FALSE(TBTBeeper::NtPlatform);
-        p.beeper.PlayTone(c.hz, 120);
+        EXPECT_FALSE(TonePlayer::toneServiceInUse);
+        p.beeper.playTone(c.hz, 120);
         const std::vector<Access> expected{
             {'r', 0x61, 0x30},
             {'w', 0x61, 0x33},
@@ -43,7 +43,7 @@ TEST(Beeper, WithoutAToneServiceProgramsTimerTwoAndTheSpeakerGate) {
 TEST(Beeper, AGateAlreadyOpenIsNotProgrammedAgainButTheDivisorIs) {
     PortPath p;
     p.ports.systemControl = 0x31;
-    p.beeper.PlayTone(1000, 10);
+    p.beeper.playTone(1000, 10);
     const std::vector<Access> expected{
         {'r', 0x61, 0x31}, {'w', 0x42, 0xA9}, {'w', 0x42, 0x04},
         {'r', 0x61, 0x31}, {'w', 0x61, 0x30},
@@ -54,20 +54,20 @@ TEST(Beeper, AGateAlreadyOpenIsNotProgrammedAgainButTheDivisorIs) {
 TEST(Beeper, FrequenciesOutsideTheSpeakersRangeWaitInSilence) {
     for (std::uint16_t hz : {39, 5001, 1}) {
         PortPath p;
-        p.beeper.PlayTone(hz, 250);
+        p.beeper.playTone(hz, 250);
         EXPECT_EQ(p.scheduler.now(), 250) << hz << " Hz";
         for (const Access& a : p.ports.accesses)
             EXPECT_NE(a.port, 0x42) << hz << " Hz programmed the timer";
         EXPECT_EQ(p.ports.systemControl & 3, 0) << hz << " Hz left the speaker on";
     }
     PortPath rest;
-    rest.beeper.PlayTone(1, 40);
+    rest.beeper.playTone(1, 40);
     EXPECT_TRUE(rest.ports.accesses.empty()) << "a rest touches no port";
 }
 
 TEST(Beeper, AZeroLengthToneReturnsAtOnceWithTheSpeakerOff) {
     PortPath p;
-    p.beeper.PlayTone(800, 0);
+    p.beeper.playTone(800, 0);
     EXPECT_EQ(p.scheduler.now(), 0);
     EXPECT_EQ(p.ticks.pauses, 0);
     EXPECT_EQ(p.ports.systemControl & 3, 0);
@@ -78,8 +78,8 @@ TEST(Beeper, AWrapOfTheTickCounterNeitherEndsNorStretchesATone) {
         VirtualScheduler scheduler;
         VirtualTicks ticks(scheduler, 0u - before, 3);
         RecordingPorts ports;
-        TBTBeeper beeper(ticks, nullptr, &ports);
-        beeper.PlayTone(700, 100);
+        TonePlayer beeper(ticks, nullptr, &ports);
+        beeper.playTone(700, 100);
         EXPECT_EQ(scheduler.now(), 100) << before << " ms before the wrap";
     }
 }
@@ -87,8 +87,8 @@ TEST(Beeper, AWrapOfTheTickCounterNeitherEndsNorStretchesATone) {
 TEST(Beeper, WaitingSleepsInsteadOfPolling) {
     VirtualScheduler scheduler;
     VirtualTicks ticks(scheduler, 0);
-    TBTBeeper beeper(ticks);
-    beeper.PlayTone(1, 1700);
+    TonePlayer beeper(ticks);
+    beeper.playTone(1, 1700);
     EXPECT_EQ(scheduler.now(), 1700);
     EXPECT_LE(ticks.pauses, 2) << "one pause for the whole wait, plus one if it came back early";
 }
@@ -98,11 +98,11 @@ TEST(Beeper, WithAToneServiceEveryToneGoesToIt) {
     VirtualTicks ticks(scheduler, 0);
     RecordingBeep beep(scheduler);
     RecordingPorts ports;
-    TBTBeeper beeper(ticks, &beep, &ports);
-    EXPECT_TRUE(TBTBeeper::NtPlatform);
-    beeper.PlayTone(39, 30);
-    beeper.PlayTone(1, 20); // a rest is a wait, never a tone
-    beeper.PlayTone(5001, 10);
+    TonePlayer beeper(ticks, &beep, &ports);
+    EXPECT_TRUE(TonePlayer::toneServiceInUse);
+    beeper.playTone(39, 30);
+    beeper.playTone(1, 20); // a rest is a wait, never a tone
+    beeper.playTone(5001, 10);
     EXPECT_EQ(beep.tones, (std::vector<Tone>{{39, 30}, {5001, 10}}));
     EXPECT_EQ(scheduler.now(), 60);
     EXPECT_TRUE(ports.accesses.empty());
@@ -113,13 +113,13 @@ TEST(Beeper, AMelodyGoesWholeToTheToneServiceAndToneByToneToThePorts) {
     VirtualScheduler scheduler;
     VirtualTicks ticks(scheduler, 0);
     RecordingBeep beep(scheduler);
-    TBTBeeper beeper(ticks, &beep);
-    beeper.PlayMelody(melody);
+    TonePlayer beeper(ticks, &beep);
+    beeper.playMelody(melody);
     EXPECT_EQ(beep.melodies, 1);
     EXPECT_EQ(scheduler.now(), 300);
 
     PortPath p;
-    p.beeper.PlayMelody(melody);
+    p.beeper.playMelody(melody);
     EXPECT_EQ(p.scheduler.now(), 300);
     EXPECT_EQ(std::count_if(p.ports.accesses.begin(), p.ports.accesses.end(),
                             [](const Access& a) { return a.port == 0x42; }),
@@ -130,20 +130,21 @@ TEST(Beeper, AMelodyGoesWholeToTheToneServiceAndToneByToneToThePorts) {
 TEST(Beeper, BeatLengthFollowsBeatDuration) {
     VirtualScheduler scheduler;
     VirtualTicks ticks(scheduler, 0);
-    TBTBeeper beeper(ticks);
-    EXPECT_EQ(beeper.BeatDuration(), TBeatDuration::bd_1000);
-    EXPECT_EQ(beeper.BeatLength(), 1000u);
-    EXPECT_EQ(beeper.DefaultSound(), TPresetSound::psOK);
-    const std::pair<TBeatDuration, std::uint32_t> steps[] = {{TBeatDuration::bd_2000, 2000},
-                                                             {TBeatDuration::bd_500, 500},
-                                                             {TBeatDuration::bd_500, 500},
-                                                             {TBeatDuration::bd_1500, 1500}};
+    TonePlayer beeper(ticks);
+    EXPECT_EQ(beeper.beatDuration(), BeatDuration::OneSecond);
+    EXPECT_EQ(beeper.beatLength(), 1000u);
+    EXPECT_EQ(beeper.defaultSound(), PresetSound::Ok);
+    const std::pair<BeatDuration, std::uint32_t> steps[] = {
+        {BeatDuration::TwoSeconds, 2000},
+        {BeatDuration::HalfSecond, 500},
+        {BeatDuration::HalfSecond, 500},
+        {BeatDuration::OneAndAHalfSeconds, 1500}};
     for (const auto& [duration, length] : steps) {
         beeper.setBeatDuration(duration);
-        EXPECT_EQ(beeper.BeatLength(), length);
+        EXPECT_EQ(beeper.beatLength(), length);
     }
-    beeper.setDefaultSound(TPresetSound::psError);
-    EXPECT_EQ(beeper.DefaultSound(), TPresetSound::psError);
+    beeper.setDefaultSound(PresetSound::Error);
+    EXPECT_EQ(beeper.defaultSound(), PresetSound::Error);
 }
 
 } // namespace

@@ -96,8 +96,8 @@ TEST_P(Pause, ANewFirstBlockEndsItAtOnceWithoutItsSound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FoundOrMissed, Pause,
-                         ::testing::Values(PauseRow{"found", true, 12, "SOUND_CERTO"},
-                                           PauseRow{"missed", false, 19, "SOUND_ERRO"}),
+                         ::testing::Values(PauseRow{"found", true, 12, "pairFound"},
+                                           PauseRow{"missed", false, 19, "pairMissed"}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // ---- Uncovering -------------------------------------------------------------------------
@@ -195,7 +195,7 @@ TEST_P(Pending, StartRightAfterKeepsTheWholeNewBoard) {
     expectBoard(true, " after the start");
     EXPECT_EQ(d.game.state.Try, TryState::None);
     for (std::size_t n = sounds; n < cues.played.size(); ++n)
-        EXPECT_EQ(cues.played[n], "StopWave") << "a sound of the old board";
+        EXPECT_EQ(cues.played[n], "stopWave") << "a sound of the old board";
 }
 
 TEST_P(Pending, NoBlockTakesClicksAfterThePause) {

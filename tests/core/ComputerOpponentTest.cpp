@@ -165,8 +165,8 @@ TEST(ComputerMove, HiddenTestsAreSilentChargeNothingAndLeaveCoversClosed) {
             tested += c != 0 ? 1 : 0;
         const bool found = m.s.Score2 == 150;
         EXPECT_TRUE(found || m.s.Score2 == -25) << m.s.Score2;
-        EXPECT_EQ(m.cues.count("SOUND1"), 1);
-        EXPECT_EQ(m.cues.count("SOUND2"), 1);
+        EXPECT_EQ(m.cues.count("firstClick"), 1);
+        EXPECT_EQ(m.cues.count("secondClick"), 1);
         EXPECT_EQ(m.openBlocks(), 2) << "the first block and the last one only";
         if (!found) {
             EXPECT_EQ(tested, m.s.AttemptLimit);
@@ -222,9 +222,9 @@ TEST_P(ComputerWait, TurnsItsFirstBlockAfterTheWaitWithTheWindowTakingNoInput) {
     ASSERT_EQ(m.s.SecondTurn, 1) << "the miss passes the turn";
     const VirtualScheduler& clock = m.d.ports.scheduler;
     const std::int64_t missed = clock.now();
-    const int before = m.cues.count("SOUND1");
+    const int before = m.cues.count("firstClick");
     bool checkedWindow = false;
-    while (clock.now() - missed < 5000 && m.cues.count("SOUND1") == before) {
+    while (clock.now() - missed < 5000 && m.cues.count("firstClick") == before) {
         if (clock.now() - missed >= 1000 && !checkedWindow) {
             EXPECT_FALSE(m.d.game.view.form.enabled);
             checkedWindow = true;
@@ -291,12 +291,12 @@ TEST_F(MakeComputerOpponent, KeepsTheFirstThirteenCharactersOfTheName) {
 TEST_F(MakeComputerOpponent, FromTheMenuOpensTheDialogWithItsLevelPanelAtTheTopLeft) {
     d.ports.dialogs.onWindow(ModalWindow::GameDefinition, [this] {
         GameDefinition& dialog = d.game.gameDefinition;
-        dialog.FormActivate();
-        EXPECT_TRUE(dialog["Panel1"].visible);
-        EXPECT_EQ(dialog["Panel1"].bounds.left, 0);
-        EXPECT_EQ(dialog["Panel1"].bounds.top, 0);
-        dialog.opcaoClick(3);
-        dialog.Button3Click();
+        dialog.activate();
+        EXPECT_TRUE(dialog["levelPanel"].visible);
+        EXPECT_EQ(dialog["levelPanel"].bounds.left, 0);
+        EXPECT_EQ(dialog["levelPanel"].bounds.top, 0);
+        dialog.levelClick(3);
+        dialog.levelOkClick();
     });
     d.ports.dialogs.type("Bia");
     d.game.computer.onPlayComputer();
@@ -330,15 +330,15 @@ TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
         ASSERT_FALSE(d.game.matchInProgress()) << "the time ran out";
         GameDefinition& dialog = d.game.gameDefinition;
         d.ports.dialogs.onWindow(ModalWindow::GameDefinition, [&] {
-            dialog.FormActivate();
+            dialog.activate();
             if (fromPicture) {
                 d.ports.dialogs.type("Ana");
-                dialog.img_1min_2Click();
+                dialog.oneMinuteOrComputerClick();
             }
-            dialog.Button3Click();
+            dialog.levelOkClick();
         });
         if (fromPicture) {
-            dialog.BitBtn2Click();
+            dialog.chooseOpponentClick();
         } else {
             d.ports.dialogs.type("Ana");
             d.game.computer.onPlayComputer();
@@ -348,7 +348,7 @@ TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
         d.wait(1000);
         EXPECT_TRUE(d.game.matchInProgress()) << (fromPicture ? "picture" : "menu");
         EXPECT_FALSE(d.game.view["lab_venc"].visible) << "no winner, no draw";
-        EXPECT_EQ(cues.count("SOUND_GANHA"), 0);
+        EXPECT_EQ(cues.count("victory"), 0);
     }
 }
 

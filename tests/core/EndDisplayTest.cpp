@@ -250,10 +250,10 @@ protected:
         const auto k = static_cast<std::size_t>(n);
         return GetParam().lost ? game.state.LoseFrames[k] : game.state.WinFrames[k];
     }
-    int endSounds() const { return cues.count(GetParam().lost ? "sound_perde" : "SOUND_GANHA"); }
+    int endSounds() const { return cues.count(GetParam().lost ? "defeat" : "victory"); }
     /// Sounds other than the end's, and the start's silencing of a playing wave.
     int wrongSounds() const {
-        return static_cast<int>(cues.played.size()) - endSounds() - cues.count("StopWave");
+        return static_cast<int>(cues.played.size()) - endSounds() - cues.count("stopWave");
     }
 };
 

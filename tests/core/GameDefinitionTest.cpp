@@ -10,7 +10,7 @@
 namespace qv::test {
 namespace {
 
-class Definir : public ::testing::Test {
+class GameDefinitionRules : public ::testing::Test {
 protected:
     TestPorts ports;
     Game game{ports.ports()};
@@ -25,48 +25,49 @@ protected:
     /// What the person does while the dialog is up; it is activated first.
     void whileOpen(std::function<void()> act) {
         ports.dialogs.onWindow(ModalWindow::GameDefinition, [this, act] {
-            dialog.FormActivate();
+            dialog.activate();
             act();
         });
     }
     void startMatch() { game.matchTick.setInterval(100); }
 };
 
-TEST_F(Definir, TempoOffersTheFourTimesEachLitPictureOverItsPlainOne) {
+TEST_F(GameDefinitionRules, TempoOffersTheFourTimesEachLitPictureOverItsPlainOne) {
     whileOpen([this] {
-        EXPECT_EQ(dialog["Label3"].caption, "Qual o tempo...");
-        EXPECT_TRUE(dialog["Label2"].visible);
-        EXPECT_FALSE(dialog["Label4"].visible);
+        EXPECT_EQ(dialog["title"].caption, "Qual o tempo...");
+        EXPECT_TRUE(dialog["timeHint"].visible);
+        EXPECT_FALSE(dialog["opponentHint"].visible);
         for (const auto& [plain, lit, top] :
-             {std::tuple{"img_3min", "img_3min_2", 83}, std::tuple{"img_2min", "img_2min_2", 54},
-              std::tuple{"img_1min", "img_1min_2", 25},
-              std::tuple{"img_045seg", "img_045seg_2", 111}}) {
+             {std::tuple{"threeMinutes", "threeMinutesLit", 83},
+              std::tuple{"twoMinutes", "twoMinutesLit", 54},
+              std::tuple{"oneMinute", "oneMinuteLit", 25},
+              std::tuple{"fortyFiveSeconds", "fortyFiveSecondsLit", 111}}) {
             EXPECT_TRUE(dialog[plain].visible) << plain;
             EXPECT_EQ(dialog[plain].bounds.left, 16) << plain;
             EXPECT_EQ(dialog[plain].bounds.top, top) << plain;
             EXPECT_FALSE(dialog[lit].visible) << lit;
             EXPECT_EQ(dialog[lit].bounds, dialog[plain].bounds) << lit;
         }
-        for (const char* hidden : {"img_colega", "img_individual", "img_computador", "Bevel1"})
+        for (const char* hidden : {"colleague", "alone", "computer", "colleagueFrame"})
             EXPECT_FALSE(dialog[hidden].visible) << hidden;
-        EXPECT_EQ(dialog.focus, "Button2");
+        EXPECT_EQ(dialog.focus, "focusSink");
     });
-    game.gameDefinition.BitBtn1Click();
+    game.gameDefinition.chooseTimeClick();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::GameDefinition);
     EXPECT_EQ(s.DefinitionAsksTime, 1);
-    EXPECT_EQ(cues.count("soundOp"), 1);
+    EXPECT_EQ(cues.count("optionChosen"), 1);
     EXPECT_FALSE(dialog.isOpen()) << "Tempo destroys the dialog after use";
 }
 
-TEST_F(Definir, JogadorOffersTheThreeOpponentsInTheirFrames) {
+TEST_F(GameDefinitionRules, JogadorOffersTheThreeOpponentsInTheirFrames) {
     whileOpen([this] {
-        EXPECT_EQ(dialog["Label3"].caption, "Jogar contra...");
-        EXPECT_FALSE(dialog["Label2"].visible);
-        EXPECT_TRUE(dialog["Label4"].visible);
+        EXPECT_EQ(dialog["title"].caption, "Jogar contra...");
+        EXPECT_FALSE(dialog["timeHint"].visible);
+        EXPECT_TRUE(dialog["opponentHint"].visible);
         for (const auto& [plain, lit, top, bevel, bevelLeft, bevelTop] :
-             {std::tuple{"img_colega", "img_colega2", 32, "Bevel1", 14, 28},
-              std::tuple{"img_individual", "img_individual2", 67, "Bevel2", 15, 63},
-              std::tuple{"img_computador", "img_computador2", 101, "Bevel3", 15, 98}}) {
+             {std::tuple{"colleague", "colleagueLit", 32, "colleagueFrame", 14, 28},
+              std::tuple{"alone", "aloneLit", 67, "aloneFrame", 15, 63},
+              std::tuple{"computer", "computerLit", 101, "computerFrame", 15, 98}}) {
             EXPECT_TRUE(dialog[plain].visible) << plain;
             EXPECT_EQ(dialog[plain].bounds.left, 17) << plain;
             EXPECT_EQ(dialog[plain].bounds.top, top) << plain;
@@ -75,26 +76,27 @@ TEST_F(Definir, JogadorOffersTheThreeOpponentsInTheirFrames) {
             EXPECT_EQ(dialog[bevel].bounds.left, bevelLeft) << bevel;
             EXPECT_EQ(dialog[bevel].bounds.top, bevelTop) << bevel;
         }
-        for (const char* hidden : {"img_3min", "img_2min", "img_1min", "img_045seg", "Panel1"})
+        for (const char* hidden :
+             {"threeMinutes", "twoMinutes", "oneMinute", "fortyFiveSeconds", "levelPanel"})
             EXPECT_FALSE(dialog[hidden].visible) << hidden;
     });
-    game.gameDefinition.BitBtn2Click();
+    game.gameDefinition.chooseOpponentClick();
     EXPECT_TRUE(s.DefinitionFromPlayerButton);
     EXPECT_EQ(s.DefinitionAsksTime, 0);
 }
 
 // Plain functions: member pointers in tables trip the undefined-behaviour checker.
 void click3min(GameDefinition& d) {
-    d.img_3min_2Click();
+    d.threeMinutesOrColleagueClick();
 }
 void click2min(GameDefinition& d) {
-    d.img_2min_2Click();
+    d.twoMinutesOrAloneClick();
 }
 void click1min(GameDefinition& d) {
-    d.img_1min_2Click();
+    d.oneMinuteOrComputerClick();
 }
 void click045(GameDefinition& d) {
-    d.img_045seg_2Click();
+    d.fortyFiveSecondsClick();
 }
 
 struct TimeRow {
@@ -106,7 +108,7 @@ struct TimeRow {
     bool MenuMarks::*entry;
 };
 
-class TimeChoice : public Definir, public ::testing::WithParamInterface<TimeRow> {};
+class TimeChoice : public GameDefinitionRules, public ::testing::WithParamInterface<TimeRow> {};
 
 TEST_P(TimeChoice, SetsTheLimitTicksTheMenuAndCloses) {
     const TimeRow row = GetParam();
@@ -127,7 +129,7 @@ TEST_P(TimeChoice, SetsTheLimitTicksTheMenuAndCloses) {
         EXPECT_TRUE(game.view.menu.*row.entry);
         EXPECT_FALSE(dialog.isOpen());
     }
-    EXPECT_EQ(cues.count("soundOp"), 2);
+    EXPECT_EQ(cues.count("optionChosen"), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -137,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TimeRow{"1:00", click1min, 60, 1, 0, true, true, &MenuMarks::N100},
                       TimeRow{"0:45", click045, 45, 0, 45, true, true, &MenuMarks::N45}));
 
-TEST_F(Definir, EveryChoiceIsRefusedWhileAMatchRunsAndTheDialogCloses) {
+TEST_F(GameDefinitionRules, EveryChoiceIsRefusedWhileAMatchRunsAndTheDialogCloses) {
     startMatch();
     s.TimeLimitSeconds = 180;
     s.OpponentMode = PlayMode::Alone;
@@ -158,40 +160,40 @@ TEST_F(Definir, EveryChoiceIsRefusedWhileAMatchRunsAndTheDialogCloses) {
     EXPECT_FALSE(s.RivalIsComputer);
 }
 
-TEST_F(Definir, OpeningNeverRenamesTheSecondPerson) {
+TEST_F(GameDefinitionRules, OpeningNeverRenamesTheSecondPerson) {
     s.OpponentMode = PlayMode::OneAfterOther;
     s.PlayerName2 = "Caio";
     whileOpen([] {});
-    game.gameDefinition.BitBtn1Click();
-    game.gameDefinition.BitBtn2Click();
+    game.gameDefinition.chooseTimeClick();
+    game.gameDefinition.chooseOpponentClick();
     EXPECT_EQ(s.PlayerName2, "Caio");
     EXPECT_EQ(s.LevelCode, "");
 }
 
-TEST_F(Definir, AgainstTheComputerOpeningKeepsTheLevelInForce) {
+TEST_F(GameDefinitionRules, AgainstTheComputerOpeningKeepsTheLevelInForce) {
     s.OpponentMode = PlayMode::OneBoard;
     s.RivalIsComputer = true;
     game.computer.applyLevel(3);
     whileOpen([this] { EXPECT_EQ(dialog.selectedLevel(), 3); });
-    game.gameDefinition.BitBtn1Click();
-    dialog.FormActivate(); // again, as after a box shown over the dialog
+    game.gameDefinition.chooseTimeClick();
+    dialog.activate(); // again, as after a box shown over the dialog
     EXPECT_EQ(s.LevelCode, "SUP");
     EXPECT_EQ(s.PlayerName2, "Computador Sup");
 }
 
-TEST_F(Definir, TheComputerPictureKeepsTheDialogOpenWithItsLevelPanel) {
+TEST_F(GameDefinitionRules, TheComputerPictureKeepsTheDialogOpenWithItsLevelPanel) {
     whileOpen([this] {
         ports.dialogs.type("Dora");
-        dialog.img_1min_2Click();
+        dialog.oneMinuteOrComputerClick();
         EXPECT_TRUE(dialog.isOpen());
-        EXPECT_TRUE(dialog["Panel1"].visible);
-        EXPECT_EQ(dialog["Panel1"].bounds.left, 0);
-        EXPECT_EQ(dialog["Panel1"].bounds.top, 0);
+        EXPECT_TRUE(dialog["levelPanel"].visible);
+        EXPECT_EQ(dialog["levelPanel"].bounds.left, 0);
+        EXPECT_EQ(dialog["levelPanel"].bounds.top, 0);
         EXPECT_EQ(s.PlayerName2, "Computador Sab");
-        dialog.opcaoClick(2);
-        dialog.Button3Click();
+        dialog.levelClick(2);
+        dialog.levelOkClick();
     });
-    game.gameDefinition.BitBtn2Click();
+    game.gameDefinition.chooseOpponentClick();
     EXPECT_FALSE(dialog.isOpen());
     EXPECT_FALSE(s.DefinitionFromPlayerButton);
     EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
@@ -205,17 +207,18 @@ TEST_F(Definir, TheComputerPictureKeepsTheDialogOpenWithItsLevelPanel) {
         windows += box.type == ShownBox::Type::Window ? 1 : 0;
     EXPECT_EQ(windows, 1) << "no second dialog over the open one";
     // "Jogador", the computer picture and "&OK" each confirm once, and nothing else sounds.
-    EXPECT_EQ(cues.played, (std::vector<std::string>{"soundOp", "soundOp", "soundOp"}));
+    EXPECT_EQ(cues.played,
+              (std::vector<std::string>{"optionChosen", "optionChosen", "optionChosen"}));
 }
 
-TEST_F(Definir, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
+TEST_F(GameDefinitionRules, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
     whileOpen([this] { dialog.close(); });
-    game.gameDefinition.BitBtn2Click();
+    game.gameDefinition.chooseOpponentClick();
     ASSERT_TRUE(s.DefinitionFromPlayerButton);
     bool panelShown = false;
     whileOpen([&] {
-        panelShown = dialog["Panel1"].visible && dialog["Panel1"].bounds.left == 0;
-        dialog.Button3Click();
+        panelShown = dialog["levelPanel"].visible && dialog["levelPanel"].bounds.left == 0;
+        dialog.levelOkClick();
     });
     ports.dialogs.type("Edu");
     game.computer.onPlayComputer();
@@ -225,17 +228,17 @@ TEST_F(Definir, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
     EXPECT_EQ(s.PlayerName2, "Computador Sab");
 }
 
-TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
+TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     game.endAnimation.setInterval(250);
     ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
         PlayerNamesRules names(game);
-        names.FormActivate();
-        names.Edit1 = "Rui";
-        names.Edit2 = "Zé";
-        names.Button1Click();
+        names.activate();
+        names.firstName = "Rui";
+        names.secondName = "Zé";
+        names.acceptClick();
     });
     dialog.create(false);
-    dialog.img_3min_2Click();
+    dialog.threeMinutesOrColleagueClick();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
     EXPECT_EQ(s.PlayerCount, 2);
     EXPECT_EQ(s.SettingsChanged, 1);
@@ -245,7 +248,7 @@ TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     s.SettingsChanged = 0;
     dialog.create(false);
     ports.dialogs.type("Gil");
-    dialog.img_2min_2Click();
+    dialog.twoMinutesOrAloneClick();
     EXPECT_EQ(ports.dialogs.last().caption, "Definir jogador");
     EXPECT_EQ(s.PlayerName1, "Gil");
     EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
@@ -255,7 +258,7 @@ TEST_F(Definir, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     EXPECT_TRUE(game.view.menu.Individual1);
     EXPECT_FALSE(dialog.isOpen());
     // The names window's "&OK " and the one-player picture confirm once each.
-    EXPECT_EQ(cues.played, (std::vector<std::string>{"soundOp", "soundOp"}));
+    EXPECT_EQ(cues.played, (std::vector<std::string>{"optionChosen", "optionChosen"}));
 }
 
 } // namespace

@@ -136,7 +136,7 @@ TEST_F(Tries, MissClosesAfterItsPauseWithTheErrorSound) {
     EXPECT_FALSE(d.game.view.cover(a).visible || d.game.view.cover(b).visible);
     d.wait(30 * 19);
     EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
-    EXPECT_EQ(cues.count("SOUND_ERRO"), 1);
+    EXPECT_EQ(cues.count("pairMissed"), 1);
     EXPECT_FALSE(d.game.revealPause.running());
 }
 
@@ -150,7 +150,7 @@ TEST_F(Tries, ThirdBlockDuringAMissPauseClosesThePairAtOnceWithoutTheErrorSound)
     EXPECT_FALSE(d.game.view.cover(c).visible);
     EXPECT_EQ(d.game.state.Try, TryState::MissClosed);
     d.wait(3000);
-    EXPECT_EQ(cues.count("SOUND_ERRO"), 0);
+    EXPECT_EQ(cues.count("pairMissed"), 0);
 }
 
 TEST_F(Tries, PairLeavesTheBoardAfterItsPauseWithTheHitSound) {
@@ -161,9 +161,9 @@ TEST_F(Tries, PairLeavesTheBoardAfterItsPauseWithTheHitSound) {
     EXPECT_TRUE(d.game.view.face(pair.first).visible);
     d.wait(30 * 12);
     EXPECT_FALSE(d.game.view.face(pair.first).visible || d.game.view.face(pair.second).visible);
-    EXPECT_EQ(cues.count("SOUND_CERTO"), 1);
-    EXPECT_EQ(cues.count("SOUND1"), 1);
-    EXPECT_EQ(cues.count("SOUND2"), 1);
+    EXPECT_EQ(cues.count("pairFound"), 1);
+    EXPECT_EQ(cues.count("firstClick"), 1);
+    EXPECT_EQ(cues.count("secondClick"), 1);
 }
 
 TEST_F(Tries, NewBlockDuringAHitPauseRemovesThePairAtOnceWithoutTheHitSound) {
@@ -174,7 +174,7 @@ TEST_F(Tries, NewBlockDuringAHitPauseRemovesThePairAtOnceWithoutTheHitSound) {
     EXPECT_FALSE(d.game.view.face(pairs[0].first).visible ||
                  d.game.view.face(pairs[0].second).visible);
     d.wait(3000);
-    EXPECT_EQ(cues.count("SOUND_CERTO"), 0);
+    EXPECT_EQ(cues.count("pairFound"), 0);
 }
 
 TEST(Board, LastPairOfSixteenBlocksEndsTheMatchOnTheNextTick) {

@@ -71,7 +71,7 @@ TEST_F(Ending, ClearedBoardWithNoPositivePointsLoses) {
     EXPECT_EQ(records.offers[0].score, 0);
     d.wait(250 * 5);
     EXPECT_TRUE(d.label("LB1").visible) << "PERDI travels";
-    EXPECT_EQ(cues.count("sound_perde"), 1);
+    EXPECT_EQ(cues.count("defeat"), 1);
 }
 
 TEST_F(Ending, TimeOutWithPointsOffersThemWithTheWholeLimitAndLoses) {
@@ -85,11 +85,11 @@ TEST_F(Ending, TimeOutWithPointsOffersThemWithTheWholeLimitAndLoses) {
     EXPECT_EQ(records.offers[0].seconds, 180);
     EXPECT_EQ(records.offers[0].time, "3:00");
     EXPECT_TRUE(d.game.state.LostAlone);
-    EXPECT_EQ(cues.count("soundTempo"), 2) << "once for the time, once for the loss";
+    EXPECT_EQ(cues.count("timeUp"), 2) << "once for the time, once for the loss";
     EXPECT_FALSE(d.game.view.cover(1).enabled);
-    EXPECT_EQ(cues.count("sound_perde"), 1);
+    EXPECT_EQ(cues.count("defeat"), 1);
     d.wait(60'000);
-    EXPECT_EQ(cues.count("sound_perde"), 1) << "the loss sounds once although it loops";
+    EXPECT_EQ(cues.count("defeat"), 1) << "the loss sounds once although it loops";
 }
 
 TEST_F(Ending, TimeOutWithNoPointsOffersNothing) {
@@ -264,8 +264,8 @@ TEST_P(AgainstALevel, OnlyAWinOverTheTwoStrongerLevelsIsOffered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, AgainstALevel,
-                         ::testing::Values(LevelRow{"SUP", 1, "bateu_comp"},
-                                           LevelRow{"INT", 1, "bateu_comp2"},
+                         ::testing::Values(LevelRow{"SUP", 1, "offerWinVersusGifted"},
+                                           LevelRow{"INT", 1, "offerWinVersusIntelligent"},
                                            LevelRow{"SAB", 1, nullptr}, LevelRow{"SUP", 2, nullptr},
                                            LevelRow{"INT", 2, nullptr},
                                            LevelRow{"SUP", 0, nullptr}));
@@ -277,7 +277,7 @@ TEST(MatchesInARow, EveryOneCanEnterTheRecords) {
     Records records(d.game, files);
     d.game.setRecords(records);
     d.game.state.PlayerName1 = "Ana";
-    records.Records_dpl();
+    records.loadRecords();
     for (const int misses : {4, 0}) { // 1700, then 1800
         d.start();
         for (int n = 0; n < misses; ++n)

@@ -30,8 +30,8 @@ protected:
         game.state.PlayerName2 = "Bia";
         // The notice as the person sees it: press OK, then let the steps run.
         ports.dialogs.onWindow(ModalWindow::PenaltyNotice, [this] {
-            notice.FormShow();
-            notice.Button1Click();
+            notice.open();
+            notice.okClick();
             hiddenAfterOk = !notice.visible();
             const std::string slowLabel =
                 game.state.GameTime2 > game.state.GameTime1 ? "Label6" : "Label4";
@@ -68,12 +68,12 @@ TEST_P(NoticeText, NamesTheSlowerPlayerAndTheOther) {
     game.state.PenaltyPoints = 140;
     notice.fill();
     EXPECT_EQ(notice.Caption, row.caption);
-    EXPECT_EQ(notice.Label1, "Ele vai perder");
-    EXPECT_EQ(notice.label_pontos, "140");
-    EXPECT_EQ(notice.Label2, "pontos");
+    EXPECT_EQ(notice.lossLead, "Ele vai perder");
+    EXPECT_EQ(notice.penaltyPoints, "140");
+    EXPECT_EQ(notice.pointsUnit, "pontos");
     const std::array<std::string, 5> memo{"Regra: ", row.line1,
                                           "20 pontos por cada segundo que ele", row.line3, " "};
-    EXPECT_EQ(notice.Memo1, memo);
+    EXPECT_EQ(notice.ruleLines, memo);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,7 +98,7 @@ TEST_F(Penalty, ThirtySecondsRunTheSecondScoreDownBy600) {
         EXPECT_EQ(steps[k].label, std::to_string(1500 - 20 * static_cast<int>(k + 1)));
     }
     EXPECT_TRUE(notice.closed());
-    EXPECT_FALSE(notice.Timer1_BONUS.running());
+    EXPECT_FALSE(notice.countdownTimer.running());
     EXPECT_EQ(notice.PenaltyStepsLeft, 0);
     EXPECT_EQ(game.state.Score2, 900);
     EXPECT_EQ(game.state.Score1, 1200);
@@ -121,7 +121,7 @@ TEST_F(Penalty, EqualTimesCloseAtOnceAndCostNothing) {
     chargePenalty(60, 60, 0);
     EXPECT_TRUE(steps.empty());
     EXPECT_TRUE(notice.closed());
-    EXPECT_FALSE(notice.Timer1_BONUS.running());
+    EXPECT_FALSE(notice.countdownTimer.running());
     EXPECT_EQ(game.view["Label4"].caption, "300");
     EXPECT_EQ(game.state.Score1, 300);
 }
@@ -136,10 +136,10 @@ TEST_F(Penalty, LabelWithoutANumberCountsFromZero) {
 
 TEST_F(Penalty, SecondOkDuringTheCountDownChangesNothing) {
     ports.dialogs.onWindow(ModalWindow::PenaltyNotice, [this] {
-        notice.FormShow();
-        notice.Button1Click();
+        notice.open();
+        notice.okClick();
         ports.scheduler.advance(3 * 75);
-        notice.Button1Click();
+        notice.okClick();
         ports.scheduler.advance(10 * 75);
     });
     game.view["Label6"].caption = "500";

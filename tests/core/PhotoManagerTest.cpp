@@ -116,7 +116,7 @@ TEST_F(Manager, CountReadsDoubleZeroWithoutPicturesAlsoAfterTheLastIsDeleted) {
     manager.BitBtn2Click(entry("IMG_0001.JPG"));
     EXPECT_EQ(manager.view.Label7, "1");
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(sound.count("soundOp"), 1);
+    EXPECT_EQ(sound.count("optionChosen"), 1);
 
     ports.dialogs.answer(Answer::No);
     manager.BitBtn1Click(0);

@@ -28,34 +28,34 @@ protected:
         s.WinTally2 = 4;
         s.ClickCount = 1;
         s.WaitTicks = 7;
-        rules.FormActivate();
+        rules.activate();
     }
 };
 
 TEST_F(PlayerNames, OpensWithTheKnownNamesCutToWhatTheBoxesTake) {
     game.state.PlayerName1 = "Conceição Albuquerque"; // typed in the one-player box
     game.state.PlayerName2 = "Computador Sup";        // the computer's level choice
-    rules.FormActivate();
-    EXPECT_EQ(rules.Edit1, "Conceição ") << "ten characters, accented ones whole";
-    EXPECT_EQ(rules.Edit2, "Computador");
-    EXPECT_FALSE(rules.CheckBox1);
-    EXPECT_EQ(rules.focus, "Edit1");
+    rules.activate();
+    EXPECT_EQ(rules.firstName, "Conceição ") << "ten characters, accented ones whole";
+    EXPECT_EQ(rules.secondName, "Computador");
+    EXPECT_FALSE(rules.sameBoard);
+    EXPECT_EQ(rules.focus, "firstPlayerName");
 }
 
 TEST_F(PlayerNames, EnterMovesFromFirstNameToSecondToOk) {
-    EXPECT_FALSE(rules.Edit1KeyPress('a'));
-    EXPECT_EQ(rules.focus, "Edit1");
-    EXPECT_TRUE(rules.Edit1KeyPress('\r'));
-    EXPECT_EQ(rules.focus, "Edit2");
-    EXPECT_TRUE(rules.Edit2KeyPress('\r'));
-    EXPECT_EQ(rules.focus, "Button1");
+    EXPECT_FALSE(rules.firstNameKeyPress('a'));
+    EXPECT_EQ(rules.focus, "firstPlayerName");
+    EXPECT_TRUE(rules.firstNameKeyPress('\r'));
+    EXPECT_EQ(rules.focus, "secondPlayerName");
+    EXPECT_TRUE(rules.secondNameKeyPress('\r'));
+    EXPECT_EQ(rules.focus, "ok");
     EXPECT_FALSE(rules.closed()) << "Enter alone never confirms";
     EXPECT_TRUE(ports.dialogs.shown().empty());
 }
 
 struct RefusalRow {
-    const char* edit1;
-    const char* edit2;
+    const char* first;
+    const char* second;
     const char* message;
     const char* focus;
 };
@@ -64,11 +64,11 @@ class MissingName : public PlayerNames, public ::testing::WithParamInterface<Ref
 
 TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     const RefusalRow row = GetParam();
-    rules.Edit1 = row.edit1;
-    rules.Edit2 = row.edit2;
-    rules.CheckBox1 = true;
-    rules.focus = "Button1";
-    rules.Button1Click();
+    rules.firstName = row.first;
+    rules.secondName = row.second;
+    rules.sameBoard = true;
+    rules.focus = "ok";
+    rules.acceptClick();
 
     ASSERT_EQ(ports.dialogs.shown().size(), 1u);
     EXPECT_EQ(ports.dialogs.last().type, ShownBox::Type::Plain);
@@ -88,7 +88,7 @@ TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     // Pressing OK still drops a half-done try and sounds, as it does every time.
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.WaitTicks, 0);
-    EXPECT_EQ(cues.count("soundOp"), 1);
+    EXPECT_EQ(cues.count("optionChosen"), 1);
     EXPECT_EQ(cues.played.size(), 1u);
 }
 
@@ -96,17 +96,17 @@ const char* const kFirst = "Por favor, preencha o nome do 1º jogador!";
 const char* const kSecond = "Por favor, preencha o nome do 2º jogador!";
 
 INSTANTIATE_TEST_SUITE_P(EitherBox, MissingName,
-                         ::testing::Values(RefusalRow{"", "Bia", kFirst, "Edit1"},
-                                           RefusalRow{"Ana", "", kSecond, "Edit2"},
-                                           RefusalRow{"", "", kFirst, "Edit1"},
-                                           RefusalRow{"   ", "Bia", kFirst, "Edit1"},
-                                           RefusalRow{"Ana", "  ", kSecond, "Edit2"}));
+                         ::testing::Values(RefusalRow{"", "Bia", kFirst, "firstPlayerName"},
+                                           RefusalRow{"Ana", "", kSecond, "secondPlayerName"},
+                                           RefusalRow{"", "", kFirst, "firstPlayerName"},
+                                           RefusalRow{"   ", "Bia", kFirst, "firstPlayerName"},
+                                           RefusalRow{"Ana", "  ", kSecond, "secondPlayerName"}));
 
 TEST_F(PlayerNames, TickedBoxPutsBothOnOneBoard) {
-    rules.Edit1 = "Rui";
-    rules.Edit2 = "Zé";
-    rules.CheckBox1 = true;
-    rules.Button1Click();
+    rules.firstName = "Rui";
+    rules.secondName = "Zé";
+    rules.sameBoard = true;
+    rules.acceptClick();
 
     EXPECT_TRUE(rules.closed());
     EXPECT_TRUE(ports.dialogs.shown().empty());
@@ -122,12 +122,12 @@ TEST_F(PlayerNames, TickedBoxPutsBothOnOneBoard) {
     EXPECT_EQ(s.SettingsChanged, 1);
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.WaitTicks, 0);
-    EXPECT_EQ(cues.count("soundOp"), 1);
+    EXPECT_EQ(cues.count("optionChosen"), 1);
 }
 
 TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {
-    rules.Edit1 = "Rui";
-    rules.Button1Click();
+    rules.firstName = "Rui";
+    rules.acceptClick();
 
     EXPECT_TRUE(rules.closed());
     const MatchState& s = game.state;
@@ -143,10 +143,10 @@ TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {
 TEST_F(PlayerNames, MenuEntryRunsTheWindowAndKeepsItsChoice) {
     ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
         PlayerNamesRules window(game);
-        window.FormActivate();
-        window.Edit1 = "Rui";
-        window.CheckBox1 = true;
-        window.Button1Click();
+        window.activate();
+        window.firstName = "Rui";
+        window.sameBoard = true;
+        window.acceptClick();
     });
     game.settings.onTwoPlayers();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);

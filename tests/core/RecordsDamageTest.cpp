@@ -21,7 +21,7 @@ TEST_F(RecordsGame, ShortOrDamagedFilesLoadTheRowsBeforeTheDamageThenSayWhy) {
         std::string bytes;
         Names boxes;
         std::string fourth;   ///< quarto
-        std::string lastTime; ///< Tempo_JG5
+        std::string lastTime; ///< bestTimePlace5Name
     };
     for (const Case& c : {
              Case{"nine entries", full.substr(0, 9 * 65), Names{kLoadError}, "A3", "Jogador 5"},
@@ -35,11 +35,11 @@ TEST_F(RecordsGame, ShortOrDamagedFilesLoadTheRowsBeforeTheDamageThenSayWhy) {
         Records fresh{d.game, files};
         spill(scoresPath(), c.bytes);
         dialogs.clear();
-        fresh.Records_dpl();
+        fresh.loadRecords();
         EXPECT_EQ(texts(), c.boxes);
-        EXPECT_EQ(fresh.view["terceiro"], c.bytes.empty() ? "Jogador 3" : "A2");
-        EXPECT_EQ(fresh.view["quarto"], c.fourth);
-        EXPECT_EQ(fresh.view["Tempo_JG5"], c.lastTime);
+        EXPECT_EQ(fresh.view["bestScorePlace3Name"], c.bytes.empty() ? "Jogador 3" : "A2");
+        EXPECT_EQ(fresh.view["bestScorePlace4Name"], c.fourth);
+        EXPECT_EQ(fresh.view["bestTimePlace5Name"], c.lastTime);
         EXPECT_EQ(scores(), c.bytes) << "loading never repairs a file";
     }
 }
@@ -48,10 +48,10 @@ TEST_F(RecordsGame, AShortComputerFileLoadsNineRowsThenSaysWhy) {
     const std::vector<ComputerRecordEntry> table(
         5, ComputerRecordEntry{"Dora", "1000", "500", "Figuras2"});
     spill(versusPath(), versusFile(table, table).substr(0, 9 * 52));
-    records.records_comp();
+    records.loadComputerRecords();
     EXPECT_EQ(texts(), Names{kLoadError});
-    EXPECT_EQ(records.view["Jogador2_c4"], "Dora");
-    EXPECT_EQ(records.view["Jogador2_c5"], "Jogador 5");
+    EXPECT_EQ(records.view["versusIntelligentPlace4Name"], "Dora");
+    EXPECT_EQ(records.view["versusIntelligentPlace5Name"], "Jogador 5");
 }
 
 TEST_F(RecordsGame, ALoadFailureIsToldOnceForEachStateOfTheFile) {
@@ -101,8 +101,8 @@ TEST_F(RecordsGame, ALoadFailureIsToldOnceForEachStateOfTheFile) {
         dialogs.clear();
         // Each activation of the main window loads both files; a box activates it again.
         for (int activation = 0; activation < 3; ++activation) {
-            records.Records_dpl();
-            records.records_comp();
+            records.loadRecords();
+            records.loadComputerRecords();
         }
         EXPECT_EQ(texts(), step.boxes);
         EXPECT_EQ(records.view.failureNote, step.note);
@@ -133,7 +133,7 @@ TEST_F(RecordsGame, EveryWriteIsOnTheDiskBeforeItReplacesTheFileAndTheRenameAfte
     files.heal();
     s.OpponentMode = PlayMode::OneAfterOther;
     offer("Ana", 1500, 90);
-    offerWin(&Records::bateu_comp, "Ana", 1500, "100");
+    offerWin(&Records::offerWinVersusGifted, "Ana", 1500, "100");
     EXPECT_EQ(writes(), replacement("qvane.dat", 650) + replacement("qvane.dat", 650) +
                             replacement("qvane2.dat", 520))
         << "a best score, a best time, a win";
@@ -148,8 +148,8 @@ TEST_F(RecordsGame, AFileDeletedSinceTheLastLoadIsAFailureAndStaysAway) {
     EXPECT_EQ(texts(), (Names{kBestScoreError, kSmallFailure}));
     EXPECT_EQ(s.RecordsSettled, 0);
     dialogs.clear();
-    offerWin(&Records::bateu_comp, "Ana", 1500, "100");
-    offerWin(&Records::bateu_comp2, "Ana", 1500, "100");
+    offerWin(&Records::offerWinVersusGifted, "Ana", 1500, "100");
+    offerWin(&Records::offerWinVersusIntelligent, "Ana", 1500, "100");
     EXPECT_EQ(texts(), (Names{kSmallFailure, kSmallFailure}));
     EXPECT_EQ(s.RecordsSettled, 0);
     EXPECT_EQ(folder(), Names{"QVanel"});
@@ -199,14 +199,14 @@ TEST_F(RecordsGame, AFileDeletedWhileTheRecordIsAnnouncedIsNotWrittenAgain) {
     s.RecordCandidateScore = 1500;
     s.RecordCandidateSeconds = 90;
     s.TimeLimitSeconds = 180;
-    late.bateu_rec();
+    late.offerRecord();
     EXPECT_EQ(texts(), (Names{kHigherScore, kBestScoreError, kSmallFailure}));
     EXPECT_FALSE(std::filesystem::exists(scoresPath()));
 
     vanishing.vanishing = versusPath();
     dialogs.clear();
     d.game.view["Label6"].caption = "100";
-    late.bateu_comp();
+    late.offerWinVersusGifted();
     EXPECT_EQ(texts(), (Names{kBeatSup, kSmallFailure}));
     EXPECT_FALSE(std::filesystem::exists(versusPath()));
     EXPECT_EQ(folder(), Names{"QVanel"});
@@ -241,12 +241,12 @@ TEST_F(RecordsGame, ANumberThatIsNoNumberTakesTheFailurePathOfItsTable) {
         install(scoreBytes, versusBytes);
         s.OpponentMode = PlayMode::OneAfterOther;
         if (c.versusTable)
-            offerWin(&Records::bateu_comp, "Ana", 1500, "100");
+            offerWin(&Records::offerWinVersusGifted, "Ana", 1500, "100");
         else
             offer("Ana", 1500, 90);
         EXPECT_EQ(texts(), c.boxes);
-        EXPECT_EQ(scoreAt(0).nome == "Ana", c.bestScoreStored);
-        EXPECT_EQ(scoreAt(5).nome == "Ana", c.bestTimeStored);
+        EXPECT_EQ(scoreAt(0).name == "Ana", c.bestScoreStored);
+        EXPECT_EQ(scoreAt(5).name == "Ana", c.bestTimeStored);
         EXPECT_EQ(s.RecordsSettled, c.bestTimeStored ? 1 : 0);
         if (c.versusTable) {
             EXPECT_EQ(versus(), versusBytes);
@@ -256,7 +256,7 @@ TEST_F(RecordsGame, ANumberThatIsNoNumberTakesTheFailurePathOfItsTable) {
 
 TEST_F(RecordsGame, TheComputersDisplayMustHoldANumber) {
     loadBoth();
-    offerWin(&Records::bateu_comp, "Ana", 1500, "muito");
+    offerWin(&Records::offerWinVersusGifted, "Ana", 1500, "muito");
     EXPECT_EQ(texts(), Names{kSmallFailure});
     EXPECT_EQ(versus(), records::defaultComputerRecordsFile());
 }
@@ -346,7 +346,7 @@ TEST_F(Interrupted, ARecordFileHoldsTheOldOrTheNewTableNeverAMixture) {
 
     const std::string won =
         versusFile({{"Caio", "1300", "200", "Figuras1"}, {"Bia", "1200", "300", "--"}}, {});
-    everyStep([&] { offerWin(&Records::bateu_comp, "Caio", 1300, "200"); }, {oldScores},
+    everyStep([&] { offerWin(&Records::offerWinVersusGifted, "Caio", 1300, "200"); }, {oldScores},
               {oldVersus, won});
 }
 
@@ -358,7 +358,7 @@ TEST_F(Interrupted, ALoadThatCreatesAFileLeavesItWholeOrAbsent) {
             std::filesystem::remove_all(d.ports.paths.dataFolder());
             std::filesystem::create_directories(d.ports.paths.dataFolder());
             files.faultAt(step, fault);
-            records.Records_dpl();
+            records.loadRecords();
             if (std::filesystem::exists(scoresPath())) {
                 EXPECT_EQ(scores(), records::defaultRecordsFile());
             }

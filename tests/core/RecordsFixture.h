@@ -105,8 +105,8 @@ protected:
     }
 
     void loadBoth() {
-        records.Records_dpl();
-        records.records_comp();
+        records.loadRecords();
+        records.loadComputerRecords();
         dialogs.clear();
     }
     void install(const std::string& scoreBytes, const std::string& versusBytes) {
@@ -118,11 +118,11 @@ protected:
         s.RecordCandidateName = name;
         s.RecordCandidateScore = points;
         s.RecordCandidateSeconds = seconds;
-        s.RecordCandidateTimeText = scoreEntry(name, points, seconds).tempo;
+        s.RecordCandidateTimeText = scoreEntry(name, points, seconds).time;
         s.RecordsSettled = 0;
         if (s.TimeLimitSeconds == 0) // as the first match of a run sets it
             s.TimeLimitSeconds = 180;
-        records.bateu_rec();
+        records.offerRecord();
     }
     void offerWin(void (Records::*routine)(), const std::string& name, int points,
                   const std::string& computer) {

@@ -148,8 +148,8 @@ TEST(RecordsFuzz, DamagedFilesOnlyEverBringTheGamesOwnMessages) {
             memory.files[versusPath] = versus;
         d.ports.dialogs.clear();
 
-        records.Records_dpl();
-        records.records_comp();
+        records.loadRecords();
+        records.loadComputerRecords();
         // Now and then a file disappears behind the game's back.
         const bool scoresGone = mutate.pick(0, 20) == 0 && memory.files.erase(scoresPath);
         const bool versusGone = mutate.pick(0, 20) == 0 && memory.files.erase(versusPath);
@@ -167,14 +167,14 @@ TEST(RecordsFuzz, DamagedFilesOnlyEverBringTheGamesOwnMessages) {
         if (mutate.pick(0, 1))
             d.ports.dialogs.type(mutate.name());
         const std::string before = memory.files.count(scoresPath) ? memory.files[scoresPath] : "-";
-        records.bateu_rec();
+        records.offerRecord();
         s.RecordsSettled = 0;
         s.RecordCandidateName = mutate.name();
         d.game.view["Label6"].caption = mutate.computerPoints();
         if (mutate.pick(0, 1))
-            records.bateu_comp();
+            records.offerWinVersusGifted();
         else
-            records.bateu_comp2();
+            records.offerWinVersusIntelligent();
 
         for (const ShownBox& box : d.ports.dialogs.shown()) {
             if (box.type == ShownBox::Type::Input) {

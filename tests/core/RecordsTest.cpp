@@ -6,7 +6,8 @@ namespace qv::test {
 namespace {
 
 TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
-    EXPECT_EQ(records.view["primeiro"], "Jogador 1") << "the design's caption until a load";
+    EXPECT_EQ(records.view["bestScorePlace1Name"], "Jogador 1")
+        << "the design's caption until a load";
     const int before = records.view.generation();
     loadBoth();
     EXPECT_TRUE(dialogs.shown().empty());
@@ -22,8 +23,8 @@ TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
     };
     for (const Expected& e : {Expected{RecordTable::BestScore, "Sem Record", "00:00"},
                               Expected{RecordTable::BestTime, "Sem Recordet", "00:00"},
-                              Expected{RecordTable::Superdotado, "Sem Record", "0000"},
-                              Expected{RecordTable::Inteligente, "Sem Record", "0000"}}) {
+                              Expected{RecordTable::VersusGifted, "Sem Record", "0000"},
+                              Expected{RecordTable::VersusIntelligent, "Sem Record", "0000"}}) {
         for (int place = 1; place <= 5; ++place) {
             const RecordRowLabels row = RecordsView::row(e.table, place);
             EXPECT_EQ(records.view[row.name], e.name) << row.name;
@@ -44,8 +45,8 @@ TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
         d.findPair(pair);
     d.wait(100);
     ASSERT_FALSE(d.game.matchInProgress());
-    offerWin(&Records::bateu_comp, "Ana", 1200, "0");
-    offerWin(&Records::bateu_comp2, "Ana", 1200, "0");
+    offerWin(&Records::offerWinVersusGifted, "Ana", 1200, "0");
+    offerWin(&Records::offerWinVersusIntelligent, "Ana", 1200, "0");
     EXPECT_EQ(texts(), Names{});
     EXPECT_EQ(scores(), records::defaultRecordsFile());
     EXPECT_EQ(versus(), records::defaultComputerRecordsFile());
@@ -55,7 +56,7 @@ TEST_F(RecordsGame, TheMatchClockStopsEvenWhenTheMatchDoesNotCount) {
     loadBoth();
     s.RecordsSettled = 1;
     d.game.matchTick.setInterval(100);
-    records.bateu_rec();
+    records.offerRecord();
     EXPECT_FALSE(d.game.matchTick.running());
 }
 
@@ -73,14 +74,14 @@ TEST_F(RecordsGame, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {
     const std::string bytes = scores();
     EXPECT_EQ(bytes.substr(0, 325), records::defaultRecordsFile().substr(0, 325));
     const RecordEntry first = scoreAt(5);
-    EXPECT_EQ(first.nome, "INDIVIDUAL");
-    EXPECT_EQ(first.pontos, "0");
-    EXPECT_EQ(first.segundos, std::to_string(s.ElapsedSeconds));
-    EXPECT_EQ(first.tempo, d.label("Label1").caption);
-    EXPECT_EQ(first.categoria, "Figuras1");
+    EXPECT_EQ(first.name, "INDIVIDUAL");
+    EXPECT_EQ(first.points, "0");
+    EXPECT_EQ(first.seconds, std::to_string(s.ElapsedSeconds));
+    EXPECT_EQ(first.time, d.label("Label1").caption);
+    EXPECT_EQ(first.category, "Figuras1");
     for (std::size_t k = 6; k < 10; ++k)
         EXPECT_EQ(scoreAt(k), kNoTime);
-    EXPECT_EQ(records.view["Tempo_JG1"], "INDIVIDUAL");
+    EXPECT_EQ(records.view["bestTimePlace1Name"], "INDIVIDUAL");
     EXPECT_EQ(s.RecordsSettled, 1);
 }
 
@@ -91,13 +92,13 @@ TEST_F(RecordsGame, EqualPointsAndSecondsLeaveTheOlderEntryFirst) {
     s.OpponentMode = PlayMode::OneAfterOther;
     offer("Caio", 1500, 60);
     EXPECT_EQ(texts(), (Names{kHigherScore, kAlsoBestTime}));
-    EXPECT_EQ(scoreAt(0).nome, "Ana");
-    EXPECT_EQ(scoreAt(1).nome, "Caio");
-    EXPECT_EQ(scoreAt(2).nome, "Bia");
-    EXPECT_EQ(scoreAt(5).nome, "Ana");
-    EXPECT_EQ(scoreAt(6).nome, "Caio");
-    EXPECT_EQ(records.view["segundo"], "Caio");
-    EXPECT_EQ(records.view["Tempo_JG2"], "Caio");
+    EXPECT_EQ(scoreAt(0).name, "Ana");
+    EXPECT_EQ(scoreAt(1).name, "Caio");
+    EXPECT_EQ(scoreAt(2).name, "Bia");
+    EXPECT_EQ(scoreAt(5).name, "Ana");
+    EXPECT_EQ(scoreAt(6).name, "Caio");
+    EXPECT_EQ(records.view["bestScorePlace2Name"], "Caio");
+    EXPECT_EQ(records.view["bestTimePlace2Name"], "Caio");
 }
 
 TEST_F(RecordsGame, EqualPointsInLessTimeGoFirst) {
@@ -106,10 +107,10 @@ TEST_F(RecordsGame, EqualPointsInLessTimeGoFirst) {
     s.OpponentMode = PlayMode::OneAfterOther;
     offer("Caio", 1500, 59);
     EXPECT_EQ(texts(), (Names{kTieFaster, kAlsoBestTime}));
-    EXPECT_EQ(scoreAt(0).nome, "Caio");
-    EXPECT_EQ(scoreAt(1).nome, "Ana");
-    EXPECT_EQ(scoreAt(5).nome, "Caio");
-    EXPECT_EQ(records.view["primeiro"], "Caio");
+    EXPECT_EQ(scoreAt(0).name, "Caio");
+    EXPECT_EQ(scoreAt(1).name, "Ana");
+    EXPECT_EQ(scoreAt(5).name, "Caio");
+    EXPECT_EQ(records.view["bestScorePlace1Name"], "Caio");
 }
 
 TEST_F(RecordsGame, EqualSecondsWithMorePointsGoFirstAmongTheBestTimes) {
@@ -120,8 +121,8 @@ TEST_F(RecordsGame, EqualSecondsWithMorePointsGoFirstAmongTheBestTimes) {
         versusFile({}, {}));
     offer("Caio", 1550, 60);
     EXPECT_EQ(texts(), Names{kAlsoBestTime});
-    EXPECT_EQ(scoreAt(5).nome, "Caio");
-    EXPECT_EQ(scoreAt(6).nome, "Ana");
+    EXPECT_EQ(scoreAt(5).name, "Caio");
+    EXPECT_EQ(scoreAt(6).name, "Ana");
 }
 
 TEST_F(RecordsGame, EntriesBelowANewRecordMoveDownAsTheyAreAndTheLastOneDrops) {
@@ -156,7 +157,7 @@ TEST_F(RecordsGame, EntriesBelowANewRecordMoveDownAsTheyAreAndTheLastOneDrops) {
         offer("Novo", c.points, c.seconds);
         std::vector<std::string> expected = old;
         const std::string fresh = records::encodeEntry(
-            RecordEntry{"Novo", std::to_string(c.points), scoreEntry("", c.points, c.seconds).tempo,
+            RecordEntry{"Novo", std::to_string(c.points), scoreEntry("", c.points, c.seconds).time,
                         "Figuras1", std::to_string(c.seconds)});
         if (c.scorePlace < 5) {
             expected.erase(expected.begin() + 4);
@@ -260,8 +261,8 @@ TEST_F(RecordsGame, NamesAreAnnouncedOrAskedOnce) {
                 EXPECT_EQ(box.defaultText, "");
             }
         }
-        EXPECT_EQ(scoreAt(0).nome, c.scoreHolder);
-        EXPECT_EQ(scoreAt(5).nome, c.timeHolder);
+        EXPECT_EQ(scoreAt(0).name, c.scoreHolder);
+        EXPECT_EQ(scoreAt(5).name, c.timeHolder);
         EXPECT_EQ(s.RecordCandidateName, "") << "cleared after the best times";
         EXPECT_EQ(s.RecordsSettled, 1);
     }
@@ -275,11 +276,11 @@ TEST_F(RecordsGame, LongNamesAreCutToTwelveCharactersAndPortugueseLettersSurvive
     const std::string bytes = scores();
     EXPECT_EQ(bytes.substr(0, 13), std::string("\x0CJo\xE3o Concei\xE7"));
     EXPECT_EQ(bytes.substr(39, 8), std::string("\x07N\xFAmeros"));
-    EXPECT_EQ(records.view["primeiro"], "João Conceiç");
-    EXPECT_EQ(records.view["Tempo_JG1"], "João Conceiç");
-    EXPECT_EQ(records.view["cate_mp1"], "Números");
+    EXPECT_EQ(records.view["bestScorePlace1Name"], "João Conceiç");
+    EXPECT_EQ(records.view["bestTimePlace1Name"], "João Conceiç");
+    EXPECT_EQ(records.view["bestScorePlace1Category"], "Números");
     loadBoth();
-    EXPECT_EQ(records.view["primeiro"], "João Conceiç");
+    EXPECT_EQ(records.view["bestScorePlace1Name"], "João Conceiç");
 }
 
 TEST_F(RecordsGame, ATimeOutCanEnterTheBestScoresButNeverTheBestTimes) {
@@ -288,7 +289,7 @@ TEST_F(RecordsGame, ATimeOutCanEnterTheBestScoresButNeverTheBestTimes) {
     s.TimeLimitSeconds = 120;
     offer("Ana", 300, 120);
     EXPECT_EQ(texts(), Names{kHigherScore});
-    EXPECT_EQ(scoreAt(0).nome, "Ana");
+    EXPECT_EQ(scoreAt(0).name, "Ana");
     EXPECT_EQ(scores().substr(325), records::defaultRecordsFile().substr(325));
     EXPECT_EQ(s.RecordsSettled, 0);
     EXPECT_EQ(s.RecordCandidateName, "Ana");
@@ -296,7 +297,7 @@ TEST_F(RecordsGame, ATimeOutCanEnterTheBestScoresButNeverTheBestTimes) {
     dialogs.clear();
     offer("Bia", 1800, 120); // cleared in the last second: not a time-out
     EXPECT_EQ(texts(), (Names{kHigherScore, kAlsoBestTime}));
-    EXPECT_EQ(scoreAt(5).nome, "Bia");
+    EXPECT_EQ(scoreAt(5).name, "Bia");
 }
 
 struct VersusCase {
@@ -311,27 +312,27 @@ TEST_F(RecordsGame, AgainstTheComputerTheLowerComputerScoreRanksHigher) {
     for (const VersusCase& c : {VersusCase{"fewer computer points", "500", 0},
                                 VersusCase{"equal computer points", "600", 1},
                                 VersusCase{"more computer points", "700", 1}}) {
-        for (bool superdotado : {true, false}) {
-            SCOPED_TRACE(std::string(c.what) + (superdotado ? " SUP" : " INT"));
-            const std::size_t first = superdotado ? 0 : 5;
+        for (bool gifted : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (gifted ? " SUP" : " INT"));
+            const std::size_t first = gifted ? 0 : 5;
             install(scoresFile({}, {}),
-                    superdotado ? versusFile({ana, bia}, {}) : versusFile({}, {ana, bia}));
+                    gifted ? versusFile({ana, bia}, {}) : versusFile({}, {ana, bia}));
             const std::string before = versus();
             s.FigureCategory = "Símbolos";
-            offerWin(superdotado ? &Records::bateu_comp : &Records::bateu_comp2, "Caio", 1200,
-                     c.computer);
-            EXPECT_EQ(texts(), Names{superdotado ? kBeatSup : kBeatInt});
+            offerWin(gifted ? &Records::offerWinVersusGifted : &Records::offerWinVersusIntelligent,
+                     "Caio", 1200, c.computer);
+            EXPECT_EQ(texts(), Names{gifted ? kBeatSup : kBeatInt});
             const ComputerRecordEntry caio{"Caio", "1200", c.computer, "Símbolos"};
             std::vector<ComputerRecordEntry> table{ana, bia, kNoWin, kNoWin};
             table.insert(table.begin() + static_cast<long>(c.place), caio);
             for (std::size_t k = 0; k < 5; ++k)
                 EXPECT_EQ(versusAt(first + k), table[k]) << k;
-            const std::size_t other = superdotado ? 5 : 0;
+            const std::size_t other = gifted ? 5 : 0;
             EXPECT_EQ(versus().substr(52 * other, 260), before.substr(52 * other, 260));
             EXPECT_EQ(s.RecordsSettled, 1);
-            const RecordRowLabels row =
-                RecordsView::row(superdotado ? RecordTable::Superdotado : RecordTable::Inteligente,
-                                 static_cast<int>(c.place) + 1);
+            const RecordRowLabels row = RecordsView::row(gifted ? RecordTable::VersusGifted
+                                                                : RecordTable::VersusIntelligent,
+                                                         static_cast<int>(c.place) + 1);
             EXPECT_EQ(records.view[row.name], "Caio");
             EXPECT_EQ(records.view[row.third], c.computer);
         }
@@ -342,12 +343,12 @@ TEST_F(RecordsGame, AWinThatEntersNoTableStillSettlesTheMatch) {
     const std::vector<ComputerRecordEntry> full(5, ComputerRecordEntry{"X", "1500", "0", "--"});
     install(scoresFile({}, {}), versusFile(full, full));
     const std::string before = versus();
-    offerWin(&Records::bateu_comp, "Caio", 1200, "0");
+    offerWin(&Records::offerWinVersusGifted, "Caio", 1200, "0");
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(versus(), before);
     EXPECT_EQ(s.RecordsSettled, 1);
     EXPECT_EQ(s.RecordCandidateName, "Caio");
-    offerWin(&Records::bateu_comp2, "Caio", 1800, "0");
+    offerWin(&Records::offerWinVersusIntelligent, "Caio", 1800, "0");
     EXPECT_EQ(texts(), Names{kBeatInt});
 }
 
@@ -358,8 +359,8 @@ TEST_F(RecordsGame, ASettledMatchIsNotOfferedAgain) {
     dialogs.clear();
     const std::string before = scores();
     s.RecordCandidateName = "Ana";
-    records.bateu_rec();
-    records.bateu_comp();
+    records.offerRecord();
+    records.offerWinVersusGifted();
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(scores(), before);
 }
@@ -373,7 +374,7 @@ protected:
     }
     void zerar(Answer answer) {
         dialogs.answer(answer);
-        records.BitBtn1Click();
+        records.resetClick();
     }
 };
 
@@ -390,7 +391,7 @@ TEST_F(Reset, AskingFirstAndNoChangesNothing) {
     EXPECT_EQ(question.buttons, Buttons::YesNoDefaultNo) << "Enter must not wipe the records";
     EXPECT_EQ(scores(), scoreBefore);
     EXPECT_EQ(versus(), versusBefore);
-    EXPECT_EQ(records.view["primeiro"], "Ana");
+    EXPECT_EQ(records.view["bestScorePlace1Name"], "Ana");
 }
 
 TEST_F(Reset, YesBringsBackTheDefaults) {
@@ -398,8 +399,8 @@ TEST_F(Reset, YesBringsBackTheDefaults) {
     EXPECT_EQ(texts(), (Names{"Deseja Zerar esses Records?", "Records zerados com sucesso"}));
     EXPECT_EQ(scores(), records::defaultRecordsFile());
     EXPECT_EQ(versus(), records::defaultComputerRecordsFile());
-    EXPECT_EQ(records.view["primeiro"], "Sem Record");
-    EXPECT_EQ(records.view["Jogador_c1"], "Sem Record");
+    EXPECT_EQ(records.view["bestScorePlace1Name"], "Sem Record");
+    EXPECT_EQ(records.view["versusGiftedPlace1Name"], "Sem Record");
 }
 
 TEST_F(Reset, WithoutTheRecordsFileNothingElseIsTouched) {
@@ -424,7 +425,7 @@ TEST_F(Reset, ADeletionThatRaisesAnErrorIsReported) {
     const std::string versusBefore = versus();
     dialogs.answer(Answer::Yes);
     files.faultAt(0, FaultyFileLayer::Fault::Throw);
-    records.BitBtn1Click();
+    records.resetClick();
     EXPECT_EQ(texts().back(),
               "Houve erro ao tentar zerar o record, se persistir, contate o suporte.");
     EXPECT_EQ(versus(), versusBefore);

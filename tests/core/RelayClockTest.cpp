@@ -114,9 +114,9 @@ TEST_F(TimedGame, FirstPlayersTimeOutHandsTheTurnOverWithTheWholeLimit) {
     EXPECT_FALSE(d.label("Label9").visible);
     EXPECT_FALSE(d.label("Label15").visible);
     EXPECT_FALSE(d.game.view.cover(1).enabled);
-    EXPECT_EQ(cues.count("soundTempo"), 1);
+    EXPECT_EQ(cues.count("timeUp"), 1);
     ASSERT_EQ(records.offers.size(), 1u);
-    EXPECT_EQ(records.offers[0].routine, "bateu_rec");
+    EXPECT_EQ(records.offers[0].routine, "offerRecord");
     EXPECT_EQ(records.offers[0].name, "Ana");
     EXPECT_EQ(records.offers[0].score, 150);
     EXPECT_EQ(records.offers[0].seconds, 60);

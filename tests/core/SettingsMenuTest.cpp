@@ -188,7 +188,7 @@ TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) 
         game.view["lab_venc"].visible = true;
         if (fromPicture) {
             game.gameDefinition.create(false);
-            game.gameDefinition.img_3min_2Click(); // "Jogador", then the two-player picture
+            game.gameDefinition.threeMinutesOrColleagueClick(); // "Jogador", then the two-player picture
         } else {
             game.settings.onTwoPlayers();
         }

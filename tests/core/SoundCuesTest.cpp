@@ -93,18 +93,18 @@ TEST(SoundCues, AfterTheEndSoundOnlyAPairFoundStaysSilentUntilTheNextMatch) {
         (rig.effects.*cue.play)();
     std::size_t expected = 0;
     for (const Cue& cue : kCues)
-        expected += cue.event == SoundEvent::Acertar ? 0 : cue.melody.size();
+        expected += cue.event == SoundEvent::PairFound ? 0 : cue.melody.size();
     EXPECT_EQ(rig.beep.tones.size(), expected);
 
     rig.game.deal.onStart(); // a new match
     rig.beep.tones.clear();
-    rig.effects.SOUND_CERTO();
+    rig.effects.pairFound();
     EXPECT_EQ(rig.beep.tones.size(), 6u);
 }
 
 TEST(SoundCues, ANewMatchStopsAPlayingWave) {
     CueRig rig;
-    rig.effects.SOUND_GANHA();
+    rig.effects.victory();
     rig.game.deal.onStart();
     EXPECT_EQ(rig.waves.requests, (std::vector<std::string>{"Som1.Vitoria.wav", "stop"}));
 }
@@ -113,7 +113,7 @@ TEST(SoundCues, WaveNamesAreFoundWhateverTheirLetterCase) {
     CueRig rig;
     std::filesystem::rename(rig.ports.paths.programFolder() / "Som1.opcao.wav",
                             rig.ports.paths.programFolder() / "som1.OPCAO.wav");
-    rig.effects.soundOp();
+    rig.effects.optionChosen();
     EXPECT_EQ(rig.waves.requests, std::vector<std::string>{"som1.OPCAO.wav"});
 }
 

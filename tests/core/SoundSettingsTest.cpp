@@ -87,11 +87,11 @@ TEST(SoundSettingsFile, StoredChoicesAreReadAtEachActivation) {
     spill(rig.file(), bytes);
     rig.game.onActivated();
     const SoundSettings& s = rig.effects.settings;
-    EXPECT_EQ(s.name(SoundEvent::Errar), "Som3.Erro");
-    EXPECT_EQ(s.on(SoundEvent::Errar), 0);
-    EXPECT_EQ(s.name(SoundEvent::Vitoria), "Som3.Vitoria");
-    EXPECT_EQ(s.name(SoundEvent::Termino), "Som2.termino");
-    EXPECT_EQ(s.on(SoundEvent::Termino), 2);
+    EXPECT_EQ(s.name(SoundEvent::Miss), "Som3.Erro");
+    EXPECT_EQ(s.on(SoundEvent::Miss), 0);
+    EXPECT_EQ(s.name(SoundEvent::Victory), "Som3.Vitoria");
+    EXPECT_EQ(s.name(SoundEvent::TimeUp), "Som2.termino");
+    EXPECT_EQ(s.on(SoundEvent::TimeUp), 2);
     EXPECT_EQ(s.SoundDevice, "A");
     EXPECT_TRUE(rig.messages().empty());
 }
@@ -105,7 +105,7 @@ TEST(SoundSettingsFile, AThreeRoomFieldOfTwoCharactersTakesOneIndexDigit) {
                               4));
     spill(rig.file(), bytes);
     rig.game.onActivated();
-    EXPECT_EQ(rig.effects.settings.name(SoundEvent::Derrota), "Som2.Opcao");
+    EXPECT_EQ(rig.effects.settings.name(SoundEvent::Defeat), "Som2.Opcao");
     EXPECT_TRUE(rig.messages().empty());
 }
 
@@ -133,7 +133,7 @@ TEST(SoundSettingsFile, MalformedFilesAreReportedAndReplacedByTheDefaults) {
         EXPECT_EQ(rig.messages(), std::vector<std::string>{kReadError}) << what;
         EXPECT_EQ(slurp(rig.file()), kDefaultBytes) << what;
         EXPECT_EQ(rig.effects.settings.SoundDevice, "P") << what;
-        EXPECT_EQ(rig.effects.settings.name(SoundEvent::Errar), "Som1.Erro") << what;
+        EXPECT_EQ(rig.effects.settings.name(SoundEvent::Miss), "Som1.Erro") << what;
         rig.game.onActivated();
         EXPECT_EQ(rig.messages().size(), 1u) << what << ": the repaired file is read in silence";
     }
@@ -146,9 +146,9 @@ TEST(SoundSettingsFile, ALongerFileIsReadAndSavingRewritesOnlyItsRecord) {
     rig.game.onActivated();
     EXPECT_TRUE(rig.messages().empty());
     SoundSettingsForm form(rig.effects, rig.ports.dialogs);
-    form.FormCreate();
+    form.open();
     form.rows[2].checked = false; // Errar
-    form.Button1Click();
+    form.saveClick();
     std::string expected = kDefaultBytes;
     expected.replace(0, 3,
                      std::string("\x02"
@@ -191,11 +191,11 @@ TEST(SoundSettingsDialogRules, TheSavedDeviceSoundsTheConfirmationAndTimesTheCom
         rig.putWaves();
         rig.game.onActivated();
         SoundSettingsForm form(rig.effects, rig.ports.dialogs);
-        form.FormCreate();
+        form.open();
         form.rows[5].selected = 9; // "Acesso aos ítens": Som2.Opcao
-        form.Placar = !row.speaker;
-        form.Alto = row.speaker;
-        form.Button1Click();
+        form.soundCard = !row.speaker;
+        form.pcSpeaker = row.speaker;
+        form.saveClick();
         EXPECT_EQ(rig.waves.requests, row.waves) << "speaker " << row.speaker;
         EXPECT_EQ(rig.beep.tones, row.tones) << "speaker " << row.speaker;
         rig.game.computer.onWaitTick();
@@ -211,10 +211,10 @@ TEST(SoundSettingsDialogRules, AFileGoneMeanwhileIsReportedAndNeitherSavedNorRec
     SoundRig rig;
     rig.game.onActivated();
     SoundSettingsForm form(rig.effects, rig.ports.dialogs);
-    form.FormCreate();
+    form.open();
     std::filesystem::remove(rig.file());
     form.rows[0].checked = false;
-    form.Button1Click();
+    form.saveClick();
     EXPECT_FALSE(form.done) << "the dialog stays open";
     EXPECT_FALSE(std::filesystem::exists(rig.file()));
     EXPECT_EQ(rig.effects.settings.on(SoundEvent::Click), 1) << "nothing put into effect";
@@ -224,7 +224,7 @@ TEST(SoundSettingsDialogRules, AFileGoneMeanwhileIsReportedAndNeitherSavedNorRec
     // Opening without a file reports it too, and still offers every list.
     rig.ports.dialogs.clear();
     SoundSettingsForm again(rig.effects, rig.ports.dialogs);
-    again.FormCreate();
+    again.open();
     EXPECT_EQ(rig.ports.dialogs.shown().size(), 1u);
     EXPECT_EQ(again.rows[3].names.size(), 17u);
     EXPECT_EQ(again.rows[3].selected, 0);

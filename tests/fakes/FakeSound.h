@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sound/SoundEffects.h"
-#include "sound/TBTBeeper.h"
+#include "sound/TonePlayer.h"
 #include "sound/WavePlayer.h"
 #include "tests/fakes/VirtualScheduler.h"
 

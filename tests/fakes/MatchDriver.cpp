@@ -9,8 +9,8 @@ MatchDriver::MatchDriver(ScreenSize screen) {
     ports.random.seed(7);
     // The penalty notice is confirmed at once and counts down in virtual time.
     ports.dialogs.onWindow(ModalWindow::PenaltyNotice, [this] {
-        game.penaltyNotice.FormShow();
-        game.penaltyNotice.Button1Click();
+        game.penaltyNotice.open();
+        game.penaltyNotice.okClick();
         for (int step = 0; step < 1000 && !game.penaltyNotice.closed(); ++step)
             wait(75);
     });

@@ -20,15 +20,15 @@ public:
         return n;
     }
 
-    void SOUND1() override { played.push_back("SOUND1"); }
-    void SOUND2() override { played.push_back("SOUND2"); }
-    void SOUND_CERTO() override { played.push_back("SOUND_CERTO"); }
-    void SOUND_ERRO() override { played.push_back("SOUND_ERRO"); }
-    void SOUND_GANHA() override { played.push_back("SOUND_GANHA"); }
-    void sound_perde() override { played.push_back("sound_perde"); }
-    void soundTempo() override { played.push_back("soundTempo"); }
-    void soundOp() override { played.push_back("soundOp"); }
-    void StopWave() override { played.push_back("StopWave"); }
+    void firstClick() override { played.push_back("firstClick"); }
+    void secondClick() override { played.push_back("secondClick"); }
+    void pairFound() override { played.push_back("pairFound"); }
+    void pairMissed() override { played.push_back("pairMissed"); }
+    void victory() override { played.push_back("victory"); }
+    void defeat() override { played.push_back("defeat"); }
+    void timeUp() override { played.push_back("timeUp"); }
+    void optionChosen() override { played.push_back("optionChosen"); }
+    void stopWave() override { played.push_back("stopWave"); }
 
     bool speaker = false; ///< "Alto-falante do micro" chosen
     bool speakerChosen() const override { return speaker; }
@@ -49,9 +49,9 @@ public:
     explicit RecordingRecords(const MatchState& state) : m_state(state) {}
     std::vector<Offer> offers;
 
-    void bateu_rec() override { offer("bateu_rec"); }
-    void bateu_comp() override { offer("bateu_comp"); }
-    void bateu_comp2() override { offer("bateu_comp2"); }
+    void offerRecord() override { offer("offerRecord"); }
+    void offerWinVersusGifted() override { offer("offerWinVersusGifted"); }
+    void offerWinVersusIntelligent() override { offer("offerWinVersusIntelligent"); }
 
 private:
     void offer(const char* routine) {

@@ -2,7 +2,7 @@
 
 #include "sound/SoundCues.h"
 #include "sound/SoundSettings.h"
-#include "sound/TBTBeeper.h"
+#include "sound/TonePlayer.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,25 +19,25 @@ struct Cue {
 };
 
 inline const std::vector<Cue> kCues{
-    {"SOUND1",
-     &SoundCues::SOUND1,
+    {"firstClick",
+     &SoundCues::firstClick,
      SoundEvent::Click,
      {{1500, 30}, {1700, 30}, {1200, 30}, {800, 30}},
      120},
-    {"SOUND2",
-     &SoundCues::SOUND2,
+    {"secondClick",
+     &SoundCues::secondClick,
      SoundEvent::Click,
      {{1300, 25}, {1600, 25}, {1200, 25}, {1800, 25}},
      100},
-    {"SOUND_CERTO",
-     &SoundCues::SOUND_CERTO,
-     SoundEvent::Acertar,
+    {"pairFound",
+     &SoundCues::pairFound,
+     SoundEvent::PairFound,
      {{750, 50}, {800, 50}, {850, 50}, {900, 50}, {950, 50}, {1000, 100}},
      350},
-    {"SOUND_ERRO", &SoundCues::SOUND_ERRO, SoundEvent::Errar, {{200, 170}, {100, 100}}, 270},
-    {"SOUND_GANHA",
-     &SoundCues::SOUND_GANHA,
-     SoundEvent::Vitoria,
+    {"pairMissed", &SoundCues::pairMissed, SoundEvent::Miss, {{200, 170}, {100, 100}}, 270},
+    {"victory",
+     &SoundCues::victory,
+     SoundEvent::Victory,
      {{550, 70},
       {600, 70},
       {650, 70},
@@ -48,9 +48,9 @@ inline const std::vector<Cue> kCues{
       {750, 70},
       {800, 250}},
      990},
-    {"sound_perde",
-     &SoundCues::sound_perde,
-     SoundEvent::Derrota,
+    {"defeat",
+     &SoundCues::defeat,
+     SoundEvent::Defeat,
      {{250, 150},
       {240, 150},
       {230, 150},
@@ -60,10 +60,10 @@ inline const std::vector<Cue> kCues{
       {140, 300},
       {100, 650}},
      1700},
-    {"soundTempo", &SoundCues::soundTempo, SoundEvent::Termino, {{300, 170}, {500, 500}}, 670},
-    {"soundOp",
-     &SoundCues::soundOp,
-     SoundEvent::Acesso,
+    {"timeUp", &SoundCues::timeUp, SoundEvent::TimeUp, {{300, 170}, {500, 500}}, 670},
+    {"optionChosen",
+     &SoundCues::optionChosen,
+     SoundEvent::OptionChosen,
      {{800, 25}, {700, 35}, {750, 55}, {850, 100}},
      215},
 };

@@ -14,9 +14,9 @@ struct SoundGame {
     Game game{ports.ports()};
     VirtualTicks ticks{ports.scheduler, 0};
     RecordingBeep beep{ports.scheduler};
-    TBTBeeper SOM{ticks, &beep};
+    TonePlayer tonePlayer{ticks, &beep};
     RecordingWaves waves;
-    SoundEffects effects{game.view, game.state, ports.paths, ports.dialogs, waves, SOM};
+    SoundEffects effects{game.view, game.state, ports.paths, ports.dialogs, waves, tonePlayer};
 
     SoundGame() { game.setSound(effects); }
 };

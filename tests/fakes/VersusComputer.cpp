@@ -21,7 +21,7 @@ public:
     std::set<int> paired;
     int points(int side) const { return 150 * pairs[side] - 25 * misses[side]; }
 
-    void SOUND2() override {
+    void secondClick() override {
         const int side = m_state.SecondTurn == 1 ? 1 : 0;
         const bool pair = m_state.FirstFigure == m_state.SecondFigure;
         (pair ? pairs : misses)[side] += 1;
@@ -30,14 +30,14 @@ public:
             paired.insert(m_state.SecondCover);
         }
     }
-    void SOUND1() override {}
-    void SOUND_CERTO() override {}
-    void SOUND_ERRO() override {}
-    void SOUND_GANHA() override {}
-    void sound_perde() override {}
-    void soundTempo() override {}
-    void soundOp() override {}
-    void StopWave() override {}
+    void firstClick() override {}
+    void pairFound() override {}
+    void pairMissed() override {}
+    void victory() override {}
+    void defeat() override {}
+    void timeUp() override {}
+    void optionChosen() override {}
+    void stopWave() override {}
 
 private:
     const MatchState& m_state;

@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         memory.files[scoresPath] = scores;
     if (!(flags & 2))
         memory.files[versusPath] = versus;
-    records.Records_dpl();
-    records.records_comp();
+    records.loadRecords();
+    records.loadComputerRecords();
     const bool scoresGone = (flags & 4) && memory.files.erase(scoresPath);
     const bool versusGone = (flags & 8) && memory.files.erase(versusPath);
     const std::size_t scoresBefore =
@@ -88,14 +88,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.FigureCategory = name;
     s.RecordsSettled = 0;
     d.ports.dialogs.type(name);
-    records.bateu_rec();
+    records.offerRecord();
     s.RecordsSettled = 0;
     s.RecordCandidateName = name;
     d.game.view["Label6"].caption = computer;
     if (flags & 128)
-        records.bateu_comp();
+        records.offerWinVersusGifted();
     else
-        records.bateu_comp2();
+        records.offerWinVersusIntelligent();
 
     for (const auto& box : d.ports.dialogs.shown()) {
         const bool input = box.type == qv::test::ShownBox::Type::Input;

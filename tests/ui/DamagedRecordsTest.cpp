@@ -3,7 +3,7 @@
 #include "platform/qt/QtScreen.h"
 #include "records/Records.h"
 #include "records/RecordsFile.h"
-#include "records/TForm_record.h"
+#include "records/RecordsWindow.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <QAction>
@@ -30,7 +30,7 @@ protected:
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, dialogs, screen, fakes.paths};
     TFORM1 main{ports};
     Records records{main.game()};
-    TForm_record window{records, &main};
+    RecordsWindow window{records, &main};
     Watchdog watchdog;
     int loadErrors = 0;
     int loadErrorsOverAHiddenWindow = 0;
@@ -82,8 +82,9 @@ TEST_F(DamagedRecords, OneMessageOverTheWindowThenRecordsAndZerarMendTheFile) {
     // From the menu, the window shows the tables and why they are not whole.
     QString fromMenu;
     QTimer::singleShot(0, [&] {
-        fromMenu = window.findChild<QLabel*>(QStringLiteral("falha_records"))->text();
-        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Image1")), Qt::LeftButton);
+        fromMenu = window.findChild<QLabel*>(QStringLiteral("failureNote"))->text();
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("closePicture")),
+                          Qt::LeftButton);
     });
     main.menuEntry(QStringLiteral("MelhoresRecords1"))->trigger();
     EXPECT_TRUE(fromMenu.contains(QStringLiteral("qvane.dat")));
@@ -96,14 +97,16 @@ TEST_F(DamagedRecords, OneMessageOverTheWindowThenRecordsAndZerarMendTheFile) {
     bool noteAfterZerar = true;
     QString first;
     QTimer::singleShot(0, [&] {
-        auto* failure = window.findChild<QLabel*>(QStringLiteral("falha_records"));
+        auto* failure = window.findChild<QLabel*>(QStringLiteral("failureNote"));
         noteShown = failure->isVisible();
         note = failure->text();
         keepScreenshot(window, "records-damaged");
-        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Image2")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("resetPicture")),
+                          Qt::LeftButton);
         noteAfterZerar = failure->isVisible();
-        first = window.findChild<QLabel*>(QStringLiteral("Tempo_JG5"))->text();
-        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Image1")), Qt::LeftButton);
+        first = window.findChild<QLabel*>(QStringLiteral("bestTimePlace5Name"))->text();
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("closePicture")),
+                          Qt::LeftButton);
     });
     QTest::mouseClick(main.control("BitBtn6"), Qt::LeftButton);
     EXPECT_TRUE(noteShown);

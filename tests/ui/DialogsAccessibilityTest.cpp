@@ -1,14 +1,14 @@
+#include "dialogs/GameDefinitionDialog.h"
+#include "dialogs/InstructionsWindow.h"
 #include "dialogs/PenaltyNotice.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm_aviso.h"
-#include "dialogs/TForm_inst.h"
-#include "dialogs/Tform_definir.h"
+#include "dialogs/PenaltyNoticeWindow.h"
+#include "dialogs/PlayerNamesDialog.h"
 #include "figures/Tform_categoria.h"
 #include "figures/Tform_perso.h"
 #include "platform/qt/QtTextPrinter.h"
 #include "records/Records.h"
-#include "records/TForm_record.h"
-#include "sound/TForm_efe.h"
+#include "records/RecordsWindow.h"
+#include "sound/SoundSettingsDialog.h"
 #include "tests/fakes/SoundGame.h"
 
 #include <QAbstractItemView>
@@ -44,16 +44,16 @@ protected:
         return {
             {"player names",
              [&] {
-                 return std::make_unique<TForm2>(game, nullptr);
+                 return std::make_unique<PlayerNamesDialog>(game, nullptr);
              }},
             {"game definition",
              [&] {
                  game.gameDefinition.create(true);
-                 return std::make_unique<Tform_definir>(game, nullptr);
+                 return std::make_unique<GameDefinitionDialog>(game, nullptr);
              }},
             {"penalty notice",
              [&] {
-                 return std::make_unique<TForm_aviso>(notice, nullptr);
+                 return std::make_unique<PenaltyNoticeWindow>(notice, nullptr);
              }},
             {"figure sets",
              [&] {
@@ -65,15 +65,16 @@ protected:
              }},
             {"records",
              [&] {
-                 return std::make_unique<TForm_record>(records, nullptr);
+                 return std::make_unique<RecordsWindow>(records, nullptr);
              }},
             {"sound settings",
              [&] {
-                 return std::make_unique<TForm_efe>(sound.effects, sound.ports.dialogs);
+                 return std::make_unique<SoundSettingsDialog>(sound.effects, sound.ports.dialogs);
              }},
             {"instructions",
              [&] {
-                 return std::make_unique<TForm_inst>(sound.ports.dialogs, *printer, nullptr);
+                 return std::make_unique<InstructionsWindow>(sound.ports.dialogs, *printer,
+                                                             nullptr);
              }},
         };
     }

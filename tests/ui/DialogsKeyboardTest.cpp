@@ -1,10 +1,10 @@
 #include "app/TFORM1.h"
 #include "dialogs/PenaltyNotice.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm_aviso.h"
+#include "dialogs/PenaltyNoticeWindow.h"
+#include "dialogs/PlayerNamesDialog.h"
 #include "platform/qt/QtScreen.h"
 #include "records/Records.h"
-#include "records/TForm_record.h"
+#include "records/RecordsWindow.h"
 #include "tests/fakes/TestPorts.h"
 #include "tests/ui/KeyboardPlayer.h"
 #include "tests/ui/WindowTestTools.h"
@@ -28,22 +28,22 @@ QString accessibleName(QWidget* widget) {
 TEST(PlayerNamesByKeyboard, TabWalksTheBoxesSpaceTicksAndEscapeCloses) {
     TestPorts fakes;
     Game game{fakes.ports()};
-    TForm2 dialog{game, nullptr};
+    PlayerNamesDialog dialog{game, nullptr};
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    auto* edit1 = dialog.findChild<QLineEdit*>("Edit1");
-    auto* box = dialog.findChild<QCheckBox*>("CheckBox1");
-    EXPECT_EQ(accessibleName(edit1), QString::fromUtf8("Nome do 1º jogador"));
-    EXPECT_EQ(accessibleName(dialog.findChild<QLineEdit*>("Edit2")),
+    auto* firstName = dialog.findChild<QLineEdit*>("firstPlayerName");
+    auto* box = dialog.findChild<QCheckBox*>("sameBoard");
+    EXPECT_EQ(accessibleName(firstName), QString::fromUtf8("Nome do 1º jogador"));
+    EXPECT_EQ(accessibleName(dialog.findChild<QLineEdit*>("secondPlayerName")),
               QString::fromUtf8("Nome do 2º jogador"));
 
-    ASSERT_TRUE(edit1->hasFocus());
+    ASSERT_TRUE(firstName->hasFocus());
     QStringList order;
     for (int step = 0; step < 4; ++step) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (QStringList{"Edit1", "Edit2", "CheckBox1", "Button1"}));
+    EXPECT_EQ(order, (QStringList{"firstPlayerName", "secondPlayerName", "sameBoard", "ok"}));
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Space);
     EXPECT_TRUE(box->isChecked());
@@ -62,32 +62,32 @@ TEST_F(KeyboardDialogs, PenaltyNoticeIsReadAndConfirmedWithEnter) {
     s.GameTime2 = 41;
     s.PenaltyPoints = 20;
     PenaltyNotice notice{window.game()};
-    TForm_aviso aviso{notice, &window};
+    PenaltyNoticeWindow noticeWindow{notice, &window};
     notice.fill();
-    notice.FormShow();
-    aviso.render();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&aviso));
-    auto* ok = aviso.findChild<QPushButton*>("Button1");
+    notice.open();
+    noticeWindow.render();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&noticeWindow));
+    auto* ok = noticeWindow.findChild<QPushButton*>("ok");
     EXPECT_TRUE(ok->hasFocus());
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&aviso)
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&noticeWindow)
                     ->text(QAccessible::Description)
                     .contains("O jogador: Bia vai perder 20 pontos por cada segundo"));
     QTest::keyClick(ok, Qt::Key_Return);
-    EXPECT_FALSE(aviso.isVisible()) << "OK hid the notice and started the count-down";
+    EXPECT_FALSE(noticeWindow.isVisible()) << "OK hid the notice and started the count-down";
 }
 
 TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
     Records records{window.game()};
-    TForm_record recordsWindow{records, &window};
-    records.Records_dpl();
-    records.records_comp();
-    auto* fechar = recordsWindow.findChild<QWidget*>("Image1");
-    auto* zerar = recordsWindow.findChild<QWidget*>("Image2");
-    EXPECT_EQ(accessibleName(fechar), "Fechar");
-    EXPECT_EQ(accessibleName(zerar), "Zerar");
-    EXPECT_EQ(accessibleName(recordsWindow.findChild<QWidget*>("Image6")),
+    RecordsWindow recordsWindow{records, &window};
+    records.loadRecords();
+    records.loadComputerRecords();
+    auto* closePicture = recordsWindow.findChild<QWidget*>("closePicture");
+    auto* resetPicture = recordsWindow.findChild<QWidget*>("resetPicture");
+    EXPECT_EQ(accessibleName(closePicture), "Fechar");
+    EXPECT_EQ(accessibleName(resetPicture), "Zerar");
+    EXPECT_EQ(accessibleName(recordsWindow.findChild<QWidget*>("bestScoreHeading")),
               QString::fromUtf8("Melhor Pontuação"));
-    const QImage untouched = fechar->grab().toImage();
+    const QImage untouched = closePicture->grab().toImage();
     // Keys go to the window's focus, or to the window while nothing has it.
     const auto press = [&recordsWindow](Qt::Key key) {
         QTest::keyClick(recordsWindow.focusWidget() ? recordsWindow.focusWidget() : &recordsWindow,
@@ -103,13 +103,13 @@ TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
         QApplication::setActiveWindow(&recordsWindow);
         for (int step = 0; step < 4; ++step)
             reached.push_back(press(Qt::Key_Tab));
-        for (int step = 0; step < 4 && recordsWindow.focusWidget() != zerar; ++step)
+        for (int step = 0; step < 4 && recordsWindow.focusWidget() != resetPicture; ++step)
             press(Qt::Key_Tab);
         fakes.dialogs.answer(Answer::No);
         press(Qt::Key_Space);
-        for (int step = 0; step < 4 && recordsWindow.focusWidget() != fechar; ++step)
+        for (int step = 0; step < 4 && recordsWindow.focusWidget() != closePicture; ++step)
             press(Qt::Key_Tab);
-        marked = fechar->grab().toImage();
+        marked = closePicture->grab().toImage();
         keepScreenshot(recordsWindow, "records-fechar-focused");
         press(Qt::Key_Return);
         openAfterEnter = recordsWindow.isVisible();
@@ -117,8 +117,8 @@ TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
     });
     Watchdog watchdog;
     runRecordsWindow(recordsWindow);
-    EXPECT_NE(std::find(reached.begin(), reached.end(), fechar), reached.end());
-    EXPECT_NE(std::find(reached.begin(), reached.end(), zerar), reached.end());
+    EXPECT_NE(std::find(reached.begin(), reached.end(), closePicture), reached.end());
+    EXPECT_NE(std::find(reached.begin(), reached.end(), resetPicture), reached.end());
     ASSERT_FALSE(fakes.dialogs.shown().empty());
     EXPECT_EQ(fakes.dialogs.last().text, "Deseja Zerar esses Records?");
     EXPECT_NE(marked, untouched) << "the focused picture shows a mark";
@@ -128,8 +128,8 @@ TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
     QImage reopened;
     QTimer::singleShot(0, [&] {
         QApplication::setActiveWindow(&recordsWindow);
-        fechar->setFocus();
-        reopened = fechar->grab().toImage();
+        closePicture->setFocus();
+        reopened = closePicture->grab().toImage();
         press(Qt::Key_Space);
     });
     runRecordsWindow(recordsWindow);

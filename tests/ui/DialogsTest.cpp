@@ -1,7 +1,7 @@
 #include "app/TFORM1.h"
 #include "dialogs/PenaltyNotice.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm_aviso.h"
+#include "dialogs/PenaltyNoticeWindow.h"
+#include "dialogs/PlayerNamesDialog.h"
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/TestPorts.h"
 
@@ -31,17 +31,17 @@ class PlayerNamesWindow : public ::testing::Test {
 protected:
     TestPorts fakes;
     Game game{fakes.ports()};
-    TForm2 dialog{game, nullptr};
-    QLineEdit* edit1 = nullptr;
-    QLineEdit* edit2 = nullptr;
+    PlayerNamesDialog dialog{game, nullptr};
+    QLineEdit* firstName = nullptr;
+    QLineEdit* secondName = nullptr;
     QPushButton* ok = nullptr;
 
     void SetUp() override {
         game.state.PlayerName1 = "Ana";
         game.state.PlayerName2 = "Bia";
-        edit1 = child<QLineEdit>(dialog, "Edit1");
-        edit2 = child<QLineEdit>(dialog, "Edit2");
-        ok = child<QPushButton>(dialog, "Button1");
+        firstName = child<QLineEdit>(dialog, "firstPlayerName");
+        secondName = child<QLineEdit>(dialog, "secondPlayerName");
+        ok = child<QPushButton>(dialog, "ok");
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
@@ -50,16 +50,16 @@ protected:
 TEST_F(PlayerNamesWindow, OpensWithTheNamesAndItsDesign) {
     keepScreenshot(dialog, "player-names");
     EXPECT_EQ(dialog.windowTitle(), "Cadastrar Jogadores");
-    EXPECT_EQ(edit1->text(), "Ana");
-    EXPECT_EQ(edit2->text(), "Bia");
-    EXPECT_TRUE(edit1->hasFocus());
+    EXPECT_EQ(firstName->text(), "Ana");
+    EXPECT_EQ(secondName->text(), "Bia");
+    EXPECT_TRUE(firstName->hasFocus());
     EXPECT_EQ(ok->text(), "&OK ");
-    auto* box = child<QCheckBox>(dialog, "CheckBox1");
+    auto* box = child<QCheckBox>(dialog, "sameBoard");
     EXPECT_EQ(box->text(), "Os dois disputando a mesma partida.");
     EXPECT_FALSE(box->isChecked());
-    EXPECT_EQ(child<QLabel>(dialog, "Label2")->text(), "1º Jogador....:");
-    EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(), "2º Jogador....:");
-    for (const char* note : {"Label3", "Label4"})
+    EXPECT_EQ(child<QLabel>(dialog, "firstPlayerCaption")->text(), "1º Jogador....:");
+    EXPECT_EQ(child<QLabel>(dialog, "secondPlayerCaption")->text(), "2º Jogador....:");
+    for (const char* note : {"sameBoardNote", "passTurnNote"})
         EXPECT_EQ(child<QLabel>(dialog, note)->palette().color(QPalette::WindowText), Qt::red);
     EXPECT_EQ(dialog.palette().color(QPalette::Window),
               QApplication::palette().color(QPalette::Highlight));
@@ -69,21 +69,21 @@ TEST_F(PlayerNamesWindow, OpensWithTheNamesAndItsDesign) {
 }
 
 TEST_F(PlayerNamesWindow, RefusesEmptyNamesUntilBothAreGiven) {
-    edit1->clear();
-    edit2->clear();
+    firstName->clear();
+    secondName->clear();
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().text, "Por favor, preencha o nome do 1º jogador!");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(edit1->hasFocus());
+    EXPECT_TRUE(firstName->hasFocus());
 
-    QTest::keyClicks(edit1, "Rui");
+    QTest::keyClicks(firstName, "Rui");
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().text, "Por favor, preencha o nome do 2º jogador!");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(edit2->hasFocus());
+    EXPECT_TRUE(secondName->hasFocus());
     EXPECT_EQ(game.state.PlayerName1, "Ana");
 
-    QTest::keyClicks(edit2, "Ze");
+    QTest::keyClicks(secondName, "Ze");
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -94,7 +94,7 @@ TEST_F(PlayerNamesWindow, RefusesEmptyNamesUntilBothAreGiven) {
 }
 
 TEST_F(PlayerNamesWindow, NameBoxesTakeTenCharacters) {
-    for (QLineEdit* edit : {edit1, edit2}) {
+    for (QLineEdit* edit : {firstName, secondName}) {
         edit->clear();
         QTest::keyClicks(edit, "Maximiliano1");
         EXPECT_EQ(edit->text(), "Maximilian");
@@ -105,10 +105,10 @@ TEST_F(PlayerNamesWindow, NameBoxesTakeTenCharacters) {
 }
 
 TEST_F(PlayerNamesWindow, EnterWalksToOkWhichEnterThenPresses) {
-    QTest::keyClick(edit1, Qt::Key_Return);
-    EXPECT_TRUE(edit2->hasFocus());
+    QTest::keyClick(firstName, Qt::Key_Return);
+    EXPECT_TRUE(secondName->hasFocus());
     EXPECT_TRUE(dialog.isVisible()) << "Enter in a name box must not press OK";
-    QTest::keyClick(edit2, Qt::Key_Enter);
+    QTest::keyClick(secondName, Qt::Key_Enter);
     EXPECT_TRUE(ok->hasFocus());
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
@@ -119,9 +119,9 @@ TEST_F(PlayerNamesWindow, EnterWalksToOkWhichEnterThenPresses) {
 }
 
 TEST_F(PlayerNamesWindow, TitleBarCloseKeepsNamesAndMode) {
-    edit1->clear();
-    QTest::keyClicks(edit1, "Rui");
-    child<QCheckBox>(dialog, "CheckBox1")->click();
+    firstName->clear();
+    QTest::keyClicks(firstName, "Rui");
+    child<QCheckBox>(dialog, "sameBoard")->click();
     dialog.close();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -137,10 +137,10 @@ TEST(PlayerNamesOpener, RunsTheWindowModallyFromTheMenu) {
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        QTest::keyClicks(child<QLineEdit>(*dialog, "Edit1"), "Rui");
-        QTest::keyClicks(child<QLineEdit>(*dialog, "Edit2"), "Ze");
-        child<QCheckBox>(*dialog, "CheckBox1")->click();
-        QTest::mouseClick(child<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
+        QTest::keyClicks(child<QLineEdit>(*dialog, "firstPlayerName"), "Rui");
+        QTest::keyClicks(child<QLineEdit>(*dialog, "secondPlayerName"), "Ze");
+        child<QCheckBox>(*dialog, "sameBoard")->click();
+        QTest::mouseClick(child<QPushButton>(*dialog, "ok"), Qt::LeftButton);
     });
     Watchdog watchdog;
     game.settings.onTwoPlayers();
@@ -157,7 +157,7 @@ protected:
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
     TFORM1 window{ports};
     PenaltyNotice notice{window.game()};
-    TForm_aviso aviso{notice, &window};
+    PenaltyNoticeWindow noticeWindow{notice, &window};
 
     void SetUp() override {
         window.FormCreate();
@@ -180,31 +180,31 @@ protected:
 };
 
 TEST_F(PenaltyWindow, ShowsThePenaltyAndCannotBeClosedButByOk) {
-    notice.FormShow();
-    aviso.render();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&aviso));
-    keepScreenshot(aviso, "penalty-notice");
-    EXPECT_EQ(aviso.size(), QSize(200, 134));
-    EXPECT_LE((aviso.geometry().center() - window.geometry().center()).manhattanLength(), 2)
+    notice.open();
+    noticeWindow.render();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&noticeWindow));
+    keepScreenshot(noticeWindow, "penalty-notice");
+    EXPECT_EQ(noticeWindow.size(), QSize(200, 134));
+    EXPECT_LE((noticeWindow.geometry().center() - window.geometry().center()).manhattanLength(), 2)
         << "centred on the main window";
-    EXPECT_EQ(aviso.windowTitle(), " Penalidade para Bia");
-    EXPECT_EQ(child<QLabel>(aviso, "Label1")->text(), "Ele vai perder");
-    EXPECT_EQ(child<QLabel>(aviso, "label_pontos")->text(), "60");
-    EXPECT_EQ(child<QLabel>(aviso, "Label2")->text(), "pontos");
-    auto* memo = child<QPlainTextEdit>(aviso, "Memo1");
+    EXPECT_EQ(noticeWindow.windowTitle(), " Penalidade para Bia");
+    EXPECT_EQ(child<QLabel>(noticeWindow, "lossLead")->text(), "Ele vai perder");
+    EXPECT_EQ(child<QLabel>(noticeWindow, "penaltyPoints")->text(), "60");
+    EXPECT_EQ(child<QLabel>(noticeWindow, "pointsUnit")->text(), "pontos");
+    auto* memo = child<QPlainTextEdit>(noticeWindow, "rule");
     EXPECT_TRUE(memo->toPlainText().startsWith("Regra: \nO jogador: Bia vai perder\n"));
     EXPECT_EQ(memo->palette().color(QPalette::Disabled, QPalette::Text), Qt::black)
         << "the rule stays readable";
-    EXPECT_EQ(child<QPushButton>(aviso, "Button1")->toolTip(), "Fecha este aviso");
-    EXPECT_TRUE(aviso.isModal());
+    EXPECT_EQ(child<QPushButton>(noticeWindow, "ok")->toolTip(), "Fecha este aviso");
+    EXPECT_TRUE(noticeWindow.isModal());
 
-    const Qt::WindowFlags flags = aviso.windowFlags();
+    const Qt::WindowFlags flags = noticeWindow.windowFlags();
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
     EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_FALSE(aviso.close());
-    QTest::keyClick(&aviso, Qt::Key_Escape);
-    EXPECT_TRUE(aviso.isVisible());
+    EXPECT_FALSE(noticeWindow.close());
+    QTest::keyClick(&noticeWindow, Qt::Key_Escape);
+    EXPECT_TRUE(noticeWindow.isVisible());
     EXPECT_FALSE(notice.closed());
 }
 
@@ -215,9 +215,9 @@ TEST_F(PenaltyWindow, CountsDownOnTheMainWindowWithoutTakingItsInput) {
     bool hiddenAfterOk = false;
     bool mainWindowEnabled = false;
     QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(aviso.isVisible());
-        QTest::mouseClick(child<QPushButton>(aviso, "Button1"), Qt::LeftButton);
-        hiddenAfterOk = !aviso.isVisible();
+        ASSERT_TRUE(noticeWindow.isVisible());
+        QTest::mouseClick(child<QPushButton>(noticeWindow, "ok"), Qt::LeftButton);
+        hiddenAfterOk = !noticeWindow.isVisible();
         mainWindowEnabled = window.isEnabled();
         QTest::mouseClick(sound, Qt::LeftButton, {}, QPoint(6, sound->height() / 2));
         QTest::keyClick(&window, Qt::Key_J, Qt::AltModifier);
@@ -227,13 +227,13 @@ TEST_F(PenaltyWindow, CountsDownOnTheMainWindowWithoutTakingItsInput) {
         }
     });
     Watchdog watchdog;
-    runPenaltyNotice(notice, aviso, [this] { window.render(); });
+    runPenaltyNotice(notice, noticeWindow, [this] { window.render(); });
 
     EXPECT_TRUE(hiddenAfterOk);
     EXPECT_TRUE(mainWindowEnabled) << "the main window must not look greyed";
     EXPECT_EQ(shown, (QStringList{"480", "460", "440"}));
     EXPECT_EQ(window.game().state.Score2, 440);
-    EXPECT_FALSE(aviso.isVisible());
+    EXPECT_FALSE(noticeWindow.isVisible());
     EXPECT_TRUE(sound->isChecked()) << "a click during the count-down reached the main window";
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 

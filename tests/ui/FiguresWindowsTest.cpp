@@ -53,7 +53,7 @@ TEST(FiguresEntries, ButtonAndMenuOpenTheChooserAndTheManager) {
 
     QTest::mouseClick(main.control("BitBtn5"), Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::CategoryChooser);
-    EXPECT_EQ(sound.played, std::vector<std::string>{"soundOp"});
+    EXPECT_EQ(sound.played, std::vector<std::string>{"optionChosen"});
     main.menuEntry(QStringLiteral("MudasFiguras1"))->trigger();
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::CategoryChooser);
     main.menuEntry(QStringLiteral("Pers_fig"))->trigger();
@@ -171,7 +171,7 @@ TEST_F(Chooser, ClickOnAPictureOrCaptionOrKeyChoosesAndCloses) {
     for (const auto& way : ways) {
         SCOPED_TRACE(way.way);
         game.state.FigureCategory = "Figuras1";
-        const int sounds = sound.count("soundOp");
+        const int sounds = sound.count("optionChosen");
         QTimer::singleShot(0, [&] {
             auto* chooser = dynamic_cast<Tform_categoria*>(QApplication::activeModalWidget());
             ASSERT_NE(chooser, nullptr);
@@ -181,7 +181,7 @@ TEST_F(Chooser, ClickOnAPictureOrCaptionOrKeyChoosesAndCloses) {
         Watchdog watchdog;
         runCategoryChooser(game, nullptr);
         EXPECT_EQ(game.state.FigureCategory, way.category);
-        EXPECT_EQ(sound.count("soundOp"), sounds + 1);
+        EXPECT_EQ(sound.count("optionChosen"), sounds + 1);
         EXPECT_EQ(hintBackground(), QColor(255, 255, 255)) << "hints are white once it closed";
     }
     game.photoSet.waitForPreload();
@@ -194,7 +194,7 @@ TEST_F(Chooser, EscapeClosesWithoutChanging) {
     Watchdog watchdog;
     runCategoryChooser(game, nullptr);
     EXPECT_EQ(game.state.FigureCategory, "Números");
-    EXPECT_EQ(sound.count("soundOp"), 0);
+    EXPECT_EQ(sound.count("optionChosen"), 0);
 }
 
 // Timers on virtual time, while the search's turns to the event loop really

@@ -1,10 +1,11 @@
 #include "app/TFORM1.h"
 #include "dialogs/ChoicePicture.h"
-#include "dialogs/Tform_definir.h"
+#include "dialogs/GameDefinitionDialog.h"
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,18 +23,18 @@
 namespace qv::test {
 namespace {
 
-class DefinirWindow : public ::testing::Test {
+class GameDefinitionWindow : public ::testing::Test {
 protected:
     TestPorts fakes;
     Game game{fakes.ports()};
-    std::unique_ptr<Tform_definir> dialog;
+    std::unique_ptr<GameDefinitionDialog> dialog;
 
     void SetUp() override { game.setUp(); }
     /// As "Tempo" or "Jogador" opens it.
     void open(bool asksTime) {
         game.state.DefinitionFromPlayerButton = !asksTime;
         game.gameDefinition.create(asksTime);
-        dialog = std::make_unique<Tform_definir>(game, nullptr);
+        dialog = std::make_unique<GameDefinitionDialog>(game, nullptr);
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
@@ -49,9 +50,31 @@ protected:
     }
 };
 
+// The picture controls carry English names while their pictures keep their
+// file names: a control without its file would show an empty choice.
+TEST(GameDefinitionPictures, EveryPictureControlHasItsPictureFile) {
+    TestPorts fakes;
+    Game game{fakes.ports()};
+    for (bool asksTime : {true, false}) {
+        game.definir.create(asksTime);
+        int pictures = 0;
+        for (const Control& control : game.definir.controls()) {
+            if (control.kind != ControlKind::Picture)
+                continue;
+            ++pictures;
+            const std::string file = GameDefinition::pictureFile(control.name);
+            ASSERT_FALSE(file.empty()) << control.name;
+            EXPECT_TRUE(QFile::exists(
+                QStringLiteral(":/pictures/definir/%1.gif").arg(QString::fromStdString(file))))
+                << control.name << ": " << file;
+        }
+        EXPECT_EQ(pictures, 14);
+    }
+}
+
 // Where each control stands is the rules' business (their tests hold the
 // numbers); the window shows every control where and as the rules say.
-TEST_F(DefinirWindow, ShowsEveryControlAsItsRulesSay) {
+TEST_F(GameDefinitionWindow, ShowsEveryControlAsItsRulesSay) {
     for (bool asksTime : {true, false}) {
         open(asksTime);
         EXPECT_EQ(dialog->windowTitle(), "Definições do Jogo");
@@ -81,9 +104,10 @@ TEST_F(DefinirWindow, ShowsEveryControlAsItsRulesSay) {
 
 // Each picture lights under the mouse and puts out the rest of its group; the
 // other group stays hidden.
-TEST_F(DefinirWindow, EveryPictureLightsUnderTheMouse) {
-    const std::vector<const char*> times{"img_1min", "img_2min", "img_3min", "img_045seg"};
-    const std::vector<const char*> opponents{"img_colega", "img_individual", "img_computador"};
+TEST_F(GameDefinitionWindow, EveryPictureLightsUnderTheMouse) {
+    const std::vector<const char*> times{"oneMinute", "twoMinutes", "threeMinutes",
+                                         "fortyFiveSeconds"};
+    const std::vector<const char*> opponents{"colleague", "alone", "computer"};
     for (bool asksTime : {true, false}) {
         open(asksTime);
         const auto& group = asksTime ? times : opponents;
@@ -105,10 +129,11 @@ struct ChoiceRow {
     void (*check)(const Game& game, const ScriptedDialogs& dialogs);
 };
 
-class DefinirChoice : public DefinirWindow, public ::testing::WithParamInterface<ChoiceRow> {};
+class GameDefinitionChoice : public GameDefinitionWindow,
+                             public ::testing::WithParamInterface<ChoiceRow> {};
 
 // Every picture, clicked, has its own effect.
-TEST_P(DefinirChoice, EachPictureMakesItsOwnChoice) {
+TEST_P(GameDefinitionChoice, EachPictureMakesItsOwnChoice) {
     const ChoiceRow row = GetParam();
     open(row.asksTime);
     fakes.dialogs.type("Gil"); // for the pictures that ask a name
@@ -126,71 +151,71 @@ void limit(const Game& game, int seconds, bool MenuMarks::*entry) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    SevenPictures, DefinirChoice,
-    ::testing::Values(ChoiceRow{"img_3min", true, false,
+    SevenPictures, GameDefinitionChoice,
+    ::testing::Values(ChoiceRow{"threeMinutes", true, false,
                                 [](const Game& g, const ScriptedDialogs&) {
                                     limit(g, 180, &MenuMarks::N300);
                                 }},
-                      ChoiceRow{"img_2min", true, false,
+                      ChoiceRow{"twoMinutes", true, false,
                                 [](const Game& g, const ScriptedDialogs&) {
                                     limit(g, 120, &MenuMarks::N200);
                                 }},
-                      ChoiceRow{"img_1min", true, false,
+                      ChoiceRow{"oneMinute", true, false,
                                 [](const Game& g, const ScriptedDialogs&) {
                                     limit(g, 60, &MenuMarks::N100);
                                 }},
-                      ChoiceRow{"img_045seg", true, false,
+                      ChoiceRow{"fortyFiveSeconds", true, false,
                                 [](const Game& g, const ScriptedDialogs&) {
                                     limit(g, 45, &MenuMarks::N45);
                                 }},
-                      ChoiceRow{"img_colega", false, false,
+                      ChoiceRow{"colleague", false, false,
                                 [](const Game&, const ScriptedDialogs& d) {
                                     EXPECT_EQ(d.last().window, ModalWindow::PlayerNames);
                                 }},
-                      ChoiceRow{"img_individual", false, false,
+                      ChoiceRow{"alone", false, false,
                                 [](const Game& g, const ScriptedDialogs& d) {
                                     EXPECT_EQ(d.last().caption, "Definir jogador");
                                     EXPECT_EQ(g.state.PlayerName1, "Gil");
                                     EXPECT_EQ(g.state.OpponentMode, PlayMode::Alone);
                                 }},
-                      ChoiceRow{"img_computador", false, true,
+                      ChoiceRow{"computer", false, true,
                                 [](const Game& g, const ScriptedDialogs& d) {
                                     EXPECT_EQ(
                                         d.last().text,
                                         "Digite o nome do jogador que deseja jogar contra mim");
-                                    EXPECT_TRUE(g.gameDefinition["Panel1"].visible);
+                                    EXPECT_TRUE(g.gameDefinition["levelPanel"].visible);
                                     EXPECT_TRUE(g.state.RivalIsComputer);
                                     EXPECT_EQ(g.state.PlayerName1, "Gil");
                                 }}));
 
-TEST_F(DefinirWindow, TheKeyboardLightsAndChoosesAPicture) {
+TEST_F(GameDefinitionWindow, TheKeyboardLightsAndChoosesAPicture) {
     open(true);
-    EXPECT_TRUE(widget("Button2")->hasFocus());
+    EXPECT_TRUE(widget("focusSink")->hasFocus());
     QTest::keyClick(dialog.get(), Qt::Key_Tab);
-    ASSERT_TRUE(choice("img_1min")->hasFocus()) << "the top picture comes first";
-    EXPECT_TRUE(choice("img_1min")->lit());
-    QTest::keyClick(choice("img_1min"), Qt::Key_Space);
+    ASSERT_TRUE(choice("oneMinute")->hasFocus()) << "the top picture comes first";
+    EXPECT_TRUE(choice("oneMinute")->lit());
+    QTest::keyClick(choice("oneMinute"), Qt::Key_Space);
     EXPECT_EQ(game.state.TimeLimitSeconds, 60);
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(DefinirWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIsItsOk) {
+TEST_F(GameDefinitionWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIsItsOk) {
     open(false);
     fakes.dialogs.type("Bia");
-    QTest::mouseClick(choice("img_computador"), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(choice("computer"), Qt::LeftButton, {}, QPoint(20, 10));
     ASSERT_TRUE(dialog->isVisible());
-    QWidget* panel = widget("Panel1");
+    QWidget* panel = widget("levelPanel");
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->geometry(), QRect(0, 0, 300, 145));
-    auto* superdotado = qobject_cast<QRadioButton*>(widget("opcao3"));
-    EXPECT_TRUE(qobject_cast<QRadioButton*>(widget("opcao1"))->isChecked());
+    auto* gifted = qobject_cast<QRadioButton*>(widget("giftedLevel"));
+    EXPECT_TRUE(qobject_cast<QRadioButton*>(widget("smartyLevel"))->isChecked());
     keepScreenshot(*dialog, "definir-niveis");
-    EXPECT_TRUE(widget("opcao1")->hasFocus());
+    EXPECT_TRUE(widget("smartyLevel")->hasFocus());
     // Each level, clicked, puts its own name and strength in force.
     for (const auto& [level, name, code, attempts] :
-         {std::tuple{"opcao2", "Computador Int", "INT", std::array<int, 3>{4, 7, 10}},
-          std::tuple{"opcao3", "Computador Sup", "SUP", std::array<int, 3>{5, 8, 11}},
-          std::tuple{"opcao1", "Computador Sab", "SAB", std::array<int, 3>{3, 5, 8}}}) {
+         {std::tuple{"intelligentLevel", "Computador Int", "INT", std::array<int, 3>{4, 7, 10}},
+          std::tuple{"giftedLevel", "Computador Sup", "SUP", std::array<int, 3>{5, 8, 11}},
+          std::tuple{"smartyLevel", "Computador Sab", "SAB", std::array<int, 3>{3, 5, 8}}}) {
         QTest::mouseClick(widget(level), Qt::LeftButton, {}, QPoint(8, 10));
         EXPECT_TRUE(qobject_cast<QRadioButton*>(widget(level))->isChecked());
         EXPECT_EQ(game.state.PlayerName2, name);
@@ -198,10 +223,10 @@ TEST_F(DefinirWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIsItsOk) 
         EXPECT_EQ(game.state.LevelAttempts, attempts);
     }
     // The arrows pick a level, Enter is "&OK".
-    ASSERT_TRUE(widget("opcao1")->hasFocus());
+    ASSERT_TRUE(widget("smartyLevel")->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    EXPECT_TRUE(superdotado->isChecked());
+    EXPECT_TRUE(gifted->isChecked());
     EXPECT_EQ(game.state.PlayerName2, "Computador Sup");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
@@ -210,16 +235,16 @@ TEST_F(DefinirWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIsItsOk) 
     EXPECT_FALSE(game.state.DefinitionFromPlayerButton);
 }
 
-TEST_F(DefinirWindow, TempoDuringAMatchWarnsAndCloses) {
+TEST_F(GameDefinitionWindow, TempoDuringAMatchWarnsAndCloses) {
     game.matchTick.setInterval(100);
     open(true);
-    QTest::mouseClick(choice("img_3min"), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(choice("threeMinutes"), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(fakes.dialogs.last().text,
               "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.");
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(DefinirWindow, EscapeClosesWithoutAChoice) {
+TEST_F(GameDefinitionWindow, EscapeClosesWithoutAChoice) {
     open(true);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());

@@ -1,4 +1,4 @@
-#include "dialogs/TForm_inst.h"
+#include "dialogs/InstructionsWindow.h"
 #include "figures/PhotoFolder.h"
 #include "platform/qt/QtTextPrinter.h"
 #include "tests/fakes/ScriptedDialogs.h"
@@ -69,13 +69,13 @@ void expectPrintedAsShown(const QStringList& pages, const QStringList& shown) {
     EXPECT_EQ(next, shown.size()) << "the printout stops early";
 }
 
-class InstructionsWindow : public ::testing::Test {
+class Instructions : public ::testing::Test {
 protected:
     QTemporaryDir folder;
     QString pdf = folder.filePath(QStringLiteral("manual.pdf"));
     ScriptedDialogs dialogs;
     std::unique_ptr<QtTextPrinter> printer = QtTextPrinter::toPdfFile(pdf);
-    TForm_inst window{dialogs, *printer, nullptr};
+    InstructionsWindow window{dialogs, *printer, nullptr};
 
     void SetUp() override {
         window.show();
@@ -88,7 +88,7 @@ protected:
     }
     void print(Answer answer) {
         dialogs.answer(answer);
-        QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>("print"), Qt::LeftButton);
     }
     static void skipWithoutPdfReader() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -96,14 +96,14 @@ protected:
     }
 };
 
-TEST_F(InstructionsWindow, ShowsTheManualWithItsHeadingsInOrder) {
+TEST_F(Instructions, ShowsTheManualWithItsHeadingsInOrder) {
     EXPECT_EQ(window.windowTitle(), "Instruções");
     EXPECT_EQ(window.size(), QSize(424, 273));
-    auto* box = child<QTextEdit>("RichEdit1");
+    auto* box = child<QTextEdit>("manual");
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(child<QPushButton>("BitBtn1")->text(), "&OK");
-    auto* print = child<QPushButton>("Button1");
+    EXPECT_EQ(child<QPushButton>("ok")->text(), "&OK");
+    auto* print = child<QPushButton>("print");
     EXPECT_EQ(print->text(), "&Imprimir");
     EXPECT_EQ(print->palette().color(QPalette::ButtonText), Qt::red);
     keepScreenshot(window, "instructions");
@@ -151,10 +151,10 @@ TEST_F(InstructionsWindow, ShowsTheManualWithItsHeadingsInOrder) {
     EXPECT_TRUE(text.contains(QString::fromStdString(named))) << named;
 }
 
-TEST_F(InstructionsWindow, PrintsTheLinesAsTheBoxWrapsThemOnThreePages) {
+TEST_F(Instructions, PrintsTheLinesAsTheBoxWrapsThemOnThreePages) {
     skipWithoutPdfReader();
     const QStringList shown = window.shownLines();
-    ASSERT_GT(shown.size(), child<QTextEdit>("RichEdit1")->document()->blockCount())
+    ASSERT_GT(shown.size(), child<QTextEdit>("manual")->document()->blockCount())
         << "no line of the manual is wrapped by the box";
     ASSERT_TRUE(shown.contains(QString())) << "the manual has empty lines";
 
@@ -167,39 +167,40 @@ TEST_F(InstructionsWindow, PrintsTheLinesAsTheBoxWrapsThemOnThreePages) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(InstructionsWindow, WithoutAPrinterTellsTheErrorAndStaysOpen) {
+TEST_F(Instructions, WithoutAPrinterTellsTheErrorAndStaysOpen) {
     const std::pair<const char*, std::unique_ptr<QtTextPrinter>> printers[] = {
         {"no such printer", QtTextPrinter::named(QStringLiteral("quorvanella-no-such-printer"))},
         {"unwritable output", QtTextPrinter::toPdfFile(folder.filePath("missing/manual.pdf"))},
     };
     for (const auto& [what, failing] : printers) {
         ScriptedDialogs told;
-        TForm_inst inst(told, *failing, nullptr);
-        inst.show();
+        InstructionsWindow instructions(told, *failing, nullptr);
+        instructions.show();
         told.answer(Answer::Yes);
-        QTest::mouseClick(inst.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        QTest::mouseClick(instructions.findChild<QPushButton*>(QStringLiteral("print")),
+                          Qt::LeftButton);
         ASSERT_EQ(told.shown().size(), 2u) << what;
         EXPECT_EQ(told.last().caption, "Error") << what;
         EXPECT_EQ(told.last().text, "Error de impressão de texto.") << what;
-        EXPECT_TRUE(inst.isVisible()) << what;
+        EXPECT_TRUE(instructions.isVisible()) << what;
     }
 }
 
-TEST_F(InstructionsWindow, OkClosesWithoutAnythingElse) {
-    QTest::mouseClick(child<QPushButton>("BitBtn1"), Qt::LeftButton);
+TEST_F(Instructions, OkClosesWithoutAnythingElse) {
+    QTest::mouseClick(child<QPushButton>("ok"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-TEST_F(InstructionsWindow, WorksFromTheKeyboardAlone) {
-    auto* box = child<QTextEdit>("RichEdit1");
+TEST_F(Instructions, WorksFromTheKeyboardAlone) {
+    auto* box = child<QTextEdit>("manual");
     EXPECT_TRUE(box->hasFocus()) << "the text takes the keys first, so they scroll it";
     QTest::keyClick(box, Qt::Key_PageDown);
     EXPECT_GT(box->verticalScrollBar()->value(), 0);
 
-    const char* order[] = {"BitBtn1", "Button1", "RichEdit1"};
+    const char* order[] = {"ok", "print", "manual"};
     for (const char* name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
@@ -218,7 +219,7 @@ TEST_F(InstructionsWindow, WorksFromTheKeyboardAlone) {
 
 // scripts/test starts a private print server with a PDF printer as the default
 // printer where the machine allows it, and names the folder its PDFs land in.
-TEST_F(InstructionsWindow, PrintsOnTheDefaultPrinter) {
+TEST_F(Instructions, PrintsOnTheDefaultPrinter) {
     const QString landing = qEnvironmentVariable("QV_TEST_PDF_PRINTER_OUT");
     if (landing.isEmpty())
         GTEST_SKIP() << "no print server with a PDF printer here (scripts/test starts one where "
@@ -230,10 +231,11 @@ TEST_F(InstructionsWindow, PrintsOnTheDefaultPrinter) {
     const QStringList before = out.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     QtTextPrinter defaultPrinter;
     ScriptedDialogs told;
-    TForm_inst inst(told, defaultPrinter, nullptr);
-    inst.show();
+    InstructionsWindow instructions(told, defaultPrinter, nullptr);
+    instructions.show();
     told.answer(Answer::Yes);
-    QTest::mouseClick(inst.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    QTest::mouseClick(instructions.findChild<QPushButton*>(QStringLiteral("print")),
+                      Qt::LeftButton);
     ASSERT_EQ(told.shown().size(), 1u) << told.last().text;
 
     QString printed;
@@ -252,7 +254,7 @@ TEST_F(InstructionsWindow, PrintsOnTheDefaultPrinter) {
     // the fonts: the letters and the blank lines cannot be read back, but the
     // printed lines can be counted.
     EXPECT_EQ(countTextLines(pages.join(QLatin1Char('\n')).split(QLatin1Char('\n'))),
-              countTextLines(inst.shownLines()));
+              countTextLines(instructions.shownLines()));
 }
 
 } // namespace

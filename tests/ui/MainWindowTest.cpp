@@ -183,9 +183,9 @@ TEST_F(MainWindow, RefusalLeavesTheMarksAsTheyWere) {
 TEST_F(MainWindow, IndividualEntryAsksTheNameAndTicks) {
     fakes.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
         PlayerNamesRules names(window.game());
-        names.Edit1 = "Ana";
-        names.Edit2 = "Bia";
-        names.Button1Click();
+        names.firstName = "Ana";
+        names.secondName = "Bia";
+        names.acceptClick();
     });
     entry("Participantes1")->trigger();
     EXPECT_TRUE(entry("Participantes1")->isChecked());

@@ -208,7 +208,7 @@ struct AudioRig {
     Game game{ports.ports()};
     SteadyTicks ticks;
     std::unique_ptr<LoadedAudio> audio;
-    std::unique_ptr<TBTBeeper> SOM;
+    std::unique_ptr<TonePlayer> tonePlayer;
     std::unique_ptr<SoundEffects> effects;
 
     AudioRig() {
@@ -218,9 +218,9 @@ struct AudioRig {
                                   ports.paths.programFolder() / entry.path().filename());
         audio = std::make_unique<LoadedAudio>(QStringLiteral(QV_AUDIO_MODULE_FILE),
                                               ports.paths.programFolder());
-        SOM = std::make_unique<TBTBeeper>(ticks, audio.get());
+        tonePlayer = std::make_unique<TonePlayer>(ticks, audio.get());
         effects = std::make_unique<SoundEffects>(game.view, game.state, ports.paths, ports.dialogs,
-                                                 *audio, *SOM);
+                                                 *audio, *tonePlayer);
         game.setSound(*effects);
         game.onActivated();
         audio->open(); // as once the main window shows
@@ -581,19 +581,19 @@ TEST(RealAudio, EveryWaveOfAQuickMatchIsHeardOnTimeAndWhole) {
         at += gap;
     };
     for (int attempt = 0; attempt < 22; ++attempt) {
-        add("SOUND1", 300);
-        add("SOUND2", 300);
-        add(attempt % 3 == 0 ? "SOUND_CERTO" : "SOUND_ERRO", 300);
+        add("firstClick", 300);
+        add("secondClick", 300);
+        add(attempt % 3 == 0 ? "pairFound" : "pairMissed", 300);
     }
     for (int k = 0; k < 10; ++k)
-        add("soundOp", 300);
-    add("SOUND_ERRO", 0);
-    add("soundTempo", 700);
-    add("SOUND1", 4);
-    add("SOUND2", 400);
-    add("soundTempo", 2);
-    add("sound_perde", 2100);
-    add("SOUND_GANHA", 1700);
+        add("optionChosen", 300);
+    add("pairMissed", 0);
+    add("timeUp", 700);
+    add("firstClick", 4);
+    add("secondClick", 400);
+    add("timeUp", 2);
+    add("defeat", 2100);
+    add("victory", 1700);
 
     std::vector<Request> requests;
     const Clock::time_point begin = Clock::now();
@@ -683,11 +683,11 @@ TEST(RealAudio, EveryMelodyOfAQuickMatchStartsOnTimeAndPlaysItsNotesAndHoldsTheG
 
     std::vector<const Cue*> plan;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        plan.push_back(&cueNamed("SOUND1"));
-        plan.push_back(&cueNamed("SOUND2"));
-        plan.push_back(&cueNamed(attempt % 2 == 0 ? "SOUND_CERTO" : "SOUND_ERRO"));
+        plan.push_back(&cueNamed("firstClick"));
+        plan.push_back(&cueNamed("secondClick"));
+        plan.push_back(&cueNamed(attempt % 2 == 0 ? "pairFound" : "pairMissed"));
     }
-    for (std::string_view routine : {"soundOp", "soundTempo", "sound_perde", "SOUND_GANHA"})
+    for (std::string_view routine : {"optionChosen", "timeUp", "defeat", "victory"})
         plan.push_back(&cueNamed(routine));
 
     std::vector<Request> requests;
@@ -739,7 +739,7 @@ TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
         recorder.waitFor(std::chrono::milliseconds(400));
         return checkWaves(rig, recorder.finish(), {{&cue, at}}).empty();
     };
-    EXPECT_TRUE(heardAfter("before.raw", cueNamed("SOUND1")));
+    EXPECT_TRUE(heardAfter("before.raw", cueNamed("firstClick")));
 
     server.kill();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -748,9 +748,9 @@ TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
     const Clock::time_point silentFrom = Clock::now();
     for (int k = 0; k < 10; ++k) {
         rig.effects->settings.SoundDevice = "P";
-        rig.request(cueNamed("SOUND_CERTO"));
+        rig.request(cueNamed("pairFound"));
         rig.effects->settings.SoundDevice = "A";
-        rig.request(cueNamed("SOUND2"));
+        rig.request(cueNamed("secondClick"));
     }
     const double silentMs =
         std::chrono::duration<double, std::milli>(Clock::now() - silentFrom).count();
@@ -763,7 +763,7 @@ TEST(RealAudio, AnOutputThatGoesAwayIsSilentAndSoundsAgainAtTheNextActivation) {
     rig.effects->settings.SoundDevice = "P";
     rig.game.onActivated();
     ASSERT_TRUE(rig.audio->waitUntilOpen());
-    EXPECT_TRUE(heardAfter("after.raw", cueNamed("SOUND2")));
+    EXPECT_TRUE(heardAfter("after.raw", cueNamed("secondClick")));
 }
 
 TEST(AudioModule, WithoutItTheGamePlaysInSilenceAndSaysSoOnce) {

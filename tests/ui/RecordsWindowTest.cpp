@@ -1,7 +1,7 @@
+#include "records/RecordsWindow.h"
 #include "app/TFORM1.h"
 #include "platform/qt/QtScreen.h"
 #include "records/Records.h"
-#include "records/TForm_record.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <QAccessible>
@@ -24,28 +24,28 @@ namespace qv::test {
 namespace {
 
 constexpr RecordTable kTables[] = {RecordTable::BestScore, RecordTable::BestTime,
-                                   RecordTable::Superdotado, RecordTable::Inteligente};
+                                   RecordTable::VersusGifted, RecordTable::VersusIntelligent};
 
 std::string contents(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class RecordsWindow : public ::testing::Test {
+class RecordsScreen : public ::testing::Test {
 protected:
     TestPorts fakes;
     QtScreen screen;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
     TFORM1 main{ports};
     Records records{main.game()};
-    TForm_record window{records, &main};
+    RecordsWindow window{records, &main};
 
     void SetUp() override {
         main.FormCreate();
         main.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-        records.Records_dpl();
-        records.records_comp();
+        records.loadRecords();
+        records.loadComputerRecords();
     }
 
     QLabel* label(const std::string& name) {
@@ -75,13 +75,13 @@ protected:
         s.RecordCandidateTimeText = "1:10";
         s.TimeLimitSeconds = 180;
         s.FigureCategory = "Símbolos";
-        records.bateu_rec();
+        records.offerRecord();
         fakes.dialogs.clear();
     }
     void expectDefaults() {
         for (RecordTable table : kTables) {
             const bool computer =
-                table == RecordTable::Superdotado || table == RecordTable::Inteligente;
+                table == RecordTable::VersusGifted || table == RecordTable::VersusIntelligent;
             for (int place = 1; place <= 5; ++place) {
                 const RecordRowLabels row = RecordsView::row(table, place);
                 EXPECT_EQ(text(row.name),
@@ -94,7 +94,7 @@ protected:
     }
 };
 
-TEST_F(RecordsWindow, OpensModallyOverTheMainWindowWithTheLoadedTablesUntilFechar) {
+TEST_F(RecordsScreen, OpensModallyOverTheMainWindowWithTheLoadedTablesUntilFechar) {
     fakes.dialogs.onWindow(ModalWindow::Records, [this] { runRecordsWindow(window); });
     bool shownModal = false;
     QPoint offCentre;
@@ -103,7 +103,7 @@ TEST_F(RecordsWindow, OpensModallyOverTheMainWindowWithTheLoadedTablesUntilFecha
         offCentre = window.geometry().center() - main.geometry().center();
         expectDefaults();
         keepScreenshot(window, "records-defaults");
-        QTest::mouseClick(picture("Image1"), Qt::LeftButton);
+        QTest::mouseClick(picture("closePicture"), Qt::LeftButton);
     });
     Watchdog watchdog;
     fakes.dialogs.showModal(ModalWindow::Records);
@@ -117,15 +117,15 @@ TEST_F(RecordsWindow, OpensModallyOverTheMainWindowWithTheLoadedTablesUntilFecha
     storeAnasRecord();
     QString shownName;
     QTimer::singleShot(0, [&] {
-        shownName = text("primeiro");
-        QTest::mouseClick(picture("Image1"), Qt::LeftButton);
+        shownName = text("bestScorePlace1Name");
+        QTest::mouseClick(picture("closePicture"), Qt::LeftButton);
     });
     fakes.dialogs.showModal(ModalWindow::Records);
     EXPECT_EQ(shownName, "Ana");
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(RecordsWindow, OnlyItsFecharPictureAndEscapeCloseIt) {
+TEST_F(RecordsScreen, OnlyItsFecharPictureAndEscapeCloseIt) {
     showAndWait();
     const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
@@ -141,8 +141,8 @@ TEST_F(RecordsWindow, OnlyItsFecharPictureAndEscapeCloseIt) {
     EXPECT_EQ(window.result(), QDialog::Accepted);
     showAndWait();
 
-    EXPECT_EQ(picture("Image1")->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(picture("Image1"), Qt::LeftButton);
+    EXPECT_EQ(picture("closePicture")->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(picture("closePicture"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
 
@@ -152,33 +152,33 @@ TEST_F(RecordsWindow, OnlyItsFecharPictureAndEscapeCloseIt) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(RecordsWindow, ZerarAnsweredNoKeepsTheRecords) {
+TEST_F(RecordsScreen, ZerarAnsweredNoKeepsTheRecords) {
     storeAnasRecord();
     const std::string before = contents(records.recordsFile());
     const std::string computerBefore = contents(records.computerRecordsFile());
     showAndWait();
-    EXPECT_EQ(text("primeiro"), "Ana");
+    EXPECT_EQ(text("bestScorePlace1Name"), "Ana");
 
     fakes.dialogs.answer(Answer::No);
-    QTest::mouseClick(picture("Image2"), Qt::LeftButton);
+    QTest::mouseClick(picture("resetPicture"), Qt::LeftButton);
     ASSERT_EQ(fakes.dialogs.shown().size(), 1u) << "only the question";
     EXPECT_EQ(fakes.dialogs.last().text, "Deseja Zerar esses Records?");
     EXPECT_EQ(contents(records.recordsFile()), before);
     EXPECT_EQ(contents(records.computerRecordsFile()), computerBefore);
-    EXPECT_EQ(text("primeiro"), "Ana");
-    EXPECT_EQ(text("Tempo_JG1"), "Ana");
+    EXPECT_EQ(text("bestScorePlace1Name"), "Ana");
+    EXPECT_EQ(text("bestTimePlace1Name"), "Ana");
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(RecordsWindow, ZerarAnsweredYesShowsTheDefaultsAgain) {
+TEST_F(RecordsScreen, ZerarAnsweredYesShowsTheDefaultsAgain) {
     storeAnasRecord();
     showAndWait();
-    EXPECT_EQ(text("primeiro"), "Ana");
-    EXPECT_EQ(text("tempo1"), "1:10");
-    EXPECT_EQ(text("cate_mt1"), "Símbolos");
+    EXPECT_EQ(text("bestScorePlace1Name"), "Ana");
+    EXPECT_EQ(text("bestScorePlace1Time"), "1:10");
+    EXPECT_EQ(text("bestTimePlace1Category"), "Símbolos");
 
     fakes.dialogs.answer(Answer::Yes);
-    QTest::mouseClick(picture("Image2"), Qt::LeftButton);
+    QTest::mouseClick(picture("resetPicture"), Qt::LeftButton);
     std::vector<std::string> texts;
     for (const ShownBox& box : fakes.dialogs.shown())
         texts.push_back(box.text);
@@ -186,26 +186,26 @@ TEST_F(RecordsWindow, ZerarAnsweredYesShowsTheDefaultsAgain) {
                                                "Records zerados com sucesso"}));
     expectDefaults();
     EXPECT_TRUE(window.isVisible()) << "the reset leaves the window open";
-    EXPECT_EQ(picture("Image2")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(picture("resetPicture")->cursor().shape(), Qt::PointingHandCursor);
 }
 
-TEST_F(RecordsWindow, ZerarWithoutTheRecordsFileSaysWhyAndKeepsTheComputerRecords) {
+TEST_F(RecordsScreen, ZerarWithoutTheRecordsFileSaysWhyAndKeepsTheComputerRecords) {
     storeAnasRecord();
     showAndWait();
     std::filesystem::remove(records.recordsFile());
     const std::string computerBefore = contents(records.computerRecordsFile());
 
     fakes.dialogs.answer(Answer::Yes);
-    QTest::mouseClick(picture("Image2"), Qt::LeftButton);
+    QTest::mouseClick(picture("resetPicture"), Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().text,
               "Para zerar você tem que abrir o jogo e vir exclusivamente para aqui e excluir, "
               "antes de começar a jogar");
     EXPECT_EQ(contents(records.computerRecordsFile()), computerBefore);
     EXPECT_FALSE(std::filesystem::exists(records.recordsFile())) << "nothing is reloaded";
-    EXPECT_EQ(text("primeiro"), "Ana") << "the window keeps what it showed";
+    EXPECT_EQ(text("bestScorePlace1Name"), "Ana") << "the window keeps what it showed";
 }
 
-TEST_F(RecordsWindow, AScreenReaderReadsEachHeadingThenItsRowsInOrder) {
+TEST_F(RecordsScreen, AScreenReaderReadsEachHeadingThenItsRowsInOrder) {
     storeAnasRecord();
     showAndWait();
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
@@ -227,11 +227,11 @@ TEST_F(RecordsWindow, AScreenReaderReadsEachHeadingThenItsRowsInOrder) {
     EXPECT_EQ(read[2], QString::fromUtf8("1º - Ana, 1500, 1:10, Símbolos"));
     EXPECT_EQ(read[8], QString::fromUtf8("1º - Ana, 1:10, 1500, Símbolos"));
     EXPECT_EQ(read[14], QString::fromUtf8("1º - Sem Record, 0000 X 0000, --"));
-    EXPECT_EQ(read.mid(25, 2), (QStringList{"REGRAS", text("Label32")}));
+    EXPECT_EQ(read.mid(25, 2), (QStringList{"REGRAS", text("ruleSharedMatch")}));
     EXPECT_EQ(read.mid(30), (QStringList{"Fechar", "Zerar"}));
 }
 
-TEST_F(RecordsWindow, ShowsItsDesignAroundTheTables) {
+TEST_F(RecordsScreen, ShowsItsDesignAroundTheTables) {
     showAndWait();
     keepScreenshot(window, "records-window");
     EXPECT_EQ(window.windowTitle(), "Records");
@@ -239,8 +239,8 @@ TEST_F(RecordsWindow, ShowsItsDesignAroundTheTables) {
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size";
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0, 128, 0));
 
-    auto* close = window.findChild<QPushButton*>(QStringLiteral("Button1"));
-    auto* reset = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    auto* close = window.findChild<QPushButton*>(QStringLiteral("close"));
+    auto* reset = window.findChild<QPushButton*>(QStringLiteral("reset"));
     ASSERT_TRUE(close && reset);
     EXPECT_EQ(close->text(), "&Fechar");
     EXPECT_EQ(reset->text(), "&Zerar");
@@ -261,8 +261,9 @@ TEST_F(RecordsWindow, ShowsItsDesignAroundTheTables) {
     // Every picture shows something in its place, and both buttons lie wholly
     // inside the window.
     const QImage whole = window.grab().toImage();
-    for (const char* name : {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7",
-                             "Image8", "Image9"}) {
+    for (const char* name : {"closePicture", "resetPicture", "title", "horizontalBar",
+                             "verticalBar", "bestScoreHeading", "bestTimeHeading",
+                             "versusGiftedHeading", "versusIntelligentHeading"}) {
         QWidget* box = picture(name);
         ASSERT_NE(box, nullptr);
         const QRect area = box->geometry() & window.rect();
@@ -272,14 +273,14 @@ TEST_F(RecordsWindow, ShowsItsDesignAroundTheTables) {
                 colours.insert(whole.pixel(x, y));
         EXPECT_GT(colours.size(), 8u) << name << " is blank";
     }
-    for (const char* name : {"Image1", "Image2", "Bevel1", "Bevel2"})
+    for (const char* name : {"closePicture", "resetPicture", "resetFrame", "closeFrame"})
         EXPECT_TRUE(window.rect().contains(picture(name)->geometry())) << name;
     // Each bevel frames its whole picture.
-    EXPECT_TRUE(picture("Bevel2")->geometry().contains(picture("Image1")->geometry()));
-    EXPECT_TRUE(picture("Bevel1")->geometry().contains(picture("Image2")->geometry()));
+    EXPECT_TRUE(picture("closeFrame")->geometry().contains(picture("closePicture")->geometry()));
+    EXPECT_TRUE(picture("resetFrame")->geometry().contains(picture("resetPicture")->geometry()));
 }
 
-TEST_F(RecordsWindow, PlacesAreRedForTheFirstThenBlackOnTheLeftAndBlueOnTheRight) {
+TEST_F(RecordsScreen, PlacesAreRedForTheFirstThenBlackOnTheLeftAndBlueOnTheRight) {
     showAndWait();
     std::map<int, std::vector<QLabel*>> placesByRow;
     for (QLabel* found : window.findChildren<QLabel*>()) {
@@ -298,7 +299,7 @@ TEST_F(RecordsWindow, PlacesAreRedForTheFirstThenBlackOnTheLeftAndBlueOnTheRight
     }
 }
 
-TEST_F(RecordsWindow, TheWidestTextsFitTheirColumns) {
+TEST_F(RecordsScreen, TheWidestTextsFitTheirColumns) {
     // Twelve characters is the longest a stored name can be, W the widest letter;
     // "Personaliz" is the longest category.
     for (RecordTable table : kTables) {

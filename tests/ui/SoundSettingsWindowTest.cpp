@@ -1,5 +1,5 @@
 #include "app/TFORM1.h"
-#include "sound/TForm_efe.h"
+#include "sound/SoundSettingsDialog.h"
 #include "tests/fakes/FakeSound.h"
 #include "tests/fakes/TestPorts.h"
 
@@ -30,9 +30,9 @@ protected:
     Game game{fakes.ports()};
     VirtualTicks ticks{fakes.scheduler, 0};
     RecordingBeep beep{fakes.scheduler};
-    TBTBeeper SOM{ticks, &beep};
+    TonePlayer tonePlayer{ticks, &beep};
     RecordingWaves waves;
-    SoundEffects effects{game.view, game.state, fakes.paths, fakes.dialogs, waves, SOM};
+    SoundEffects effects{game.view, game.state, fakes.paths, fakes.dialogs, waves, tonePlayer};
     std::filesystem::path file() const { return fakes.paths.dataFolder() / "ConfS.Sys"; }
 
     /// Stores a record: Errar off with Som2.Erro, Vitória Som3.Vitoria, the speaker.
@@ -77,43 +77,43 @@ protected:
 };
 
 TEST_F(SoundSettingsWindow, ShowsTheStoredChoice) {
-    TForm_efe dialog(effects, fakes.dialogs);
+    SoundSettingsDialog dialog(effects, fakes.dialogs);
     dialog.show();
     keepScreenshot(dialog, "sound-settings");
     EXPECT_EQ(dialog.windowTitle(), "Quorvanella 2.0");
-    EXPECT_FALSE(child<QCheckBox>(dialog, "CheckBox3")->isChecked()) << "Errar is off";
-    EXPECT_TRUE(child<QCheckBox>(dialog, "CheckBox1")->isChecked());
-    EXPECT_EQ(child<QComboBox>(dialog, "ComboBox3")->currentText(), "Som2.Erro");
-    EXPECT_EQ(child<QComboBox>(dialog, "ComboBox4")->currentText(), "Som3.Vitoria");
-    EXPECT_EQ(child<QComboBox>(dialog, "ComboBox1")->currentText(), "Som1.click");
-    EXPECT_EQ(child<QComboBox>(dialog, "ComboBox3")->count(), 10) << "one index digit";
-    EXPECT_EQ(child<QComboBox>(dialog, "ComboBox4")->count(), 17);
-    EXPECT_TRUE(child<QRadioButton>(dialog, "Alto")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(dialog, "missOn")->isChecked()) << "Errar is off";
+    EXPECT_TRUE(child<QCheckBox>(dialog, "clickOn")->isChecked());
+    EXPECT_EQ(child<QComboBox>(dialog, "missSound")->currentText(), "Som2.Erro");
+    EXPECT_EQ(child<QComboBox>(dialog, "victorySound")->currentText(), "Som3.Vitoria");
+    EXPECT_EQ(child<QComboBox>(dialog, "clickSound")->currentText(), "Som1.click");
+    EXPECT_EQ(child<QComboBox>(dialog, "missSound")->count(), 10) << "one index digit";
+    EXPECT_EQ(child<QComboBox>(dialog, "victorySound")->count(), 17);
+    EXPECT_TRUE(child<QRadioButton>(dialog, "pcSpeaker")->isChecked());
     for (QWidget* widget : rowWidgets(dialog))
         EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
     EXPECT_TRUE(fakes.dialogs.shown().empty());
 }
 
 TEST_F(SoundSettingsWindow, TheSpeakerGreysAllSevenRowsAndTheSoundCardBringsThemBack) {
-    TForm_efe dialog(effects, fakes.dialogs);
+    SoundSettingsDialog dialog(effects, fakes.dialogs);
     dialog.show();
-    choose(dialog, "Placar");
+    choose(dialog, "soundCard");
     keepScreenshot(dialog, "sound-settings-card");
     for (QWidget* widget : rowWidgets(dialog))
         EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
-    choose(dialog, "Alto");
+    choose(dialog, "pcSpeaker");
     for (QWidget* widget : rowWidgets(dialog))
         EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
 }
 
 TEST_F(SoundSettingsWindow, GravarStoresPutsIntoEffectConfirmsAndCloses) {
-    TForm_efe dialog(effects, fakes.dialogs);
+    SoundSettingsDialog dialog(effects, fakes.dialogs);
     dialog.show();
-    choose(dialog, "Placar");
-    child<QCheckBox>(dialog, "CheckBox3")->setChecked(true);
-    child<QComboBox>(dialog, "ComboBox7")->setCurrentIndex(16); // Som2.termino
-    child<QCheckBox>(dialog, "CheckBox6")->setChecked(false);
-    QTest::mouseClick(child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+    choose(dialog, "soundCard");
+    child<QCheckBox>(dialog, "missOn")->setChecked(true);
+    child<QComboBox>(dialog, "timeUpSound")->setCurrentIndex(16); // Som2.termino
+    child<QCheckBox>(dialog, "optionChosenOn")->setChecked(false);
+    QTest::mouseClick(child<QPushButton>(dialog, "save"), Qt::LeftButton);
 
     EXPECT_EQ(slurp(file()), std::string("\x02"
                                          "16\x02"
@@ -126,56 +126,56 @@ TEST_F(SoundSettingsWindow, GravarStoresPutsIntoEffectConfirmsAndCloses) {
                                          "P",
                                          26));
     EXPECT_EQ(effects.settings.SoundDevice, "P");
-    EXPECT_EQ(effects.settings.name(SoundEvent::Termino), "Som2.termino");
-    EXPECT_EQ(effects.settings.on(SoundEvent::Errar), 1);
-    EXPECT_EQ(effects.settings.on(SoundEvent::Acesso), 0);
+    EXPECT_EQ(effects.settings.name(SoundEvent::TimeUp), "Som2.termino");
+    EXPECT_EQ(effects.settings.on(SoundEvent::Miss), 1);
+    EXPECT_EQ(effects.settings.on(SoundEvent::OptionChosen), 0);
     EXPECT_TRUE(waves.requests.empty()) << "the confirmation follows the new settings: off";
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(SoundSettingsWindow, DesfazerBringsBackTheStoredChoiceWithoutDuplicates) {
-    TForm_efe dialog(effects, fakes.dialogs);
+    SoundSettingsDialog dialog(effects, fakes.dialogs);
     dialog.show();
-    choose(dialog, "Placar");
-    child<QCheckBox>(dialog, "CheckBox3")->setChecked(true);
-    child<QComboBox>(dialog, "ComboBox4")->setCurrentIndex(0);
-    QTest::mouseClick(child<QPushButton>(dialog, "Button2"), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(dialog, "Button2"), Qt::LeftButton);
-    EXPECT_FALSE(child<QCheckBox>(dialog, "CheckBox3")->isChecked());
-    EXPECT_EQ(child<QComboBox>(dialog, "ComboBox4")->currentText(), "Som3.Vitoria");
-    EXPECT_EQ(child<QComboBox>(dialog, "ComboBox4")->count(), 17);
-    EXPECT_EQ(child<QComboBox>(dialog, "ComboBox1")->count(), 10);
-    EXPECT_TRUE(child<QRadioButton>(dialog, "Alto")->isChecked());
+    choose(dialog, "soundCard");
+    child<QCheckBox>(dialog, "missOn")->setChecked(true);
+    child<QComboBox>(dialog, "victorySound")->setCurrentIndex(0);
+    QTest::mouseClick(child<QPushButton>(dialog, "undo"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(dialog, "undo"), Qt::LeftButton);
+    EXPECT_FALSE(child<QCheckBox>(dialog, "missOn")->isChecked());
+    EXPECT_EQ(child<QComboBox>(dialog, "victorySound")->currentText(), "Som3.Vitoria");
+    EXPECT_EQ(child<QComboBox>(dialog, "victorySound")->count(), 17);
+    EXPECT_EQ(child<QComboBox>(dialog, "clickSound")->count(), 10);
+    EXPECT_TRUE(child<QRadioButton>(dialog, "pcSpeaker")->isChecked());
     EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(SoundSettingsWindow, PlayButtonPlaysTheRowsNameWhateverItsBox) {
-    TForm_efe dialog(effects, fakes.dialogs);
+    SoundSettingsDialog dialog(effects, fakes.dialogs);
     dialog.show();
-    choose(dialog, "Placar");
-    child<QComboBox>(dialog, "ComboBox3")->setCurrentIndex(7);
-    QTest::mouseClick(child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+    choose(dialog, "soundCard");
+    child<QComboBox>(dialog, "missSound")->setCurrentIndex(7);
+    QTest::mouseClick(child<QPushButton>(dialog, "missPlay"), Qt::LeftButton);
     EXPECT_EQ(waves.requests, std::vector<std::string>{"Som3.Erro.wav"});
 }
 
 TEST_F(SoundSettingsWindow, KeyboardEnterSavesAndEscapeDiscards) {
     {
-        TForm_efe dialog(effects, fakes.dialogs);
+        SoundSettingsDialog dialog(effects, fakes.dialogs);
         dialog.show();
         dialog.activateWindow();
-        child<QCheckBox>(dialog, "CheckBox1")->setChecked(false);
+        child<QCheckBox>(dialog, "clickOn")->setChecked(false);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
         EXPECT_EQ(effects.settings.on(SoundEvent::Click), 1);
     }
-    TForm_efe dialog(effects, fakes.dialogs);
+    SoundSettingsDialog dialog(effects, fakes.dialogs);
     dialog.show();
-    choose(dialog, "Placar");
-    child<QCheckBox>(dialog, "CheckBox1")->setFocus();
-    QTest::keyClick(child<QCheckBox>(dialog, "CheckBox1"), Qt::Key_Space);
-    QTest::keyClick(child<QCheckBox>(dialog, "CheckBox1"), Qt::Key_Return);
+    choose(dialog, "soundCard");
+    child<QCheckBox>(dialog, "clickOn")->setFocus();
+    QTest::keyClick(child<QCheckBox>(dialog, "clickOn"), Qt::Key_Space);
+    QTest::keyClick(child<QCheckBox>(dialog, "clickOn"), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(effects.settings.on(SoundEvent::Click), 0);
 }

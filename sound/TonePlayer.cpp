@@ -1,4 +1,4 @@
-#include "sound/TBTBeeper.h"
+#include "sound/TonePlayer.h"
 
 namespace qv {
 
@@ -20,55 +20,55 @@ bool queryPlatform(const ToneService* beepService) {
 
 } // namespace
 
-TBTBeeper::TBTBeeper(TickCounter& ticks, ToneService* beepService, PortIo* ports)
+TonePlayer::TonePlayer(TickCounter& ticks, ToneService* beepService, PortIo* ports)
     : m_ticks(ticks), m_beepService(beepService), m_ports(ports) {
-    NtPlatform = queryPlatform(beepService);
+    toneServiceInUse = queryPlatform(beepService);
 }
 
-void TBTBeeper::setBeatDuration(TBeatDuration duration) {
+void TonePlayer::setBeatDuration(BeatDuration duration) {
     if (duration == m_beatDuration)
         return;
     m_beatDuration = duration;
     m_beatLength = 500 * (static_cast<std::uint32_t>(duration) + 1);
 }
 
-void TBTBeeper::PlayTone(std::uint16_t frequency, std::uint32_t milliseconds) {
+void TonePlayer::playTone(std::uint16_t frequency, std::uint32_t milliseconds) {
     if (frequency == 1) {
         wait(milliseconds);
         return;
     }
-    if (NtPlatform && m_beepService) {
+    if (toneServiceInUse && m_beepService) {
         m_beepService->Beep(frequency, milliseconds);
         return;
     }
-    SpeakerOn(frequency);
+    speakerOn(frequency);
     wait(milliseconds);
-    SpeakerOff();
+    speakerOff();
 }
 
-void TBTBeeper::PlayMelody(std::span<const Tone> tones) {
-    if (NtPlatform && m_beepService) {
+void TonePlayer::playMelody(std::span<const Tone> tones) {
+    if (toneServiceInUse && m_beepService) {
         m_beepService->Melody(tones);
         return;
     }
     for (const Tone& tone : tones)
-        PlayTone(tone.hz, tone.ms);
+        playTone(tone.hz, tone.ms);
 }
 
-std::uint32_t TBTBeeper::ElapsedMs(std::uint32_t start) {
+std::uint32_t TonePlayer::elapsedMs(std::uint32_t start) {
     // Unsigned arithmetic is modulo 2^32, so one wrap of the counter costs nothing.
     return m_ticks.GetTickCount() - start;
 }
 
-void TBTBeeper::wait(std::uint32_t milliseconds) {
+void TonePlayer::wait(std::uint32_t milliseconds) {
     const std::uint32_t start = m_ticks.GetTickCount();
     // Sleeps instead of spinning; each pause asks only for the time still missing.
-    for (std::uint32_t elapsed = ElapsedMs(start); elapsed < milliseconds;
-         elapsed = ElapsedMs(start))
+    for (std::uint32_t elapsed = elapsedMs(start); elapsed < milliseconds;
+         elapsed = elapsedMs(start))
         m_ticks.pause(milliseconds - elapsed);
 }
 
-void TBTBeeper::SpeakerOn(std::uint16_t frequency) {
+void TonePlayer::speakerOn(std::uint16_t frequency) {
     if (!m_ports || frequency < 40 || frequency > 5000)
         return;
     const std::uint32_t divisor = kTimerInputHz / frequency;
@@ -81,7 +81,7 @@ void TBTBeeper::SpeakerOn(std::uint16_t frequency) {
     m_ports->WritePort(kTimerData2, static_cast<std::uint8_t>(divisor >> 8));
 }
 
-void TBTBeeper::SpeakerOff() {
+void TonePlayer::speakerOff() {
     if (!m_ports)
         return;
     const std::uint8_t control = m_ports->ReadPort(kSystemControl);

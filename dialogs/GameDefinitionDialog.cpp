@@ -1,4 +1,4 @@
-#include "dialogs/Tform_definir.h"
+#include "dialogs/GameDefinitionDialog.h"
 
 #include "app/PictureStore.h"
 #include "dialogs/ChoicePicture.h"
@@ -35,20 +35,20 @@ QPixmap gifPicture(const std::string& name) {
 
 /// The lit picture's click handler, shared by a time and an opponent picture.
 std::function<void()> chooser(GameDefinition& rules, const std::string& plain) {
-    if (plain == "img_3min" || plain == "img_colega")
+    if (plain == "threeMinutes" || plain == "colleague")
         return [&rules] {
-            rules.img_3min_2Click();
+            rules.threeMinutesOrColleagueClick();
         };
-    if (plain == "img_2min" || plain == "img_individual")
+    if (plain == "twoMinutes" || plain == "alone")
         return [&rules] {
-            rules.img_2min_2Click();
+            rules.twoMinutesOrAloneClick();
         };
-    if (plain == "img_1min" || plain == "img_computador")
+    if (plain == "oneMinute" || plain == "computer")
         return [&rules] {
-            rules.img_1min_2Click();
+            rules.oneMinuteOrComputerClick();
         };
     return [&rules] {
-        rules.img_045seg_2Click();
+        rules.fortyFiveSecondsClick();
     };
 }
 
@@ -67,9 +67,9 @@ QFont designFont(double points, bool bold) {
 
 } // namespace
 
-Tform_definir::Tform_definir(Game& game, QWidget* owner)
+GameDefinitionDialog::GameDefinitionDialog(Game& game, QWidget* owner)
     : QDialog(owner), m_game(game), m_rules(game.gameDefinition) {
-    setObjectName(QStringLiteral("form_definir"));
+    setObjectName(QStringLiteral("gameDefinitionDialog"));
     setWindowTitle(QStringLiteral("Definições do Jogo"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -118,17 +118,17 @@ Tform_definir::Tform_definir(Game& game, QWidget* owner)
     render();
 }
 
-void Tform_definir::buildChoices() {
+void GameDefinitionDialog::buildChoices() {
     // In the order a person reads them, top to bottom, so Tab follows the eye.
     // A screen reader hears each picture by the words of the menu entry it stands for.
     const std::pair<const char*, const char*> choices[] = {
-        {"img_colega", "Seu colega"},     {"img_individual", "Individual"},
-        {"img_computador", "Computador"}, {"img_1min", "1:00 min"},
-        {"img_2min", "2:00 min"},         {"img_3min", "3:00 min"},
-        {"img_045seg", "0:45 seg"}};
+        {"colleague", "Seu colega"},     {"alone", "Individual"},    {"computer", "Computador"},
+        {"oneMinute", "1:00 min"},       {"twoMinutes", "2:00 min"}, {"threeMinutes", "3:00 min"},
+        {"fortyFiveSeconds", "0:45 seg"}};
     for (const auto& [plain, spoken] : choices) {
         const std::string lit = GameDefinition::litPicture(plain);
-        auto* widget = new ChoicePicture(this, gifPicture(plain), gifPicture(lit));
+        auto* widget = new ChoicePicture(this, gifPicture(GameDefinition::pictureFile(plain)),
+                                         gifPicture(GameDefinition::pictureFile(lit)));
         widget->setObjectName(QString::fromLatin1(plain));
         widget->setAccessibleName(QString::fromUtf8(spoken));
         const std::string plainName = plain;
@@ -138,23 +138,23 @@ void Tform_definir::buildChoices() {
     }
 }
 
-void Tform_definir::buildLevelPanel() {
+void GameDefinitionDialog::buildLevelPanel() {
     auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setObjectName(QStringLiteral("levelPanel"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAutoFillBackground(true);
     paint(panel, QPalette::Window, QColor(0, 128, 0));
     // White on the green panel reads better than the usual black.
     paint(panel, QPalette::WindowText, Qt::white);
-    m_widgets.emplace("Panel1", panel);
+    m_widgets.emplace("levelPanel", panel);
 
-    const Control& box = m_rules["GroupBox1"];
+    const Control& box = m_rules["levelGroup"];
     auto* group = new QGroupBox(QString::fromStdString(box.caption), panel);
-    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setObjectName(QStringLiteral("levelGroup"));
     group->setGeometry(box.bounds.left, box.bounds.top, box.bounds.width, box.bounds.height);
     group->setFont(designFont(8, true));
     for (int level = 1; level <= kLevelCount; ++level) {
-        const Control& option = m_rules["opcao" + std::to_string(level)];
+        const Control& option = m_rules[GameDefinition::levelControl(level)];
         auto* radio = new QRadioButton(QString::fromStdString(option.caption), group);
         radio->setObjectName(QString::fromStdString(option.name));
         radio->setGeometry(option.bounds.left, option.bounds.top, option.bounds.width,
@@ -162,37 +162,37 @@ void Tform_definir::buildLevelPanel() {
         radio->setFont(designFont(8, false));
         paint(radio, QPalette::WindowText, Qt::white);
         connect(radio, &QRadioButton::clicked, this,
-                [this, level] { handle([&] { m_rules.opcaoClick(level); }); });
+                [this, level] { handle([&] { m_rules.levelClick(level); }); });
         m_levels[std::size_t(level - 1)] = radio;
         m_widgets.emplace(option.name, radio);
     }
-    const Control& ok = m_rules["Button3"];
+    const Control& ok = m_rules["levelOk"];
     m_ok = new QPushButton(QString::fromStdString(ok.caption), panel);
-    m_ok->setObjectName(QStringLiteral("Button3"));
+    m_ok->setObjectName(QStringLiteral("levelOk"));
     m_ok->setGeometry(ok.bounds.left, ok.bounds.top, ok.bounds.width, ok.bounds.height);
     m_ok->setPalette(QPalette());
-    connect(m_ok, &QPushButton::clicked, this, [this] { handle([&] { m_rules.Button3Click(); }); });
+    connect(m_ok, &QPushButton::clicked, this, [this] { handle([&] { m_rules.levelOkClick(); }); });
 }
 
-bool Tform_definir::event(QEvent* event) {
+bool GameDefinitionDialog::event(QEvent* event) {
     // Each activation, also after a box shown over the dialog.
     if (event->type() == QEvent::WindowActivate)
-        handle([&] { m_rules.FormActivate(); });
+        handle([&] { m_rules.activate(); });
     return QDialog::event(event);
 }
 
-void Tform_definir::showEvent(QShowEvent* event) {
+void GameDefinitionDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Without a window manager the dialog may never be activated.
-    handle([&] { m_rules.FormActivate(); });
+    handle([&] { m_rules.activate(); });
 }
 
-void Tform_definir::reject() {
+void GameDefinitionDialog::reject() {
     m_rules.close();
     QDialog::reject();
 }
 
-void Tform_definir::render() {
+void GameDefinitionDialog::render() {
     for (const Control& control : m_rules.controls()) {
         auto found = m_widgets.find(control.name);
         if (found == m_widgets.end() || control.parent != "")
@@ -203,7 +203,7 @@ void Tform_definir::render() {
             label->setText(QString::fromStdString(control.caption));
         found->second->setVisible(control.visible);
     }
-    const bool panelUp = m_rules["Panel1"].visible;
+    const bool panelUp = m_rules["levelPanel"].visible;
     for (const Choice& choice : m_choices) {
         const Control& plain = m_rules[choice.plain];
         const Control& lit = m_rules[choice.lit];
@@ -217,7 +217,7 @@ void Tform_definir::render() {
     for (int level = 1; level <= kLevelCount; ++level)
         m_levels[std::size_t(level - 1)]->setChecked(m_rules.selectedLevel() == level);
     m_ok->setDefault(panelUp);
-    m_widgets.at("Panel1")->raise();
+    m_widgets.at("levelPanel")->raise();
     if (m_rules.focus != m_renderedFocus) {
         m_renderedFocus = m_rules.focus;
         if (auto found = m_widgets.find(m_rules.focus); found != m_widgets.end())
@@ -228,7 +228,7 @@ void Tform_definir::render() {
 }
 
 void runGameDefinitionDialog(Game& game, QWidget* owner) {
-    Tform_definir dialog(game, owner);
+    GameDefinitionDialog dialog(game, owner);
     dialog.exec();
     game.gameDefinition.close();
 }

@@ -13,21 +13,21 @@ class TextPrinter;
 
 /// The "Instruções" window: the game's manual in a read-only text box, "&OK" to
 /// close it and "&Imprimir" to print it.
-class TForm_inst final : public QDialog {
+class InstructionsWindow final : public QDialog {
 public:
-    TForm_inst(Dialogs& dialogs, TextPrinter& printer, QWidget* owner);
+    InstructionsWindow(Dialogs& dialogs, TextPrinter& printer, QWidget* owner);
 
     /// The manual's lines as the text box shows them: a line the box wraps gives
     /// one entry per piece, an empty line an empty entry.
     QStringList shownLines() const;
 
 private:
-    void BitBtn1Click();
-    void Button1Click();
+    void okClick();
+    void printClick();
 
     Dialogs& m_dialogs;
     TextPrinter& m_printer;
-    QTextEdit* m_richEdit1 = nullptr;
+    QTextEdit* m_manual = nullptr;
 };
 
 /// Opens the window modally over `owner` and destroys it when it closes.

@@ -15,9 +15,9 @@ namespace qv {
 
 /// The sound settings dialog: per event a switch, a sound name and a Play
 /// button, the choice between sound card and speaker, "&Gravar" and "&Desfazer".
-class TForm_efe final : public QDialog {
+class SoundSettingsDialog final : public QDialog {
 public:
-    TForm_efe(SoundEffects& effects, Dialogs& dialogs, QWidget* parent = nullptr);
+    SoundSettingsDialog(SoundEffects& effects, Dialogs& dialogs, QWidget* parent = nullptr);
 
     SoundSettingsForm& form() { return m_form; }
 
@@ -36,10 +36,10 @@ private:
 
     SoundSettingsForm m_form;
     std::array<RowWidgets, kSoundEventCount> m_rows{};
-    QRadioButton* m_placar = nullptr;
-    QRadioButton* m_alto = nullptr;
-    QPushButton* m_gravar = nullptr;
-    QPushButton* m_desfazer = nullptr;
+    QRadioButton* m_soundCard = nullptr;
+    QRadioButton* m_pcSpeaker = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_undo = nullptr;
 };
 
 /// Opens the dialog modally over `parent` and removes it when it closes.

@@ -19,9 +19,9 @@ class Records;
 /// match counts, and the pictures that close it and reset the records. Made
 /// once at start and kept hidden between its modal runs; it shows the texts the
 /// last load left in Records::view and never reads the files itself.
-class TForm_record final : public QDialog {
+class RecordsWindow final : public QDialog {
 public:
-    TForm_record(Records& records, QWidget* owner);
+    RecordsWindow(Records& records, QWidget* owner);
 
     Records& records() { return m_records; }
     /// What a screen reader reads, in order: the title, each table's heading and
@@ -30,15 +30,15 @@ public:
     /// Takes the label texts again when a load happened since the last time.
     void render();
 
-    void Button1Click();
-    void BitBtn1Click();
+    void closeClick();
+    void resetClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
     /// Only its "Fechar" picture and Escape close it, never the window manager.
     void closeEvent(QCloseEvent* event) override;
     /// Escape closes it as "Fechar" does.
-    void reject() override { Button1Click(); }
+    void reject() override { closeClick(); }
 
 private:
     void buildPictures();
@@ -64,15 +64,15 @@ private:
     std::vector<Row> m_rows;
     std::vector<QWidget*> m_readingOrder;
     QLabel* m_failureNote = nullptr;
-    PictureBox* m_image1 = nullptr;
-    PictureBox* m_image2 = nullptr;
-    QPushButton* m_button1 = nullptr;
-    QPushButton* m_bitBtn1 = nullptr;
+    PictureBox* m_closePicture = nullptr;
+    PictureBox* m_resetPicture = nullptr;
+    QPushButton* m_closeButton = nullptr;
+    QPushButton* m_resetButton = nullptr;
     int m_generation = -1;
     bool m_closing = false;
 };
 
 /// Opens the window modally over its owner and returns once "Fechar" closed it.
-void runRecordsWindow(TForm_record& window);
+void runRecordsWindow(RecordsWindow& window);
 
 } // namespace qv

@@ -45,61 +45,61 @@ public:
     virtual void pause(std::uint32_t milliseconds) = 0;
 };
 
-enum class TBeatDuration { bd_500, bd_1000, bd_1500, bd_2000 };
-enum class TPresetSound {
-    psOK,
-    psError,
-    psWelcome,
-    psEmergency,
-    psWrong,
-    psCall,
-    psOfficial,
-    psDaze,
-    psFall,
-    psChord,
-    psWhisle,
-    psHanging,
-    psClimb,
+enum class BeatDuration { HalfSecond, OneSecond, OneAndAHalfSeconds, TwoSeconds };
+enum class PresetSound {
+    Ok,
+    Error,
+    Welcome,
+    Emergency,
+    Wrong,
+    Call,
+    Official,
+    Daze,
+    Fall,
+    Chord,
+    Whistle,
+    Hanging,
+    Climb,
 };
 
 /// Sounds single tones and returns when each has lasted its time. With a tone
 /// service it asks that service; without one it programs timer channel 2 and the
 /// speaker gate through the I/O ports; with neither it waits in silence.
-class TBTBeeper {
+class TonePlayer {
 public:
-    /// The services are borrowed and must outlive the beeper.
-    explicit TBTBeeper(TickCounter& ticks, ToneService* beepService = nullptr,
-                       PortIo* ports = nullptr);
+    /// The services are borrowed and must outlive the player.
+    explicit TonePlayer(TickCounter& ticks, ToneService* beepService = nullptr,
+                        PortIo* ports = nullptr);
 
-    /// Set by every construction, shared by all beepers: whether tones go to the
+    /// Set by every construction, shared by all tone players: whether tones go to the
     /// system's tone service.
-    static inline bool NtPlatform = false;
+    static inline bool toneServiceInUse = false;
 
-    TBeatDuration BeatDuration() const { return m_beatDuration; }
-    void setBeatDuration(TBeatDuration duration);
-    std::uint32_t BeatLength() const { return m_beatLength; }
-    TPresetSound DefaultSound() const { return m_defaultSound; }
-    void setDefaultSound(TPresetSound sound) { m_defaultSound = sound; }
+    BeatDuration beatDuration() const { return m_beatDuration; }
+    void setBeatDuration(BeatDuration duration);
+    std::uint32_t beatLength() const { return m_beatLength; }
+    PresetSound defaultSound() const { return m_defaultSound; }
+    void setDefaultSound(PresetSound sound) { m_defaultSound = sound; }
 
     /// A frequency of 1 is a rest.
-    void PlayTone(std::uint16_t frequency, std::uint32_t milliseconds);
+    void playTone(std::uint16_t frequency, std::uint32_t milliseconds);
     /// The tones in order, returning after the last: handed whole to the tone
     /// service where there is one, else tone by tone.
-    void PlayMelody(std::span<const Tone> tones);
+    void playMelody(std::span<const Tone> tones);
 
 private:
     /// Milliseconds since `start` on the wrapping counter.
-    std::uint32_t ElapsedMs(std::uint32_t start);
+    std::uint32_t elapsedMs(std::uint32_t start);
     void wait(std::uint32_t milliseconds);
-    void SpeakerOn(std::uint16_t frequency);
-    void SpeakerOff();
+    void speakerOn(std::uint16_t frequency);
+    void speakerOff();
 
     TickCounter& m_ticks;
     ToneService* m_beepService;
     PortIo* m_ports;
-    TBeatDuration m_beatDuration = TBeatDuration::bd_1000;
+    BeatDuration m_beatDuration = BeatDuration::OneSecond;
     std::uint32_t m_beatLength = 1000;
-    TPresetSound m_defaultSound = TPresetSound::psOK;
+    PresetSound m_defaultSound = PresetSound::Ok;
 };
 
 } // namespace qv

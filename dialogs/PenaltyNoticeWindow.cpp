@@ -1,4 +1,4 @@
-#include "dialogs/TForm_aviso.h"
+#include "dialogs/PenaltyNoticeWindow.h"
 
 #include "dialogs/PenaltyNotice.h"
 #include "platform/qt/InputGuard.h"
@@ -31,8 +31,9 @@ QLabel* label(QWidget* parent, const char* name, QRect bounds, Qt::Alignment ali
 
 } // namespace
 
-TForm_aviso::TForm_aviso(PenaltyNotice& notice, QWidget* owner) : QDialog(owner), m_notice(notice) {
-    setObjectName(QStringLiteral("Form_aviso"));
+PenaltyNoticeWindow::PenaltyNoticeWindow(PenaltyNotice& notice, QWidget* owner)
+    : QDialog(owner), m_notice(notice) {
+    setObjectName(QStringLiteral("penaltyNoticeWindow"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(200, 134);
@@ -45,74 +46,74 @@ TForm_aviso::TForm_aviso(PenaltyNotice& notice, QWidget* owner) : QDialog(owner)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    m_label1 = label(this, "Label1", {8, 8, 92, 18}, Qt::AlignLeft | Qt::AlignVCenter);
-    m_points = label(this, "label_pontos", {100, 8, 46, 18}, Qt::AlignCenter);
+    m_lossLead = label(this, "lossLead", {8, 8, 92, 18}, Qt::AlignLeft | Qt::AlignVCenter);
+    m_points = label(this, "penaltyPoints", {100, 8, 46, 18}, Qt::AlignCenter);
     QPalette red = palette;
     red.setColor(QPalette::WindowText, kRed);
     m_points->setPalette(red);
-    m_label2 = label(this, "Label2", {148, 8, 46, 18}, Qt::AlignLeft | Qt::AlignVCenter);
+    m_pointsUnit = label(this, "pointsUnit", {148, 8, 46, 18}, Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_memo1 = new QPlainTextEdit(this);
-    m_memo1->setObjectName(QStringLiteral("Memo1"));
-    m_memo1->setAccessibleName(QStringLiteral("Penalidade"));
-    m_memo1->setGeometry(6, 30, 188, 70);
-    m_memo1->setReadOnly(true);
-    m_memo1->setEnabled(false);
-    m_memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_memo1->document()->setDocumentMargin(2);
+    m_rule = new QPlainTextEdit(this);
+    m_rule->setObjectName(QStringLiteral("rule"));
+    m_rule->setAccessibleName(QStringLiteral("Penalidade"));
+    m_rule->setGeometry(6, 30, 188, 70);
+    m_rule->setReadOnly(true);
+    m_rule->setEnabled(false);
+    m_rule->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_rule->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rule->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rule->document()->setDocumentMargin(2);
     QFont memoFont = font;
     memoFont.setPointSizeF(7.5);
-    m_memo1->setFont(memoFont);
+    m_rule->setFont(memoFont);
     // Disabled so it takes no focus nor selection, but its rule must stay readable.
     QPalette memo = palette;
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         memo.setColor(group, QPalette::Base, kYellow);
         memo.setColor(group, QPalette::Text, Qt::black);
     }
-    m_memo1->setPalette(memo);
+    m_rule->setPalette(memo);
 
-    m_button1 = new QPushButton(QStringLiteral("&OK"), this);
-    m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button1->setGeometry(62, 104, 76, 24);
-    m_button1->setToolTip(QStringLiteral("Fecha este aviso"));
-    m_button1->setPalette(QPalette());
-    m_button1->setDefault(true);
-    connect(m_button1, &QPushButton::clicked, this, [this] {
-        m_notice.Button1Click();
+    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setGeometry(62, 104, 76, 24);
+    m_ok->setToolTip(QStringLiteral("Fecha este aviso"));
+    m_ok->setPalette(QPalette());
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        m_notice.okClick();
         render();
     });
 
     render();
 }
 
-void TForm_aviso::closeEvent(QCloseEvent* event) {
+void PenaltyNoticeWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-void TForm_aviso::render() {
+void PenaltyNoticeWindow::render() {
     setWindowTitle(QString::fromStdString(m_notice.Caption));
-    m_label1->setText(QString::fromStdString(m_notice.Label1));
-    m_points->setText(QString::fromStdString(m_notice.label_pontos));
-    m_label2->setText(QString::fromStdString(m_notice.Label2));
+    m_lossLead->setText(QString::fromStdString(m_notice.lossLead));
+    m_points->setText(QString::fromStdString(m_notice.penaltyPoints));
+    m_pointsUnit->setText(QString::fromStdString(m_notice.pointsUnit));
     QStringList lines;
-    for (const std::string& line : m_notice.Memo1)
+    for (const std::string& line : m_notice.ruleLines)
         lines << QString::fromStdString(line);
     const QString memo = lines.join(QLatin1Char('\n'));
-    if (m_memo1->toPlainText() != memo) {
-        m_memo1->setPlainText(memo);
+    if (m_rule->toPlainText() != memo) {
+        m_rule->setPlainText(memo);
         // The rule box takes no focus; the window tells it to screen readers.
         setAccessibleDescription(lines.join(QLatin1Char(' ')).simplified());
     }
     if (m_notice.visible() != isVisible()) {
         setVisible(m_notice.visible());
         if (m_notice.visible())
-            m_button1->setFocus();
+            m_ok->setFocus();
     }
 }
 
-void runPenaltyNotice(PenaltyNotice& notice, TForm_aviso& window,
+void runPenaltyNotice(PenaltyNotice& notice, PenaltyNoticeWindow& window,
                       std::function<void()> renderMainWindow) {
     QEventLoop loop;
     const auto refresh = [&] {
@@ -133,7 +134,7 @@ void runPenaltyNotice(PenaltyNotice& notice, TForm_aviso& window,
         return true;
     });
     notice.setOnChange(refresh);
-    notice.FormShow();
+    notice.open();
     window.render();
     if (!notice.closed())
         loop.exec();

@@ -18,9 +18,9 @@ class GameDefinition;
 
 /// The "Definições do Jogo" window: builds its controls, forwards the mouse, the
 /// keyboard and the clicks to GameDefinition and shows what the rules hold.
-class Tform_definir final : public QDialog {
+class GameDefinitionDialog final : public QDialog {
 public:
-    Tform_definir(Game& game, QWidget* owner);
+    GameDefinitionDialog(Game& game, QWidget* owner);
 
     /// Brings the controls in line with the rules, and closes when they say so.
     void render();

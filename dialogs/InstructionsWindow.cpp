@@ -1,4 +1,4 @@
-#include "dialogs/TForm_inst.h"
+#include "dialogs/InstructionsWindow.h"
 
 #include "dialogs/ManualPrinting.h"
 
@@ -41,61 +41,61 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 
 } // namespace
 
-TForm_inst::TForm_inst(Dialogs& dialogs, TextPrinter& printer, QWidget* owner)
+InstructionsWindow::InstructionsWindow(Dialogs& dialogs, TextPrinter& printer, QWidget* owner)
     : QDialog(owner), m_dialogs(dialogs), m_printer(printer) {
-    setObjectName(QStringLiteral("Form_inst"));
+    setObjectName(QStringLiteral("instructionsWindow"));
     setWindowTitle(QStringLiteral("Instruções"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
 
     auto* bevel = new QFrame(this);
-    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setObjectName(QStringLiteral("manualFrame"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(6, 6, kClientWidth - 12, 226);
 
-    m_richEdit1 = new QTextEdit(this);
-    m_richEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    m_richEdit1->setAccessibleName(QStringLiteral("Instruções do jogo"));
-    m_richEdit1->setGeometry(bevel->geometry().adjusted(3, 3, -3, -3));
-    m_richEdit1->setFrameStyle(QFrame::NoFrame);
-    m_richEdit1->setReadOnly(true);
+    m_manual = new QTextEdit(this);
+    m_manual->setObjectName(QStringLiteral("manual"));
+    m_manual->setAccessibleName(QStringLiteral("Instruções do jogo"));
+    m_manual->setGeometry(bevel->geometry().adjusted(3, 3, -3, -3));
+    m_manual->setFrameStyle(QFrame::NoFrame);
+    m_manual->setReadOnly(true);
     // Read-only, yet the keyboard still scrolls and selects, and Tab leaves the box.
-    m_richEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_richEdit1->setTabChangesFocus(true);
-    m_richEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_richEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_manual->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_manual->setTabChangesFocus(true);
+    m_manual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_manual->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);
-    m_richEdit1->setFont(font);
-    QPalette palette = m_richEdit1->palette();
+    m_manual->setFont(font);
+    QPalette palette = m_manual->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     palette.setColor(QPalette::Text, Qt::black);
     // The selection stays visible while another control has the focus.
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    m_richEdit1->setPalette(palette);
-    m_richEdit1->setPlainText(manualText());
+    m_manual->setPalette(palette);
+    m_manual->setPlainText(manualText());
 
-    QPushButton* ok = button(this, "BitBtn1", QStringLiteral("&OK"), {172, 239, 80, 27});
+    QPushButton* ok = button(this, "ok", QStringLiteral("&OK"), {172, 239, 80, 27});
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ok->setDefault(true);
     QPushButton* print =
-        button(this, "Button1", QStringLiteral("&Imprimir"), {kClientWidth - 88, 239, 80, 27});
+        button(this, "print", QStringLiteral("&Imprimir"), {kClientWidth - 88, 239, 80, 27});
     QPalette red = print->palette();
     red.setColor(QPalette::ButtonText, Qt::red);
     print->setPalette(red);
 
-    setTabOrder(m_richEdit1, ok);
+    setTabOrder(m_manual, ok);
     setTabOrder(ok, print);
-    m_richEdit1->setFocus();
+    m_manual->setFocus();
 
-    connect(ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(print, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { okClick(); });
+    connect(print, &QPushButton::clicked, this, [this] { printClick(); });
 }
 
-QStringList TForm_inst::shownLines() const {
-    QTextDocument* document = m_richEdit1->document();
+QStringList InstructionsWindow::shownLines() const {
+    QTextDocument* document = m_manual->document();
     // Lays out what the box has not drawn yet, at the box's width.
     document->documentLayout()->documentSize();
     QStringList lines;
@@ -117,11 +117,11 @@ QStringList TForm_inst::shownLines() const {
     return lines;
 }
 
-void TForm_inst::BitBtn1Click() {
+void InstructionsWindow::okClick() {
     accept();
 }
 
-void TForm_inst::Button1Click() {
+void InstructionsWindow::printClick() {
     std::vector<std::string> lines;
     for (const QString& line : shownLines())
         lines.push_back(line.toStdString());
@@ -129,7 +129,7 @@ void TForm_inst::Button1Click() {
 }
 
 void runInstructionsWindow(Dialogs& dialogs, TextPrinter& printer, QWidget* owner) {
-    TForm_inst window(dialogs, printer, owner);
+    InstructionsWindow window(dialogs, printer, owner);
     window.exec();
 }
 

@@ -1,4 +1,4 @@
-#include "records/TForm_record.h"
+#include "records/RecordsWindow.h"
 
 #include "app/FittedFont.h"
 #include "app/FrameBox.h"
@@ -114,23 +114,24 @@ const TableLayout kTables[] = {
     // The time stands left of the points here.
     {RecordTable::BestTime, 8, 282, 197, 233, kDarkRed, Qt::black,
      {12, 22}, {36, 97}, {193, 39}, {135, 56}, {239, 50}, 0, true},
-    {RecordTable::Superdotado, 315, 283, 93, 541, kDarkBlue, kBlue,
+    {RecordTable::VersusGifted, 315, 283, 93, 541, kDarkBlue, kBlue,
      {319, 22}, {343, 93}, {438, 40}, {505, 34}, {547, 50}, 480, false},
-    {RecordTable::Inteligente, 315, 283, 197, 541, kDarkBlue, kBlue,
+    {RecordTable::VersusIntelligent, 315, 283, 197, 541, kDarkBlue, kBlue,
      {319, 22}, {343, 93}, {438, 42}, {507, 32}, {547, 50}, 482, false},
 };
 // clang-format on
 
 QAccessibleInterface* recordsWindowInterface(const QString&, QObject* object) {
-    if (auto* window = dynamic_cast<TForm_record*>(object))
+    if (auto* window = dynamic_cast<RecordsWindow*>(object))
         return new RecordsWindowAccessible(window, window->readingOrder());
     return nullptr;
 }
 
 } // namespace
 
-TForm_record::TForm_record(Records& records, QWidget* owner) : QDialog(owner), m_records(records) {
-    setObjectName(QStringLiteral("Form_record"));
+RecordsWindow::RecordsWindow(Records& records, QWidget* owner)
+    : QDialog(owner), m_records(records) {
+    setObjectName(QStringLiteral("recordsWindow"));
     setWindowTitle(QStringLiteral("Records"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(kClientWidth, kClientHeight);
@@ -151,7 +152,7 @@ TForm_record::TForm_record(Records& records, QWidget* owner) : QDialog(owner), m
     render();
 }
 
-void TForm_record::buildPictures() {
+void RecordsWindow::buildPictures() {
     auto picture = [this](const char* name, const char* file, QRect bounds) {
         auto* box = new PictureBox(this);
         box->setObjectName(QString::fromLatin1(name));
@@ -160,19 +161,20 @@ void TForm_record::buildPictures() {
         return box;
     };
     // The bars first: the title and the banners lie over their ends.
-    picture("Image4", "records_bar_h.png", {0, 288, 612, 10});
-    picture("Image5", "records_bar_v.png", {298, 32, 10, 265});
+    picture("horizontalBar", "records_bar_h.png", {0, 288, 612, 10});
+    picture("verticalBar", "records_bar_v.png", {298, 32, 10, 265});
     // The banners' words are in their pictures; screen readers hear them by name.
-    PictureBox* title = picture("Image3", "records_title.png", {0, 8, 612, 25});
+    PictureBox* title = picture("title", "records_title.png", {0, 8, 612, 25});
     title->setAccessibleName(QStringLiteral("Melhores Jogadores do Quorvanella 2.0"));
     m_readingOrder.push_back(title);
     // Each table's heading, then its rows, as a person reads them.
     const std::pair<PictureBox*, const char*> headings[] = {
-        {picture("Image6", "records_best_score.png", {7, 43, 283, 50}), "Melhor Pontuação"},
-        {picture("Image7", "records_best_time.png", {7, 173, 283, 25}), "Melhor Tempo"},
-        {picture("Image8", "records_vs_super.png", {314, 43, 283, 50}),
+        {picture("bestScoreHeading", "records_best_score.png", {7, 43, 283, 50}),
+         "Melhor Pontuação"},
+        {picture("bestTimeHeading", "records_best_time.png", {7, 173, 283, 25}), "Melhor Tempo"},
+        {picture("versusGiftedHeading", "records_vs_super.png", {314, 43, 283, 50}),
          "Contra: Computador Superdotado"},
-        {picture("Image9", "records_vs_intel.png", {315, 173, 283, 25}),
+        {picture("versusIntelligentHeading", "records_vs_intel.png", {315, 173, 283, 25}),
          "Contra: Computador Inteligente"},
     };
     for (std::size_t t = 0; t < std::size(headings); ++t) {
@@ -190,58 +192,61 @@ void TForm_record::buildPictures() {
         frame->setObjectName(QString::fromLatin1(name));
         frame->setGeometry(bounds);
     };
-    bevel("Bevel2", {446, 342, 77, 29});
-    bevel("Bevel1", {559, 361, 45, 29});
-    m_image1 = picture("Image1", "records_fechar.png", {448, 344, 73, 25});
-    m_image2 = picture("Image2", "records_zerar.png", {561, 363, 41, 25});
-    m_image1->setCursor(Qt::PointingHandCursor);
-    m_image2->setCursor(Qt::PointingHandCursor);
-    m_image2->setToolTip(QStringLiteral("Apaga dos o records"));
-    m_image1->setOnClick([this] { Button1Click(); });
-    m_image2->setOnClick([this] { BitBtn1Click(); });
+    bevel("closeFrame", {446, 342, 77, 29});
+    bevel("resetFrame", {559, 361, 45, 29});
+    m_closePicture = picture("closePicture", "records_fechar.png", {448, 344, 73, 25});
+    m_resetPicture = picture("resetPicture", "records_zerar.png", {561, 363, 41, 25});
+    m_closePicture->setCursor(Qt::PointingHandCursor);
+    m_resetPicture->setCursor(Qt::PointingHandCursor);
+    m_resetPicture->setToolTip(QStringLiteral("Apaga dos o records"));
+    m_closePicture->setOnClick([this] { closeClick(); });
+    m_resetPicture->setOnClick([this] { resetClick(); });
     // Tab reaches both pictures and Space presses them; Escape and Enter still
     // leave the window open.
-    m_image1->setAccessibleName(QStringLiteral("Fechar"));
-    m_image2->setAccessibleName(QStringLiteral("Zerar"));
-    m_image1->setKeyboardReachable(true);
-    m_image2->setKeyboardReachable(true);
+    m_closePicture->setAccessibleName(QStringLiteral("Fechar"));
+    m_resetPicture->setAccessibleName(QStringLiteral("Zerar"));
+    m_closePicture->setKeyboardReachable(true);
+    m_resetPicture->setKeyboardReachable(true);
 
     // The buttons carry the same two actions but stay hidden: the pictures
     // stand in for them.
-    m_button1 = new QPushButton(QStringLiteral("&Fechar"), this);
-    m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button1->setGeometry(448, 344, 75, 25);
-    m_bitBtn1 = new QPushButton(QStringLiteral("&Zerar"), this);
-    m_bitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    m_bitBtn1->setGeometry(561, 363, 41, 25);
-    m_bitBtn1->setToolTip(QStringLiteral("Apaga dos o records"));
-    for (QPushButton* button : {m_button1, m_bitBtn1}) {
+    m_closeButton = new QPushButton(QStringLiteral("&Fechar"), this);
+    m_closeButton->setObjectName(QStringLiteral("close"));
+    m_closeButton->setGeometry(448, 344, 75, 25);
+    m_resetButton = new QPushButton(QStringLiteral("&Zerar"), this);
+    m_resetButton->setObjectName(QStringLiteral("reset"));
+    m_resetButton->setGeometry(561, 363, 41, 25);
+    m_resetButton->setToolTip(QStringLiteral("Apaga dos o records"));
+    for (QPushButton* button : {m_closeButton, m_resetButton}) {
         button->setAutoDefault(false);
         button->setPalette(QPalette());
         button->hide();
     }
-    connect(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(m_bitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(m_closeButton, &QPushButton::clicked, this, [this] { closeClick(); });
+    connect(m_resetButton, &QPushButton::clicked, this, [this] { resetClick(); });
 }
 
-void TForm_record::buildTables() {
+void RecordsWindow::buildTables() {
     const QFont bold = pointFont(8, true);
     const QFont regular = pointFont(8, false);
     const QFont small = smallBold();
-    int shape = 0;
-    int place = 0;
-    int cross = 20;
+    // A row's controls are named after its table and place: "bestTimePlace2Stripe".
+    const auto rowName = [](RecordTable table, int place, const char* part) {
+        return QString::fromStdString(RecordsView::tableName(table)) +
+               QStringLiteral("Place%1").arg(place) + QLatin1String(part);
+    };
     for (const TableLayout& t : kTables) {
         for (int n = 1; n <= 5; ++n) {
             const int top = t.top + (n - 1) * kRowStep;
             auto* stripe = new Shape(this, n % 2 == 1 ? QColor(Qt::white) : kSilver, kStripeEdge);
-            stripe->setObjectName(QStringLiteral("Shape%1").arg(++shape));
+            stripe->setObjectName(rowName(t.table, n, "Stripe"));
             stripe->setGeometry(t.stripeLeft, top, t.stripeWidth, kRowHeight);
         }
     }
     for (const TableLayout& t : kTables) {
         auto* separator = new Shape(this, t.separatorColour, t.separatorColour);
-        separator->setObjectName(QStringLiteral("Shape%1").arg(++shape));
+        separator->setObjectName(QString::fromStdString(RecordsView::tableName(t.table)) +
+                                 QStringLiteral("Separator"));
         separator->setGeometry(t.separator, t.top, 5, 4 * kRowStep + kRowHeight);
     }
     for (const TableLayout& t : kTables) {
@@ -253,11 +258,10 @@ void TForm_record::buildTables() {
                 return QRect(c.left, top, c.width, kRowHeight - 2);
             };
             Row& row = m_rows.emplace_back();
-            row.place = makeLabel(this, QStringLiteral("Label%1").arg(++place),
-                                  QStringLiteral("%1º -").arg(n), at(t.place), bold,
-                                  n == 1 ? kRed : t.placeColour);
+            row.place = makeLabel(this, rowName(t.table, n, ""), QStringLiteral("%1º -").arg(n),
+                                  at(t.place), bold, n == 1 ? kRed : t.placeColour);
             if (t.cross != 0)
-                row.cells.push_back(makeLabel(this, QStringLiteral("Label%1").arg(++cross),
+                row.cells.push_back(makeLabel(this, rowName(t.table, n, "Cross"),
                                               QStringLiteral("X"), at({t.cross, 12}), bold,
                                               Qt::black));
             const RecordRowLabels names = RecordsView::row(t.table, n);
@@ -277,10 +281,11 @@ void TForm_record::buildTables() {
     }
 }
 
-void TForm_record::buildRules() {
+void RecordsWindow::buildRules() {
     const QFont rules = pointFont(7, true);
-    m_readingOrder.push_back(makeLabel(this, QStringLiteral("Label31"), QStringLiteral("REGRAS"),
+    m_readingOrder.push_back(makeLabel(this, QStringLiteral("rulesTitle"), QStringLiteral("REGRAS"),
                                        {8, 302, 80, 15}, pointFont(8, true), Qt::white));
+    const char* const names[] = {"ruleSharedMatch", "ruleSixteenBlocks", "ruleSmarty"};
     const QString lines[] = {
         QStringLiteral("1. Jogar contra seu colega disputando a mesma partida, não vale records."),
         QStringLiteral(
@@ -289,15 +294,14 @@ void TForm_record::buildRules() {
                        "Sabidinho."),
     };
     int top = 320;
-    int name = 32;
-    for (const QString& line : lines) {
-        m_readingOrder.push_back(makeLabel(this, QStringLiteral("Label%1").arg(name++), line,
+    for (std::size_t k = 0; k < std::size(lines); ++k) {
+        m_readingOrder.push_back(makeLabel(this, QString::fromLatin1(names[k]), lines[k],
                                            {8, top, 432, 14}, rules, kYellow));
         top += 16;
     }
     // Under the rules, beside "Zerar", while a records file failed to load: the
     // box said so once, this says it as long as it holds.
-    m_failureNote = makeLabel(this, QStringLiteral("falha_records"), {}, {8, 368, 432, 22},
+    m_failureNote = makeLabel(this, QStringLiteral("failureNote"), {}, {8, 368, 432, 22},
                               pointFont(7, true), Qt::white);
     m_failureNote->setWordWrap(true);
     m_failureNote->setContentsMargins(4, 0, 4, 0);
@@ -306,17 +310,17 @@ void TForm_record::buildRules() {
     alarm.setColor(QPalette::Window, kDarkRed);
     m_failureNote->setPalette(alarm);
     m_failureNote->hide();
-    m_readingOrder.insert(m_readingOrder.end(), {m_failureNote, m_image1, m_image2});
+    m_readingOrder.insert(m_readingOrder.end(), {m_failureNote, m_closePicture, m_resetPicture});
 }
 
-void TForm_record::render() {
+void RecordsWindow::render() {
     if (m_generation == m_records.view.generation())
         return;
     m_generation = m_records.view.generation();
     takeTexts();
 }
 
-void TForm_record::takeTexts() {
+void RecordsWindow::takeTexts() {
     for (const auto& [name, value] : m_labels) {
         const QString text = QString::fromStdString(m_records.view[name]);
         if (value.label->text() == text)
@@ -332,7 +336,7 @@ void TForm_record::takeTexts() {
     m_failureNote->setVisible(!note.isEmpty());
 }
 
-void TForm_record::nameRows() {
+void RecordsWindow::nameRows() {
     for (Row& row : m_rows) {
         // The row as the eye reads it, left to right: "1º - Ana, 1500, 1:10, Símbolos",
         // and "1500 X 900" for the scores against the computer.
@@ -352,7 +356,7 @@ void TForm_record::nameRows() {
     }
 }
 
-void TForm_record::showEvent(QShowEvent* event) {
+void RecordsWindow::showEvent(QShowEvent* event) {
     m_closing = false;
     setProperty(kKeyboardUsedProperty, false);
     takeTexts();
@@ -360,7 +364,7 @@ void TForm_record::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TForm_record::closeEvent(QCloseEvent* event) {
+void RecordsWindow::closeEvent(QCloseEvent* event) {
     // Some Qt versions close a dialog through a close event when it is done.
     if (m_closing)
         event->accept();
@@ -368,17 +372,17 @@ void TForm_record::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void TForm_record::Button1Click() {
+void RecordsWindow::closeClick() {
     m_closing = true;
     accept();
 }
 
-void TForm_record::BitBtn1Click() {
-    m_records.BitBtn1Click();
+void RecordsWindow::resetClick() {
+    m_records.resetClick();
     render();
 }
 
-void runRecordsWindow(TForm_record& window) {
+void runRecordsWindow(RecordsWindow& window) {
     window.render();
     window.exec();
 }

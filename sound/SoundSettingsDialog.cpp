@@ -1,4 +1,4 @@
-#include "sound/TForm_efe.h"
+#include "sound/SoundSettingsDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,17 +19,17 @@ constexpr int kRowStep = 30;
 
 } // namespace
 
-TForm_efe::TForm_efe(SoundEffects& effects, Dialogs& dialogs, QWidget* parent)
+SoundSettingsDialog::SoundSettingsDialog(SoundEffects& effects, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), m_form(effects, dialogs) {
-    setObjectName(QStringLiteral("Form_efe"));
+    setObjectName(QStringLiteral("soundSettingsDialog"));
     setWindowTitle(QStringLiteral("Quorvanella 2.0"));
     setFixedSize(307, 368);
     buildControls();
-    m_form.FormCreate();
+    m_form.open();
     render();
 }
 
-void TForm_efe::buildControls() {
+void SoundSettingsDialog::buildControls() {
     auto* title = new QLabel(QStringLiteral("Defina os efeitos sonoros ..."), this);
     QFont bold = title->font();
     bold.setBold(true);
@@ -38,20 +38,20 @@ void TForm_efe::buildControls() {
 
     auto* group = new QGroupBox(QStringLiteral("Usar sons via...:"), this);
     group->setGeometry(12, 32, 283, 68);
-    m_placar = new QRadioButton(QStringLiteral("Placa de som"), group);
-    m_placar->setObjectName(QStringLiteral("Placar"));
-    m_placar->setGeometry(12, 20, 250, 20);
-    m_alto = new QRadioButton(QStringLiteral("Alto-falante do micro"), group);
-    m_alto->setObjectName(QStringLiteral("Alto"));
-    m_alto->setGeometry(12, 42, 250, 20);
-    connect(m_placar, &QRadioButton::clicked, this, [this] {
+    m_soundCard = new QRadioButton(QStringLiteral("Placa de som"), group);
+    m_soundCard->setObjectName(QStringLiteral("soundCard"));
+    m_soundCard->setGeometry(12, 20, 250, 20);
+    m_pcSpeaker = new QRadioButton(QStringLiteral("Alto-falante do micro"), group);
+    m_pcSpeaker->setObjectName(QStringLiteral("pcSpeaker"));
+    m_pcSpeaker->setGeometry(12, 42, 250, 20);
+    connect(m_soundCard, &QRadioButton::clicked, this, [this] {
         collect();
-        m_form.PlacarClick();
+        m_form.soundCardClick();
         render();
     });
-    connect(m_alto, &QRadioButton::clicked, this, [this] {
+    connect(m_pcSpeaker, &QRadioButton::clicked, this, [this] {
         collect();
-        m_form.AltoClick();
+        m_form.pcSpeakerClick();
         render();
     });
 
@@ -83,29 +83,29 @@ void TForm_efe::buildControls() {
         });
     }
 
-    m_gravar = new QPushButton(QStringLiteral("&Gravar"), this);
-    m_gravar->setObjectName(QStringLiteral("Button1"));
-    m_gravar->setGeometry(60, 330, 85, 26);
-    m_gravar->setDefault(true);
-    m_desfazer = new QPushButton(QStringLiteral("&Desfazer"), this);
-    m_desfazer->setObjectName(QStringLiteral("Button2"));
-    m_desfazer->setGeometry(162, 330, 85, 26);
-    m_desfazer->setAutoDefault(false);
-    connect(m_gravar, &QPushButton::clicked, this, [this] {
+    m_save = new QPushButton(QStringLiteral("&Gravar"), this);
+    m_save->setObjectName(QStringLiteral("save"));
+    m_save->setGeometry(60, 330, 85, 26);
+    m_save->setDefault(true);
+    m_undo = new QPushButton(QStringLiteral("&Desfazer"), this);
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_undo->setGeometry(162, 330, 85, 26);
+    m_undo->setAutoDefault(false);
+    connect(m_save, &QPushButton::clicked, this, [this] {
         collect();
-        m_form.Button1Click();
+        m_form.saveClick();
         if (m_form.done)
             accept();
     });
-    connect(m_desfazer, &QPushButton::clicked, this, [this] {
-        m_form.Button2Click();
+    connect(m_undo, &QPushButton::clicked, this, [this] {
+        m_form.undoClick();
         render();
     });
 }
 
-void TForm_efe::render() {
-    m_placar->setChecked(m_form.Placar);
-    m_alto->setChecked(m_form.Alto);
+void SoundSettingsDialog::render() {
+    m_soundCard->setChecked(m_form.soundCard);
+    m_pcSpeaker->setChecked(m_form.pcSpeaker);
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         const SoundSettingsForm::RowState& state = m_form.rows[r];
         RowWidgets& w = m_rows[r];
@@ -120,9 +120,9 @@ void TForm_efe::render() {
     }
 }
 
-void TForm_efe::collect() {
-    m_form.Placar = m_placar->isChecked();
-    m_form.Alto = m_alto->isChecked();
+void SoundSettingsDialog::collect() {
+    m_form.soundCard = m_soundCard->isChecked();
+    m_form.pcSpeaker = m_pcSpeaker->isChecked();
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         m_form.rows[r].checked = m_rows[r].check->isChecked();
         m_form.rows[r].selected = m_rows[r].list->currentIndex();
@@ -130,7 +130,7 @@ void TForm_efe::collect() {
 }
 
 void runSoundSettings(SoundEffects& effects, Dialogs& dialogs, QWidget* parent) {
-    QPointer<TForm_efe> dialog = new TForm_efe(effects, dialogs, parent);
+    QPointer<SoundSettingsDialog> dialog = new SoundSettingsDialog(effects, dialogs, parent);
     dialog->exec();
     delete dialog;
 }

@@ -14,9 +14,9 @@ class Game;
 
 /// The "Cadastrar Jogadores" window: builds the controls, forwards typing and
 /// clicks to PlayerNamesRules and shows what the rules hold.
-class TForm2 final : public QDialog {
+class PlayerNamesDialog final : public QDialog {
 public:
-    TForm2(Game& game, QWidget* owner);
+    PlayerNamesDialog(Game& game, QWidget* owner);
 
     PlayerNamesRules& rules() { return m_rules; }
     /// Brings the controls in line with the rules, and closes when they say so.
@@ -30,10 +30,10 @@ private:
     QWidget* focusTarget(const std::string& name) const;
 
     PlayerNamesRules m_rules;
-    QLineEdit* m_edit1 = nullptr;
-    QLineEdit* m_edit2 = nullptr;
-    QCheckBox* m_checkBox1 = nullptr;
-    QPushButton* m_button1 = nullptr;
+    QLineEdit* m_firstName = nullptr;
+    QLineEdit* m_secondName = nullptr;
+    QCheckBox* m_sameBoard = nullptr;
+    QPushButton* m_ok = nullptr;
     bool m_activated = false;
 };
 

@@ -14,9 +14,9 @@ class PenaltyNotice;
 
 /// The penalty notice's window: yellow, no title-bar buttons, created once and
 /// kept hidden between matches. It shows what PenaltyNotice holds and forwards OK.
-class TForm_aviso final : public QDialog {
+class PenaltyNoticeWindow final : public QDialog {
 public:
-    TForm_aviso(PenaltyNotice& notice, QWidget* owner);
+    PenaltyNoticeWindow(PenaltyNotice& notice, QWidget* owner);
 
     PenaltyNotice& notice() { return m_notice; }
     /// Brings the texts and the visibility in line with the notice.
@@ -30,18 +30,18 @@ protected:
 
 private:
     PenaltyNotice& m_notice;
-    QLabel* m_label1 = nullptr;
+    QLabel* m_lossLead = nullptr;
     QLabel* m_points = nullptr;
-    QLabel* m_label2 = nullptr;
-    QPlainTextEdit* m_memo1 = nullptr;
-    QPushButton* m_button1 = nullptr;
+    QLabel* m_pointsUnit = nullptr;
+    QPlainTextEdit* m_rule = nullptr;
+    QPushButton* m_ok = nullptr;
 };
 
 /// Opens the notice over its owner and returns once its count-down has ended.
 /// Until then the rest of the program takes no input, also after OK has hidden
 /// the notice; `renderMainWindow` runs after every step so the score visibly
 /// counts down.
-void runPenaltyNotice(PenaltyNotice& notice, TForm_aviso& window,
+void runPenaltyNotice(PenaltyNotice& notice, PenaltyNoticeWindow& window,
                       std::function<void()> renderMainWindow);
 
 } // namespace qv
