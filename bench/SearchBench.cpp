@@ -11,7 +11,7 @@
 #include "match/Game.h"
 #include "platform/qt/QtScheduler.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -131,7 +131,7 @@ void SearchInTheWindow(benchmark::State& state) {
         turns.waitProcessingEvents(0); // the gap up to the end
         state.SetIterationTime(elapsed);
         total += elapsed;
-        shown = window.fileList->count();
+        shown = window.fileList->model()->rowCount();
     }
     const auto runs = static_cast<double>(state.iterations());
     state.counters["x_find"] = total / runs / find.seconds;

@@ -21,13 +21,17 @@ constexpr const char* kTooLarge =
     "Figura grande demais para o visualizador! Use uma cópia menor desta foto.";
 // The search hands the window a turn at least this often.
 constexpr int kTurnMilliseconds = 20;
+// How long opening a folder may hold the window before its list follows later:
+// most folders are read by then and show at once, without an empty list first.
+constexpr int kFolderWaitMilliseconds = 50;
 
 } // namespace
 
 PhotoManager::PhotoManager(const Ports& ports, SoundCues& sound,
                            std::function<void()> photosChanged)
     : Timer1(ports.scheduler, "Timer1"), Timer2(ports.scheduler, "Timer2"), m_ports(ports),
-      m_sound(sound), m_photosChanged(std::move(photosChanged)) {
+      m_sound(sound), m_photosChanged(std::move(photosChanged)), m_folderWalk(readJpegFolder),
+      m_folderReadPoll(ports.scheduler, "folderReadPoll") {
     Timer1.setHandler([this] {
         Timer1Timer();
         render();
@@ -36,7 +40,15 @@ PhotoManager::PhotoManager(const Ports& ports, SoundCues& sound,
         Timer2Timer();
         render();
     });
+    m_folderReadPoll.setHandler([this] {
+        if (m_folderRead && m_folderRead->waitForEnd(0)) {
+            showFolderRead();
+            render();
+        }
+    });
 }
+
+PhotoManager::~PhotoManager() = default;
 
 void PhotoManager::render() {
     if (m_render)
@@ -73,7 +85,33 @@ void PhotoManager::DiretorioChange(const fs::path& folder) {
     SearchStopRequested = true; // a search running now ends at its next step
     m_folder = folder;
     AutoListMode = false;
-    setFiles(listJpegFiles(folder));
+    // Until the folder is read the list is empty and nothing is said of it.
+    setFiles({});
+    view.Lbl_total = "0";
+    view.Panel2 = false;
+    Timer1.stop();
+    m_folderReadPoll.stop();
+    // A read still hanging in the folder before is left to end on its own.
+    m_folderRead.reset();
+    try {
+        m_folderRead = std::make_unique<BackgroundSearch>(m_folderWalk, folder, std::string());
+    } catch (const std::exception&) {
+        showFolderRead(); // no thread to read with: shown as a folder without pictures
+        return;
+    }
+    if (m_folderRead->waitForEnd(kFolderWaitMilliseconds))
+        showFolderRead();
+    else
+        m_folderReadPoll.setInterval(kTurnMilliseconds);
+}
+
+void PhotoManager::showFolderRead() {
+    std::vector<FoundPicture> files;
+    if (m_folderRead)
+        m_folderRead->takeFound(files);
+    m_folderRead.reset();
+    m_folderReadPoll.stop();
+    setFiles(std::move(files));
     for (const FoundPicture& picture : m_files)
         view.fileList.push_back(picture.name);
     view.Lbl_total = std::to_string(m_files.size());
@@ -127,12 +165,11 @@ void PhotoManager::fileListClick(int index) {
     SelectedFolder.clear();
     SelectedName.clear();
     const FoundPicture& picture = m_files[static_cast<std::size_t>(index)];
-    const fs::path file = picture.file;
+    const fs::path file = picture.file();
     if (AutoListMode) {
-        SelectedFolder = picture.folder;
+        SelectedFolder = picture.folder();
         SelectedName = picture.name;
-        view.fileListHint =
-            readableName((fs::path(picture.file).parent_path() / "").native()) + SelectedName;
+        view.fileListHint = readableName((picture.where->path / "").native()) + SelectedName;
     } else {
         view.fileListHint = readableName(file.native());
     }
@@ -188,7 +225,7 @@ void PhotoManager::BitBtn2Click(int index) {
         return;
     }
     const bool copied =
-        photo_folder::copyIn(m_files[static_cast<std::size_t>(index)].file, folder, *number);
+        photo_folder::copyIn(m_files[static_cast<std::size_t>(index)].file(), folder, *number);
     openingScan();
     if (!copied) {
         m_ports.dialogs.messageBox("O Sistema não conseguiu copiar a figura para a pasta " +
@@ -300,7 +337,7 @@ void PhotoManager::takeFound(BackgroundSearch& search) {
     const std::size_t before = m_files.size();
     search.takeFound(m_files);
     for (std::size_t i = before; i < m_files.size(); ++i)
-        view.fileList.push_back(m_files[i].name + "****" + m_files[i].folder);
+        view.fileList.push_back(m_files[i].name + "****" + m_files[i].folder());
     view.Lbl_total = std::to_string(m_files.size());
 }
 
@@ -327,6 +364,8 @@ void PhotoManager::Timer2Timer() {
 void PhotoManager::FormClose() {
     Timer1.stop();
     Timer2.stop();
+    m_folderReadPoll.stop();
+    m_folderRead.reset();
     SearchStopRequested = true;
 }
 

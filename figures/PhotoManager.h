@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,7 @@ public:
 
     /// `photosChanged` runs after a copy or a deletion changed the photo folder.
     PhotoManager(const Ports& ports, SoundCues& sound, std::function<void()> photosChanged);
+    ~PhotoManager();
     PhotoManager(const PhotoManager&) = delete;
     PhotoManager& operator=(const PhotoManager&) = delete;
 
@@ -58,6 +60,9 @@ public:
     void setRender(std::function<void()> render) { m_render = std::move(render); }
     /// The walk the search runs on its own thread; the disk's own by default.
     void setWalk(SearchWalk walk) { m_walk = std::move(walk); }
+    /// The walk that reads one folder for the file list, also on a thread of its
+    /// own, so that a folder whose reading hangs never holds the window.
+    void setFolderWalk(SearchWalk walk) { m_folderWalk = std::move(walk); }
 
     PhotoManagerView view;
     bool AutoListMode = false;
@@ -70,6 +75,8 @@ public:
     Timer Timer2;
 
     bool searching() const { return m_searching; }
+    /// The folder chosen last is still being read; its list follows when it is.
+    bool readingFolder() const { return m_folderRead != nullptr; }
     const std::filesystem::path& drive() const { return m_drive; }
     const std::filesystem::path& folder() const { return m_folder; }
 
@@ -98,6 +105,8 @@ private:
     BackgroundSearch::Outcome runSearch(const std::string& initials);
     void takeFound(BackgroundSearch& search);
     void setFiles(std::vector<FoundPicture> files);
+    /// Shows what the folder read found (nothing when it could not be read).
+    void showFolderRead();
     /// Decodes `file` for a preview box; when it cannot be shown, both are left as
     /// they were.
     DecodeStatus preview(const std::filesystem::path& file, int width, int height, Image& picture,
@@ -114,6 +123,9 @@ private:
     std::filesystem::path m_folder;
     std::vector<FoundPicture> m_files; // behind view.fileList, entry by entry
     bool m_searching = false;
+    SearchWalk m_folderWalk;
+    std::unique_ptr<BackgroundSearch> m_folderRead;
+    Timer m_folderReadPoll;
 };
 
 } // namespace qv

@@ -3,6 +3,7 @@
 #include "app/FrameBox.h"
 #include "app/PictureBox.h"
 #include "app/PictureStore.h"
+#include "figures/FoundFilesModel.h"
 #include "figures/PortugueseFolderTexts.h"
 #include "match/Game.h"
 
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -76,8 +78,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     return made;
 }
 
-QListWidget* list(QWidget* parent, const char* name, QRect bounds, const QColor& background) {
-    auto* made = new QListWidget(parent);
+template <class List>
+List* list(QWidget* parent, const char* name, QRect bounds, const QColor& background) {
+    auto* made = new List(parent);
     made->setObjectName(QString::fromLatin1(name));
     made->setGeometry(bounds);
     made->setFont(sans(8));
@@ -89,9 +92,9 @@ QListWidget* list(QWidget* parent, const char* name, QRect bounds, const QColor&
 
 // The list's highlighted entry, -1 when none is: the current row alone (after Tab,
 // or a Ctrl+click that took the highlight away) chooses nothing.
-int selectedRow(const QListWidget* widget) {
-    const QList<QListWidgetItem*> chosen = widget->selectedItems();
-    return chosen.isEmpty() ? -1 : widget->row(chosen.front());
+int selectedRow(const QAbstractItemView* widget) {
+    const QModelIndexList chosen = widget->selectionModel()->selectedIndexes();
+    return chosen.isEmpty() ? -1 : chosen.front().row();
 }
 
 std::filesystem::path pathOf(const QString& folder) {
@@ -190,10 +193,14 @@ void Tform_perso::buildLeftColumn() {
 
 void Tform_perso::buildMiddleColumn() {
     label(this, QStringLiteral("Clique na figura desejada..."), {190, 6, 180, 16});
-    fileList = list(this, "fileList", {190, 22, 180, 282}, kHighlightBlue);
+    fileList = list<QListView>(this, "fileList", {190, 22, 180, 282}, kHighlightBlue);
+    fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_found = new FoundFilesModel(m_manager->view.fileList, fileList);
+    fileList->setModel(m_found);
     // The preview follows the highlighted entry however it was chosen (click, arrow
     // keys), once per change, so a damaged file is told once per choice.
-    connect(fileList, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(fileList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         m_manager->fileListClick(selectedRow(fileList));
         render();
     });
@@ -249,7 +256,7 @@ void Tform_perso::buildRightColumn() {
     tamanho->setObjectName(QStringLiteral("tamanho"));
 
     label(this, QStringLiteral("Lista de figuras prontas para uso:"), {378, 210, 172, 16});
-    ListBox1 = list(this, "ListBox1", {378, 228, 90, 112}, kGreen);
+    ListBox1 = list<QListWidget>(this, "ListBox1", {378, 228, 90, 112}, kGreen);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
         m_manager->ListBox1Click(selectedRow(ListBox1));
         render();
@@ -331,19 +338,12 @@ void Tform_perso::done(int result) {
 void Tform_perso::renderFiles() {
     const PhotoManagerView& v = m_manager->view;
     if (v.fileListRebuilds != m_shownRebuilds) {
-        const QSignalBlocker quiet(fileList); // emptying chooses nothing
-        fileList->clear();
+        const QSignalBlocker quiet(fileList->selectionModel()); // emptying chooses nothing
+        m_found->reset();
         m_shownRebuilds = v.fileListRebuilds;
     }
     // The search only ever adds: what is new goes in at once, in one insertion.
-    const auto shown = static_cast<std::size_t>(fileList->count());
-    if (shown >= v.fileList.size())
-        return;
-    QStringList added;
-    added.reserve(static_cast<qsizetype>(v.fileList.size() - shown));
-    for (std::size_t i = shown; i < v.fileList.size(); ++i)
-        added.push_back(text(v.fileList[i]));
-    fileList->addItems(added);
+    m_found->grow(v.fileList.size());
 }
 
 void Tform_perso::renderReady() {

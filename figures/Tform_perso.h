@@ -12,12 +12,14 @@
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
+class QListView;
 class QListWidget;
 class QPushButton;
 class QTreeView;
 
 namespace qv {
 
+class FoundFilesModel;
 class Game;
 class PictureBox;
 
@@ -36,7 +38,7 @@ public:
 
     QComboBox* ComboDrive = nullptr;
     QTreeView* Diretorio = nullptr;
-    QListWidget* fileList = nullptr;
+    QListView* fileList = nullptr;
     QListWidget* ListBox1 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Parar = nullptr;
@@ -68,6 +70,7 @@ private:
 
     std::unique_ptr<PhotoManager> m_manager;
     QFileSystemModel* m_folders = nullptr;
+    FoundFilesModel* m_found = nullptr;
     QWidget* m_panel4 = nullptr;
     PictureBox* m_image1 = nullptr;
     PictureBox* m_image3 = nullptr;

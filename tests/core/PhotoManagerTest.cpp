@@ -332,11 +332,53 @@ TEST_F(Manager, SearchHangingInAFolderReadLeavesTheWindowAnsweringAndStops) {
     again.release();
 }
 
+TEST_F(Manager, FolderWhoseReadHangsNeverHoldsTheWindow) {
+    open();
+    using Clock = std::chrono::steady_clock;
+    const auto elapsedMs = [](Clock::time_point since) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+    };
+    HangingWalk hanging;
+    manager.setFolderWalk(hanging.walk());
+    const Clock::time_point start = Clock::now();
+    manager.DiretorioChange(ports.paths.root());
+    EXPECT_LT(elapsedMs(start), 100.0);
+    EXPECT_TRUE(manager.readingFolder());
+    // Nothing is said of a folder not yet read, however long it takes.
+    ports.scheduler.advance(1000);
+    EXPECT_TRUE(manager.view.fileList.empty());
+    EXPECT_EQ(manager.view.Lbl_total, "0");
+    EXPECT_FALSE(manager.view.Panel2 || manager.Timer1.running());
+    // Once the read ends its pictures show at the next turn.
+    int renders = 0;
+    manager.setRender([&] { ++renders; });
+    hanging.release();
+    ports.scheduler.advance(20);
+    EXPECT_FALSE(manager.readingFolder());
+    EXPECT_EQ(manager.view.fileList, (std::vector<std::string>{"a.jpg", "b.jpg"}));
+    EXPECT_EQ(manager.view.Lbl_total, "2");
+    EXPECT_EQ(renders, 1);
+
+    // Another folder chosen while a read hangs: the late read changes nothing.
+    HangingWalk stale;
+    manager.setFolderWalk(stale.walk());
+    manager.DiretorioChange(ports.paths.root());
+    manager.setFolderWalk(readJpegFolder);
+    manager.DiretorioChange(pictures);
+    const std::vector<std::string> shown{"IMG_0001.JPG", "praia.jpg", "quebrada.jpg"};
+    EXPECT_EQ(manager.view.fileList, shown);
+    stale.release();
+    ports.scheduler.advance(100);
+    EXPECT_EQ(manager.view.fileList, shown);
+    EXPECT_EQ(manager.view.Lbl_total, "3");
+}
+
 TEST_F(Manager, FailedSearchKeepsWhatItFoundAndLeavesNothingBlinking) {
     open();
     manager.setWalk([](const fs::path& root, const std::string&, const SearchFound& found,
                        const SearchPoll&) -> bool {
-        found({root / "a.jpg", "a.jpg", root.string()});
+        found({std::make_shared<const FoundFolder>(FoundFolder{root, root.string()}), "a.jpg",
+               "a.jpg"});
         throw std::runtime_error("the disk went away");
     });
     ports.dialogs.type("");

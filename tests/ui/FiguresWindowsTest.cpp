@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
@@ -251,7 +252,7 @@ TEST_F(Manager, RedWarningBlinksOnAFolderWithoutJpegFilesAndHidesOnOneWith) {
     window.render();
     EXPECT_FALSE(window.Panel2->isVisible());
     EXPECT_FALSE(window.manager().Timer1.running());
-    EXPECT_EQ(window.fileList->count(), 40);
+    EXPECT_EQ(window.fileList->model()->rowCount(), 40);
     EXPECT_EQ(window.Lbl_total->text(), QStringLiteral("40"));
 }
 
@@ -264,8 +265,8 @@ TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
 
     fakes.dialogs.type("img_1");
     QTest::mouseClick(window.Button1, Qt::LeftButton);
-    EXPECT_EQ(window.fileList->count(), 11) << "IMG_1 and IMG_10 .. IMG_19";
-    EXPECT_TRUE(window.fileList->item(0)->text().endsWith(
+    EXPECT_EQ(window.fileList->model()->rowCount(), 11) << "IMG_1 and IMG_10 .. IMG_19";
+    EXPECT_TRUE(window.fileList->model()->index(0, 0).data().toString().endsWith(
         QStringLiteral("****") + QString::fromStdString(pictures.string())));
     EXPECT_EQ(window.Label15->text(), QStringLiteral("Concluído"));
     EXPECT_FALSE(window.Parar->isVisible());
@@ -287,7 +288,7 @@ TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
     QTest::mouseClick(window.Button1, Qt::LeftButton);
     clicker.stop();
     EXPECT_FALSE(hanging.ended());
-    EXPECT_EQ(window.fileList->count(), 2);
+    EXPECT_EQ(window.fileList->model()->rowCount(), 2);
     EXPECT_EQ(window.Lbl_total->text(), QStringLiteral("2"));
     EXPECT_NE(window.Label15->text(), QStringLiteral("Concluído"));
     EXPECT_FALSE(window.Label15->parentWidget()->isVisible());
@@ -295,16 +296,38 @@ TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
     hanging.release();
 }
 
-// The window's way of choosing: the highlighted entry, as a person sees it.
-int chosen(const QListWidget* list) {
-    const QList<QListWidgetItem*> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.front());
+TEST_F(Manager, FolderWhoseReadHangsLeavesTheWindowAnswering) {
+    Tform_perso window(game, nullptr);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* folders = qobject_cast<QFileSystemModel*>(window.Diretorio->model());
+    ASSERT_NE(folders, nullptr);
+    HangingWalk hanging;
+    window.manager().setFolderWalk(hanging.walk());
+    window.Diretorio->setCurrentIndex(folders->index(QString::fromStdString(empty.string())));
+    QElapsedTimer answered;
+    answered.start();
+    QTest::keyClick(window.Diretorio, Qt::Key_Return);
+    QTest::keyClick(window.ComboDrive, Qt::Key_Tab); // input is taken while the read hangs
+    EXPECT_LT(answered.elapsed(), 100);
+    EXPECT_EQ(window.fileList->model()->rowCount(), 0);
+    EXPECT_FALSE(window.Panel2->isVisible());
+    hanging.release();
+    fakes.scheduler.advance(20);
+    EXPECT_EQ(window.fileList->model()->rowCount(), 2) << "shown once read";
+    EXPECT_EQ(window.Lbl_total->text(), QStringLiteral("2"));
 }
 
-void clickEntry(QListWidget* list, int row, Qt::KeyboardModifiers keys = {}) {
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(item).center());
+// The window's way of choosing: the highlighted entry, as a person sees it.
+int chosen(const QAbstractItemView* list) {
+    const QModelIndexList items = list->selectionModel()->selectedIndexes();
+    return items.isEmpty() ? -1 : items.front().row();
+}
+
+void clickEntry(QAbstractItemView* list, int row, Qt::KeyboardModifiers keys = {}) {
+    const QModelIndex item = list->model()->index(row, 0);
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualRect(item).center());
 }
 
 TEST_F(Manager, EveryControlDoesItsOwnThing) {
@@ -336,7 +359,7 @@ TEST_F(Manager, EveryControlDoesItsOwnThing) {
     window.Diretorio->setCurrentIndex(folders->index(QString::fromStdString(shown.string())));
     QTest::keyClick(window.Diretorio, Qt::Key_Return);
     EXPECT_EQ(manager.folder(), shown);
-    ASSERT_EQ(window.fileList->count(), 3);
+    ASSERT_EQ(window.fileList->model()->rowCount(), 3);
 
     // The file list: a click shows the picture, the arrows show the next one.
     clickEntry(window.fileList, 0);
@@ -361,7 +384,7 @@ TEST_F(Manager, EveryControlDoesItsOwnThing) {
     // Nothing highlighted, the current row still on an entry: nothing is copied.
     clickEntry(window.fileList, 2, Qt::ControlModifier);
     ASSERT_EQ(chosen(window.fileList), -1);
-    ASSERT_EQ(window.fileList->currentRow(), 2);
+    ASSERT_EQ(window.fileList->currentIndex().row(), 2);
     QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().text,
               "Por favor, Clique uma das figuras da Listagem de Figuras acima.");
