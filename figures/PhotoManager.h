@@ -24,19 +24,19 @@ struct PhotoManagerView {
     /// the list has only grown at its end.
     std::uint64_t fileListRebuilds = 0;
     std::string fileListHint;
-    std::string Lbl_total = "0";
-    bool Panel2 = false;       ///< the red "no JPEG here" warning
+    std::string foundCount = "0";
+    bool noJpegWarning = false; ///< the red "no JPEG here" warning
     bool warningYellow = true; ///< its text blinks yellow and black
-    bool Panel4 = false;       ///< the search status
-    std::string Label15 = "Pesquisando, aguarde...";
-    bool Label15Visible = true;
-    bool Parar = false;
-    Image Image1; ///< the large preview
-    std::string tamanho;
-    std::vector<std::string> ListBox1;
-    Image Image3; ///< the small preview of a ready picture
-    std::string Label4;
-    std::string Label7 = "00";
+    bool searchStatusShown = false; ///< the search status
+    std::string searchStatus = "Pesquisando, aguarde...";
+    bool searchStatusLit = true;
+    bool stopShown = false;
+    Image preview; ///< the large preview
+    std::string previewSize;
+    std::vector<std::string> readyList;
+    Image readyPreview; ///< the small preview of a ready picture
+    std::string readySize;
+    std::string readyCount = "00";
 };
 
 /// The rules of the personal figure manager: browsing folders for JPEG pictures,
@@ -65,14 +65,14 @@ public:
     void setFolderWalk(SearchWalk walk) { m_folderWalk = std::move(walk); }
 
     PhotoManagerView view;
-    bool AutoListMode = false;
-    std::string SelectedFolder;
-    std::string SelectedName;
-    bool SearchStopRequested = false;
-    int SearchDoneTicks = 0;
-    bool BlinkPhase = false;
-    Timer Timer1;
-    Timer Timer2;
+    bool listingSearch = false;
+    std::string chosenFolder;
+    std::string chosenName;
+    bool stopRequested = false;
+    int doneTicks = 0;
+    bool blinkLit = false;
+    Timer warningBlink;
+    Timer searchStatusBlink;
 
     bool searching() const { return m_searching; }
     /// The folder chosen last is still being read; its list follows when it is.
@@ -80,21 +80,21 @@ public:
     const std::filesystem::path& drive() const { return m_drive; }
     const std::filesystem::path& folder() const { return m_folder; }
 
-    void FormCreate(const std::filesystem::path& drive, const std::filesystem::path& folder);
-    void ComboDriveChange(const std::filesystem::path& root);
-    void DiretorioChange(const std::filesystem::path& folder);
+    void open(const std::filesystem::path& drive, const std::filesystem::path& folder);
+    void chooseDrive(const std::filesystem::path& root);
+    void openFolder(const std::filesystem::path& folder);
     /// `index` is the selected entry of the file list, -1 for none.
-    void fileListClick(int index);
-    void ListBox1Click(int index);
+    void chooseFound(int index);
+    void chooseReady(int index);
     /// Copies the selected entry of the file list.
-    void BitBtn2Click(int index);
+    void copyPhoto(int index);
     /// Deletes the selected entry of the ready list.
-    void BitBtn1Click(int index);
-    void Button1Click();
-    void PararClick();
-    void Timer1Timer();
-    void Timer2Timer();
-    void FormClose();
+    void deleteCopy(int index);
+    void searchDisk();
+    void stopSearch();
+    void blinkWarning();
+    void paceSearchStatus();
+    void close();
 
 private:
     void openingScan();

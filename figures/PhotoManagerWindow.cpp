@@ -1,4 +1,4 @@
-#include "figures/Tform_perso.h"
+#include "figures/PhotoManagerWindow.h"
 
 #include "app/FrameBox.h"
 #include "app/PictureBox.h"
@@ -105,10 +105,10 @@ std::filesystem::path pathOf(const QString& folder) {
 
 } // namespace
 
-Tform_perso::Tform_perso(Game& game, QWidget* owner)
+PhotoManagerWindow::PhotoManagerWindow(Game& game, QWidget* owner)
     : QDialog(owner), m_manager(std::make_unique<PhotoManager>(
                           game.ports, game.sound(), [&game] { game.deal.preloadPhotos(); })) {
-    setObjectName(QStringLiteral("form_perso"));
+    setObjectName(QStringLiteral("photoManagerWindow"));
     setWindowTitle(QStringLiteral("Personalizador de Figuras..."));
     setFixedSize(557, 419);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -120,18 +120,18 @@ Tform_perso::Tform_perso(Game& game, QWidget* owner)
     buildRightColumn();
     // A screen reader hears each list by what it holds, the tree in Portuguese.
     new PortugueseFolderTexts(this);
-    ComboDrive->setAccessibleName(QStringLiteral("Drive"));
-    Diretorio->setAccessibleName(QStringLiteral("Pastas"));
+    driveBox->setAccessibleName(QStringLiteral("Drive"));
+    folderTree->setAccessibleName(QStringLiteral("Pastas"));
     fileList->setAccessibleName(QStringLiteral("Figuras da pasta"));
-    ListBox1->setAccessibleName(QStringLiteral("Figuras prontas para uso"));
-    findChild<QWidget*>(QStringLiteral("Memo1"))->setAccessibleName(QStringLiteral("Como usar"));
-    setTabOrder(ComboDrive, Diretorio);
-    setTabOrder(Diretorio, Button1);
-    setTabOrder(Button1, fileList);
-    setTabOrder(fileList, Parar);
-    setTabOrder(Parar, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn1);
-    setTabOrder(BitBtn1, ListBox1);
+    readyList->setAccessibleName(QStringLiteral("Figuras prontas para uso"));
+    findChild<QWidget*>(QStringLiteral("howToUse"))->setAccessibleName(QStringLiteral("Como usar"));
+    setTabOrder(driveBox, folderTree);
+    setTabOrder(folderTree, searchButton);
+    setTabOrder(searchButton, fileList);
+    setTabOrder(fileList, stopButton);
+    setTabOrder(stopButton, copyButton);
+    setTabOrder(copyButton, deleteCopyButton);
+    setTabOrder(deleteCopyButton, readyList);
 
     m_manager->setRender([this] { render(); });
     fillDrives();
@@ -139,46 +139,48 @@ Tform_perso::Tform_perso(Game& game, QWidget* owner)
     QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (start.isEmpty() || !QDir(start).exists())
         start = QDir::homePath();
-    m_manager->FormCreate(pathOf(ComboDrive->currentData().toString()), pathOf(start));
+    m_manager->open(pathOf(driveBox->currentData().toString()), pathOf(start));
     showFolder(start);
     render();
 }
 
-Tform_perso::~Tform_perso() = default;
+PhotoManagerWindow::~PhotoManagerWindow() = default;
 
-void Tform_perso::buildLeftColumn() {
+void PhotoManagerWindow::buildLeftColumn() {
     label(this, QStringLiteral("Escolha o Drive..."), {8, 6, 172, 16});
-    ComboDrive = new QComboBox(this);
-    ComboDrive->setObjectName(QStringLiteral("ComboDrive"));
-    ComboDrive->setGeometry(8, 22, 172, 22);
-    ComboDrive->setFont(sans(8));
+    driveBox = new QComboBox(this);
+    driveBox->setObjectName(QStringLiteral("driveBox"));
+    driveBox->setGeometry(8, 22, 172, 22);
+    driveBox->setFont(sans(8));
     label(this, QStringLiteral("Dê 2 clicks na pasta que possui suas figuras..."),
           {8, 48, 172, 28});
 
     m_folders = new QFileSystemModel(this);
     m_folders->setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Drives);
-    Diretorio = new QTreeView(this);
-    Diretorio->setObjectName(QStringLiteral("Diretorio"));
-    Diretorio->setGeometry(8, 78, 172, 150);
-    Diretorio->setFont(sans(8));
-    Diretorio->setModel(m_folders);
+    folderTree = new QTreeView(this);
+    folderTree->setObjectName(QStringLiteral("folderTree"));
+    folderTree->setGeometry(8, 78, 172, 150);
+    folderTree->setFont(sans(8));
+    folderTree->setModel(m_folders);
     for (int column = 1; column < m_folders->columnCount(); ++column)
-        Diretorio->hideColumn(column);
-    Diretorio->header()->hide();
-    connect(Diretorio, &QTreeView::activated, this, &Tform_perso::DiretorioChange);
-    connect(ComboDrive, &QComboBox::activated, this, [this] { ComboDriveChange(); });
+        folderTree->hideColumn(column);
+    folderTree->header()->hide();
+    connect(folderTree, &QTreeView::activated, this, &PhotoManagerWindow::onFolderActivated);
+    connect(driveBox, &QComboBox::activated, this, [this] { onDriveChosen(); });
 
-    Button1 = button(this, "Button1", QStringLiteral("Listagem automática..."), {8, 234, 172, 25});
-    Button1->setToolTip(QStringLiteral("Faz uma busca automática por figuras até o 4º nível da "
-                                       "unidade ou Drive escolhido. "));
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    searchButton =
+        button(this, "searchButton", QStringLiteral("Listagem automática..."), {8, 234, 172, 25});
+    searchButton->setToolTip(
+        QStringLiteral("Faz uma busca automática por figuras até o 4º nível da "
+                       "unidade ou Drive escolhido. "));
+    connect(searchButton, &QPushButton::clicked, this, [this] { onSearch(); });
 
     auto* box = new QGroupBox(QStringLiteral("Como usar..."), this);
     box->setGeometry(8, 264, 172, 151);
     box->setFont(sans(8));
     colour(box, QPalette::WindowText, kWhite);
     auto* memo = new QPlainTextEdit(QString::fromUtf8(kInstructions), box);
-    memo->setObjectName(QStringLiteral("Memo1"));
+    memo->setObjectName(QStringLiteral("howToUse"));
     memo->setGeometry(6, 15, 160, 133);
     memo->document()->setDocumentMargin(1);
     memo->setReadOnly(true);
@@ -191,7 +193,7 @@ void Tform_perso::buildLeftColumn() {
     colour(memo, QPalette::Text, kLime);
 }
 
-void Tform_perso::buildMiddleColumn() {
+void PhotoManagerWindow::buildMiddleColumn() {
     label(this, QStringLiteral("Clique na figura desejada..."), {190, 6, 180, 16});
     fileList = list<QListView>(this, "fileList", {190, 22, 180, 282}, kHighlightBlue);
     fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -201,87 +203,87 @@ void Tform_perso::buildMiddleColumn() {
     // The preview follows the highlighted entry however it was chosen (click, arrow
     // keys), once per change, so a damaged file is told once per choice.
     connect(fileList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        m_manager->fileListClick(selectedRow(fileList));
+        m_manager->chooseFound(selectedRow(fileList));
         render();
     });
 
-    Panel2 = new QLabel(QStringLiteral("Esta pasta não possui figuras no Formato JPG, abra outra!"),
-                        this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(198, 100, 164, 64);
-    Panel2->setFont(sans(9, true));
-    Panel2->setWordWrap(true);
-    Panel2->setAlignment(Qt::AlignCenter);
-    Panel2->setAutoFillBackground(true);
-    colour(Panel2, QPalette::Window, kRed);
+    noJpegPanel = new QLabel(
+        QStringLiteral("Esta pasta não possui figuras no Formato JPG, abra outra!"), this);
+    noJpegPanel->setObjectName(QStringLiteral("noJpegPanel"));
+    noJpegPanel->setGeometry(198, 100, 164, 64);
+    noJpegPanel->setFont(sans(9, true));
+    noJpegPanel->setWordWrap(true);
+    noJpegPanel->setAlignment(Qt::AlignCenter);
+    noJpegPanel->setAutoFillBackground(true);
+    colour(noJpegPanel, QPalette::Window, kRed);
 
-    m_panel4 = new QWidget(this);
-    m_panel4->setObjectName(QStringLiteral("Panel4"));
-    m_panel4->setGeometry(198, 176, 164, 30);
-    m_panel4->setAutoFillBackground(true);
-    colour(m_panel4, QPalette::Window, Qt::black);
-    Label15 = label(m_panel4, {}, {4, 4, 156, 22}, kYellow, true);
-    Label15->setObjectName(QStringLiteral("Label15"));
-    Label15->setAlignment(Qt::AlignCenter);
+    m_searchStatusPanel = new QWidget(this);
+    m_searchStatusPanel->setObjectName(QStringLiteral("searchStatusPanel"));
+    m_searchStatusPanel->setGeometry(198, 176, 164, 30);
+    m_searchStatusPanel->setAutoFillBackground(true);
+    colour(m_searchStatusPanel, QPalette::Window, Qt::black);
+    searchStatusLabel = label(m_searchStatusPanel, {}, {4, 4, 156, 22}, kYellow, true);
+    searchStatusLabel->setObjectName(QStringLiteral("searchStatusLabel"));
+    searchStatusLabel->setAlignment(Qt::AlignCenter);
 
     label(this, QStringLiteral("Total...:"), {190, 310, 50, 16});
-    Lbl_total = label(this, {}, {240, 310, 50, 16}, kYellow, true);
-    Lbl_total->setObjectName(QStringLiteral("Lbl_total"));
-    Parar = button(this, "Parar", QStringLiteral("&Parar"), {300, 306, 70, 24});
-    connect(Parar, &QPushButton::clicked, this, [this] {
-        m_manager->PararClick();
+    foundCountLabel = label(this, {}, {240, 310, 50, 16}, kYellow, true);
+    foundCountLabel->setObjectName(QStringLiteral("foundCountLabel"));
+    stopButton = button(this, "stopButton", QStringLiteral("&stopButton"), {300, 306, 70, 24});
+    connect(stopButton, &QPushButton::clicked, this, [this] {
+        m_manager->stopSearch();
         render();
     });
-    BitBtn2 = button(this, "BitBtn2", QStringLiteral("&Copiar >>"), {190, 340, 180, 30});
-    connect(BitBtn2, &QPushButton::clicked, this, [this] {
-        m_manager->BitBtn2Click(selectedRow(fileList));
+    copyButton = button(this, "copyButton", QStringLiteral("&Copiar >>"), {190, 340, 180, 30});
+    connect(copyButton, &QPushButton::clicked, this, [this] {
+        m_manager->copyPhoto(selectedRow(fileList));
         render();
     });
-    BitBtn1 = button(this, "BitBtn1", QStringLiteral("&Excluir Cópia"), {190, 376, 180, 30});
-    connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        m_manager->BitBtn1Click(selectedRow(ListBox1));
+    deleteCopyButton =
+        button(this, "deleteCopyButton", QStringLiteral("&Excluir Cópia"), {190, 376, 180, 30});
+    connect(deleteCopyButton, &QPushButton::clicked, this, [this] {
+        m_manager->deleteCopy(selectedRow(readyList));
         render();
     });
 }
 
-void Tform_perso::buildRightColumn() {
+void PhotoManagerWindow::buildRightColumn() {
     label(this, QStringLiteral("Visualização"), {378, 6, 145, 16});
     (new FrameBox(this, false))
         ->setGeometry(376, 20, PhotoManager::kPreviewWidth + 4, PhotoManager::kPreviewHeight + 4);
-    m_image1 = new PictureBox(this);
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setGeometry(378, 22, PhotoManager::kPreviewWidth, PhotoManager::kPreviewHeight);
+    m_preview = new PictureBox(this);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setGeometry(378, 22, PhotoManager::kPreviewWidth, PhotoManager::kPreviewHeight);
     label(this, QStringLiteral("Espaço em Disco:"), {378, 190, 90, 16});
-    tamanho = label(this, {}, {470, 190, 80, 16}, kYellow, true);
-    tamanho->setObjectName(QStringLiteral("tamanho"));
+    previewSizeLabel = label(this, {}, {470, 190, 80, 16}, kYellow, true);
+    previewSizeLabel->setObjectName(QStringLiteral("previewSizeLabel"));
 
     label(this, QStringLiteral("Lista de figuras prontas para uso:"), {378, 210, 172, 16});
-    ListBox1 = list<QListWidget>(this, "ListBox1", {378, 228, 90, 112}, kGreen);
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
-        m_manager->ListBox1Click(selectedRow(ListBox1));
+    readyList = list<QListWidget>(this, "readyList", {378, 228, 90, 112}, kGreen);
+    connect(readyList, &QListWidget::itemSelectionChanged, this, [this] {
+        m_manager->chooseReady(selectedRow(readyList));
         render();
     });
     label(this, QStringLiteral("Visualização"), {476, 228, 72, 14});
     (new FrameBox(this, false))
         ->setGeometry(474, 242, PhotoManager::kSmallPreview + 4, PhotoManager::kSmallPreview + 4);
-    m_image3 = new PictureBox(this);
-    m_image3->setObjectName(QStringLiteral("Image3"));
-    m_image3->setGeometry(476, 244, PhotoManager::kSmallPreview, PhotoManager::kSmallPreview);
-    Label4 = label(this, {}, {476, 320, 72, 16}, kYellow, true);
-    Label4->setObjectName(QStringLiteral("Label4"));
+    m_readyPreview = new PictureBox(this);
+    m_readyPreview->setObjectName(QStringLiteral("readyPreview"));
+    m_readyPreview->setGeometry(476, 244, PhotoManager::kSmallPreview, PhotoManager::kSmallPreview);
+    readySizeLabel = label(this, {}, {476, 320, 72, 16}, kYellow, true);
+    readySizeLabel->setObjectName(QStringLiteral("readySizeLabel"));
 
     label(this, QStringLiteral("Lembre-se, você precisa de 12 figuras"), {378, 346, 172, 30},
           kYellow, true);
     label(this, QStringLiteral("Total....:"), {378, 392, 50, 16});
-    Label7 = label(this, {}, {430, 392, 24, 16}, kYellow, true);
-    Label7->setObjectName(QStringLiteral("Label7"));
+    readyCountLabel = label(this, {}, {430, 392, 24, 16}, kYellow, true);
+    readyCountLabel->setObjectName(QStringLiteral("readyCountLabel"));
     label(this, QStringLiteral("Figuras copiadas"), {456, 392, 96, 16});
 }
 
-void Tform_perso::fillDrives() {
-    ComboDrive->addItem(QStringLiteral("Sistema (/)"), QStringLiteral("/"));
-    ComboDrive->addItem(QStringLiteral("Pasta pessoal (%1)").arg(QDir::homePath()),
-                        QDir::homePath());
+void PhotoManagerWindow::fillDrives() {
+    driveBox->addItem(QStringLiteral("Sistema (/)"), QStringLiteral("/"));
+    driveBox->addItem(QStringLiteral("Pasta pessoal (%1)").arg(QDir::homePath()), QDir::homePath());
     // Removable and external volumes are mounted under these folders.
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
@@ -291,51 +293,51 @@ void Tform_perso::fillDrives() {
         if (!volume.isValid() || !volume.isReady() || !external)
             continue;
         const QString name = volume.displayName().isEmpty() ? root : volume.displayName();
-        ComboDrive->addItem(QStringLiteral("%1 (%2)").arg(name, root), root);
+        driveBox->addItem(QStringLiteral("%1 (%2)").arg(name, root), root);
     }
-    ComboDrive->setCurrentIndex(1);
+    driveBox->setCurrentIndex(1);
 }
 
-void Tform_perso::showFolder(const QString& folder) {
-    const QString drive = ComboDrive->currentData().toString();
+void PhotoManagerWindow::showFolder(const QString& folder) {
+    const QString drive = driveBox->currentData().toString();
     m_folders->setRootPath(drive);
-    Diretorio->setRootIndex(m_folders->index(drive));
+    folderTree->setRootIndex(m_folders->index(drive));
     const QModelIndex at = m_folders->index(folder);
-    Diretorio->setCurrentIndex(at);
-    Diretorio->scrollTo(at);
+    folderTree->setCurrentIndex(at);
+    folderTree->scrollTo(at);
 }
 
-void Tform_perso::ComboDriveChange() {
-    const QString drive = ComboDrive->currentData().toString();
-    m_manager->ComboDriveChange(pathOf(drive));
+void PhotoManagerWindow::onDriveChosen() {
+    const QString drive = driveBox->currentData().toString();
+    m_manager->chooseDrive(pathOf(drive));
     showFolder(drive);
     render();
 }
 
-void Tform_perso::DiretorioChange(const QModelIndex& index) {
-    m_manager->DiretorioChange(pathOf(m_folders->filePath(index)));
+void PhotoManagerWindow::onFolderActivated(const QModelIndex& index) {
+    m_manager->openFolder(pathOf(m_folders->filePath(index)));
     render();
 }
 
-void Tform_perso::Button1Click() {
-    m_manager->Button1Click();
+void PhotoManagerWindow::onSearch() {
+    m_manager->searchDisk();
     render();
     if (m_closeAfterSearch)
         reject();
 }
 
-void Tform_perso::done(int result) {
+void PhotoManagerWindow::done(int result) {
     // The search runs inside this window's handler: it ends first, then the window.
     if (m_manager->searching()) {
-        m_manager->PararClick();
+        m_manager->stopSearch();
         m_closeAfterSearch = true;
         return;
     }
-    m_manager->FormClose();
+    m_manager->close();
     QDialog::done(result);
 }
 
-void Tform_perso::renderFiles() {
+void PhotoManagerWindow::renderFiles() {
     const PhotoManagerView& v = m_manager->view;
     if (v.fileListRebuilds != m_shownRebuilds) {
         const QSignalBlocker quiet(fileList->selectionModel()); // emptying chooses nothing
@@ -346,18 +348,18 @@ void Tform_perso::renderFiles() {
     m_found->grow(v.fileList.size());
 }
 
-void Tform_perso::renderReady() {
-    const std::vector<std::string>& entries = m_manager->view.ListBox1;
+void PhotoManagerWindow::renderReady() {
+    const std::vector<std::string>& entries = m_manager->view.readyList;
     if (entries == m_shownReady)
         return;
-    const QSignalBlocker quiet(ListBox1); // rebuilding chooses nothing
-    ListBox1->clear();
+    const QSignalBlocker quiet(readyList); // rebuilding chooses nothing
+    readyList->clear();
     for (const std::string& entry : entries)
-        ListBox1->addItem(text(entry));
+        readyList->addItem(text(entry));
     m_shownReady = entries;
 }
 
-void Tform_perso::render() {
+void PhotoManagerWindow::render() {
     const PhotoManagerView& v = m_manager->view;
     renderFiles();
     renderReady();
@@ -365,28 +367,28 @@ void Tform_perso::render() {
     fileList->setToolTip(v.fileListHint.empty() ? QString()
                                                 : Qt::convertFromPlainText(text(v.fileListHint),
                                                                            Qt::WhiteSpaceNoWrap));
-    Lbl_total->setText(text(v.Lbl_total));
-    Panel2->setVisible(v.Panel2);
-    colour(Panel2, QPalette::WindowText, v.warningYellow ? kYellow : Qt::black);
-    m_panel4->setVisible(v.Panel4);
-    Label15->setText(text(v.Label15));
-    Label15->setVisible(v.Label15Visible);
-    Parar->setVisible(v.Parar);
-    tamanho->setText(text(v.tamanho));
-    Label4->setText(text(v.Label4));
-    Label7->setText(text(v.Label7));
-    if (!(v.Image1 == m_shownImage1)) {
-        m_shownImage1 = v.Image1;
-        m_image1->setPicture(pixmapOf(v.Image1));
+    foundCountLabel->setText(text(v.foundCount));
+    noJpegPanel->setVisible(v.noJpegWarning);
+    colour(noJpegPanel, QPalette::WindowText, v.warningYellow ? kYellow : Qt::black);
+    m_searchStatusPanel->setVisible(v.searchStatusShown);
+    searchStatusLabel->setText(text(v.searchStatus));
+    searchStatusLabel->setVisible(v.searchStatusLit);
+    stopButton->setVisible(v.stopShown);
+    previewSizeLabel->setText(text(v.previewSize));
+    readySizeLabel->setText(text(v.readySize));
+    readyCountLabel->setText(text(v.readyCount));
+    if (!(v.preview == m_shownPreview)) {
+        m_shownPreview = v.preview;
+        m_preview->setPicture(pixmapOf(v.preview));
     }
-    if (!(v.Image3 == m_shownImage3)) {
-        m_shownImage3 = v.Image3;
-        m_image3->setPicture(pixmapOf(v.Image3));
+    if (!(v.readyPreview == m_shownReadyPreview)) {
+        m_shownReadyPreview = v.readyPreview;
+        m_readyPreview->setPicture(pixmapOf(v.readyPreview));
     }
 }
 
 void runPhotoManager(Game& game, QWidget* owner) {
-    QPointer<Tform_perso> manager = new Tform_perso(game, owner);
+    QPointer<PhotoManagerWindow> manager = new PhotoManagerWindow(game, owner);
     manager->exec();
     delete manager;
 }
