@@ -215,6 +215,13 @@ private:
     VirtualScheduler& m_timers;
 };
 
+// Qt reads the folder tree on a thread of its own: a picture of the window waits
+// until the tree shows the folders, so it does not depend on that thread's pace.
+void waitForFolderTree(const PhotoManagerWindow& window) {
+    const QAbstractItemModel* folders = window.folderTree->model();
+    QTest::qWaitFor([&] { return folders->rowCount(window.folderTree->rootIndex()) > 0; }, 2000);
+}
+
 class Manager : public ::testing::Test {
 protected:
     TestPorts fakes;
@@ -247,6 +254,7 @@ TEST_F(Manager, RedWarningBlinksOnAFolderWithoutJpegFilesAndHidesOnOneWith) {
         colours.push_back(textColour(window.noJpegPanel));
     }
     EXPECT_EQ(colours, (std::vector<QColor>{Qt::yellow, Qt::black, Qt::yellow}));
+    waitForFolderTree(window);
     keepScreenshot(window, "perso-vazia");
     window.manager().openFolder(pictures);
     window.render();
@@ -270,6 +278,7 @@ TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
         QStringLiteral("****") + QString::fromStdString(pictures.string())));
     EXPECT_EQ(window.searchStatusLabel->text(), QStringLiteral("Concluído"));
     EXPECT_FALSE(window.stopButton->isVisible());
+    waitForFolderTree(window);
     keepScreenshot(window, "perso-busca");
     fakes.scheduler.advance(250 * 12);
     EXPECT_FALSE(window.searchStatusLabel->parentWidget()->isVisible())
