@@ -1,5 +1,7 @@
 #include "figures/FoundFilesModel.h"
 
+#include <algorithm>
+
 namespace qv {
 
 FoundFilesModel::FoundFilesModel(const std::vector<std::string>& entries, QObject* parent)

@@ -65,11 +65,14 @@ public:
     void setFolderWalk(SearchWalk walk) { m_folderWalk = std::move(walk); }
 
     PhotoManagerView view;
+    /// The list holds a search's finds, each with its folder, not one folder's.
     bool listingSearch = false;
     std::string chosenFolder;
     std::string chosenName;
     bool stopRequested = false;
+    /// Status ticks since "Concluído" showed; the status goes at the twelfth.
     int doneTicks = 0;
+    /// The phase of whichever blink runs.
     bool blinkLit = false;
     Timer warningBlink;
     Timer searchStatusBlink;
