@@ -7,11 +7,11 @@
 // is the longest the window went without handling input.
 #include "bench/BenchApplication.h"
 #include "bench/BenchPorts.h"
-#include "figures/Tform_perso.h"
+#include "figures/PhotoManagerWindow.h"
 #include "match/Game.h"
 #include "platform/qt/QtScheduler.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -119,19 +119,19 @@ void SearchInTheWindow(benchmark::State& state) {
     double processor = 0;
     int shown = 0;
     for (auto _ : state) {
-        qv::Tform_perso window(game, nullptr);
-        window.manager().ComboDriveChange(tree().root());
+        qv::PhotoManagerWindow window(game, nullptr);
+        window.manager().chooseDrive(tree().root());
         window.render();
         const auto start = Clock::now();
         const double before = processorSeconds(RUSAGE_SELF);
         turns.last = start;
-        window.Button1->click(); // returns once the list shows every entry found
+        window.searchButton->click(); // returns once the list shows every entry found
         const double elapsed = seconds(start);
         processor += processorSeconds(RUSAGE_SELF) - before;
         turns.waitProcessingEvents(0); // the gap up to the end
         state.SetIterationTime(elapsed);
         total += elapsed;
-        shown = window.fileList->count();
+        shown = window.fileList->model()->rowCount();
     }
     const auto runs = static_cast<double>(state.iterations());
     state.counters["x_find"] = total / runs / find.seconds;

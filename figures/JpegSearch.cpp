@@ -68,7 +68,7 @@ private:
     bool entries(DIR* dir, const fs::path& path, int level) {
         const int fd = ::dirfd(dir);
         std::vector<std::string> folders;
-        std::string shownFolder;
+        std::shared_ptr<const FoundFolder> where;
         while (const dirent* entry = ::readdir(dir)) {
             const std::string_view name = entry->d_name;
             if (name == "." || name == "..")
@@ -79,9 +79,10 @@ private:
                 !isPseudoFileSystem(path / name))
                 folders.emplace_back(name);
             if (candidate && kind == Kind::File) {
-                if (shownFolder.empty())
-                    shownFolder = readableName(path.native());
-                m_found({path / name, readableName(name), shownFolder});
+                if (!where)
+                    where = std::make_shared<const FoundFolder>(
+                        FoundFolder{path, readableName(path.native())});
+                m_found({where, std::string(name), readableName(name)});
             }
             if (!m_poll())
                 return false;
@@ -138,6 +139,13 @@ std::vector<FoundPicture> listJpegFiles(const fs::path& folder) {
     std::sort(pictures.begin(), pictures.end(),
               [](const FoundPicture& a, const FoundPicture& b) { return a.name < b.name; });
     return pictures;
+}
+
+bool readJpegFolder(const fs::path& folder, const std::string&, const SearchFound& found,
+                    const SearchPoll&) {
+    for (FoundPicture& picture : listJpegFiles(folder))
+        found(std::move(picture));
+    return true;
 }
 
 bool searchJpegFiles(const fs::path& root, const std::string& initials, const SearchFound& found,

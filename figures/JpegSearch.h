@@ -2,17 +2,28 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace qv {
 
-/// A JPEG file found on disk: its real path, opened as it is, and how a person
+/// A folder in which pictures were found, shared by all of them: a search lists
+/// a hundred thousand pictures and more, each folder is held once.
+struct FoundFolder {
+    std::filesystem::path path;
+    std::string readable;
+};
+
+/// A JPEG file found on disk: its real name, opened as it is, and how a person
 /// reads its name and folder.
 struct FoundPicture {
-    std::filesystem::path file;
-    std::string name;   ///< readable
-    std::string folder; ///< readable
+    std::shared_ptr<const FoundFolder> where;
+    std::string fileName; ///< the bytes on disk
+    std::string name;     ///< readable
+
+    std::filesystem::path file() const { return where->path / fileName; }
+    const std::string& folder() const { return where->readable; }
 };
 
 /// The JPEG files directly in `folder`, by name. Nothing (and no error) for a
@@ -29,6 +40,11 @@ using SearchFound = std::function<void(FoundPicture)>;
 using SearchWalk =
     std::function<bool(const std::filesystem::path& root, const std::string& initials,
                        const SearchFound& found, const SearchPoll& poll)>;
+
+/// A walk over `folder` alone that finds what listJpegFiles lists, in its order;
+/// it ignores the initials.
+bool readJpegFolder(const std::filesystem::path& folder, const std::string& initials,
+                    const SearchFound& found, const SearchPoll& poll);
 
 /// Lists the JPEG files that the search for `initials` matches (see matchesSearch):
 /// first in `root`, then depth first in each of its folders down to the fourth

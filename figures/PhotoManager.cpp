@@ -21,67 +21,106 @@ constexpr const char* kTooLarge =
     "Figura grande demais para o visualizador! Use uma cópia menor desta foto.";
 // The search hands the window a turn at least this often.
 constexpr int kTurnMilliseconds = 20;
+// How long opening a folder may hold the window before its list follows later:
+// most folders are read by then and show at once, without an empty list first.
+constexpr int kFolderWaitMilliseconds = 50;
 
 } // namespace
 
 PhotoManager::PhotoManager(const Ports& ports, SoundCues& sound,
                            std::function<void()> photosChanged)
-    : Timer1(ports.scheduler, "Timer1"), Timer2(ports.scheduler, "Timer2"), m_ports(ports),
-      m_sound(sound), m_photosChanged(std::move(photosChanged)) {
-    Timer1.setHandler([this] {
-        Timer1Timer();
+    : warningBlink(ports.scheduler, "warningBlink"),
+      searchStatusBlink(ports.scheduler, "searchStatusBlink"), m_ports(ports), m_sound(sound),
+      m_photosChanged(std::move(photosChanged)), m_folderWalk(readJpegFolder),
+      m_folderReadPoll(ports.scheduler, "folderReadPoll") {
+    warningBlink.setHandler([this] {
+        blinkWarning();
         render();
     });
-    Timer2.setHandler([this] {
-        Timer2Timer();
+    searchStatusBlink.setHandler([this] {
+        paceSearchStatus();
         render();
+    });
+    m_folderReadPoll.setHandler([this] {
+        if (m_folderRead && m_folderRead->waitForEnd(0)) {
+            showFolderRead();
+            render();
+        }
     });
 }
+
+PhotoManager::~PhotoManager() = default;
 
 void PhotoManager::render() {
     if (m_render)
         m_render();
 }
 
-void PhotoManager::FormCreate(const fs::path& drive, const fs::path& folder) {
+void PhotoManager::open(const fs::path& drive, const fs::path& folder) {
     m_drive = drive;
-    DiretorioChange(folder);
+    openFolder(folder);
     openingScan();
 }
 
 void PhotoManager::openingScan() {
-    view.ListBox1.clear();
+    view.readyList.clear();
     for (int n : photo_folder::presentNumbers(m_ports.paths.photoFolder()))
-        view.ListBox1.push_back(photo_folder::readyEntry(n));
+        view.readyList.push_back(photo_folder::readyEntry(n));
     // Also when the list came out empty (a failed copy after the photos were removed
     // behind the window's back): the count never keeps a number of pictures gone.
     showCount();
-    view.Lbl_total = std::to_string(view.fileList.size());
+    view.foundCount = std::to_string(view.fileList.size());
 }
 
 void PhotoManager::showCount() {
     // Never an empty count: no pictures read "00", as when the window opens.
-    view.Label7 = view.ListBox1.empty() ? "00" : std::to_string(view.ListBox1.size());
+    view.readyCount = view.readyList.empty() ? "00" : std::to_string(view.readyList.size());
 }
 
-void PhotoManager::ComboDriveChange(const fs::path& root) {
+void PhotoManager::chooseDrive(const fs::path& root) {
     m_drive = root;
-    DiretorioChange(root);
+    openFolder(root);
 }
 
-void PhotoManager::DiretorioChange(const fs::path& folder) {
-    SearchStopRequested = true; // a search running now ends at its next step
+void PhotoManager::openFolder(const fs::path& folder) {
+    stopRequested = true; // a search running now ends at its next step
     m_folder = folder;
-    AutoListMode = false;
-    setFiles(listJpegFiles(folder));
+    listingSearch = false;
+    // Until the folder is read the list is empty and nothing is said of it.
+    setFiles({});
+    view.foundCount = "0";
+    view.noJpegWarning = false;
+    warningBlink.stop();
+    m_folderReadPoll.stop();
+    // A read still hanging in the folder before is left to end on its own.
+    m_folderRead.reset();
+    try {
+        m_folderRead = std::make_unique<BackgroundSearch>(m_folderWalk, folder, std::string());
+    } catch (const std::exception&) {
+        showFolderRead(); // no thread to read with: shown as a folder without pictures
+        return;
+    }
+    if (m_folderRead->waitForEnd(kFolderWaitMilliseconds))
+        showFolderRead();
+    else
+        m_folderReadPoll.setInterval(kTurnMilliseconds);
+}
+
+void PhotoManager::showFolderRead() {
+    std::vector<FoundPicture> files;
+    if (m_folderRead)
+        m_folderRead->takeFound(files);
+    m_folderRead.reset();
+    m_folderReadPoll.stop();
+    setFiles(std::move(files));
     for (const FoundPicture& picture : m_files)
         view.fileList.push_back(picture.name);
-    view.Lbl_total = std::to_string(m_files.size());
-    view.Panel2 = m_files.empty();
+    view.foundCount = std::to_string(m_files.size());
+    view.noJpegWarning = m_files.empty();
     if (m_files.empty()) {
-        Timer1.setInterval(300);
+        warningBlink.setInterval(300);
     } else {
-        Timer1.stop();
+        warningBlink.stop();
     }
 }
 
@@ -91,9 +130,9 @@ void PhotoManager::setFiles(std::vector<FoundPicture> files) {
     ++view.fileListRebuilds;
 }
 
-void PhotoManager::Timer1Timer() {
-    BlinkPhase = !BlinkPhase;
-    view.warningYellow = BlinkPhase;
+void PhotoManager::blinkWarning() {
+    blinkLit = !blinkLit;
+    view.warningYellow = blinkLit;
 }
 
 DecodeStatus PhotoManager::preview(const fs::path& file, int width, int height, Image& picture,
@@ -121,35 +160,34 @@ void PhotoManager::refusedPicture(DecodeStatus status, bool twice) {
         m_ports.dialogs.showMessage(text);
 }
 
-void PhotoManager::fileListClick(int index) {
+void PhotoManager::chooseFound(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= m_files.size())
         return;
-    SelectedFolder.clear();
-    SelectedName.clear();
+    chosenFolder.clear();
+    chosenName.clear();
     const FoundPicture& picture = m_files[static_cast<std::size_t>(index)];
-    const fs::path file = picture.file;
-    if (AutoListMode) {
-        SelectedFolder = picture.folder;
-        SelectedName = picture.name;
-        view.fileListHint =
-            readableName((fs::path(picture.file).parent_path() / "").native()) + SelectedName;
+    const fs::path file = picture.file();
+    if (listingSearch) {
+        chosenFolder = picture.folder();
+        chosenName = picture.name;
+        view.fileListHint = readableName((picture.where->path / "").native()) + chosenName;
     } else {
         view.fileListHint = readableName(file.native());
     }
     const DecodeStatus status =
-        preview(file, kPreviewWidth, kPreviewHeight, view.Image1, view.tamanho);
+        preview(file, kPreviewWidth, kPreviewHeight, view.preview, view.previewSize);
     if (status != DecodeStatus::Ok)
         refusedPicture(status, true);
 }
 
-void PhotoManager::ListBox1Click(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= view.ListBox1.size())
+void PhotoManager::chooseReady(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= view.readyList.size())
         return;
     const fs::path folder = m_ports.paths.photoFolder();
-    const std::string& entry = view.ListBox1[static_cast<std::size_t>(index)];
+    const std::string& entry = view.readyList[static_cast<std::size_t>(index)];
     const fs::path file = findPathNoCase(folder, entry).value_or(folder / entry);
     const DecodeStatus status =
-        preview(file, kSmallPreview, kSmallPreview, view.Image3, view.Label4);
+        preview(file, kSmallPreview, kSmallPreview, view.readyPreview, view.readySize);
     if (status != DecodeStatus::Ok)
         refusedPicture(status, false);
 }
@@ -169,7 +207,7 @@ bool PhotoManager::ensurePhotoFolder() {
     return false;
 }
 
-void PhotoManager::BitBtn2Click(int index) {
+void PhotoManager::copyPhoto(int index) {
     if (!ensurePhotoFolder())
         return;
     if (index < 0 || static_cast<std::size_t>(index) >= m_files.size()) {
@@ -188,7 +226,7 @@ void PhotoManager::BitBtn2Click(int index) {
         return;
     }
     const bool copied =
-        photo_folder::copyIn(m_files[static_cast<std::size_t>(index)].file, folder, *number);
+        photo_folder::copyIn(m_files[static_cast<std::size_t>(index)].file(), folder, *number);
     openingScan();
     if (!copied) {
         m_ports.dialogs.messageBox("O Sistema não conseguiu copiar a figura para a pasta " +
@@ -204,36 +242,36 @@ void PhotoManager::BitBtn2Click(int index) {
     m_ports.dialogs.showMessage("Figura copiada com Sucesso");
 }
 
-void PhotoManager::BitBtn1Click(int index) {
+void PhotoManager::deleteCopy(int index) {
     const Answer answer =
         m_ports.dialogs.messageBox("Deseja excluir a figura da lista de suas figuras atuais?",
                                    "Exclusão de Figura", MessageIcon::Stop, Buttons::YesNo);
     if (answer == Answer::Yes) {
-        if (index < 0 || static_cast<std::size_t>(index) >= view.ListBox1.size()) {
+        if (index < 0 || static_cast<std::size_t>(index) >= view.readyList.size()) {
             m_ports.dialogs.messageBox("Erro! Selecione a figura a ser Excluída.", kCaption,
                                        MessageIcon::Stop, Buttons::Ok);
             return;
         }
         const fs::path folder = m_ports.paths.photoFolder();
-        if (!photo_folder::remove(folder, view.ListBox1[static_cast<std::size_t>(index)])) {
+        if (!photo_folder::remove(folder, view.readyList[static_cast<std::size_t>(index)])) {
             m_ports.dialogs.showMessage(
                 "O Sistema não consegui excluir automaticamente este arquivo\nA alternativa é "
                 "excluí-lo manualmente, para isso, vá até a pasta " +
                 folder.string() + " e exclua o arquivo com problemas");
             return;
         }
-        view.ListBox1.erase(view.ListBox1.begin() + index);
+        view.readyList.erase(view.readyList.begin() + index);
         if (m_photosChanged)
             m_photosChanged();
     }
     showCount();
 }
 
-void PhotoManager::Button1Click() {
+void PhotoManager::searchDisk() {
     if (m_searching)
         return;
-    Timer1.stop();
-    view.Panel2 = false;
+    warningBlink.stop();
+    view.noJpegWarning = false;
     const std::optional<std::string> answer = m_ports.dialogs.inputQuery(
         "Pesquisa arquivos JPG", "Digite as Iniciais ou deixe em branco para Todos", "");
     if (!answer)
@@ -244,22 +282,22 @@ void PhotoManager::Button1Click() {
                                     " ]");
         return;
     }
-    AutoListMode = true;
-    SearchStopRequested = false;
-    view.Lbl_total = "0";
+    listingSearch = true;
+    stopRequested = false;
+    view.foundCount = "0";
     setFiles({});
-    view.Parar = true;
-    view.Panel4 = true;
-    view.Label15 = "Pesquisando, aguarde...";
-    view.Label15Visible = true;
-    Timer2.setInterval(250);
+    view.stopShown = true;
+    view.searchStatusShown = true;
+    view.searchStatus = "Pesquisando, aguarde...";
+    view.searchStatusLit = true;
+    searchStatusBlink.setInterval(250);
 
     m_searching = true;
     const BackgroundSearch::Outcome outcome = runSearch(initials);
     m_searching = false;
     if (outcome == BackgroundSearch::Outcome::Failed) {
         // What was found stays; nothing goes on blinking or waits to be stopped.
-        PararClick();
+        stopSearch();
         m_ports.dialogs.messageBox(
             "Falha ao tentar localizar Todoas as Figuras no formato JPG em seu Computador.",
             kCaption, MessageIcon::Stop, Buttons::Ok);
@@ -267,14 +305,14 @@ void PhotoManager::Button1Click() {
     }
     if (outcome == BackgroundSearch::Outcome::Stopped) {
         // Stopped by the button, a change of folder or closing: no status is left.
-        PararClick();
+        stopSearch();
         return;
     }
-    view.Lbl_total = std::to_string(m_files.size());
-    view.Label15 = kDone;
-    view.Parar = false;
-    SearchDoneTicks = 0;
-    SearchStopRequested = true;
+    view.foundCount = std::to_string(m_files.size());
+    view.searchStatus = kDone;
+    view.stopShown = false;
+    doneTicks = 0;
+    stopRequested = true;
 }
 
 BackgroundSearch::Outcome PhotoManager::runSearch(const std::string& initials) {
@@ -285,10 +323,10 @@ BackgroundSearch::Outcome PhotoManager::runSearch(const std::string& initials) {
             const bool ended = search.waitForEnd(kTurnMilliseconds);
             takeFound(search);
             if (ended)
-                return SearchStopRequested ? Outcome::Stopped : search.outcome();
+                return stopRequested ? Outcome::Stopped : search.outcome();
             render();
             m_ports.scheduler.waitProcessingEvents(0);
-            if (SearchStopRequested)
+            if (stopRequested)
                 return Outcome::Stopped; // the walk is left to end on its own
         }
     } catch (const std::exception&) {
@@ -300,34 +338,36 @@ void PhotoManager::takeFound(BackgroundSearch& search) {
     const std::size_t before = m_files.size();
     search.takeFound(m_files);
     for (std::size_t i = before; i < m_files.size(); ++i)
-        view.fileList.push_back(m_files[i].name + "****" + m_files[i].folder);
-    view.Lbl_total = std::to_string(m_files.size());
+        view.fileList.push_back(m_files[i].name + "****" + m_files[i].folder());
+    view.foundCount = std::to_string(m_files.size());
 }
 
-void PhotoManager::PararClick() {
-    view.Parar = false;
-    Timer2.stop();
-    view.Panel4 = false;
-    SearchStopRequested = true;
+void PhotoManager::stopSearch() {
+    view.stopShown = false;
+    searchStatusBlink.stop();
+    view.searchStatusShown = false;
+    stopRequested = true;
 }
 
-void PhotoManager::Timer2Timer() {
-    if (view.Label15 != kDone) {
-        BlinkPhase = !BlinkPhase;
-        view.Label15Visible = BlinkPhase;
+void PhotoManager::paceSearchStatus() {
+    if (view.searchStatus != kDone) {
+        blinkLit = !blinkLit;
+        view.searchStatusLit = blinkLit;
         return;
     }
-    view.Label15Visible = true;
-    if (++SearchDoneTicks >= 12) {
-        Timer2.stop();
-        view.Panel4 = false;
+    view.searchStatusLit = true;
+    if (++doneTicks >= 12) {
+        searchStatusBlink.stop();
+        view.searchStatusShown = false;
     }
 }
 
-void PhotoManager::FormClose() {
-    Timer1.stop();
-    Timer2.stop();
-    SearchStopRequested = true;
+void PhotoManager::close() {
+    warningBlink.stop();
+    searchStatusBlink.stop();
+    m_folderReadPoll.stop();
+    m_folderRead.reset();
+    stopRequested = true;
 }
 
 } // namespace qv

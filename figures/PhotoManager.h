@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,19 +24,19 @@ struct PhotoManagerView {
     /// the list has only grown at its end.
     std::uint64_t fileListRebuilds = 0;
     std::string fileListHint;
-    std::string Lbl_total = "0";
-    bool Panel2 = false;       ///< the red "no JPEG here" warning
+    std::string foundCount = "0";
+    bool noJpegWarning = false; ///< the red "no JPEG here" warning
     bool warningYellow = true; ///< its text blinks yellow and black
-    bool Panel4 = false;       ///< the search status
-    std::string Label15 = "Pesquisando, aguarde...";
-    bool Label15Visible = true;
-    bool Parar = false;
-    Image Image1; ///< the large preview
-    std::string tamanho;
-    std::vector<std::string> ListBox1;
-    Image Image3; ///< the small preview of a ready picture
-    std::string Label4;
-    std::string Label7 = "00";
+    bool searchStatusShown = false; ///< the search status
+    std::string searchStatus = "Pesquisando, aguarde...";
+    bool searchStatusLit = true;
+    bool stopShown = false;
+    Image preview; ///< the large preview
+    std::string previewSize;
+    std::vector<std::string> readyList;
+    Image readyPreview; ///< the small preview of a ready picture
+    std::string readySize;
+    std::string readyCount = "00";
 };
 
 /// The rules of the personal figure manager: browsing folders for JPEG pictures,
@@ -50,6 +51,7 @@ public:
 
     /// `photosChanged` runs after a copy or a deletion changed the photo folder.
     PhotoManager(const Ports& ports, SoundCues& sound, std::function<void()> photosChanged);
+    ~PhotoManager();
     PhotoManager(const PhotoManager&) = delete;
     PhotoManager& operator=(const PhotoManager&) = delete;
 
@@ -58,36 +60,44 @@ public:
     void setRender(std::function<void()> render) { m_render = std::move(render); }
     /// The walk the search runs on its own thread; the disk's own by default.
     void setWalk(SearchWalk walk) { m_walk = std::move(walk); }
+    /// The walk that reads one folder for the file list, also on a thread of its
+    /// own, so that a folder whose reading hangs never holds the window.
+    void setFolderWalk(SearchWalk walk) { m_folderWalk = std::move(walk); }
 
     PhotoManagerView view;
-    bool AutoListMode = false;
-    std::string SelectedFolder;
-    std::string SelectedName;
-    bool SearchStopRequested = false;
-    int SearchDoneTicks = 0;
-    bool BlinkPhase = false;
-    Timer Timer1;
-    Timer Timer2;
+    /// The list holds a search's finds, each with its folder, not one folder's.
+    bool listingSearch = false;
+    std::string chosenFolder;
+    std::string chosenName;
+    bool stopRequested = false;
+    /// Status ticks since "Concluído" showed; the status goes at the twelfth.
+    int doneTicks = 0;
+    /// The phase of whichever blink runs.
+    bool blinkLit = false;
+    Timer warningBlink;
+    Timer searchStatusBlink;
 
     bool searching() const { return m_searching; }
+    /// The folder chosen last is still being read; its list follows when it is.
+    bool readingFolder() const { return m_folderRead != nullptr; }
     const std::filesystem::path& drive() const { return m_drive; }
     const std::filesystem::path& folder() const { return m_folder; }
 
-    void FormCreate(const std::filesystem::path& drive, const std::filesystem::path& folder);
-    void ComboDriveChange(const std::filesystem::path& root);
-    void DiretorioChange(const std::filesystem::path& folder);
+    void open(const std::filesystem::path& drive, const std::filesystem::path& folder);
+    void chooseDrive(const std::filesystem::path& root);
+    void openFolder(const std::filesystem::path& folder);
     /// `index` is the selected entry of the file list, -1 for none.
-    void fileListClick(int index);
-    void ListBox1Click(int index);
+    void chooseFound(int index);
+    void chooseReady(int index);
     /// Copies the selected entry of the file list.
-    void BitBtn2Click(int index);
+    void copyPhoto(int index);
     /// Deletes the selected entry of the ready list.
-    void BitBtn1Click(int index);
-    void Button1Click();
-    void PararClick();
-    void Timer1Timer();
-    void Timer2Timer();
-    void FormClose();
+    void deleteCopy(int index);
+    void searchDisk();
+    void stopSearch();
+    void blinkWarning();
+    void paceSearchStatus();
+    void close();
 
 private:
     void openingScan();
@@ -98,6 +108,8 @@ private:
     BackgroundSearch::Outcome runSearch(const std::string& initials);
     void takeFound(BackgroundSearch& search);
     void setFiles(std::vector<FoundPicture> files);
+    /// Shows what the folder read found (nothing when it could not be read).
+    void showFolderRead();
     /// Decodes `file` for a preview box; when it cannot be shown, both are left as
     /// they were.
     DecodeStatus preview(const std::filesystem::path& file, int width, int height, Image& picture,
@@ -114,6 +126,9 @@ private:
     std::filesystem::path m_folder;
     std::vector<FoundPicture> m_files; // behind view.fileList, entry by entry
     bool m_searching = false;
+    SearchWalk m_folderWalk;
+    std::unique_ptr<BackgroundSearch> m_folderRead;
+    Timer m_folderReadPoll;
 };
 
 } // namespace qv

@@ -43,8 +43,8 @@ protected:
         searchJpegFiles(
             root, initials,
             [&](FoundPicture found) {
-                EXPECT_TRUE(fs::exists(found.file)) << "opened by its real bytes";
-                std::string folder = found.folder;
+                EXPECT_TRUE(fs::exists(found.file())) << "opened by its real bytes";
+                std::string folder = found.folder();
                 folder.replace(0, root.native().size(), "~");
                 entries.push_back(found.name + "****" + folder);
             },

@@ -33,7 +33,7 @@ protected:
         for (int n : numbers)
             ASSERT_TRUE(writeBytes(photos / ("Foto" + std::to_string(n) + ".jpg"), picture));
     }
-    void open() { manager.FormCreate(ports.paths.root(), pictures); }
+    void open() { manager.open(ports.paths.root(), pictures); }
     int entry(const std::string& name) const {
         const auto& list = manager.view.fileList;
         const auto found = std::find(list.begin(), list.end(), name);
@@ -85,9 +85,9 @@ TEST_F(Manager, CopyTakesTheSmallestFreeNumberUpToTheLimit) {
         open();
         if (c.deleted) {
             ports.dialogs.answer(Answer::Yes);
-            manager.BitBtn1Click(c.deleted - 1);
+            manager.deleteCopy(c.deleted - 1);
         }
-        manager.BitBtn2Click(entry("praia.jpg"));
+        manager.copyPhoto(entry("praia.jpg"));
         SCOPED_TRACE("expecting " + std::to_string(c.expected));
         if (c.expected == 0) {
             EXPECT_EQ(ports.dialogs.last().caption, "Quorvanella 2.0");
@@ -95,50 +95,50 @@ TEST_F(Manager, CopyTakesTheSmallestFreeNumberUpToTheLimit) {
             EXPECT_EQ(
                 ports.dialogs.last().text.rfind("Você já possui 12 figuras, que é o limite.", 0),
                 0u);
-            EXPECT_EQ(manager.view.Label7, "12");
+            EXPECT_EQ(manager.view.readyCount, "12");
             continue;
         }
         EXPECT_EQ(ports.dialogs.last().text, "Figura copiada com Sucesso");
         const fs::path copy = photos / ("foto" + std::to_string(c.expected) + ".Jpg");
         ASSERT_TRUE(fs::exists(copy));
         EXPECT_EQ(fs::file_size(copy), picture.size());
-        const auto& ready = manager.view.ListBox1;
+        const auto& ready = manager.view.readyList;
         EXPECT_NE(std::find(ready.begin(), ready.end(), photo_folder::readyEntry(c.expected)),
                   ready.end());
-        EXPECT_EQ(manager.view.Label7, std::to_string(ready.size()));
+        EXPECT_EQ(manager.view.readyCount, std::to_string(ready.size()));
     }
 }
 
 TEST_F(Manager, CountReadsDoubleZeroWithoutPicturesAlsoAfterTheLastIsDeleted) {
     open();
-    EXPECT_EQ(manager.view.Label7, "00");
-    EXPECT_EQ(manager.view.Lbl_total, "3");
-    manager.BitBtn2Click(entry("IMG_0001.JPG"));
-    EXPECT_EQ(manager.view.Label7, "1");
+    EXPECT_EQ(manager.view.readyCount, "00");
+    EXPECT_EQ(manager.view.foundCount, "3");
+    manager.copyPhoto(entry("IMG_0001.JPG"));
+    EXPECT_EQ(manager.view.readyCount, "1");
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(sound.count("optionChosen"), 1);
 
     ports.dialogs.answer(Answer::No);
-    manager.BitBtn1Click(0);
+    manager.deleteCopy(0);
     EXPECT_TRUE(fs::exists(photos / "foto1.Jpg")) << "No keeps it";
     ports.dialogs.answer(Answer::Yes);
-    manager.BitBtn1Click(-1);
+    manager.deleteCopy(-1);
     EXPECT_EQ(ports.dialogs.last().text, "Erro! Selecione a figura a ser Excluída.");
     ports.dialogs.answer(Answer::Yes);
-    manager.BitBtn1Click(0);
+    manager.deleteCopy(0);
     const ShownBox& question = ports.dialogs.shown()[ports.dialogs.shown().size() - 1];
     EXPECT_EQ(question.caption, "Exclusão de Figura");
     EXPECT_EQ(question.icon, MessageIcon::Stop);
     EXPECT_FALSE(fs::exists(photos / "foto1.Jpg"));
-    EXPECT_TRUE(manager.view.ListBox1.empty());
-    EXPECT_EQ(manager.view.Label7, "00");
+    EXPECT_TRUE(manager.view.readyList.empty());
+    EXPECT_EQ(manager.view.readyCount, "00");
     EXPECT_EQ(changes, 2);
 }
 
 TEST_F(Manager, FailedCopyIsReportedAndLeavesNothingBehind) {
     havePhotos({1});
     open();
-    EXPECT_EQ(manager.view.Label7, "1");
+    EXPECT_EQ(manager.view.readyCount, "1");
     fs::remove(photos / "Foto1.jpg"); // behind the window's back
     const std::string failure = "O Sistema não conseguiu copiar a figura para a pasta " +
                                 photos.string() +
@@ -151,19 +151,19 @@ TEST_F(Manager, FailedCopyIsReportedAndLeavesNothingBehind) {
     rlimit tiny = before;
     tiny.rlim_cur = 100;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    manager.BitBtn2Click(entry("praia.jpg"));
+    manager.copyPhoto(entry("praia.jpg"));
     ::setrlimit(RLIMIT_FSIZE, &before);
     EXPECT_EQ(ports.dialogs.last().text, failure);
     EXPECT_EQ(ports.dialogs.last().caption, "Quorvanella 2.0");
     EXPECT_TRUE(photoFiles().empty());
-    EXPECT_EQ(manager.view.Label7, "00") << "the count of a picture that is gone";
+    EXPECT_EQ(manager.view.readyCount, "00") << "the count of a picture that is gone";
 
     // A source that vanished after it was listed.
     fs::remove(pictures / "praia.jpg");
-    manager.BitBtn2Click(entry("praia.jpg"));
+    manager.copyPhoto(entry("praia.jpg"));
     EXPECT_EQ(ports.dialogs.last().text, failure);
     EXPECT_TRUE(photoFiles().empty());
-    EXPECT_EQ(manager.view.Label7, "00");
+    EXPECT_EQ(manager.view.readyCount, "00");
     EXPECT_EQ(changes, 0);
     const std::vector<std::string> shown = texts();
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "Figura copiada com Sucesso"), 0);
@@ -184,8 +184,8 @@ TEST_F(Manager, ReadOnlyFolderRefusesTheCopy) {
     Ports base = ports.ports();
     Ports withFolder{base.clock, base.scheduler, base.random, base.dialogs, base.screen, readOnly};
     PhotoManager copying(withFolder, sound, [this] { ++changes; });
-    copying.FormCreate(pictures, pictures);
-    copying.BitBtn2Click(0);
+    copying.open(pictures, pictures);
+    copying.copyPhoto(0);
     EXPECT_EQ(ports.dialogs.last().text.rfind("O Sistema não conseguiu copiar a figura para a "
                                               "pasta /proc/self",
                                               0),
@@ -219,21 +219,21 @@ TEST_F(Manager, UnshownPictureIsToldTwiceFromTheFileListAndOnceFromTheReadyList)
             fs::copy_file(pictures / c.file, photos / "foto2.jpg");
         open();
         ports.dialogs.clear();
-        manager.fileListClick(entry("praia.jpg"));
+        manager.chooseFound(entry("praia.jpg"));
         EXPECT_TRUE(ports.dialogs.shown().empty());
-        EXPECT_EQ(manager.view.Image1.width, 145);
-        EXPECT_EQ(manager.view.Image1.height, 163);
-        const std::string size = manager.view.tamanho;
+        EXPECT_EQ(manager.view.preview.width, 145);
+        EXPECT_EQ(manager.view.preview.height, 163);
+        const std::string size = manager.view.previewSize;
 
-        manager.fileListClick(entry(c.file));
+        manager.chooseFound(entry(c.file));
         ASSERT_EQ(texts(), (std::vector<std::string>{c.text, c.text}));
         EXPECT_EQ(ports.dialogs.shown()[0].caption, "Quorvanella 2.0");
         EXPECT_EQ(ports.dialogs.shown()[0].icon, MessageIcon::Warning);
         EXPECT_EQ(ports.dialogs.shown()[1].type, ShownBox::Type::Plain);
-        EXPECT_EQ(manager.view.tamanho, size) << "the preview keeps the last good picture";
+        EXPECT_EQ(manager.view.previewSize, size) << "the preview keeps the last good picture";
 
         ports.dialogs.clear();
-        manager.ListBox1Click(0);
+        manager.chooseReady(0);
         EXPECT_EQ(texts(), std::vector<std::string>{c.text});
     }
 }
@@ -254,36 +254,36 @@ TEST_F(Manager, SearchRefusesBadInitialsThenListsWithFoldersAndEndsConcluido) {
         {"a\\b", '\\'}, {"a/b", '/'}, {"*", '*'}, {"x\"y*", '"'}};
     for (const auto& [initials, character] : refused) {
         ports.dialogs.type(initials);
-        manager.Button1Click();
+        manager.searchDisk();
         EXPECT_EQ(ports.dialogs.last().text,
                   std::string("Caractere Inválido na pessquisa [ ") + character + " ]");
-        EXPECT_FALSE(manager.AutoListMode);
+        EXPECT_FALSE(manager.listingSearch);
     }
     ports.dialogs.cancelInput();
-    manager.Button1Click();
-    EXPECT_FALSE(manager.AutoListMode) << "Cancel searches nothing";
+    manager.searchDisk();
+    EXPECT_FALSE(manager.listingSearch) << "Cancel searches nothing";
     EXPECT_EQ(ports.dialogs.last().caption, "Pesquisa arquivos JPG");
     EXPECT_EQ(ports.dialogs.last().text, "Digite as Iniciais ou deixe em branco para Todos");
 
     ports.dialogs.type("img");
-    manager.Button1Click();
-    EXPECT_TRUE(manager.AutoListMode);
+    manager.searchDisk();
+    EXPECT_TRUE(manager.listingSearch);
     EXPECT_EQ(manager.view.fileList,
               std::vector<std::string>{"IMG_0001.JPG****" + pictures.string()});
-    EXPECT_EQ(manager.view.Lbl_total, "1");
-    EXPECT_EQ(manager.view.Label15, "Concluído");
-    EXPECT_FALSE(manager.view.Parar);
-    EXPECT_TRUE(manager.SearchStopRequested);
-    manager.fileListClick(0);
-    EXPECT_EQ(manager.SelectedName, "IMG_0001.JPG");
-    EXPECT_EQ(manager.SelectedFolder, pictures.string());
+    EXPECT_EQ(manager.view.foundCount, "1");
+    EXPECT_EQ(manager.view.searchStatus, "Concluído");
+    EXPECT_FALSE(manager.view.stopShown);
+    EXPECT_TRUE(manager.stopRequested);
+    manager.chooseFound(0);
+    EXPECT_EQ(manager.chosenName, "IMG_0001.JPG");
+    EXPECT_EQ(manager.chosenFolder, pictures.string());
     EXPECT_EQ(manager.view.fileListHint, (pictures / "IMG_0001.JPG").string());
 
     ports.scheduler.advance(250 * 11);
-    EXPECT_TRUE(manager.view.Panel4 && manager.view.Label15Visible);
+    EXPECT_TRUE(manager.view.searchStatusShown && manager.view.searchStatusLit);
     ports.scheduler.advance(250);
-    EXPECT_FALSE(manager.view.Panel4);
-    EXPECT_FALSE(manager.Timer2.running());
+    EXPECT_FALSE(manager.view.searchStatusShown);
+    EXPECT_FALSE(manager.searchStatusBlink.running());
 }
 
 TEST_F(Manager, SearchHangingInAFolderReadLeavesTheWindowAnsweringAndStops) {
@@ -300,19 +300,20 @@ TEST_F(Manager, SearchHangingInAFolderReadLeavesTheWindowAnsweringAndStops) {
             std::max(longestMs, std::chrono::duration<double, std::milli>(now - last).count());
         last = now;
         if (++turns == 10)
-            manager.PararClick();
+            manager.stopSearch();
     });
     ports.dialogs.type("");
-    manager.Button1Click();
+    manager.searchDisk();
     EXPECT_FALSE(hanging.ended()) << "the stop ends the search while the read still hangs";
     EXPECT_LT(longestMs, 100.0) << "the window takes input while the walk hangs";
     // What was found stays; nothing says "Concluído".
     const std::string root = ports.paths.root().string();
     EXPECT_EQ(manager.view.fileList,
               (std::vector<std::string>{"a.jpg****" + root, "b.jpg****" + root}));
-    EXPECT_EQ(manager.view.Lbl_total, "2");
-    EXPECT_EQ(manager.view.Label15, "Pesquisando, aguarde...");
-    EXPECT_FALSE(manager.view.Panel4 || manager.view.Parar || manager.Timer2.running());
+    EXPECT_EQ(manager.view.foundCount, "2");
+    EXPECT_EQ(manager.view.searchStatus, "Pesquisando, aguarde...");
+    EXPECT_FALSE(manager.view.searchStatusShown || manager.view.stopShown ||
+                 manager.searchStatusBlink.running());
     hanging.release();
 
     // Opening a folder while it searches ends the search and lists that folder.
@@ -321,32 +322,76 @@ TEST_F(Manager, SearchHangingInAFolderReadLeavesTheWindowAnsweringAndStops) {
     turns = 0;
     manager.setRender([&] {
         if (++turns == 3)
-            manager.DiretorioChange(pictures);
+            manager.openFolder(pictures);
     });
     ports.dialogs.type("");
-    manager.Button1Click();
-    EXPECT_FALSE(manager.AutoListMode);
+    manager.searchDisk();
+    EXPECT_FALSE(manager.listingSearch);
     EXPECT_EQ(manager.view.fileList,
               (std::vector<std::string>{"IMG_0001.JPG", "praia.jpg", "quebrada.jpg"}));
-    EXPECT_FALSE(manager.view.Panel4 || manager.view.Parar || manager.Timer2.running());
+    EXPECT_FALSE(manager.view.searchStatusShown || manager.view.stopShown ||
+                 manager.searchStatusBlink.running());
     again.release();
+}
+
+TEST_F(Manager, FolderWhoseReadHangsNeverHoldsTheWindow) {
+    open();
+    using Clock = std::chrono::steady_clock;
+    const auto elapsedMs = [](Clock::time_point since) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+    };
+    HangingWalk hanging;
+    manager.setFolderWalk(hanging.walk());
+    const Clock::time_point start = Clock::now();
+    manager.openFolder(ports.paths.root());
+    EXPECT_LT(elapsedMs(start), 100.0);
+    EXPECT_TRUE(manager.readingFolder());
+    // Nothing is said of a folder not yet read, however long it takes.
+    ports.scheduler.advance(1000);
+    EXPECT_TRUE(manager.view.fileList.empty());
+    EXPECT_EQ(manager.view.foundCount, "0");
+    EXPECT_FALSE(manager.view.noJpegWarning || manager.warningBlink.running());
+    // Once the read ends its pictures show at the next turn.
+    int renders = 0;
+    manager.setRender([&] { ++renders; });
+    hanging.release();
+    ports.scheduler.advance(20);
+    EXPECT_FALSE(manager.readingFolder());
+    EXPECT_EQ(manager.view.fileList, (std::vector<std::string>{"a.jpg", "b.jpg"}));
+    EXPECT_EQ(manager.view.foundCount, "2");
+    EXPECT_EQ(renders, 1);
+
+    // Another folder chosen while a read hangs: the late read changes nothing.
+    HangingWalk stale;
+    manager.setFolderWalk(stale.walk());
+    manager.openFolder(ports.paths.root());
+    manager.setFolderWalk(readJpegFolder);
+    manager.openFolder(pictures);
+    const std::vector<std::string> shown{"IMG_0001.JPG", "praia.jpg", "quebrada.jpg"};
+    EXPECT_EQ(manager.view.fileList, shown);
+    stale.release();
+    ports.scheduler.advance(100);
+    EXPECT_EQ(manager.view.fileList, shown);
+    EXPECT_EQ(manager.view.foundCount, "3");
 }
 
 TEST_F(Manager, FailedSearchKeepsWhatItFoundAndLeavesNothingBlinking) {
     open();
     manager.setWalk([](const fs::path& root, const std::string&, const SearchFound& found,
                        const SearchPoll&) -> bool {
-        found({root / "a.jpg", "a.jpg", root.string()});
+        found({std::make_shared<const FoundFolder>(FoundFolder{root, root.string()}), "a.jpg",
+               "a.jpg"});
         throw std::runtime_error("the disk went away");
     });
     ports.dialogs.type("");
-    manager.Button1Click();
+    manager.searchDisk();
     EXPECT_EQ(ports.dialogs.last().text,
               "Falha ao tentar localizar Todoas as Figuras no formato JPG em seu Computador.");
     EXPECT_EQ(ports.dialogs.last().icon, MessageIcon::Stop);
     EXPECT_EQ(manager.view.fileList.size(), 1u);
-    EXPECT_EQ(manager.view.Lbl_total, "1");
-    EXPECT_FALSE(manager.view.Panel4 || manager.view.Parar || manager.Timer2.running());
+    EXPECT_EQ(manager.view.foundCount, "1");
+    EXPECT_FALSE(manager.view.searchStatusShown || manager.view.stopShown ||
+                 manager.searchStatusBlink.running());
 }
 
 } // namespace

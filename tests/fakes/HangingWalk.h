@@ -17,8 +17,10 @@ public:
     SearchWalk walk() {
         return [state = m_state](const std::filesystem::path& root, const std::string&,
                                  const SearchFound& found, const SearchPoll& poll) {
+            const auto where =
+                std::make_shared<const FoundFolder>(FoundFolder{root, root.string()});
             for (const char* name : {"a.jpg", "b.jpg"})
-                found({root / name, name, root.string()});
+                found({where, name, name});
             std::unique_lock lock(state->mutex);
             state->changed.wait_for(lock, std::chrono::seconds(2), [&] { return state->released; });
             state->ended = true;

@@ -3,8 +3,8 @@
 #include "dialogs/PenaltyNotice.h"
 #include "dialogs/PenaltyNoticeWindow.h"
 #include "dialogs/PlayerNamesDialog.h"
-#include "figures/Tform_categoria.h"
-#include "figures/Tform_perso.h"
+#include "figures/CategoryWindow.h"
+#include "figures/PhotoManagerWindow.h"
 #include "platform/qt/QtTextPrinter.h"
 #include "records/Records.h"
 #include "records/RecordsWindow.h"
@@ -57,11 +57,11 @@ protected:
              }},
             {"figure sets",
              [&] {
-                 return std::make_unique<Tform_categoria>(game, nullptr);
+                 return std::make_unique<CategoryWindow>(game, nullptr);
              }},
             {"photo manager",
              [&] {
-                 return std::make_unique<Tform_perso>(game, nullptr);
+                 return std::make_unique<PhotoManagerWindow>(game, nullptr);
              }},
             {"records",
              [&] {
@@ -140,7 +140,7 @@ TEST_F(EveryDialog, FigureSetsAreNamedWithTheOneInUseMarked) {
         {"Figuras1", 0}, {"Números", 3}, {"Personaliz", 4}};
     for (const auto& [code, inUse] : cases) {
         game.state.FigureCategory = code;
-        Tform_categoria chooser(game, nullptr);
+        CategoryWindow chooser(game, nullptr);
         for (int i = 0; i < 5; ++i) {
             QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(chooser.picture(i));
             EXPECT_EQ(tile->role(), QAccessible::Button);

@@ -1,6 +1,6 @@
 #include "app/TFORM1.h"
-#include "figures/Tform_categoria.h"
-#include "figures/Tform_perso.h"
+#include "figures/CategoryWindow.h"
+#include "figures/PhotoManagerWindow.h"
 #include "match/Game.h"
 #include "platform/JpegDecoder.h"
 #include "platform/qt/QtScreen.h"
@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
@@ -101,7 +102,7 @@ protected:
 };
 
 TEST_F(Chooser, PictureUnderTheMouseIsFramedAndItsCaptionLit) {
-    Tform_categoria chooser(game, nullptr);
+    CategoryWindow chooser(game, nullptr);
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
     keepScreenshot(chooser, "categoria");
@@ -125,7 +126,7 @@ TEST_F(Chooser, PictureUnderTheMouseIsFramedAndItsCaptionLit) {
 }
 
 TEST_F(Chooser, TheFocusShowsOnlyAfterAKeyWasUsed) {
-    Tform_categoria chooser(game, nullptr);
+    CategoryWindow chooser(game, nullptr);
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
     ASSERT_TRUE(chooser.picture(0)->hasFocus()) << "ready for the keyboard";
@@ -147,22 +148,22 @@ TEST_F(Chooser, TheFocusShowsOnlyAfterAKeyWasUsed) {
 TEST_F(Chooser, ClickOnAPictureOrCaptionOrKeyChoosesAndCloses) {
     const struct {
         const char* way;
-        std::function<void(Tform_categoria&)> act;
+        std::function<void(CategoryWindow&)> act;
         const char* category;
     } ways[] = {
-        {"picture", [](Tform_categoria& c) { QTest::mouseClick(c.picture(3), Qt::LeftButton); },
+        {"picture", [](CategoryWindow& c) { QTest::mouseClick(c.picture(3), Qt::LeftButton); },
          "Números"},
-        {"caption", [](Tform_categoria& c) { QTest::mouseClick(c.caption(1), Qt::LeftButton); },
+        {"caption", [](CategoryWindow& c) { QTest::mouseClick(c.caption(1), Qt::LeftButton); },
          "Figuras2"},
         {"Tab, Tab, Space",
-         [](Tform_categoria& c) {
+         [](CategoryWindow& c) {
              QTest::keyClick(&c, Qt::Key_Tab);
              QTest::keyClick(&c, Qt::Key_Tab);
              QTest::keyClick(c.focusWidget(), Qt::Key_Space);
          },
          "Símbolos"},
         {"Enter on the own photos",
-         [](Tform_categoria& c) {
+         [](CategoryWindow& c) {
              c.picture(4)->setFocus();
              QTest::keyClick(c.focusWidget(), Qt::Key_Return);
          },
@@ -173,7 +174,7 @@ TEST_F(Chooser, ClickOnAPictureOrCaptionOrKeyChoosesAndCloses) {
         game.state.FigureCategory = "Figuras1";
         const int sounds = sound.count("optionChosen");
         QTimer::singleShot(0, [&] {
-            auto* chooser = dynamic_cast<Tform_categoria*>(QApplication::activeModalWidget());
+            auto* chooser = dynamic_cast<CategoryWindow*>(QApplication::activeModalWidget());
             ASSERT_NE(chooser, nullptr);
             EXPECT_EQ(hintBackground(), QColor(255, 255, 0));
             way.act(*chooser);
@@ -214,6 +215,15 @@ private:
     VirtualScheduler& m_timers;
 };
 
+// Qt reads the folder tree on a thread of its own: a picture of the window waits
+// until the tree shows the folders, so it does not depend on that thread's pace.
+void waitForFolderTree(const PhotoManagerWindow& window) {
+    const QAbstractItemModel* folders = window.folderTree->model();
+    // A home without folders shows none however long it waits: kept all the same.
+    (void)QTest::qWaitFor([&] { return folders->rowCount(window.folderTree->rootIndex()) > 0; },
+                          2000);
+}
+
 class Manager : public ::testing::Test {
 protected:
     TestPorts fakes;
@@ -234,44 +244,47 @@ protected:
 };
 
 TEST_F(Manager, RedWarningBlinksOnAFolderWithoutJpegFilesAndHidesOnOneWith) {
-    Tform_perso window(game, nullptr);
+    PhotoManagerWindow window(game, nullptr);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.manager().DiretorioChange(empty);
+    window.manager().openFolder(empty);
     window.render();
-    EXPECT_TRUE(window.Panel2->isVisible());
+    EXPECT_TRUE(window.noJpegPanel->isVisible());
     std::vector<QColor> colours;
     for (int tick = 0; tick < 3; ++tick) {
         fakes.scheduler.advance(300);
-        colours.push_back(textColour(window.Panel2));
+        colours.push_back(textColour(window.noJpegPanel));
     }
     EXPECT_EQ(colours, (std::vector<QColor>{Qt::yellow, Qt::black, Qt::yellow}));
+    waitForFolderTree(window);
     keepScreenshot(window, "perso-vazia");
-    window.manager().DiretorioChange(pictures);
+    window.manager().openFolder(pictures);
     window.render();
-    EXPECT_FALSE(window.Panel2->isVisible());
-    EXPECT_FALSE(window.manager().Timer1.running());
-    EXPECT_EQ(window.fileList->count(), 40);
-    EXPECT_EQ(window.Lbl_total->text(), QStringLiteral("40"));
+    EXPECT_FALSE(window.noJpegPanel->isVisible());
+    EXPECT_FALSE(window.manager().warningBlink.running());
+    EXPECT_EQ(window.fileList->model()->rowCount(), 40);
+    EXPECT_EQ(window.foundCountLabel->text(), QStringLiteral("40"));
 }
 
 TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
-    Tform_perso window(game, nullptr);
+    PhotoManagerWindow window(game, nullptr);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.manager().ComboDriveChange(fakes.paths.root());
+    window.manager().chooseDrive(fakes.paths.root());
     window.render();
 
     fakes.dialogs.type("img_1");
-    QTest::mouseClick(window.Button1, Qt::LeftButton);
-    EXPECT_EQ(window.fileList->count(), 11) << "IMG_1 and IMG_10 .. IMG_19";
-    EXPECT_TRUE(window.fileList->item(0)->text().endsWith(
+    QTest::mouseClick(window.searchButton, Qt::LeftButton);
+    EXPECT_EQ(window.fileList->model()->rowCount(), 11) << "IMG_1 and IMG_10 .. IMG_19";
+    EXPECT_TRUE(window.fileList->model()->index(0, 0).data().toString().endsWith(
         QStringLiteral("****") + QString::fromStdString(pictures.string())));
-    EXPECT_EQ(window.Label15->text(), QStringLiteral("Concluído"));
-    EXPECT_FALSE(window.Parar->isVisible());
+    EXPECT_EQ(window.searchStatusLabel->text(), QStringLiteral("Concluído"));
+    EXPECT_FALSE(window.stopButton->isVisible());
+    waitForFolderTree(window);
     keepScreenshot(window, "perso-busca");
     fakes.scheduler.advance(250 * 12);
-    EXPECT_FALSE(window.Label15->parentWidget()->isVisible()) << "hidden three seconds after";
+    EXPECT_FALSE(window.searchStatusLabel->parentWidget()->isVisible())
+        << "hidden three seconds after";
 
     // Stopped from the window while the walk hangs in a folder: what it found stays.
     HangingWalk hanging;
@@ -280,31 +293,53 @@ TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
     QTimer clicker;
     QObject::connect(&clicker, &QTimer::timeout, [&] {
         if (++turnsSeen == 5)
-            QTest::mouseClick(window.Parar, Qt::LeftButton);
+            QTest::mouseClick(window.stopButton, Qt::LeftButton);
     });
     clicker.start(0);
     fakes.dialogs.type("");
-    QTest::mouseClick(window.Button1, Qt::LeftButton);
+    QTest::mouseClick(window.searchButton, Qt::LeftButton);
     clicker.stop();
     EXPECT_FALSE(hanging.ended());
-    EXPECT_EQ(window.fileList->count(), 2);
-    EXPECT_EQ(window.Lbl_total->text(), QStringLiteral("2"));
-    EXPECT_NE(window.Label15->text(), QStringLiteral("Concluído"));
-    EXPECT_FALSE(window.Label15->parentWidget()->isVisible());
-    EXPECT_FALSE(window.Parar->isVisible());
+    EXPECT_EQ(window.fileList->model()->rowCount(), 2);
+    EXPECT_EQ(window.foundCountLabel->text(), QStringLiteral("2"));
+    EXPECT_NE(window.searchStatusLabel->text(), QStringLiteral("Concluído"));
+    EXPECT_FALSE(window.searchStatusLabel->parentWidget()->isVisible());
+    EXPECT_FALSE(window.stopButton->isVisible());
     hanging.release();
 }
 
-// The window's way of choosing: the highlighted entry, as a person sees it.
-int chosen(const QListWidget* list) {
-    const QList<QListWidgetItem*> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.front());
+TEST_F(Manager, FolderWhoseReadHangsLeavesTheWindowAnswering) {
+    PhotoManagerWindow window(game, nullptr);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* folders = qobject_cast<QFileSystemModel*>(window.folderTree->model());
+    ASSERT_NE(folders, nullptr);
+    HangingWalk hanging;
+    window.manager().setFolderWalk(hanging.walk());
+    window.folderTree->setCurrentIndex(folders->index(QString::fromStdString(empty.string())));
+    QElapsedTimer answered;
+    answered.start();
+    QTest::keyClick(window.folderTree, Qt::Key_Return);
+    QTest::keyClick(window.driveBox, Qt::Key_Tab); // input is taken while the read hangs
+    EXPECT_LT(answered.elapsed(), 100);
+    EXPECT_EQ(window.fileList->model()->rowCount(), 0);
+    EXPECT_FALSE(window.noJpegPanel->isVisible());
+    hanging.release();
+    fakes.scheduler.advance(20);
+    EXPECT_EQ(window.fileList->model()->rowCount(), 2) << "shown once read";
+    EXPECT_EQ(window.foundCountLabel->text(), QStringLiteral("2"));
 }
 
-void clickEntry(QListWidget* list, int row, Qt::KeyboardModifiers keys = {}) {
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(item).center());
+// The window's way of choosing: the highlighted entry, as a person sees it.
+int chosen(const QAbstractItemView* list) {
+    const QModelIndexList items = list->selectionModel()->selectedIndexes();
+    return items.isEmpty() ? -1 : items.front().row();
+}
+
+void clickEntry(QAbstractItemView* list, int row, Qt::KeyboardModifiers keys = {}) {
+    const QModelIndex item = list->model()->index(row, 0);
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualRect(item).center());
 }
 
 TEST_F(Manager, EveryControlDoesItsOwnThing) {
@@ -319,32 +354,32 @@ TEST_F(Manager, EveryControlDoesItsOwnThing) {
     const auto colourShown = [](const Image& image, RGB colour) {
         return !image.empty() && pixelNear(image, image.width / 2, image.height / 2, colour, 16);
     };
-    Tform_perso window(game, nullptr);
+    PhotoManagerWindow window(game, nullptr);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     PhotoManager& manager = window.manager();
 
     // The drive box: "/" is the first drive; the tree and the list follow it.
-    window.ComboDrive->setFocus();
-    QTest::keyClick(window.ComboDrive, Qt::Key_Home);
+    window.driveBox->setFocus();
+    QTest::keyClick(window.driveBox, Qt::Key_Home);
     EXPECT_EQ(manager.drive(), fs::path("/"));
     EXPECT_EQ(manager.folder(), fs::path("/"));
 
     // The folder tree: Enter on a folder lists its pictures.
-    QFileSystemModel* folders = qobject_cast<QFileSystemModel*>(window.Diretorio->model());
+    QFileSystemModel* folders = qobject_cast<QFileSystemModel*>(window.folderTree->model());
     ASSERT_NE(folders, nullptr);
-    window.Diretorio->setCurrentIndex(folders->index(QString::fromStdString(shown.string())));
-    QTest::keyClick(window.Diretorio, Qt::Key_Return);
+    window.folderTree->setCurrentIndex(folders->index(QString::fromStdString(shown.string())));
+    QTest::keyClick(window.folderTree, Qt::Key_Return);
     EXPECT_EQ(manager.folder(), shown);
-    ASSERT_EQ(window.fileList->count(), 3);
+    ASSERT_EQ(window.fileList->model()->rowCount(), 3);
 
     // The file list: a click shows the picture, the arrows show the next one.
     clickEntry(window.fileList, 0);
-    EXPECT_TRUE(colourShown(manager.view.Image1, {220, 30, 30}));
+    EXPECT_TRUE(colourShown(manager.view.preview, {220, 30, 30}));
     QTest::keyClick(window.fileList, Qt::Key_Down);
-    EXPECT_TRUE(colourShown(manager.view.Image1, {30, 200, 30})) << "the preview follows the keys";
+    EXPECT_TRUE(colourShown(manager.view.preview, {30, 200, 30})) << "the preview follows the keys";
     QTest::keyClick(window.fileList, Qt::Key_Down);
-    EXPECT_TRUE(colourShown(manager.view.Image1, {30, 30, 220}));
+    EXPECT_TRUE(colourShown(manager.view.preview, {30, 30, 220}));
     // The hint is the path as written, however much it looks like markup.
     QTextDocument hint;
     hint.setHtml(window.fileList->toolTip());
@@ -352,39 +387,39 @@ TEST_F(Manager, EveryControlDoesItsOwnThing) {
 
     // "Copiar" copies the picture shown.
     const fs::path photos = game.ports.paths.photoFolder();
-    QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(window.copyButton, Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().text, "Figura copiada com Sucesso");
     EXPECT_TRUE(colourShown(decodeJpegFile(photos / "foto1.Jpg").image, {30, 30, 220}));
-    EXPECT_EQ(window.ListBox1->count(), 1);
-    EXPECT_EQ(window.Label7->text(), QStringLiteral("1"));
+    EXPECT_EQ(window.readyList->count(), 1);
+    EXPECT_EQ(window.readyCountLabel->text(), QStringLiteral("1"));
 
     // Nothing highlighted, the current row still on an entry: nothing is copied.
     clickEntry(window.fileList, 2, Qt::ControlModifier);
     ASSERT_EQ(chosen(window.fileList), -1);
-    ASSERT_EQ(window.fileList->currentRow(), 2);
-    QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+    ASSERT_EQ(window.fileList->currentIndex().row(), 2);
+    QTest::mouseClick(window.copyButton, Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().text,
               "Por favor, Clique uma das figuras da Listagem de Figuras acima.");
     EXPECT_FALSE(fs::exists(photos / "foto2.Jpg"));
 
     // The ready list shows its picture small.
-    clickEntry(window.ListBox1, 0);
-    EXPECT_TRUE(colourShown(manager.view.Image3, {30, 30, 220}));
-    EXPECT_FALSE(window.Label4->text().isEmpty());
+    clickEntry(window.readyList, 0);
+    EXPECT_TRUE(colourShown(manager.view.readyPreview, {30, 30, 220}));
+    EXPECT_FALSE(window.readySizeLabel->text().isEmpty());
 
     // "Excluir Cópia" with nothing highlighted deletes nothing, then the chosen one.
-    clickEntry(window.ListBox1, 0, Qt::ControlModifier);
-    ASSERT_EQ(chosen(window.ListBox1), -1);
+    clickEntry(window.readyList, 0, Qt::ControlModifier);
+    ASSERT_EQ(chosen(window.readyList), -1);
     fakes.dialogs.answer(Answer::Yes);
-    QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(window.deleteCopyButton, Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().text, "Erro! Selecione a figura a ser Excluída.");
     EXPECT_TRUE(fs::exists(photos / "foto1.Jpg"));
-    clickEntry(window.ListBox1, 0);
+    clickEntry(window.readyList, 0);
     fakes.dialogs.answer(Answer::Yes);
-    QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(window.deleteCopyButton, Qt::LeftButton);
     EXPECT_FALSE(fs::exists(photos / "foto1.Jpg"));
-    EXPECT_EQ(window.ListBox1->count(), 0);
-    EXPECT_EQ(window.Label7->text(), QStringLiteral("00"));
+    EXPECT_EQ(window.readyList->count(), 0);
+    EXPECT_EQ(window.readyCountLabel->text(), QStringLiteral("00"));
 }
 
 // Desktops set to open things with one click activate a list entry on each click.
@@ -400,12 +435,12 @@ public:
 
 TEST_F(Manager, OneClickOnADamagedFileTellsItOnceOnSingleClickDesktops) {
     ASSERT_TRUE(writeBytes(empty / "quebrada.jpg", std::vector<std::uint8_t>(500, 3)));
-    Tform_perso window(game, nullptr);
+    PhotoManagerWindow window(game, nullptr);
     SingleClickStyle style;
     window.fileList->setStyle(&style);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.manager().DiretorioChange(empty);
+    window.manager().openFolder(empty);
     window.render();
     fakes.dialogs.clear();
     clickEntry(window.fileList, 0);
@@ -418,15 +453,16 @@ TEST_F(Manager, KeyboardReachesEveryControlAndEscapeCloses) {
         QWidget* window = QApplication::activeModalWidget();
         ASSERT_NE(window, nullptr);
         std::vector<QString> order;
-        QWidget* at = window->findChild<QWidget*>(QStringLiteral("ComboDrive"));
+        QWidget* at = window->findChild<QWidget*>(QStringLiteral("driveBox"));
         for (int step = 0; step < 8 && at; ++step, at = at->nextInFocusChain()) {
             while (at && at->focusPolicy() == Qt::NoFocus)
                 at = at->nextInFocusChain();
             if (at)
                 order.push_back(at->objectName());
         }
-        EXPECT_EQ(order, (std::vector<QString>{"ComboDrive", "Diretorio", "Button1", "fileList",
-                                               "Parar", "BitBtn2", "BitBtn1", "ListBox1"}));
+        EXPECT_EQ(order, (std::vector<QString>{"driveBox", "folderTree", "searchButton", "fileList",
+                                               "stopButton", "copyButton", "deleteCopyButton",
+                                               "readyList"}));
         QTest::keyClick(window, Qt::Key_Escape);
     });
     Watchdog watchdog;

@@ -1,4 +1,4 @@
-#include "figures/Tform_categoria.h"
+#include "figures/CategoryWindow.h"
 
 #include "app/FrameBox.h"
 #include "app/PictureBox.h"
@@ -77,7 +77,7 @@ public:
 /// it with a dotted frame.
 class CategoryPicture final : public QWidget {
 public:
-    CategoryPicture(Tform_categoria* chooser, int index, const QPixmap& picture)
+    CategoryPicture(CategoryWindow* chooser, int index, const QPixmap& picture)
         : QWidget(chooser), m_chooser(chooser), m_index(index), m_picture(picture) {
         setCursor(Qt::PointingHandCursor);
         setMouseTracking(true);
@@ -125,7 +125,7 @@ protected:
 private:
     bool keyboardUsed() const { return window()->property(kKeyboardUsedProperty).toBool(); }
 
-    Tform_categoria* m_chooser;
+    CategoryWindow* m_chooser;
     int m_index;
     QPixmap m_picture;
 };
@@ -141,13 +141,13 @@ QAccessibleInterface* categoryPictureInterface(const QString&, QObject* object) 
 
 } // namespace
 
-Tform_categoria::Tform_categoria(Game& game, QWidget* owner) : QDialog(owner), m_game(game) {
+CategoryWindow::CategoryWindow(Game& game, QWidget* owner) : QDialog(owner), m_game(game) {
     static const bool registered = [] {
         QAccessible::installFactory(categoryPictureInterface);
         return true;
     }();
     (void)registered;
-    setObjectName(QStringLiteral("form_categoria"));
+    setObjectName(QStringLiteral("categoryWindow"));
     setWindowTitle(QStringLiteral("Definindo Categoria dos Blocos"));
     setFixedSize(434, 151);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -160,8 +160,9 @@ Tform_categoria::Tform_categoria(Game& game, QWidget* owner) : QDialog(owner), m
     QFont captionFont(QStringLiteral("Liberation Sans"));
     captionFont.setPointSize(8);
     captionFont.setBold(true);
-    static const std::array<const char*, 5> kImageNames{"Image1", "Image5", "Image2", "Image3",
-                                                        "Image4"};
+    static const std::array<const char*, 5> kPictureNames{"figures1Picture", "figures2Picture",
+                                                          "symbolsPicture", "numbersPicture",
+                                                          "ownPhotosPicture"};
     for (std::size_t i = 0; i < kCategoryOptions.size(); ++i) {
         const int left = kPictureLeft[i];
         const int top = i == 3 ? 28 : 27;
@@ -175,7 +176,7 @@ Tform_categoria::Tform_categoria(Game& game, QWidget* owner) : QDialog(owner), m
         }
         const QPixmap pixmap(QStringLiteral(":/pictures/%1.png").arg(kPictureFiles[i]));
         auto* picture = new CategoryPicture(this, static_cast<int>(i), pixmap);
-        picture->setObjectName(QString::fromLatin1(kImageNames[i]));
+        picture->setObjectName(QString::fromLatin1(kPictureNames[i]));
         picture->setGeometry(left, top, kPictureSide, kPictureSide);
         if (i < 4)
             picture->setToolTip(QStringLiteral("Click para usá-lo..."));
@@ -200,15 +201,15 @@ Tform_categoria::Tform_categoria(Game& game, QWidget* owner) : QDialog(owner), m
         bubble->setGeometry(0, Bubble::kTop, width(), height() - Bubble::kTop);
 }
 
-QWidget* Tform_categoria::picture(int index) const {
+QWidget* CategoryWindow::picture(int index) const {
     return m_pictures[static_cast<std::size_t>(index)];
 }
 
-QWidget* Tform_categoria::frame(int index) const {
+QWidget* CategoryWindow::frame(int index) const {
     return m_frames[static_cast<std::size_t>(index)];
 }
 
-void Tform_categoria::pictureHovered(int index) {
+void CategoryWindow::pictureHovered(int index) {
     for (int i = 0; i < 5; ++i) {
         m_frames[static_cast<std::size_t>(i)]->setVisible(i == index);
         setTextColour(m_captions[static_cast<std::size_t>(i)], i == index ? kWhite : kLime);
@@ -218,12 +219,12 @@ void Tform_categoria::pictureHovered(int index) {
         m_pictures[4]->setToolTip(kPersonalHint);
 }
 
-void Tform_categoria::pictureClicked(int index) {
+void CategoryWindow::pictureClicked(int index) {
     chooseCategory(m_game, kCategoryOptions[static_cast<std::size_t>(index)].code);
     close();
 }
 
-bool Tform_categoria::eventFilter(QObject* watched, QEvent* event) {
+bool CategoryWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < 5; ++i) {
             if (watched == m_captions[static_cast<std::size_t>(i)]) {
@@ -235,34 +236,34 @@ bool Tform_categoria::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool Tform_categoria::event(QEvent* event) {
+bool CategoryWindow::event(QEvent* event) {
     // An activation that arrives after the window closed must not undo the close.
     if (event->type() == QEvent::WindowActivate && isVisible())
-        FormActivate();
+        useOpenHintColour();
     return QDialog::event(event);
 }
 
-void Tform_categoria::showEvent(QShowEvent* event) {
-    FormActivate();
+void CategoryWindow::showEvent(QShowEvent* event) {
+    useOpenHintColour();
     QDialog::showEvent(event);
 }
 
-void Tform_categoria::hideEvent(QHideEvent* event) {
+void CategoryWindow::hideEvent(QHideEvent* event) {
     // However it closes: a click, the close button or Escape.
-    FormClose();
+    useClosedHintColour();
     QDialog::hideEvent(event);
 }
 
-void Tform_categoria::FormActivate() {
+void CategoryWindow::useOpenHintColour() {
     setHintBackground(kYellow);
 }
 
-void Tform_categoria::FormClose() {
+void CategoryWindow::useClosedHintColour() {
     setHintBackground(kWhite);
 }
 
 void runCategoryChooser(Game& game, QWidget* owner) {
-    QPointer<Tform_categoria> chooser = new Tform_categoria(game, owner);
+    QPointer<CategoryWindow> chooser = new CategoryWindow(game, owner);
     chooser->exec();
     delete chooser;
 }

@@ -15,9 +15,9 @@ class CategoryPicture;
 /// The figure category chooser: five pictures, one per figure set; the one under
 /// the mouse (or with the keyboard's focus) is framed and its caption lit, and a
 /// click on it or its caption, or Space or Enter, makes it the set of the next deal.
-class Tform_categoria final : public QDialog {
+class CategoryWindow final : public QDialog {
 public:
-    Tform_categoria(Game& game, QWidget* owner);
+    CategoryWindow(Game& game, QWidget* owner);
 
     /// Lights picture `index` (0..4): its frame shows, its caption turns white.
     void pictureHovered(int index);
@@ -35,8 +35,9 @@ protected:
 
 private:
     void buildBubble();
-    void FormActivate();
-    void FormClose();
+    /// Hints are yellow while the chooser is open and white once it has closed.
+    void useOpenHintColour();
+    void useClosedHintColour();
 
     Game& m_game;
     std::array<CategoryPicture*, 5> m_pictures{};

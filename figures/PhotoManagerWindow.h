@@ -12,12 +12,14 @@
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
+class QListView;
 class QListWidget;
 class QPushButton;
 class QTreeView;
 
 namespace qv {
 
+class FoundFilesModel;
 class Game;
 class PictureBox;
 
@@ -25,29 +27,29 @@ class PictureBox;
 /// where to look, the list of JPEG pictures found, their previews, and the photo
 /// folder's ready list. The rules live in PhotoManager; this window forwards
 /// input to it and shows its view.
-class Tform_perso final : public QDialog {
+class PhotoManagerWindow final : public QDialog {
 public:
-    Tform_perso(Game& game, QWidget* owner);
-    ~Tform_perso() override;
+    PhotoManagerWindow(Game& game, QWidget* owner);
+    ~PhotoManagerWindow() override;
 
     PhotoManager& manager() { return *m_manager; }
     /// Brings every control in line with the manager's view.
     void render();
 
-    QComboBox* ComboDrive = nullptr;
-    QTreeView* Diretorio = nullptr;
-    QListWidget* fileList = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Parar = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QLabel* Panel2 = nullptr;
-    QLabel* Label15 = nullptr;
-    QLabel* Lbl_total = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* tamanho = nullptr;
-    QLabel* Label4 = nullptr;
+    QComboBox* driveBox = nullptr;
+    QTreeView* folderTree = nullptr;
+    QListView* fileList = nullptr;
+    QListWidget* readyList = nullptr;
+    QPushButton* searchButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QPushButton* copyButton = nullptr;
+    QPushButton* deleteCopyButton = nullptr;
+    QLabel* noJpegPanel = nullptr;
+    QLabel* searchStatusLabel = nullptr;
+    QLabel* foundCountLabel = nullptr;
+    QLabel* readyCountLabel = nullptr;
+    QLabel* previewSizeLabel = nullptr;
+    QLabel* readySizeLabel = nullptr;
 
 protected:
     /// Every way of closing (the close button, Escape) ends here; a running search
@@ -60,21 +62,22 @@ private:
     void buildRightColumn();
     void fillDrives();
     void showFolder(const QString& folder);
-    void ComboDriveChange();
-    void DiretorioChange(const QModelIndex& index);
-    void Button1Click();
+    void onDriveChosen();
+    void onFolderActivated(const QModelIndex& index);
+    void onSearch();
     void renderFiles();
     void renderReady();
 
     std::unique_ptr<PhotoManager> m_manager;
     QFileSystemModel* m_folders = nullptr;
-    QWidget* m_panel4 = nullptr;
-    PictureBox* m_image1 = nullptr;
-    PictureBox* m_image3 = nullptr;
+    FoundFilesModel* m_found = nullptr;
+    QWidget* m_searchStatusPanel = nullptr;
+    PictureBox* m_preview = nullptr;
+    PictureBox* m_readyPreview = nullptr;
     std::uint64_t m_shownRebuilds = 0;
     std::vector<std::string> m_shownReady;
-    Image m_shownImage1;
-    Image m_shownImage3;
+    Image m_shownPreview;
+    Image m_shownReadyPreview;
     bool m_closeAfterSearch = false;
 };
 
