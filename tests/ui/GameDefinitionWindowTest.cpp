@@ -56,9 +56,9 @@ TEST(GameDefinitionPictures, EveryPictureControlHasItsPictureFile) {
     TestPorts fakes;
     Game game{fakes.ports()};
     for (bool asksTime : {true, false}) {
-        game.definir.create(asksTime);
+        game.gameDefinition.create(asksTime);
         int pictures = 0;
-        for (const Control& control : game.definir.controls()) {
+        for (const Control& control : game.gameDefinition.controls()) {
             if (control.kind != ControlKind::Picture)
                 continue;
             ++pictures;
