@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm_aviso.h"
 #include "dialogs/TForm_inst.h"
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     qv::QtPaths paths;
     const qv::Ports ports{clock, scheduler, random, dialogs, screen, paths};
 
-    qv::TFORM1 window(ports);
+    qv::MainWindow window(ports);
     dialogs.setParent(&window);
     dialogs.setBeforeModal([&window] { window.render(); });
     scheduler.setAfterEvent([&window] { window.render(); });
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     SOM.setDefaultSound(qv::TPresetSound::psError);
     qv::SoundEffects sound(window.game().view, window.game().state, paths, dialogs, audio, SOM);
     window.game().setSound(sound);
-    window.FormCreate();
+    window.initialize();
 
     // The penalty notice and the records window are made at start and kept,
     // hidden, for the whole run.

@@ -209,10 +209,10 @@ bool GameDefinition::refuseWhileMatch() {
 
 void GameDefinition::tickTime(bool n300, bool n200, bool n100, bool n45) {
     MenuMarks& menu = m_game.view.menu;
-    menu.N300 = n300;
-    menu.N200 = n200;
-    menu.N100 = n100;
-    menu.N45 = n45;
+    menu.time3min = n300;
+    menu.time2min = n200;
+    menu.time1min = n100;
+    menu.time45s = n45;
 }
 
 void GameDefinition::setTime(int minutes, int seconds, bool clock) {
@@ -234,7 +234,7 @@ void GameDefinition::img_3min_2Click() {
         setTime(3, 0, true);
         tickTime(true, false, false, false);
     } else {
-        m_game.settings.Participantes1Click();
+        m_game.settings.onPlayWithFriend();
     }
     close();
 }
@@ -248,7 +248,7 @@ void GameDefinition::img_2min_2Click() {
         tickTime(false, true, false, false);
     } else {
         m_game.Timer3.stop();
-        m_game.settings.Individual1Click();
+        m_game.settings.onPlayAlone();
         m_game.sound().soundOp();
     }
     close();

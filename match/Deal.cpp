@@ -28,13 +28,13 @@ void Deal::Novo1Click() {
     MainView& v = m_game.view;
     m_game.sound().StopWave();
     s.ClickArmed = true;
-    v["aviso_cancelar"].visible = false;
+    v[Role::CancelNotice].visible = false;
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.showMessage(
             "Partida está em andamento, para reiniciar, antes clique em PARAR.");
         return;
     }
-    v["BitBtn4"].color = colors::kGray158;
+    v[Role::PlayButton].color = colors::kGray158;
     if (s.FigureCategory == category::kPersonaliz) {
         m_game.ports.dialogs.showMessage(
             "ATENÇÃO,\n\nVocê optou por usar figuras personalizada.\n\nO processo de mistura dos "
@@ -51,14 +51,14 @@ void Deal::Novo1Click() {
     s.TryMarker.clear();
     m_game.Timer2.stop();
     s.WaitTicks = 0;
-    v["Label15"].visible = true;
+    v[Role::ClockCaption].visible = true;
     s.EndAnimFrame = 0;
     s.LetterStep = 0;
     s.LostFlag.clear();
-    v["Label9"].visible = true;
+    v[Role::Clock].visible = true;
     s.RecordsSettled = 0;
     s.EndSoundPlayed = kNao;
-    v["Label2"].caption.clear();
+    v[Role::ResultText].caption.clear();
     m_game.clock.applySettingsStep();
 
     NOVOJOGO();
@@ -75,7 +75,7 @@ void Deal::Novo1Click() {
 
 void Deal::BitBtn4Click() {
     Novo1Click();
-    m_game.view.focus = "BotaoQueRecebeFocus";
+    m_game.view.focus = Role::FocusHolder;
     m_game.state.SlotSeen.fill(0);
 }
 

@@ -24,7 +24,7 @@ void Game::FormCreate() {
         ports.dialogs.showError(error.what());
     }
     state.BlockCount = 24;
-    view.menu.N300 = true;
+    view.menu.time3min = true;
     state.MaxBoardPoints = 1800;
     state.FigureCategory = category::kFiguras1;
 
@@ -36,15 +36,15 @@ void Game::FormCreate() {
     for (int n = 1; n <= holders::kLoseFrameCount; ++n)
         state.LoseFrames[static_cast<std::size_t>(n)] = holders::loseFrame(n);
 
-    view["Label2"].caption.clear();
+    view[Role::ResultText].caption.clear();
     state.OpponentMode = mode::kIndividual;
     state.PlayerCount = 1;
     bloquear(false);
 }
 
 void Game::FormShow() {
-    view.focus = "BotaoQueRecebeFocus";
-    view["Panel6"].visible = true;
+    view.focus = Role::FocusHolder;
+    view[Role::Banner].visible = true;
 }
 
 void Game::FormActivate() {
@@ -68,9 +68,9 @@ void Game::cria_dir() {
 }
 
 void Game::checksomClick() {
-    Control& box = view["checksom"];
+    Control& box = view[Role::SoundSwitch];
     box.checked = !box.checked;
-    view["sound"].color = box.checked ? colors::kRed : colors::kGray128;
+    view[Role::SoundCaption].color = box.checked ? colors::kRed : colors::kGray128;
 }
 
 void Game::bloquear(bool enabled) {

@@ -24,24 +24,24 @@ bool SettingsMenu::refuseTimeChange(bool plainBox) {
     return true;
 }
 
-void SettingsMenu::N300Click() {
+void SettingsMenu::onTime3min() {
     if (!refuseTimeChange(true))
-        setTimeLimit(TimeEntry::N300, 3, 0);
+        setTimeLimit(TimeEntry::Time3min, 3, 0);
 }
 
-void SettingsMenu::N200Click() {
+void SettingsMenu::onTime2min() {
     if (!refuseTimeChange(false))
-        setTimeLimit(TimeEntry::N200, 2, 0);
+        setTimeLimit(TimeEntry::Time2min, 2, 0);
 }
 
-void SettingsMenu::N100Click() {
+void SettingsMenu::onTime1min() {
     if (!refuseTimeChange(false))
-        setTimeLimit(TimeEntry::N100, 1, 0);
+        setTimeLimit(TimeEntry::Time1min, 1, 0);
 }
 
-void SettingsMenu::N45Click() {
+void SettingsMenu::onTime45s() {
     if (!refuseTimeChange(false))
-        setTimeLimit(TimeEntry::N45, 0, 45);
+        setTimeLimit(TimeEntry::Time45s, 0, 45);
 }
 
 void SettingsMenu::setTimeLimit(TimeEntry entry, int minutes, int seconds) {
@@ -58,31 +58,31 @@ void SettingsMenu::setTimeLimit(TimeEntry entry, int minutes, int seconds) {
 
 void SettingsMenu::tickTimeEntry(TimeEntry entry) {
     MenuMarks& menu = m_game.view.menu;
-    menu.N300 = entry == TimeEntry::N300;
-    menu.N200 = entry == TimeEntry::N200;
-    menu.N100 = entry == TimeEntry::N100;
-    menu.N45 = entry == TimeEntry::N45;
+    menu.time3min = entry == TimeEntry::Time3min;
+    menu.time2min = entry == TimeEntry::Time2min;
+    menu.time1min = entry == TimeEntry::Time1min;
+    menu.time45s = entry == TimeEntry::Time45s;
 }
 
-void SettingsMenu::N24Blocos1Click() {
+void SettingsMenu::onBlocks24() {
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    m_game.view.menu.N24Blocos1 = true;
-    m_game.view.menu.N16Blocos1 = false;
+    m_game.view.menu.blocks24 = true;
+    m_game.view.menu.blocks16 = false;
     m_game.state.BlockCount = 24;
     m_game.state.MaxBoardPoints = 1800;
     m_game.ports.dialogs.showMessage("A próxima partida iniciará com 24 blocos... Boa sorte");
 }
 
-void SettingsMenu::N16Blocos1Click() {
+void SettingsMenu::onBlocks16() {
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    m_game.view.menu.N24Blocos1 = false;
-    m_game.view.menu.N16Blocos1 = true;
+    m_game.view.menu.blocks24 = false;
+    m_game.view.menu.blocks16 = true;
     m_game.state.BlockCount = 16;
     m_game.state.MaxBoardPoints = 1200;
     m_game.ports.dialogs.showMessage("A próxima partida iniciará apenas com 16 blocos... Boa "
@@ -90,7 +90,7 @@ void SettingsMenu::N16Blocos1Click() {
                                      "RECORDS!");
 }
 
-void SettingsMenu::Individual1Click() {
+void SettingsMenu::onPlayAlone() {
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Information, Buttons::Ok);
         return;
@@ -102,17 +102,17 @@ void SettingsMenu::Individual1Click() {
     m_game.endDisplay.apagarVenPerd();
     s.ClickCount = 0;
     s.WaitTicks = 0;
-    m_game.view["Label15"].visible = true;
+    m_game.view[Role::ClockCaption].visible = true;
     s.EndAnimFrame = 0;
     s.LostFlag.clear();
     s.SettingsChanged = 1;
     s.PlayerCount = 1;
     s.OpponentMode = mode::kIndividual;
-    m_game.view.menu.Participantes1 = false;
-    m_game.view.menu.Individual1 = true;
+    m_game.view.menu.playWithFriend = false;
+    m_game.view.menu.playAlone = true;
 }
 
-void SettingsMenu::Participantes1Click() {
+void SettingsMenu::onPlayWithFriend() {
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
         return;

@@ -10,17 +10,17 @@ class SettingsMenu {
 public:
     explicit SettingsMenu(Game& game) : m_game(game) {}
 
-    void N300Click();
-    void N200Click();
-    void N100Click();
-    void N45Click();
-    void N24Blocos1Click();
-    void N16Blocos1Click();
-    void Individual1Click();
-    void Participantes1Click();
+    void onTime3min();
+    void onTime2min();
+    void onTime1min();
+    void onTime45s();
+    void onBlocks24();
+    void onBlocks16();
+    void onPlayAlone();
+    void onPlayWithFriend();
 
 private:
-    enum class TimeEntry { N300, N200, N100, N45 };
+    enum class TimeEntry { Time3min, Time2min, Time1min, Time45s };
     void setTimeLimit(TimeEntry entry, int minutes, int seconds);
     void tickTimeEntry(TimeEntry entry);
     bool refuseTimeChange(bool plainBox);

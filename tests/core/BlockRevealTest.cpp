@@ -216,7 +216,7 @@ TEST(TimeOutDuringATry, LeavesTheBoardShut) {
     int pendingAtTheTimeOut = 0;
     for (int offset = 0; offset <= 1500; offset += 100) {
         MatchDriver d;
-        d.game.settings.N45Click();
+        d.game.settings.onTime45s();
         d.start();
         d.wait(44'000 + offset);
         if (!d.game.matchInProgress())

@@ -20,10 +20,10 @@ struct Limit {
     int seconds;
 };
 
-const Limit kLimits[] = {{"3min", &SettingsMenu::N300Click, 180},
-                         {"2min", &SettingsMenu::N200Click, 120},
-                         {"1min", &SettingsMenu::N100Click, 60},
-                         {"45s", &SettingsMenu::N45Click, 45}};
+const Limit kLimits[] = {{"3min", &SettingsMenu::onTime3min, 180},
+                         {"2min", &SettingsMenu::onTime2min, 120},
+                         {"1min", &SettingsMenu::onTime1min, 60},
+                         {"45s", &SettingsMenu::onTime45s, 45}};
 
 void PrintTo(const Limit& limit, std::ostream* out) {
     *out << limit.name;
@@ -59,7 +59,7 @@ protected:
     MatchDriver d;
     RecordingCues cues;
     RecordingRecords records{d.game.state};
-    const Control& clock = d.game.view["Label9"];
+    const Control& clock = d.game.view[Role::Clock];
     std::vector<std::string> shown;
     std::optional<std::int64_t> stoppedAt;
     std::int64_t freeBeforeStop = 0;

@@ -324,7 +324,7 @@ TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
         MatchDriver d;
         RecordingCues cues;
         d.game.setSound(cues);
-        d.game.settings.N45Click();
+        d.game.settings.onTime45s();
         d.start();
         d.wait(46'000);
         ASSERT_FALSE(d.game.matchInProgress()) << "the time ran out";
@@ -347,7 +347,7 @@ TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
         d.start();
         d.wait(1000);
         EXPECT_TRUE(d.game.matchInProgress()) << (fromPicture ? "picture" : "menu");
-        EXPECT_FALSE(d.game.view["lab_venc"].visible) << "no winner, no draw";
+        EXPECT_FALSE(d.game.view[Role::WinnerCaption].visible) << "no winner, no draw";
         EXPECT_EQ(cues.count("SOUND_GANHA"), 0);
     }
 }

@@ -34,7 +34,7 @@ TEST(Deal, TwentyFourBlocksHoldEachOfTheTwelveFiguresTwice) {
 
 TEST(Deal, SixteenBlocksUseFiguresOneToEightInTwoRows) {
     MatchDriver d;
-    d.game.settings.N16Blocos1Click();
+    d.game.settings.onBlocks16();
     d.start();
     const auto counts = figureCounts(d.game);
     ASSERT_EQ(counts.size(), 8u);
@@ -47,18 +47,18 @@ TEST(Deal, SixteenBlocksUseFiguresOneToEightInTwoRows) {
     // A following 24-block match shows row three again.
     d.ports.dialogs.answer(Answer::Yes);
     d.game.clock.BitBtn3Click();
-    d.game.settings.N24Blocos1Click();
+    d.game.settings.onBlocks24();
     d.start();
     EXPECT_TRUE(d.game.view.cover(24).visible && d.game.view.face(17).visible);
 }
 
 TEST(Deal, NarrowScreenSixteenBlocksShrinksTheWindowAndTwentyFourGrowsIt) {
     MatchDriver narrow({640, 480});
-    narrow.game.settings.N16Blocos1Click();
+    narrow.game.settings.onBlocks16();
     narrow.start();
     EXPECT_EQ(narrow.game.view.form.clientHeight + 45, 373);
     narrow.game.Timer1.stop();
-    narrow.game.settings.N24Blocos1Click();
+    narrow.game.settings.onBlocks24();
     narrow.start();
     EXPECT_EQ(narrow.game.view.form.clientHeight + 45, 445);
 }
@@ -90,7 +90,7 @@ TEST(Deal, StartDuringAMatchIsRefusedAndLeavesBoardAndClock) {
     d.start();
     d.wait(5000);
     const auto board = d.game.state.SlotFigure;
-    const std::string clock = d.label("Label9").caption;
+    const std::string clock = d.label(Role::Clock).caption;
     d.ports.dialogs.clear();
     d.game.deal.Novo1Click();
     ASSERT_EQ(d.ports.dialogs.shown().size(), 1u);
@@ -98,7 +98,7 @@ TEST(Deal, StartDuringAMatchIsRefusedAndLeavesBoardAndClock) {
     EXPECT_EQ(d.ports.dialogs.last().text,
               "Partida está em andamento, para reiniciar, antes clique em PARAR.");
     EXPECT_EQ(d.game.state.SlotFigure, board);
-    EXPECT_EQ(d.label("Label9").caption, clock);
+    EXPECT_EQ(d.label(Role::Clock).caption, clock);
     EXPECT_EQ(d.game.state.MatchPhase, "proximo");
 }
 
@@ -110,7 +110,7 @@ TEST(Deal, JogarClearsTheComputersMemoryButIniciarDoesNot) {
     d.game.Timer1.stop();
     d.game.deal.BitBtn4Click();
     EXPECT_EQ(d.game.state.SlotSeen[5], 0);
-    EXPECT_EQ(d.game.view.focus, "BotaoQueRecebeFocus");
+    EXPECT_EQ(d.game.view.focus, Role::FocusHolder);
 }
 
 class PhotoDeal : public ::testing::Test {

@@ -10,13 +10,13 @@ namespace {
 // Advances to the next clock update and returns what the clock shows.
 std::string afterSeconds(MatchDriver& d, int seconds) {
     d.wait(seconds * 1000);
-    return d.label("Label9").caption;
+    return d.label(Role::Clock).caption;
 }
 
 TEST(Clock, ThreeMinutesCountDownToZero) {
     MatchDriver d;
     d.game.deal.BitBtn4Click();
-    EXPECT_EQ(d.label("Label9").caption, "3:00");
+    EXPECT_EQ(d.label(Role::Clock).caption, "3:00");
     d.wait(100); // the first tick shows the board and starts the clock
     EXPECT_EQ(afterSeconds(d, 1) /* t = 1.1 s */, "2:59");
     EXPECT_EQ(d.game.state.ElapsedSeconds, 1);
@@ -33,15 +33,15 @@ TEST(Clock, ThreeMinutesCountDownToZero) {
 
 TEST(Clock, FortyFiveSecondsCountFrom44ToZero) {
     MatchDriver d;
-    d.game.settings.N45Click();
+    d.game.settings.onTime45s();
     d.game.deal.BitBtn4Click();
-    EXPECT_EQ(d.label("Label9").caption, "0:45");
+    EXPECT_EQ(d.label(Role::Clock).caption, "0:45");
     d.wait(100);
-    std::vector<std::string> shown{d.label("Label9").caption};
+    std::vector<std::string> shown{d.label(Role::Clock).caption};
     for (int tick = 0; tick < 600 && d.game.matchInProgress(); ++tick) {
         d.wait(100);
-        if (shown.back() != d.label("Label9").caption)
-            shown.push_back(d.label("Label9").caption);
+        if (shown.back() != d.label(Role::Clock).caption)
+            shown.push_back(d.label(Role::Clock).caption);
     }
     ASSERT_FALSE(d.game.matchInProgress());
     ASSERT_EQ(shown.size(), 46u);
@@ -60,12 +60,12 @@ TEST(Clock, BlockedLoopCatchesUpAtTheNextTick) {
         const char* secondLater; ///< empty: the time ran out
     };
     const Row rows[] = {
-        {&SettingsMenu::N300Click, 5, "2:54", "2:53"},
-        {&SettingsMenu::N300Click, 70, "1:49", "1:48"},
-        {&SettingsMenu::N45Click, 5, "0:39", "0:38"},
-        {&SettingsMenu::N100Click, 58, "0:01", ""},
-        {&SettingsMenu::N100Click, 70, "0:00", ""},
-        {&SettingsMenu::N200Click, 70, "0:49", "0:48"},
+        {&SettingsMenu::onTime3min, 5, "2:54", "2:53"},
+        {&SettingsMenu::onTime3min, 70, "1:49", "1:48"},
+        {&SettingsMenu::onTime45s, 5, "0:39", "0:38"},
+        {&SettingsMenu::onTime1min, 58, "0:01", ""},
+        {&SettingsMenu::onTime1min, 70, "0:00", ""},
+        {&SettingsMenu::onTime2min, 70, "0:49", "0:48"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.blockedSeconds) + " s blocked, then " + row.shown);
@@ -79,7 +79,7 @@ TEST(Clock, BlockedLoopCatchesUpAtTheNextTick) {
             EXPECT_EQ(afterSeconds(d, 1), row.secondLater);
         } else {
             d.wait(1000);
-            EXPECT_EQ(d.label("Label9").caption, "0:00");
+            EXPECT_EQ(d.label(Role::Clock).caption, "0:00");
         }
         EXPECT_EQ(d.game.matchInProgress(), *row.secondLater != 0);
     }
@@ -100,7 +100,7 @@ TEST(Clock, TimeTexts) {
         EXPECT_EQ(timeText(d.game.state.UsedMinutes, d.game.state.UsedSeconds), text);
     }
     // A game that ends with no time used shows the whole limit.
-    d.game.settings.N200Click();
+    d.game.settings.onTime2min();
     d.game.state.ElapsedSeconds = 0;
     d.game.clock.CALCULATEMPO();
     EXPECT_EQ(timeText(d.game.state.UsedMinutes, d.game.state.UsedSeconds), "2:00");
@@ -132,7 +132,7 @@ TEST_F(Tries, MissClosesAfterItsPauseWithTheErrorSound) {
     const auto [a, b] = d.miss();
     d.turn(a);
     d.turn(b);
-    EXPECT_EQ(d.label("Label4").caption, "-25");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "-25");
     EXPECT_FALSE(d.game.view.cover(a).visible || d.game.view.cover(b).visible);
     d.wait(30 * 19);
     EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
@@ -157,7 +157,7 @@ TEST_F(Tries, PairLeavesTheBoardAfterItsPauseWithTheHitSound) {
     const auto pair = d.pairs()[0];
     d.turn(pair.first);
     d.turn(pair.second);
-    EXPECT_EQ(d.label("Label4").caption, "150");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "150");
     EXPECT_TRUE(d.game.view.face(pair.first).visible);
     d.wait(30 * 12);
     EXPECT_FALSE(d.game.view.face(pair.first).visible || d.game.view.face(pair.second).visible);
@@ -179,7 +179,7 @@ TEST_F(Tries, NewBlockDuringAHitPauseRemovesThePairAtOnceWithoutTheHitSound) {
 
 TEST(Board, LastPairOfSixteenBlocksEndsTheMatchOnTheNextTick) {
     MatchDriver d;
-    d.game.settings.N16Blocos1Click();
+    d.game.settings.onBlocks16();
     d.start();
     const auto pairs = d.pairs();
     ASSERT_EQ(pairs.size(), 8u);
@@ -200,7 +200,7 @@ TEST(Stop, WithNoMatchItAsksNothingAndClearsTheEndDisplay) {
     d.game.clock.BitBtn3Click();
     EXPECT_TRUE(d.ports.dialogs.shown().empty());
     EXPECT_FALSE(d.game.Timer3.running());
-    EXPECT_FALSE(d.label("lab_venc").visible);
+    EXPECT_FALSE(d.label(Role::WinnerCaption).visible);
     EXPECT_EQ(d.game.state.EndAnimInterval, 0);
 }
 
@@ -220,7 +220,7 @@ TEST(Stop, DuringAMatchItAsksAndNoKeepsPlaying) {
     d.ports.dialogs.answer(Answer::Yes);
     d.game.clock.BitBtn3Click();
     EXPECT_FALSE(d.game.matchInProgress());
-    EXPECT_TRUE(d.label("aviso_cancelar").visible);
+    EXPECT_TRUE(d.label(Role::CancelNotice).visible);
     EXPECT_FALSE(d.game.view.cover(1).enabled);
     EXPECT_EQ(d.game.state.MatchPhase, "Encerrada");
     EXPECT_EQ(d.game.state.SettingsChanged, 1);

@@ -36,7 +36,7 @@ TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
 
 TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
     loadBoth();
-    d.game.settings.N16Blocos1Click();
+    d.game.settings.onBlocks16();
     dialogs.clear();
     s.PlayerName1 = "Ana";
     d.start();
@@ -76,7 +76,7 @@ TEST_F(RecordsGame, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {
     EXPECT_EQ(first.nome, "INDIVIDUAL");
     EXPECT_EQ(first.pontos, "0");
     EXPECT_EQ(first.segundos, std::to_string(s.ElapsedSeconds));
-    EXPECT_EQ(first.tempo, d.label("Label1").caption);
+    EXPECT_EQ(first.tempo, d.label(Role::Player1Time).caption);
     EXPECT_EQ(first.categoria, "Figuras1");
     for (std::size_t k = 6; k < 10; ++k)
         EXPECT_EQ(scoreAt(k), kNoTime);

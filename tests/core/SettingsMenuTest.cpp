@@ -38,19 +38,19 @@ TEST_P(TimeLimit, SetsTheLimitTicksItsEntryAndMarksSettingsChanged) {
     EXPECT_EQ(s.SettingsChanged, 1);
     const MenuMarks& m = game.view.menu;
     const std::string entry = row.entry;
-    EXPECT_EQ(m.N300, entry == "N300");
-    EXPECT_EQ(m.N200, entry == "N200");
-    EXPECT_EQ(m.N100, entry == "N100");
-    EXPECT_EQ(m.N45, entry == "N45");
+    EXPECT_EQ(m.time3min, entry == "time3min");
+    EXPECT_EQ(m.time2min, entry == "time2min");
+    EXPECT_EQ(m.time1min, entry == "time1min");
+    EXPECT_EQ(m.time45s, entry == "time45s");
     EXPECT_TRUE(ports.dialogs.shown().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     FourLimits, TimeLimit,
-    ::testing::Values(TimeEntryRow{"N300", &SettingsMenu::N300Click, 180, 3, 0},
-                      TimeEntryRow{"N200", &SettingsMenu::N200Click, 120, 2, 0},
-                      TimeEntryRow{"N100", &SettingsMenu::N100Click, 60, 1, 0},
-                      TimeEntryRow{"N45", &SettingsMenu::N45Click, 45, 0, 45}));
+    ::testing::Values(TimeEntryRow{"time3min", &SettingsMenu::onTime3min, 180, 3, 0},
+                      TimeEntryRow{"time2min", &SettingsMenu::onTime2min, 120, 2, 0},
+                      TimeEntryRow{"time1min", &SettingsMenu::onTime1min, 60, 1, 0},
+                      TimeEntryRow{"time45s", &SettingsMenu::onTime45s, 45, 0, 45}));
 
 struct RefusalRow {
     const char* handlerName;
@@ -79,8 +79,9 @@ TEST_P(RefusalDuringMatch, ShowsItsOwnBoxAndChangesNothing) {
     EXPECT_EQ(s.BlockCount, 24);
     EXPECT_EQ(s.PlayerCount, 1);
     EXPECT_EQ(s.SettingsChanged, 0);
-    EXPECT_TRUE(game.view.menu.N300 && game.view.menu.N24Blocos1 && game.view.menu.Individual1);
-    EXPECT_FALSE(game.view.menu.N45 || game.view.menu.N16Blocos1 || game.view.menu.Participantes1);
+    EXPECT_TRUE(game.view.menu.time3min && game.view.menu.blocks24 && game.view.menu.playAlone);
+    EXPECT_FALSE(game.view.menu.time45s || game.view.menu.blocks16 ||
+                 game.view.menu.playWithFriend);
 }
 
 const char* const kTime = "Partida está em andamento, para mudar o tempo, antes clique em PARAR.";
@@ -94,24 +95,24 @@ using I = MessageIcon;
 INSTANTIATE_TEST_SUITE_P(
     EveryHandler, RefusalDuringMatch,
     ::testing::Values(
-        RefusalRow{"N300", &SettingsMenu::N300Click, T::OwnCaption, "Quorvanella 2.0", I::None,
+        RefusalRow{"time3min", &SettingsMenu::onTime3min, T::OwnCaption, "Quorvanella 2.0", I::None,
                    kTime},
-        RefusalRow{"N200", &SettingsMenu::N200Click, T::Typed, "Warning", I::Warning, kTime},
-        RefusalRow{"N100", &SettingsMenu::N100Click, T::Typed, "Warning", I::Warning, kTime},
-        RefusalRow{"N45", &SettingsMenu::N45Click, T::Typed, "Warning", I::Warning, kTime},
-        RefusalRow{"N24", &SettingsMenu::N24Blocos1Click, T::Typed, "Warning", I::Warning, kBlocks},
-        RefusalRow{"N16", &SettingsMenu::N16Blocos1Click, T::Typed, "Warning", I::Warning, kBlocks},
-        RefusalRow{"Individual", &SettingsMenu::Individual1Click, T::Typed, "Information",
-                   I::Information, kPlayer},
-        RefusalRow{"Participantes", &SettingsMenu::Participantes1Click, T::Typed, "Warning",
+        RefusalRow{"time2min", &SettingsMenu::onTime2min, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"time1min", &SettingsMenu::onTime1min, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"time45s", &SettingsMenu::onTime45s, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"blocks24", &SettingsMenu::onBlocks24, T::Typed, "Warning", I::Warning, kBlocks},
+        RefusalRow{"blocks16", &SettingsMenu::onBlocks16, T::Typed, "Warning", I::Warning, kBlocks},
+        RefusalRow{"playAlone", &SettingsMenu::onPlayAlone, T::Typed, "Information", I::Information,
+                   kPlayer},
+        RefusalRow{"playWithFriend", &SettingsMenu::onPlayWithFriend, T::Typed, "Warning",
                    I::Warning, kPlayer}));
 
 TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
-    game.settings.N16Blocos1Click();
+    game.settings.onBlocks16();
     EXPECT_EQ(game.state.BlockCount, 16);
     EXPECT_EQ(game.state.MaxBoardPoints, 1200);
-    EXPECT_TRUE(game.view.menu.N16Blocos1);
-    EXPECT_FALSE(game.view.menu.N24Blocos1);
+    EXPECT_TRUE(game.view.menu.blocks16);
+    EXPECT_FALSE(game.view.menu.blocks24);
     EXPECT_EQ(game.state.SettingsChanged, 0) << "a board size alone does not zero the scores";
     const ShownBox& box = ports.dialogs.last();
     EXPECT_EQ(box.type, ShownBox::Type::Plain);
@@ -119,11 +120,11 @@ TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
     EXPECT_EQ(box.text, "A próxima partida iniciará apenas com 16 blocos... Boa sorte\n\n"
                         "OBS.:Jogar com 16 blocos, não vale para disputar RECORDS!");
 
-    game.settings.N24Blocos1Click();
+    game.settings.onBlocks24();
     EXPECT_EQ(game.state.BlockCount, 24);
     EXPECT_EQ(game.state.MaxBoardPoints, 1800);
-    EXPECT_TRUE(game.view.menu.N24Blocos1);
-    EXPECT_FALSE(game.view.menu.N16Blocos1);
+    EXPECT_TRUE(game.view.menu.blocks24);
+    EXPECT_FALSE(game.view.menu.blocks16);
     EXPECT_EQ(ports.dialogs.last().text, "A próxima partida iniciará com 24 blocos... Boa sorte");
     EXPECT_EQ(game.state.SettingsChanged, 0);
 }
@@ -135,15 +136,15 @@ TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     game.state.RivalKind = "computer";
     game.state.ClickCount = 1;
     game.state.LostFlag = "SIM";
-    game.view.menu.Individual1 = false;
-    game.view.menu.Participantes1 = true;
-    game.view["Label15"].visible = false;
-    game.view["lab_venc"].visible = true;
-    game.view["L3"].visible = true;
+    game.view.menu.playAlone = false;
+    game.view.menu.playWithFriend = true;
+    game.view[Role::ClockCaption].visible = false;
+    game.view[Role::WinnerCaption].visible = true;
+    game.view.winnerLetter(3).visible = true;
     game.Timer3.setInterval(250);
     ports.dialogs.type("Beatriz");
 
-    game.settings.Individual1Click();
+    game.settings.onPlayAlone();
 
     const ShownBox& box = ports.dialogs.last();
     EXPECT_EQ(box.type, ShownBox::Type::Input);
@@ -158,19 +159,19 @@ TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.LostFlag, "");
     EXPECT_EQ(s.SettingsChanged, 1);
-    EXPECT_TRUE(game.view.menu.Individual1);
-    EXPECT_FALSE(game.view.menu.Participantes1);
-    EXPECT_TRUE(game.view["Label15"].visible);
+    EXPECT_TRUE(game.view.menu.playAlone);
+    EXPECT_FALSE(game.view.menu.playWithFriend);
+    EXPECT_TRUE(game.view[Role::ClockCaption].visible);
     EXPECT_FALSE(game.Timer3.running()) << "the end animation stops";
-    EXPECT_FALSE(game.view["lab_venc"].visible);
-    EXPECT_FALSE(game.view["L3"].visible);
+    EXPECT_FALSE(game.view[Role::WinnerCaption].visible);
+    EXPECT_FALSE(game.view.winnerLetter(3).visible);
 }
 
 TEST_F(Settings, CancellingTheNameKeepsItAndStillSwitches) {
     game.state.PlayerName1 = "Ana";
     game.state.OpponentMode = "outro";
     ports.dialogs.cancelInput();
-    game.settings.Individual1Click();
+    game.settings.onPlayAlone();
     EXPECT_EQ(game.state.PlayerName1, "Ana");
     EXPECT_EQ(game.state.OpponentMode, "IND");
 }
@@ -183,22 +184,22 @@ TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) 
         s.PlayerName2 = "Computador Sab";
         s.PlayerCount = 1;
         s.SettingsChanged = 0;
-        game.view["lab_venc"].visible = true;
+        game.view[Role::WinnerCaption].visible = true;
         if (fromPicture) {
             game.definir.create(false);
             game.definir.img_3min_2Click(); // "Jogador", then the two-player picture
         } else {
-            game.settings.Participantes1Click();
+            game.settings.onPlayWithFriend();
         }
         EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
-        EXPECT_FALSE(game.view["lab_venc"].visible) << "the end display is cleared";
+        EXPECT_FALSE(game.view[Role::WinnerCaption].visible) << "the end display is cleared";
         EXPECT_EQ(s.OpponentMode, mode::kOneBoard);
         EXPECT_EQ(s.RivalKind, "computer") << "the computer goes on playing its turns";
         EXPECT_EQ(s.PlayerName2, "Computador Sab");
         EXPECT_EQ(s.PlayerCount, 1);
         EXPECT_EQ(s.SettingsChanged, 0);
-        EXPECT_TRUE(game.view.menu.Individual1);
-        EXPECT_FALSE(game.view.menu.Participantes1);
+        EXPECT_TRUE(game.view.menu.playAlone);
+        EXPECT_FALSE(game.view.menu.playWithFriend);
     }
 }
 
