@@ -189,7 +189,7 @@ QWidget* MainWindow::createControl(const Control& control, QWidget* parent) {
             if (control.name != coverNames()[static_cast<std::size_t>(k)])
                 continue;
             picture->setPicture(m_pictures->resource(QStringLiteral(":/pictures/block_back.png")));
-            picture->setOnClick([this, k] { handle([this, k] { m_game.reveal.ImageClick(k); }); });
+            picture->setOnClick([this, k] { handle([this, k] { m_game.reveal.onBlockClick(k); }); });
         }
         return picture;
     }
@@ -378,7 +378,7 @@ QAction* MainWindow::menuEntry(const QString& name) const {
 }
 
 void MainWindow::onSoundSwitch() {
-    handle([this] { m_game.checksomClick(); });
+    handle([this] { m_game.onSoundSwitch(); });
 }
 
 void MainWindow::onQuit() {
@@ -386,15 +386,15 @@ void MainWindow::onQuit() {
 }
 
 void MainWindow::onNewMatch() {
-    handle([this] { m_game.deal.Novo1Click(); });
+    handle([this] { m_game.deal.onNewMatch(); });
 }
 
 void MainWindow::onPlay() {
-    handle([this] { m_game.deal.BitBtn4Click(); });
+    handle([this] { m_game.deal.onPlay(); });
 }
 
 void MainWindow::onStop() {
-    handle([this] { m_game.clock.BitBtn3Click(); });
+    handle([this] { m_game.clock.onStop(); });
 }
 
 void MainWindow::onFiguresButton() {
@@ -428,7 +428,7 @@ void MainWindow::onOpponentButton() {
 }
 
 void MainWindow::onPlayComputer() {
-    handle([this] { m_game.computer.computadorClick(); });
+    handle([this] { m_game.computer.onPlayComputer(); });
 }
 
 void MainWindow::onBestRecords() {

@@ -206,7 +206,7 @@ void PhotoDealOneSecondAfterChoosing(benchmark::State& state) {
         qv::chooseCategory(game, "Personaliz");
         std::this_thread::sleep_for(std::chrono::seconds(1));
         const auto start = Clock::now();
-        game.deal.BitBtn4Click();
+        game.deal.onPlay();
         state.SetIterationTime(seconds(start));
         game.deal.AmpliarDes(); // the clock's first tick
         game.photoSet.waitForPreload();

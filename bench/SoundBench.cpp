@@ -82,8 +82,8 @@ double matchShare(bool soundOn) {
     RealGame game;
     game.window.show();
     if (!soundOn)
-        game.window.game().checksomClick();
-    game.window.game().deal.BitBtn4Click(); // JOGAR
+        game.window.game().onSoundSwitch();
+    game.window.game().deal.onPlay(); // JOGAR
     game.window.render();
     QCoreApplication::processEvents();
     const double before = processorSeconds();

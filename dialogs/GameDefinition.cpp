@@ -268,7 +268,7 @@ void GameDefinition::img_1min_2Click() {
     panel.bounds.left = 0;
     panel.bounds.top = 0;
     // The dialog stays open for the level choice.
-    m_game.computer.computadorClick();
+    m_game.computer.onPlayComputer();
 }
 
 void GameDefinition::img_045seg_2Click() {

@@ -41,7 +41,7 @@ bool BlockReveal::Evita_dupAbrir() {
     return true;
 }
 
-void BlockReveal::ImageClick(int k) {
+void BlockReveal::onBlockClick(int k) {
     MatchState& s = m_game.state;
     if (!Evita_dupAbrir())
         return;

@@ -12,7 +12,7 @@ public:
     explicit BlockReveal(Game& game);
 
     /// The click on the cover of board position 1..24 (Image9Click ... Image60Click).
-    void ImageClick(int position);
+    void onBlockClick(int position);
     /// The click gate: a person turns the next block only after the previous one
     /// has finished uncovering.
     bool Evita_dupAbrir();

@@ -142,7 +142,7 @@ int ComputerOpponent::drawCandidate(int attempt, int first) {
 void ComputerOpponent::Comp_2_click() {
     const int pick = m_game.state.ComputerPick;
     if (pick >= 1 && pick <= 24)
-        m_game.reveal.ImageClick(pick);
+        m_game.reveal.onBlockClick(pick);
 }
 
 bool ComputerOpponent::testHidden(int position) {
@@ -183,7 +183,7 @@ void ComputerOpponent::computer() {
     int first = drawPosition();
     while (!onBoard(first))
         first = drawPosition();
-    m_game.reveal.ImageClick(first);
+    m_game.reveal.onBlockClick(first);
     for (int pause = 0; pause < 3; ++pause)
         dalay(kRevealPause);
     s.ClickArmed = true;
@@ -222,7 +222,7 @@ void ComputerOpponent::applyLevel(int level) {
     s.PlayerName2 = chosen.playerName;
 }
 
-void ComputerOpponent::computadorClick() {
+void ComputerOpponent::onPlayComputer() {
     Dialogs& dialogs = m_game.ports.dialogs;
     if (m_game.matchInProgress()) {
         dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);

@@ -44,7 +44,7 @@ public:
     /// Waits while timers keep firing and the window keeps painting.
     void dalay(int milliseconds);
     /// "&Computador", and the computer picture of the game definition dialog.
-    void computadorClick();
+    void onPlayComputer();
     /// Puts a level's attempts, code and player name in force.
     void applyLevel(int level);
     /// The candidates the latest move drew, by attempt number 1..12 (0: none).

@@ -23,7 +23,7 @@ int categoryIndex(const std::string& category) {
 
 } // namespace
 
-void Deal::Novo1Click() {
+void Deal::onNewMatch() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
     m_game.sound().StopWave();
@@ -73,8 +73,8 @@ void Deal::Novo1Click() {
     m_game.clock.prepareAndStart();
 }
 
-void Deal::BitBtn4Click() {
-    Novo1Click();
+void Deal::onPlay() {
+    onNewMatch();
     m_game.view.focus = Role::FocusHolder;
     m_game.state.SlotSeen.fill(0);
 }

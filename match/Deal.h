@@ -13,9 +13,9 @@ public:
     explicit Deal(Game& game) : m_game(game) {}
 
     /// "&Iniciar".
-    void Novo1Click();
+    void onNewMatch();
     /// "JOGAR": as "&Iniciar", then the computer forgets what it has seen.
-    void BitBtn4Click();
+    void onPlay();
 
     void NOVOJOGO();
     void analisa();

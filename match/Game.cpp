@@ -67,7 +67,7 @@ void Game::cria_dir() {
     }
 }
 
-void Game::checksomClick() {
+void Game::onSoundSwitch() {
     Control& box = view[Role::SoundSwitch];
     box.checked = !box.checked;
     view[Role::SoundCaption].color = box.checked ? colors::kRed : colors::kGray128;

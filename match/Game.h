@@ -74,7 +74,7 @@ public:
     /// can neither be found nor created.
     void cria_dir();
     /// The master sound switch; its label is red while ticked, grey while not.
-    void checksomClick();
+    void onSoundSwitch();
     /// Lets all 24 covers take clicks, or stops them.
     void bloquear(bool enabled);
 

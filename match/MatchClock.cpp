@@ -184,7 +184,7 @@ void MatchClock::CALCULATEMPO() {
     s.UsedSeconds = s.ElapsedSeconds % 60;
 }
 
-void MatchClock::BitBtn3Click() {
+void MatchClock::onStop() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
     const bool running = m_game.matchInProgress();

@@ -19,7 +19,7 @@ public:
     /// Splits ElapsedSeconds into UsedMinutes and UsedSeconds.
     void CALCULATEMPO();
     /// "PARAR" and "&Parar".
-    void BitBtn3Click();
+    void onStop();
 
 private:
     void beginGame();

@@ -23,11 +23,11 @@ protected:
     /// The second block of a try, clicked right after the first has uncovered.
     void tryPair(std::pair<int, int> blocks) {
         d.turn(blocks.first);
-        d.game.reveal.ImageClick(blocks.second);
+        d.game.reveal.onBlockClick(blocks.second);
     }
     void stopMatch() {
         d.ports.dialogs.answer(Answer::Yes);
-        d.game.clock.BitBtn3Click();
+        d.game.clock.onStop();
         ASSERT_FALSE(d.game.matchInProgress());
     }
     /// Every block of the board is face down and takes clicks, or none takes them.
@@ -88,7 +88,7 @@ TEST_P(Pause, ANewFirstBlockEndsItAtOnceWithoutItsSound) {
     const auto others = d.pairs().back();
     tryPair(b);
     tick(5);
-    d.game.reveal.ImageClick(others.first);
+    d.game.reveal.onBlockClick(others.first);
     EXPECT_TRUE(over(b));
     EXPECT_FALSE(cover(others.first).visible) << "the new block turns";
     tick(40);
@@ -105,13 +105,13 @@ INSTANTIATE_TEST_SUITE_P(FoundOrMissed, Pause,
 TEST_F(Reveal, SecondClickDuringTheUncoveringIsIgnored) {
     d.start();
     const auto [a, b] = d.miss();
-    d.game.reveal.ImageClick(a);
+    d.game.reveal.onBlockClick(a);
     tick();
-    d.game.reveal.ImageClick(b);
+    d.game.reveal.onBlockClick(b);
     EXPECT_TRUE(cover(b).visible) << "the first block is still uncovering";
     EXPECT_EQ(d.game.state.ClickCount, 1);
     tick();
-    d.game.reveal.ImageClick(b);
+    d.game.reveal.onBlockClick(b);
     EXPECT_FALSE(cover(b).visible);
 }
 
@@ -133,7 +133,7 @@ protected:
 TEST_F(PhotoReveal, CoverIsGoneAtTheFirstTickWithoutAFlash) {
     d.start();
     ASSERT_EQ(d.game.state.FigureCategory, "Personaliz");
-    d.game.reveal.ImageClick(1);
+    d.game.reveal.onBlockClick(1);
     tick();
     EXPECT_FALSE(cover(1).visible);
     EXPECT_TRUE(cover(1).enabled);
@@ -144,7 +144,7 @@ TEST_F(PhotoReveal, CoverIsGoneAtTheFirstTickWithoutAFlash) {
 
 TEST_F(Reveal, FigureCoverFlashesOnceAtTheFirstTick) {
     d.start();
-    d.game.reveal.ImageClick(1);
+    d.game.reveal.onBlockClick(1);
     tick();
     EXPECT_TRUE(cover(1).visible);
     EXPECT_FALSE(d.game.state.ClickArmed);
@@ -224,7 +224,7 @@ TEST(TimeOutDuringATry, LeavesTheBoardShut) {
         const auto [a, b] = d.miss();
         d.turn(a);
         if (d.game.matchInProgress())
-            d.game.reveal.ImageClick(b);
+            d.game.reveal.onBlockClick(b);
         for (int n = 0; n < 300 && d.game.matchInProgress(); ++n)
             d.wait(10);
         ASSERT_FALSE(d.game.matchInProgress()) << "offset " << offset;

@@ -93,7 +93,7 @@ protected:
         shown.clear();
         stoppedAt.reset();
         const std::int64_t started = d.ports.scheduler.now();
-        d.game.deal.BitBtn4Click();
+        d.game.deal.onPlay();
         shown.push_back(clock.caption);
         d.wait(limitSeconds * 1000 + 2000);
         return started;
@@ -139,7 +139,7 @@ TEST_P(PreciseClock, ShowsEverySecondOnceAndEndsOnTime) {
             if (shown != std::vector<std::string>{"Livre"} || stoppedAt)
                 fault = "the free clock showed " + shown.back();
             d.ports.dialogs.answer(Answer::Yes);
-            d.game.clock.BitBtn3Click();
+            d.game.clock.onStop();
         }
         if (!fault.empty()) {
             ADD_FAILURE() << "seed " << seed << ", " << fault;

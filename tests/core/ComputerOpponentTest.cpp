@@ -218,7 +218,7 @@ TEST_P(ComputerWait, TurnsItsFirstBlockAfterTheWaitWithTheWindowTakingNoInput) {
     m.d.turn(a);
     while (!m.s.ClickArmed) // late timers may still be uncovering it
         m.d.wait(5);
-    m.d.game.reveal.ImageClick(b);
+    m.d.game.reveal.onBlockClick(b);
     ASSERT_EQ(m.s.SecondTurn, 1) << "the miss passes the turn";
     const VirtualScheduler& clock = m.d.ports.scheduler;
     const std::int64_t missed = clock.now();
@@ -261,7 +261,7 @@ protected:
 
 TEST_F(MakeComputerOpponent, CancelInTheNameBoxChangesNothing) {
     d.ports.dialogs.cancelInput();
-    d.game.computer.computadorClick();
+    d.game.computer.onPlayComputer();
     EXPECT_EQ(d.ports.dialogs.last().type, ShownBox::Type::Input);
     EXPECT_EQ(d.ports.dialogs.last().caption, "Quorvanella 2.0");
     EXPECT_EQ(d.ports.dialogs.last().text, "Digite o nome do jogador que deseja jogar contra mim");
@@ -279,7 +279,7 @@ TEST_F(MakeComputerOpponent, KeepsTheFirstThirteenCharactersOfTheName) {
          {std::pair<std::string, std::string>{"Anastácia Beatriz Cl", "Anastácia Bea"},
           {"Rui", "Rui"}}) {
         d.ports.dialogs.type(typed);
-        d.game.computer.computadorClick();
+        d.game.computer.onPlayComputer();
         EXPECT_EQ(s.PlayerName1, kept);
     }
     EXPECT_EQ(s.OpponentMode, mode::kOneBoard);
@@ -299,7 +299,7 @@ TEST_F(MakeComputerOpponent, FromTheMenuOpensTheDialogWithItsLevelPanelAtTheTopL
         dialog.Button3Click();
     });
     d.ports.dialogs.type("Bia");
-    d.game.computer.computadorClick();
+    d.game.computer.onPlayComputer();
     EXPECT_EQ(d.ports.dialogs.last().window, ModalWindow::GameDefinition);
     EXPECT_EQ(s.PlayerName2, "Computador Sup");
     EXPECT_EQ(s.LevelCode, "SUP");
@@ -309,7 +309,7 @@ TEST_F(MakeComputerOpponent, FromTheMenuOpensTheDialogWithItsLevelPanelAtTheTopL
 
 TEST_F(MakeComputerOpponent, IsRefusedWhileAMatchRuns) {
     d.start();
-    d.game.computer.computadorClick();
+    d.game.computer.onPlayComputer();
     EXPECT_EQ(d.ports.dialogs.last().text,
               "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.");
     EXPECT_EQ(s.OpponentMode, mode::kOneAfterOther);
@@ -341,7 +341,7 @@ TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
             dialog.BitBtn2Click();
         } else {
             d.ports.dialogs.type("Ana");
-            d.game.computer.computadorClick();
+            d.game.computer.onPlayComputer();
         }
         ASSERT_EQ(d.game.state.RivalKind, "computer");
         d.start();

@@ -46,7 +46,7 @@ TEST(Deal, SixteenBlocksUseFiguresOneToEightInTwoRows) {
 
     // A following 24-block match shows row three again.
     d.ports.dialogs.answer(Answer::Yes);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     d.game.settings.onBlocks24();
     d.start();
     EXPECT_TRUE(d.game.view.cover(24).visible && d.game.view.face(17).visible);
@@ -75,7 +75,7 @@ TEST(Deal, TwoDealsGiveDifferentArrangements) {
 
 TEST(Deal, FacesStayCollapsedUntilTheFirstTick) {
     MatchDriver d;
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     for (int k = 1; k <= 24; ++k)
         EXPECT_EQ(d.game.view.face(k).bounds.width, 0) << "the arrangement shows during the deal";
     EXPECT_EQ(d.game.state.BoardShrunk, 1);
@@ -92,7 +92,7 @@ TEST(Deal, StartDuringAMatchIsRefusedAndLeavesBoardAndClock) {
     const auto board = d.game.state.SlotFigure;
     const std::string clock = d.label(Role::Clock).caption;
     d.ports.dialogs.clear();
-    d.game.deal.Novo1Click();
+    d.game.deal.onNewMatch();
     ASSERT_EQ(d.ports.dialogs.shown().size(), 1u);
     EXPECT_EQ(d.ports.dialogs.last().type, ShownBox::Type::Plain);
     EXPECT_EQ(d.ports.dialogs.last().text,
@@ -105,10 +105,10 @@ TEST(Deal, StartDuringAMatchIsRefusedAndLeavesBoardAndClock) {
 TEST(Deal, JogarClearsTheComputersMemoryButIniciarDoesNot) {
     MatchDriver d;
     d.game.state.SlotSeen[5] = 1;
-    d.game.deal.Novo1Click();
+    d.game.deal.onNewMatch();
     EXPECT_EQ(d.game.state.SlotSeen[5], 1);
     d.game.Timer1.stop();
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.SlotSeen[5], 0);
     EXPECT_EQ(d.game.view.focus, Role::FocusHolder);
 }
@@ -226,11 +226,11 @@ TEST_F(PhotoDeal, MissingFolderFallsBackLikeAMissingFirstPhoto) {
 
 TEST_F(PhotoDeal, MatchStoppedBeforeItsFirstTickKeepsTheFaceWidth) {
     writeTwelve();
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     const int width = d.game.state.FaceWidth;
     ASSERT_GT(width, 0);
     d.game.Timer1.stop(); // before the first tick gave the faces back their width
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.FaceWidth, width);
     EXPECT_EQ(d.game.photoHolders[1].width, 66) << "photos at the face size, not the full size";
     d.wait(100);

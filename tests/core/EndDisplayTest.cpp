@@ -32,7 +32,7 @@ protected:
 
     /// A match starts and is over before its end is shown.
     void newMatch() {
-        game.deal.Novo1Click();
+        game.deal.onNewMatch();
         ASSERT_TRUE(game.matchInProgress());
         game.Timer1.stop();
     }

@@ -218,7 +218,7 @@ TEST_F(Definir, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
         dialog.Button3Click();
     });
     ports.dialogs.type("Edu");
-    game.computer.computadorClick();
+    game.computer.onPlayComputer();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::GameDefinition);
     EXPECT_TRUE(panelShown);
     EXPECT_EQ(s.RivalKind, "computer");

@@ -15,7 +15,7 @@ std::string afterSeconds(MatchDriver& d, int seconds) {
 
 TEST(Clock, ThreeMinutesCountDownToZero) {
     MatchDriver d;
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     EXPECT_EQ(d.label(Role::Clock).caption, "3:00");
     d.wait(100); // the first tick shows the board and starts the clock
     EXPECT_EQ(afterSeconds(d, 1) /* t = 1.1 s */, "2:59");
@@ -34,7 +34,7 @@ TEST(Clock, ThreeMinutesCountDownToZero) {
 TEST(Clock, FortyFiveSecondsCountFrom44ToZero) {
     MatchDriver d;
     d.game.settings.onTime45s();
-    d.game.deal.BitBtn4Click();
+    d.game.deal.onPlay();
     EXPECT_EQ(d.label(Role::Clock).caption, "0:45");
     d.wait(100);
     std::vector<std::string> shown{d.label(Role::Clock).caption};
@@ -118,13 +118,13 @@ protected:
 
 TEST_F(Tries, SecondClickDuringTheBlinkIsIgnored) {
     const auto [a, b] = d.miss();
-    d.game.reveal.ImageClick(a);
+    d.game.reveal.onBlockClick(a);
     d.wait(30);
-    d.game.reveal.ImageClick(b);
+    d.game.reveal.onBlockClick(b);
     EXPECT_EQ(d.game.state.ClickCount, 1);
     EXPECT_TRUE(d.game.view.cover(b).visible);
     d.wait(30);
-    d.game.reveal.ImageClick(b);
+    d.game.reveal.onBlockClick(b);
     EXPECT_EQ(d.game.state.ClickCount, 0) << "after the blink the click counts";
 }
 
@@ -185,9 +185,9 @@ TEST(Board, LastPairOfSixteenBlocksEndsTheMatchOnTheNextTick) {
     ASSERT_EQ(pairs.size(), 8u);
     for (std::size_t n = 0; n + 1 < pairs.size(); ++n)
         d.findPair(pairs[n]);
-    d.game.reveal.ImageClick(pairs.back().first);
+    d.game.reveal.onBlockClick(pairs.back().first);
     d.wait(60);
-    d.game.reveal.ImageClick(pairs.back().second);
+    d.game.reveal.onBlockClick(pairs.back().second);
     EXPECT_EQ(d.game.state.BoardPoints, 1200);
     EXPECT_TRUE(d.game.matchInProgress());
     d.wait(100);
@@ -197,7 +197,7 @@ TEST(Board, LastPairOfSixteenBlocksEndsTheMatchOnTheNextTick) {
 TEST(Stop, WithNoMatchItAsksNothingAndClearsTheEndDisplay) {
     MatchDriver d;
     d.game.endDisplay.nomevencedor("Ana");
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     EXPECT_TRUE(d.ports.dialogs.shown().empty());
     EXPECT_FALSE(d.game.Timer3.running());
     EXPECT_FALSE(d.label(Role::WinnerCaption).visible);
@@ -208,7 +208,7 @@ TEST(Stop, DuringAMatchItAsksAndNoKeepsPlaying) {
     MatchDriver d;
     d.start();
     d.ports.dialogs.answer(Answer::No);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     const ShownBox& box = d.ports.dialogs.last();
     EXPECT_EQ(box.text, "Deseja parar/cancerlar essa partida?");
     EXPECT_EQ(box.caption, "Quorvanella 2.0");
@@ -218,7 +218,7 @@ TEST(Stop, DuringAMatchItAsksAndNoKeepsPlaying) {
     EXPECT_TRUE(d.game.view.cover(1).enabled);
 
     d.ports.dialogs.answer(Answer::Yes);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     EXPECT_FALSE(d.game.matchInProgress());
     EXPECT_TRUE(d.label(Role::CancelNotice).visible);
     EXPECT_FALSE(d.game.view.cover(1).enabled);

@@ -37,7 +37,7 @@ protected:
     /// Turns a block and waits until its uncovering, and any pause after it, is over,
     /// however late the timers come.
     void reveal(int position) {
-        d.game.reveal.ImageClick(position);
+        d.game.reveal.onBlockClick(position);
         for (int step = 0; step < 100 && d.game.Timer2.running(); ++step)
             d.wait(30);
     }
@@ -143,7 +143,7 @@ TEST_F(TimedGame, StopInTheSecondGameCancelsTheWholeSeries) {
     d.findPair(d.pairs()[0]);
     d.findPair(d.pairs()[0]);
     d.ports.dialogs.answer(Answer::Yes);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     EXPECT_FALSE(d.game.matchInProgress());
     EXPECT_TRUE(d.label(Role::CancelNotice).visible);
     EXPECT_EQ(records.offers.size(), 1u) << "only player 1's time-out was offered";

@@ -54,7 +54,7 @@ TEST(SoundCues, SilentCases) {
     const std::vector<std::pair<const char*, std::function<void(CueRig&, const Cue&)>>> cases{
         {"Som unticked",
          [](CueRig& r, const Cue&) {
-             r.game.checksomClick();
+             r.game.onSoundSwitch();
          }},
         {"event switched off",
          [](CueRig& r, const Cue& c) {
@@ -96,7 +96,7 @@ TEST(SoundCues, AfterTheEndSoundOnlyAPairFoundStaysSilentUntilTheNextMatch) {
         expected += cue.event == SoundEvent::Acertar ? 0 : cue.melody.size();
     EXPECT_EQ(rig.beep.tones.size(), expected);
 
-    rig.game.deal.Novo1Click(); // a new match
+    rig.game.deal.onNewMatch(); // a new match
     rig.beep.tones.clear();
     rig.effects.SOUND_CERTO();
     EXPECT_EQ(rig.beep.tones.size(), 6u);
@@ -105,7 +105,7 @@ TEST(SoundCues, AfterTheEndSoundOnlyAPairFoundStaysSilentUntilTheNextMatch) {
 TEST(SoundCues, ANewMatchStopsAPlayingWave) {
     CueRig rig;
     rig.effects.SOUND_GANHA();
-    rig.game.deal.Novo1Click();
+    rig.game.deal.onNewMatch();
     EXPECT_EQ(rig.waves.requests, (std::vector<std::string>{"Som1.Vitoria.wav", "stop"}));
 }
 

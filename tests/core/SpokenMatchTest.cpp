@@ -97,7 +97,7 @@ TEST(MatchNarrator, TellsEachTurnedBlockThePairsTheMissesAndTheEnd) {
     EXPECT_NE(narrator.news().find("Não é par. Pontos: 100."), std::string::npos);
 
     d.ports.dialogs.answer(Answer::Yes);
-    d.game.clock.BitBtn3Click();
+    d.game.clock.onStop();
     EXPECT_EQ(narrator.news(), "Partida cancelada!");
 }
 

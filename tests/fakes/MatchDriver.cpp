@@ -19,12 +19,12 @@ MatchDriver::MatchDriver(ScreenSize screen) {
 }
 
 void MatchDriver::start() {
-    game.deal.BitBtn4Click();
+    game.deal.onPlay();
     wait(100);
 }
 
 void MatchDriver::turn(int position) {
-    game.reveal.ImageClick(position);
+    game.reveal.onBlockClick(position);
     wait(60);
 }
 

@@ -67,7 +67,7 @@ public:
             return;
         const int position = s.ClickCount == 0 ? pickFirst() : pickSecond(s.FirstCover);
         if (position != 0)
-            m_match.d.game.reveal.ImageClick(position);
+            m_match.d.game.reveal.onBlockClick(position);
     }
 
 private:

@@ -75,7 +75,7 @@ TEST(FiguresEntries, ClosedBlocksShowNoPixelOfTheirPhotos) {
     main.game().state.FigureCategory = "Personaliz";
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    main.game().deal.BitBtn4Click();
+    main.game().deal.onPlay();
     fakes.scheduler.advance(100); // the first tick gives the faces their width back
     main.render();
     ASSERT_EQ(main.game().state.FigureCategory, "Personaliz");

@@ -244,9 +244,9 @@ TEST(MainWindowVersusComputer, TakesNoClicksDuringTheComputersTurnAndDoesNotGrey
     int first = 1, second = 2;
     while (second <= 24 && game.state.SlotFigure[1] == game.state.SlotFigure[std::size_t(second)])
         ++second;
-    game.reveal.ImageClick(first);
+    game.reveal.onBlockClick(first);
     fakes.scheduler.advance(60);
-    game.reveal.ImageClick(second);
+    game.reveal.onBlockClick(second);
     fakes.scheduler.advance(150);
     window.render();
     ASSERT_FALSE(game.view.form.enabled);
