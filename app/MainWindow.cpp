@@ -189,7 +189,8 @@ QWidget* MainWindow::createControl(const Control& control, QWidget* parent) {
             if (control.name != coverNames()[static_cast<std::size_t>(k)])
                 continue;
             picture->setPicture(m_pictures->resource(QStringLiteral(":/pictures/block_back.png")));
-            picture->setOnClick([this, k] { handle([this, k] { m_game.reveal.onBlockClick(k); }); });
+            picture->setOnClick(
+                [this, k] { handle([this, k] { m_game.reveal.onBlockClick(k); }); });
         }
         return picture;
     }
