@@ -2,8 +2,8 @@
 
 #include "app/Announcer.h"
 #include "app/BoardKeyboard.h"
+#include "app/MainWindow.h"
 #include "app/PictureBox.h"
-#include "app/TFORM1.h"
 #include "match/SpokenText.h"
 
 #include <QAccessible>
@@ -18,20 +18,22 @@ void setName(QWidget* widget, const std::string& name) {
         widget->setAccessibleName(text);
 }
 
-constexpr const char* kScoreBoard[] = {"Label3", "Label4", "Label1", "Label5", "Label6",
-                                       "Label7", "Label9", "PT_JG1", "PT_JG2", "Label2"};
+constexpr Role kScoreBoard[] = {Role::Player1Name, Role::Player1Points, Role::Player1Time,
+                                Role::Player2Name, Role::Player2Points, Role::Player2Time,
+                                Role::Clock,       Role::TallyWins1,    Role::TallyWins2,
+                                Role::ResultText};
 
 } // namespace
 
-MainWindowAccessibility::MainWindowAccessibility(TFORM1& window, const BoardKeyboard& keyboard)
+MainWindowAccessibility::MainWindowAccessibility(MainWindow& window, const BoardKeyboard& keyboard)
     : m_window(window), m_keyboard(keyboard), m_narrator(window.game()),
       m_announcer(new Announcer(window.centralWidget())) {
-    QWidget* holder = window.control("BotaoQueRecebeFocus");
+    QWidget* holder = window.control(Role::FocusHolder);
     holder->setAccessibleName(QStringLiteral("Tabuleiro"));
     holder->setAccessibleDescription(
         QStringLiteral("Setas: escolher um bloco. Espaço ou Enter: virar o bloco. "
                        "F2: jogar. Esc: parar a partida."));
-    window.control("checksom")->setAccessibleName(QStringLiteral("Som"));
+    window.control(Role::SoundSwitch)->setAccessibleName(QStringLiteral("Som"));
 }
 
 void MainWindowAccessibility::update() {
@@ -57,7 +59,7 @@ void MainWindowAccessibility::nameBlocks() {
 }
 
 void MainWindowAccessibility::nameScoreBoard() {
-    for (const char* label : kScoreBoard)
+    for (Role label : kScoreBoard)
         setName(m_window.control(label), spoken::scoreLabel(m_window.game().view, label));
 }
 
@@ -67,9 +69,9 @@ void MainWindowAccessibility::followPointedBlock() {
     // the cover for its flash.
     PictureBox* shown = nullptr;
     if (pointed != 0) {
-        const char* name = m_narrator.isOpen(pointed)
-                               ? faceNames()[static_cast<std::size_t>(pointed)]
-                               : coverNames()[static_cast<std::size_t>(pointed)];
+        const std::string& name = m_narrator.isOpen(pointed)
+                                      ? faceNames()[static_cast<std::size_t>(pointed)]
+                                      : coverNames()[static_cast<std::size_t>(pointed)];
         shown = static_cast<PictureBox*>(m_window.control(name));
     }
     if (shown == m_pointed)
@@ -82,7 +84,7 @@ void MainWindowAccessibility::followPointedBlock() {
     shown->setPointed(true);
     // Only while the board has the keyboard: an open menu or box keeps the
     // screen reader where the player is.
-    if (!m_window.control("BotaoQueRecebeFocus")->hasFocus())
+    if (!m_window.control(Role::FocusHolder)->hasFocus())
         return;
     QAccessibleEvent focus(shown, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);

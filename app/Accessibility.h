@@ -9,14 +9,14 @@ namespace qv {
 class Announcer;
 class BoardKeyboard;
 class PictureBox;
-class TFORM1;
+class MainWindow;
 
 /// What a screen reader finds in the main window: every block with its number
 /// and state, the score board in words, the focus holder as the board, and the
 /// news of the match spoken as it happens.
 class MainWindowAccessibility {
 public:
-    MainWindowAccessibility(TFORM1& window, const BoardKeyboard& keyboard);
+    MainWindowAccessibility(MainWindow& window, const BoardKeyboard& keyboard);
 
     /// Brings names and states in line with the window; runs after every render.
     void update();
@@ -26,7 +26,7 @@ private:
     void nameScoreBoard();
     void followPointedBlock();
 
-    TFORM1& m_window;
+    MainWindow& m_window;
     const BoardKeyboard& m_keyboard;
     MatchNarrator m_narrator;
     Announcer* m_announcer;

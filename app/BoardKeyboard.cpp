@@ -1,8 +1,8 @@
 #include "app/BoardKeyboard.h"
 
 #include "app/FocusFrame.h"
+#include "app/MainWindow.h"
 #include "app/PictureBox.h"
-#include "app/TFORM1.h"
 
 #include <QKeyEvent>
 
@@ -19,14 +19,14 @@ std::size_t slot(int position) {
 
 } // namespace
 
-BoardKeyboard::BoardKeyboard(TFORM1& window, QWidget& focusHolder, QWidget& board)
+BoardKeyboard::BoardKeyboard(MainWindow& window, QWidget& focusHolder, QWidget& board)
     : QObject(&window), m_window(window), m_frame(new FocusFrame(&board)) {
     focusHolder.installEventFilter(this);
 }
 
 PictureBox* BoardKeyboard::shownBlock(int position) const {
     const MainView& view = m_window.game().view;
-    const char* name =
+    const std::string& name =
         view.cover(position).visible ? coverNames()[slot(position)] : faceNames()[slot(position)];
     return static_cast<PictureBox*>(m_window.control(name));
 }

@@ -6,7 +6,7 @@ namespace qv {
 
 class FocusFrame;
 class PictureBox;
-class TFORM1;
+class MainWindow;
 
 /// Plays the board from the keyboard. The arrows move a frame over the blocks
 /// still on the board (left and right run on to the next row), Home and End go to
@@ -15,7 +15,7 @@ class TFORM1;
 /// focus as ever; the frame shows only once one of these keys was used.
 class BoardKeyboard final : public QObject {
 public:
-    BoardKeyboard(TFORM1& window, QWidget& focusHolder, QWidget& board);
+    BoardKeyboard(MainWindow& window, QWidget& focusHolder, QWidget& board);
 
     /// The framed block, 0 while the frame is not shown.
     int pointed() const { return m_pointed; }
@@ -38,7 +38,7 @@ private:
     void point(int position);
     void turn();
 
-    TFORM1& m_window;
+    MainWindow& m_window;
     FocusFrame* m_frame;
     int m_pointed = 0;
 };

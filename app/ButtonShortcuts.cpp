@@ -8,13 +8,13 @@ namespace qv {
 namespace {
 
 struct ButtonKey {
-    const char* button;
+    Role button;
     Qt::Key key;
 };
 
 constexpr ButtonKey kButtonKeys[] = {
-    {"BitBtn4", Qt::Key_F2},     // JOGAR
-    {"BitBtn3", Qt::Key_Escape}, // PARAR
+    {Role::PlayButton, Qt::Key_F2},
+    {Role::StopButton, Qt::Key_Escape},
 };
 
 } // namespace
@@ -22,15 +22,14 @@ constexpr ButtonKey kButtonKeys[] = {
 QString hintWithShortcut(const std::string& control, const std::string& hint) {
     QString text = QString::fromStdString(hint);
     for (const ButtonKey& entry : kButtonKeys) {
-        if (control == entry.button && !text.isEmpty())
+        if (control == roleName(entry.button) && !text.isEmpty())
             text += QStringLiteral(" (%1)").arg(
                 QKeySequence(entry.key).toString(QKeySequence::NativeText));
     }
     return text;
 }
 
-void addButtonShortcuts(QWidget& window,
-                        const std::function<QAbstractButton*(const std::string&)>& button) {
+void addButtonShortcuts(QWidget& window, const std::function<QAbstractButton*(Role)>& button) {
     for (const ButtonKey& entry : kButtonKeys) {
         QAbstractButton* target = button(entry.button);
         auto* shortcut = new QShortcut(QKeySequence(entry.key), &window);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "match/MainView.h"
+
 #include <QString>
 
 #include <functional>
@@ -18,7 +20,6 @@ QString hintWithShortcut(const std::string& control, const std::string& hint);
 
 /// Makes the keys press their buttons in `window` as a click does; a greyed
 /// button ignores them, and a modal dialog keeps them away.
-void addButtonShortcuts(QWidget& window,
-                        const std::function<QAbstractButton*(const std::string&)>& button);
+void addButtonShortcuts(QWidget& window, const std::function<QAbstractButton*(Role)>& button);
 
 } // namespace qv

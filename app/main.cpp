@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "dialogs/GameDefinitionDialog.h"
 #include "dialogs/InstructionsWindow.h"
 #include "dialogs/PenaltyNoticeWindow.h"
@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     qv::QtPaths paths;
     const qv::Ports ports{clock, scheduler, random, dialogs, screen, paths};
 
-    qv::TFORM1 window(ports);
+    qv::MainWindow window(ports);
     dialogs.setParent(&window);
     dialogs.setBeforeModal([&window] { window.render(); });
     scheduler.setAfterEvent([&window] { window.render(); });
@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     qv::SoundEffects sound(window.game().view, window.game().state, paths, dialogs, audio,
                            tonePlayer);
     window.game().setSound(sound);
-    window.FormCreate();
+    window.initialize();
 
     // The penalty notice and the records window are made once and kept, hidden,
     // for the whole run: the notice at start, the records window (a dozen

@@ -1,7 +1,7 @@
 // What sound costs the game: one cue request on the wave path against the
 // match clock's 100 ms tick, and the processor share of a running match with
 // sound on and nobody clicking, against the same match with "Som" unticked.
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "bench/BenchApplication.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/LoadedAudio.h"
@@ -44,7 +44,7 @@ struct RealGame {
     qv::QtScreen screen;
     qv::QtPaths paths;
     qv::Ports ports{clock, scheduler, random, dialogs, screen, paths};
-    qv::TFORM1 window{ports};
+    qv::MainWindow window{ports};
     qv::SteadyTicks ticks;
     qv::LoadedAudio audio{QStringLiteral(QV_AUDIO_MODULE_FILE),
                           std::filesystem::path(QV_PROGRAM).parent_path()};
@@ -57,7 +57,7 @@ struct RealGame {
         audio.waitUntilOpen();
         scheduler.setAfterEvent([this] { window.render(); });
         window.game().setSound(sound);
-        window.FormCreate();
+        window.initialize();
         window.game().onActivated();
     }
 };

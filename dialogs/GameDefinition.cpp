@@ -237,10 +237,10 @@ bool GameDefinition::refuseWhileMatch() {
 void GameDefinition::tickTime(bool threeMinutes, bool twoMinutes, bool oneMinute,
                               bool fortyFiveSeconds) {
     MenuMarks& menu = m_game.view.menu;
-    menu.N300 = threeMinutes;
-    menu.N200 = twoMinutes;
-    menu.N100 = oneMinute;
-    menu.N45 = fortyFiveSeconds;
+    menu.time3min = threeMinutes;
+    menu.time2min = twoMinutes;
+    menu.time1min = oneMinute;
+    menu.time45s = fortyFiveSeconds;
 }
 
 void GameDefinition::setTime(int minutes, int seconds, bool clock) {

@@ -77,7 +77,7 @@ void PenaltyNotice::countDownStep() {
         countdownTimer.stop();
         return;
     }
-    Control& label = m_game.view[playerTwoSlower() ? "Label6" : "Label4"];
+    Control& label = m_game.view[playerTwoSlower() ? Role::Player2Points : Role::Player1Points];
     label.caption = std::to_string(labelPoints(label.caption) - kPointsPerSecond);
     --PenaltyStepsLeft;
     if (PenaltyStepsLeft == 0)

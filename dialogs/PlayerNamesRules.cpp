@@ -79,8 +79,8 @@ void PlayerNamesRules::acceptClick() {
     s.RivalIsComputer = false;
     s.PlayerCount = 2;
     s.SettingsChanged = 1;
-    m_game.view.menu.Participantes1 = true;
-    m_game.view.menu.Individual1 = false;
+    m_game.view.menu.playWithFriend = true;
+    m_game.view.menu.playAlone = false;
     s.PlayerName1 = firstName;
     s.PlayerName2 = secondName;
     // New pair of names, new tally of wins.

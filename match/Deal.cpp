@@ -28,13 +28,13 @@ void Deal::onStart() {
     MainView& v = m_game.view;
     m_game.sound().stopWave();
     s.ClickArmed = true;
-    v["aviso_cancelar"].visible = false;
+    v[Role::CancelNotice].visible = false;
     if (m_game.matchInProgress()) {
         m_game.ports.dialogs.showMessage(
             "Partida está em andamento, para reiniciar, antes clique em PARAR.");
         return;
     }
-    v["BitBtn4"].color = colors::kGray158;
+    v[Role::PlayButton].color = colors::kGray158;
     if (s.FigureCategory == category::kPersonaliz) {
         m_game.ports.dialogs.showMessage(
             "ATENÇÃO,\n\nVocê optou por usar figuras personalizada.\n\nO processo de mistura dos "
@@ -51,14 +51,14 @@ void Deal::onStart() {
     s.Try = TryState::None;
     m_game.revealPause.stop();
     s.WaitTicks = 0;
-    v["Label15"].visible = true;
+    v[Role::ClockCaption].visible = true;
     s.EndAnimFrame = 0;
     s.LetterStep = 0;
     s.LostAlone = false;
-    v["Label9"].visible = true;
+    v[Role::Clock].visible = true;
     s.RecordsSettled = 0;
     s.EndSoundState = EndSound::Due;
-    v["Label2"].caption.clear();
+    v[Role::ResultText].caption.clear();
     m_game.clock.applySettingsStep();
 
     shuffleBoard();
@@ -75,7 +75,7 @@ void Deal::onStart() {
 
 void Deal::onPlay() {
     onStart();
-    m_game.view.focus = "BotaoQueRecebeFocus";
+    m_game.view.focus = Role::FocusHolder;
     m_game.state.SlotSeen.fill(0);
 }
 

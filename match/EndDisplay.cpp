@@ -65,40 +65,40 @@ std::array<std::string, kNameLength> firstCharacters(const std::string& text) {
 
 EndDisplay::EndDisplay(Game& game) : m_game(game) {
     // The view's controls never move once it is built, so the letters are looked
-    // up once here instead of by name on every frame.
+    // up once here instead of on every frame.
     for (int n = 1; n <= kNameLength; ++n)
-        m_nameLetters[static_cast<std::size_t>(n - 1)] = &m_game.view[letterName(n)];
+        m_nameLetters[static_cast<std::size_t>(n - 1)] = &m_game.view.winnerLetter(n);
     for (int n = 1; n <= kLoserLength; ++n)
-        m_loserLetters[static_cast<std::size_t>(n - 1)] = &m_game.view[loserLetterName(n)];
-    m_trophy = &m_game.view["TROFEU"];
+        m_loserLetters[static_cast<std::size_t>(n - 1)] = &m_game.view.loserLetter(n);
+    m_trophy = &m_game.view[Role::Trophy];
     m_game.endAnimation.setHandler([this] { onFrame(); });
 }
 
 void EndDisplay::clearResult() {
     MainView& view = m_game.view;
     m_game.endAnimation.stop();
-    view["TROFEU"].picture = {};
-    view["lab_venc"].visible = false;
-    view["Bevel9"].visible = false;
+    view[Role::Trophy].picture = {};
+    view[Role::WinnerCaption].visible = false;
+    view[Role::WinnerFrame].visible = false;
     for (int n = 1; n <= 10; ++n)
-        view[letterName(n)].visible = false;
+        view.winnerLetter(n).visible = false;
     for (int n = 0; n <= 5; ++n)
-        view[loserLetterName(n)].visible = false;
+        view.loserLetter(n).visible = false;
 }
 
 void EndDisplay::showWinner(const std::string& text) {
     MainView& view = m_game.view;
     MatchState& s = m_game.state;
-    view["Label3"].visible = true;
-    view["Label5"].visible = true;
+    view[Role::Player1Name].visible = true;
+    view[Role::Player2Name].visible = true;
     const std::array<std::string, kNameLength> characters = firstCharacters(text);
     for (std::size_t k = 0; k < m_nameLetters.size(); ++k)
         m_nameLetters[k]->caption = characters[k];
     m_game.endAnimation.setInterval(s.EndAnimInterval);
     s.EndAnimFrame = 0;
     s.LetterStep = 0;
-    view["lab_venc"].visible = true;
-    view["Bevel9"].visible = true;
+    view[Role::WinnerCaption].visible = true;
+    view[Role::WinnerFrame].visible = true;
     m_trophy->visible = true;
 }
 
@@ -160,14 +160,14 @@ void EndDisplay::stepLoserLetters() {
     const int pathLength = static_cast<int>(kLoserPath.size());
     if (step < 1 || step > kLoserLength + pathLength)
         return;
-    // Entering, LB(step) joins at Q1; leaving, the one that stood at Q6.
+    // Entering, loser letter `step` joins at Q1; leaving, the one that stood at Q6.
     if (step <= kLoserLength)
         m_loserLetters[static_cast<std::size_t>(step - 1)]->visible = true;
     else if (step > pathLength)
         m_loserLetters[static_cast<std::size_t>(step - pathLength - 1)]->visible = false;
 
     for (int j = 1; j <= kLoserLength; ++j) {
-        // LB(j) joined at step j and has reached Q(step - j + 1).
+        // Loser letter j joined at step j and has reached Q(step - j + 1).
         const int point = step - j + 1;
         if (point >= 1 && point <= pathLength)
             place(*m_loserLetters[static_cast<std::size_t>(j - 1)],

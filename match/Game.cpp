@@ -24,7 +24,7 @@ void Game::setUp() {
         ports.dialogs.showError(error.what());
     }
     state.BlockCount = 24;
-    view.menu.N300 = true;
+    view.menu.time3min = true;
     state.MaxBoardPoints = 1800;
     state.FigureCategory = category::kFiguras1;
 
@@ -36,15 +36,15 @@ void Game::setUp() {
     for (int n = 1; n <= holders::kLoseFrameCount; ++n)
         state.LoseFrames[static_cast<std::size_t>(n)] = holders::loseFrame(n);
 
-    view["Label2"].caption.clear();
+    view[Role::ResultText].caption.clear();
     state.OpponentMode = PlayMode::Alone;
     state.PlayerCount = 1;
     setCoversEnabled(false);
 }
 
 void Game::onShown() {
-    view.focus = "BotaoQueRecebeFocus";
-    view["Panel6"].visible = true;
+    view.focus = Role::FocusHolder;
+    view[Role::Banner].visible = true;
 }
 
 void Game::onActivated() {
@@ -68,9 +68,9 @@ void Game::ensurePhotoFolder() {
 }
 
 void Game::onToggleSound() {
-    Control& box = view["checksom"];
+    Control& box = view[Role::SoundSwitch];
     box.checked = !box.checked;
-    view["sound"].color = box.checked ? colors::kRed : colors::kGray128;
+    view[Role::SoundCaption].color = box.checked ? colors::kRed : colors::kGray128;
 }
 
 void Game::setCoversEnabled(bool enabled) {

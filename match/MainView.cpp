@@ -41,21 +41,27 @@ constexpr std::array<BoardPlace, 24> kBoard{{
     {{534, 169, 67, 67}, {535, 170, 66, 66}, {532, 167, 71, 71}},
 }};
 
-constexpr std::array<const char*, 25> kCoverNames{
-    "",        "Image9",  "Image10", "Image11", "Image12", "Image13", "Image14",
-    "Image15", "Image16", "Image44", "Image45", "Image46", "Image47", "Image48",
-    "Image49", "Image50", "Image51", "Image53", "Image54", "Image55", "Image56",
-    "Image57", "Image58", "Image59", "Image60"};
-constexpr std::array<const char*, 25> kFaceNames{
-    "",        "Image1",  "Image2",  "Image3",  "Image4",  "Image5",  "Image6",
-    "Image7",  "Image8",  "Image28", "Image29", "Image30", "Image31", "Image32",
-    "Image33", "Image34", "Image35", "Image36", "Image37", "Image38", "Image39",
-    "Image40", "Image41", "Image42", "Image43"};
-constexpr std::array<const char*, 25> kFrameNames{
-    "",        "Bevel1",  "Bevel2",  "Bevel3",  "Bevel4",  "Bevel5",  "Bevel6",
-    "Bevel7",  "Bevel8",  "Bevel10", "Bevel11", "Bevel12", "Bevel13", "Bevel14",
-    "Bevel15", "Bevel16", "Bevel17", "Bevel18", "Bevel19", "Bevel20", "Bevel21",
-    "Bevel22", "Bevel23", "Bevel24", "Bevel25"};
+/// Object names of the blocks by position: "blockCover1" .. "blockCover24".
+std::array<std::string, 25> blockNames(const char* kind) {
+    std::array<std::string, 25> names;
+    for (std::size_t k = 1; k <= 24; ++k)
+        names[k] = kind + std::to_string(k);
+    return names;
+}
+
+constexpr std::array<const char*, kRoleCount> kRoleNames{
+    "soundBar",       "soundSwitch",     "soundCaption",  "banner",       "tallyCaption",
+    "tallyName1",     "tallyWins1",      "tallyVersus",   "tallyWins2",   "tallyName2",
+    "headingPicture", "playersHeading",  "pointsHeading", "timeHeading",  "resultHeading",
+    "scoreBoard",     "player1Name",     "player1Points", "player1Time",  "player2Name",
+    "player2Points",  "player2Time",     "scoreDivider",  "clockCaption", "clock",
+    "resultBoard",    "resultText",      "trophy",        "winnerFrame",  "winnerCaption",
+    "cancelNotice",   "scoreBoardShade", "playButton",    "stopButton",   "timeButton",
+    "opponentButton", "figuresButton",   "recordsButton", "focusHolder"};
+
+std::string name(Role role) {
+    return roleName(role);
+}
 
 Control make(std::string name, std::string parent, ControlKind kind, Rect bounds,
              std::string caption = {}) {
@@ -107,34 +113,40 @@ Control panel(std::string name, std::string parent, Rect bounds, std::string cap
 
 } // namespace
 
-const std::array<const char*, 25>& coverNames() {
-    return kCoverNames;
-}
-const std::array<const char*, 25>& faceNames() {
-    return kFaceNames;
-}
-const std::array<const char*, 25>& frameNames() {
-    return kFrameNames;
+const char* roleName(Role role) {
+    return kRoleNames[static_cast<std::size_t>(role)];
 }
 
-std::string letterName(int n) {
-    std::string name = "L";
-    name += std::to_string(n);
-    return name;
+const std::array<std::string, 25>& coverNames() {
+    static const std::array<std::string, 25> kNames = blockNames("blockCover");
+    return kNames;
+}
+const std::array<std::string, 25>& faceNames() {
+    static const std::array<std::string, 25> kNames = blockNames("blockFace");
+    return kNames;
+}
+const std::array<std::string, 25>& frameNames() {
+    static const std::array<std::string, 25> kNames = blockNames("blockFrame");
+    return kNames;
+}
+
+std::string winnerLetterName(int n) {
+    return "winnerLetter" + std::to_string(n);
 }
 
 std::string loserLetterName(int n) {
-    std::string name = "LB";
-    name += std::to_string(n);
-    return name;
+    return "loserLetter" + std::to_string(n);
 }
 
 const std::vector<std::string>& designPlaceholders() {
     static const std::vector<std::string> kPlaceholders = [] {
-        std::vector<std::string> names{"Label1", "Label3", "Label4",  "Label5", "Label6",
-                                       "Label7", "Label9", "Label14", "Label16"};
+        std::vector<std::string> names;
+        for (Role role : {Role::Player1Time, Role::Player1Name, Role::Player1Points,
+                          Role::Player2Name, Role::Player2Points, Role::Player2Time, Role::Clock,
+                          Role::TallyName1, Role::TallyName2})
+            names.push_back(name(role));
         for (int n = 1; n <= 10; ++n)
-            names.push_back(letterName(n));
+            names.push_back(winnerLetterName(n));
         return names;
     }();
     return kPlaceholders;
@@ -147,116 +159,129 @@ MainView::MainView() {
     // The board, bottom to top at each position: frame, face, cover.
     for (std::size_t k = 1; k <= 24; ++k) {
         const BoardPlace& place = kBoard[k - 1];
-        v.push_back(make(kFrameNames[k], {}, ControlKind::Bevel, place.frame));
-        v.push_back(make(kFaceNames[k], {}, ControlKind::Picture, place.face));
-        v.push_back(make(kCoverNames[k], {}, ControlKind::Picture, place.cover));
+        v.push_back(make(frameNames()[k], {}, ControlKind::Bevel, place.frame));
+        v.push_back(make(faceNames()[k], {}, ControlKind::Picture, place.face));
+        v.push_back(make(coverNames()[k], {}, ControlKind::Picture, place.cover));
     }
 
-    Control panel7 = panel("Panel7", {}, {8, 246, 596, 19}, {}, colors::kMenu);
-    v.push_back(panel7);
-    Control checksom = make("checksom", "Panel7", ControlKind::CheckBox, {10, 3, 13, 13});
-    checksom.checked = true;
-    checksom.hint = "Ativa/Desativa som";
-    v.push_back(checksom);
-    v.push_back(label("sound", "Panel7", {26, 2, 30, 15}, "Som", colors::kRed));
-    Control advertising = panel("Panel6", "Panel7", {70, 2, 230, 15},
-                                "Quorvanella 2.0 \u00b7 jogo da mem\u00f3ria", colors::kMenu);
-    advertising.fontPoints = 7;
-    advertising.visible = false;
-    v.push_back(advertising);
-    v.push_back(hidden(label("Placar", "Panel7", {306, 2, 44, 15}, "Placar:", colors::kRed, true)));
+    const std::string soundBar = name(Role::SoundBar);
+    v.push_back(panel(soundBar, {}, {8, 246, 596, 19}, {}, colors::kMenu));
+    Control soundSwitch =
+        make(name(Role::SoundSwitch), soundBar, ControlKind::CheckBox, {10, 3, 13, 13});
+    soundSwitch.checked = true;
+    soundSwitch.hint = "Ativa/Desativa som";
+    v.push_back(soundSwitch);
+    v.push_back(label(name(Role::SoundCaption), soundBar, {26, 2, 30, 15}, "Som", colors::kRed));
+    Control banner = panel(name(Role::Banner), soundBar, {70, 2, 230, 15},
+                           "Quorvanella 2.0 \u00b7 jogo da mem\u00f3ria", colors::kMenu);
+    banner.fontPoints = 7;
+    banner.visible = false;
+    v.push_back(banner);
+    v.push_back(hidden(label(name(Role::TallyCaption), soundBar, {306, 2, 44, 15},
+                             "Placar:", colors::kRed, true)));
     v.push_back(hidden(
-        aligned(label("Label14", "Panel7", {352, 2, 96, 15}, "Label14", colors::kBlack, true),
+        aligned(label(name(Role::TallyName1), soundBar, {352, 2, 96, 15}, {}, colors::kBlack, true),
                 Align::Right)));
     v.push_back(hidden(aligned(
-        label("PT_JG1", "Panel7", {450, 2, 24, 15}, "0", colors::kBlack, true), Align::Right)));
-    v.push_back(hidden(label("X", "Panel7", {479, 2, 10, 15}, "X", colors::kRed, true)));
-    v.push_back(hidden(label("PT_JG2", "Panel7", {492, 2, 24, 15}, "0", colors::kBlack, true)));
+        label(name(Role::TallyWins1), soundBar, {450, 2, 24, 15}, "0", colors::kBlack, true),
+        Align::Right)));
+    v.push_back(hidden(
+        label(name(Role::TallyVersus), soundBar, {479, 2, 10, 15}, "X", colors::kRed, true)));
+    v.push_back(hidden(
+        label(name(Role::TallyWins2), soundBar, {492, 2, 24, 15}, "0", colors::kBlack, true)));
+    v.push_back(hidden(
+        label(name(Role::TallyName2), soundBar, {520, 2, 72, 15}, {}, colors::kBlack, true)));
+
+    v.push_back(make(name(Role::HeadingPicture), {}, ControlKind::Picture, {56, 272, 159, 25}));
+    v.push_back(panel(name(Role::PlayersHeading), {}, {57, 272, 159, 25}, "PARTICIPANTE(S)",
+                      colors::kMenu, true));
+    v.push_back(panel(name(Role::PointsHeading), {}, {216, 272, 65, 25}, "PONTOS", colors::kMenu));
+    v.push_back(panel(name(Role::TimeHeading), {}, {281, 272, 63, 25}, "TEMPO", colors::kMenu));
     v.push_back(
-        hidden(label("Label16", "Panel7", {520, 2, 72, 15}, "Label16", colors::kBlack, true)));
+        panel(name(Role::ResultHeading), {}, {344, 272, 208, 25}, "RESULTADO", colors::kMenu));
 
-    Control decoration = make("Image61", {}, ControlKind::Picture, {56, 272, 159, 25});
-    v.push_back(decoration);
-    v.push_back(panel("Panel2", {}, {57, 272, 159, 25}, "PARTICIPANTE(S)", colors::kMenu, true));
-    v.push_back(panel("Panel3", {}, {216, 272, 65, 25}, "PONTOS", colors::kMenu));
-    v.push_back(panel("Panel5", {}, {281, 272, 63, 25}, "TEMPO", colors::kMenu));
-    v.push_back(panel("Panel4", {}, {344, 272, 208, 25}, "RESULTADO", colors::kMenu));
-
-    v.push_back(panel("PANEL1", {}, {55, 296, 290, 105}, {}, colors::kBlack));
-    v.push_back(label("Label3", "PANEL1", {8, 8, 150, 20}, "Label3", colors::kAqua, false, 12));
-    v.push_back(label("Label4", "PANEL1", {166, 8, 70, 16}, "Label4", colors::kAqua, true));
-    v.push_back(label("Label1", "PANEL1", {241, 8, 44, 16}, "Label1", colors::kWhite, true));
-    v.push_back(label("Label5", "PANEL1", {8, 32, 150, 20}, "Label5", colors::kLime, false, 12));
-    v.push_back(label("Label6", "PANEL1", {165, 32, 70, 16}, "Label6", colors::kLime, true));
-    v.push_back(label("Label7", "PANEL1", {240, 32, 44, 16}, "Label7", colors::kLime, true));
-    Control divider = make("Shape1", "PANEL1", ControlKind::Shape, {6, 52, 279, 4});
+    const std::string scoreBoard = name(Role::ScoreBoard);
+    v.push_back(panel(scoreBoard, {}, {55, 296, 290, 105}, {}, colors::kBlack));
+    v.push_back(
+        label(name(Role::Player1Name), scoreBoard, {8, 8, 150, 20}, {}, colors::kAqua, false, 12));
+    v.push_back(
+        label(name(Role::Player1Points), scoreBoard, {166, 8, 70, 16}, {}, colors::kAqua, true));
+    v.push_back(
+        label(name(Role::Player1Time), scoreBoard, {241, 8, 44, 16}, {}, colors::kWhite, true));
+    v.push_back(
+        label(name(Role::Player2Name), scoreBoard, {8, 32, 150, 20}, {}, colors::kLime, false, 12));
+    v.push_back(
+        label(name(Role::Player2Points), scoreBoard, {165, 32, 70, 16}, {}, colors::kLime, true));
+    v.push_back(
+        label(name(Role::Player2Time), scoreBoard, {240, 32, 44, 16}, {}, colors::kLime, true));
+    Control divider =
+        make(name(Role::ScoreDivider), scoreBoard, ControlKind::Shape, {6, 52, 279, 4});
     divider.color = colors::kSilver;
     v.push_back(divider);
-    v.push_back(hidden(label("Label15", "PANEL1", {8, 66, 132, 16},
+    v.push_back(hidden(label(name(Role::ClockCaption), scoreBoard, {8, 66, 132, 16},
                              "Tempo restante........:", colors::kSilver, true)));
-    v.push_back(label("Label9", "PANEL1", {143, 64, 60, 18}, "Label9", colors::kYellow, true, 10));
-
-    v.push_back(panel("PAINEL2", {}, {344, 296, 209, 105}, {}, colors::kBlack));
-    v.push_back(label("Label2", "PAINEL2", {8, 6, 193, 20}, {}, colors::kLime, true, 10));
-    // The caption "Vencedor" stands in front of the trophy, so it stays readable.
-    v.push_back(make("TROFEU", "PAINEL2", ControlKind::Picture, {79, 34, 65, 65}));
-    v.push_back(hidden(make("Bevel9", "PAINEL2", ControlKind::Bevel, {56, 78, 89, 18})));
     v.push_back(
-        hidden(label("lab_venc", "PAINEL2", {72, 80, 60, 14}, "Vencedor", colors::kOlive, true)));
+        label(name(Role::Clock), scoreBoard, {143, 64, 60, 18}, {}, colors::kYellow, true, 10));
+
+    const std::string resultBoard = name(Role::ResultBoard);
+    v.push_back(panel(resultBoard, {}, {344, 296, 209, 105}, {}, colors::kBlack));
+    v.push_back(
+        label(name(Role::ResultText), resultBoard, {8, 6, 193, 20}, {}, colors::kLime, true, 10));
+    // The caption "Vencedor" stands in front of the trophy, so it stays readable.
+    v.push_back(make(name(Role::Trophy), resultBoard, ControlKind::Picture, {79, 34, 65, 65}));
+    v.push_back(
+        hidden(make(name(Role::WinnerFrame), resultBoard, ControlKind::Bevel, {56, 78, 89, 18})));
+    v.push_back(hidden(label(name(Role::WinnerCaption), resultBoard, {72, 80, 60, 14}, "Vencedor",
+                             colors::kOlive, true)));
     for (int n = 1; n <= 10; ++n) {
-        const std::string name = letterName(n);
-        v.push_back(
-            hidden(label(name, "PAINEL2", {0, 0, 12, 16}, name, colors::kYellow, true, 10)));
+        v.push_back(hidden(label(winnerLetterName(n), resultBoard, {0, 0, 12, 16}, {},
+                                 colors::kYellow, true, 10)));
     }
     const char* loserLetters[] = {"0", "P", "E", "R", "D", "I"};
     for (int n = 0; n <= 5; ++n) {
-        v.push_back(hidden(label(loserLetterName(n), "PAINEL2", {0, 0, 12, 16}, loserLetters[n],
+        v.push_back(hidden(label(loserLetterName(n), resultBoard, {0, 0, 12, 16}, loserLetters[n],
                                  colors::kYellow, true, 10)));
     }
-    v.push_back(hidden(label("aviso_cancelar", "PAINEL2", {44, 44, 124, 16}, "Partida cancelada!",
-                             colors::kRed, true)));
+    v.push_back(hidden(label(name(Role::CancelNotice), resultBoard, {44, 44, 124, 16},
+                             "Partida cancelada!", colors::kRed, true)));
 
-    Control bar = make("Shape2", {}, ControlKind::Shape, {55, 296, 5, 108});
-    bar.color = colors::kGray128;
-    v.push_back(bar);
+    Control shade = make(name(Role::ScoreBoardShade), {}, ControlKind::Shape, {55, 296, 5, 108});
+    shade.color = colors::kGray128;
+    v.push_back(shade);
 
-    v.push_back(button("BitBtn4", {0, 272, 57, 79}, "JOGAR", colors::kBlue, "Iniciar Jogo"));
-    v.push_back(button("BitBtn3", {552, 272, 57, 79}, "PARAR", colors::kMaroon,
+    v.push_back(
+        button(name(Role::PlayButton), {0, 272, 57, 79}, "JOGAR", colors::kBlue, "Iniciar Jogo"));
+    v.push_back(button(name(Role::StopButton), {552, 272, 57, 79}, "PARAR", colors::kMaroon,
                        "Cancela a partida atual..."));
-    v.push_back(button("BitBtn1", {0, 351, 57, 25}, "Tempo", colors::kRed, "Defina o Tempo!"));
     v.push_back(
-        button("BitBtn2", {0, 376, 57, 25}, "Jogador", colors::kNavy, "Escolha com quem Jogar!"));
-    v.push_back(
-        button("BitBtn5", {552, 351, 57, 25}, "Figuras", colors::kRed, "Escolher de figuras!"));
-    v.push_back(button("BitBtn6", {552, 376, 57, 25}, "Records", colors::kNavy,
+        button(name(Role::TimeButton), {0, 351, 57, 25}, "Tempo", colors::kRed, "Defina o Tempo!"));
+    v.push_back(button(name(Role::OpponentButton), {0, 376, 57, 25}, "Jogador", colors::kNavy,
+                       "Escolha com quem Jogar!"));
+    v.push_back(button(name(Role::FiguresButton), {552, 351, 57, 25}, "Figuras", colors::kRed,
+                       "Escolher de figuras!"));
+    v.push_back(button(name(Role::RecordsButton), {552, 376, 57, 25}, "Records", colors::kNavy,
                        "Veja os melhores Records!"));
-    v.push_back(button("BotaoQueRecebeFocus", {338, 348, 1, 1}, {}, colors::kBlack, {}));
+    v.push_back(button(name(Role::FocusHolder), {338, 348, 1, 1}, {}, colors::kBlack, {}));
 
-    for (const std::string& name : designPlaceholders())
-        (*this)[name].caption.clear();
-
-    for (Control& c : m_controls) {
-        for (std::size_t k = 1; k <= 24; ++k) {
-            if (c.name == kCoverNames[k])
-                m_cover[k] = &c;
-            else if (c.name == kFaceNames[k])
-                m_face[k] = &c;
-            else if (c.name == kFrameNames[k])
-                m_frame[k] = &c;
+    // The vector is complete: pointers into it stay valid from here on.
+    const auto find = [this](const std::string& wanted) {
+        for (Control& c : m_controls) {
+            if (c.name == wanted)
+                return &c;
         }
+        throw std::logic_error("the main view has no control " + wanted);
+    };
+    for (std::size_t k = 1; k <= 24; ++k) {
+        m_cover[k] = find(coverNames()[k]);
+        m_face[k] = find(faceNames()[k]);
+        m_frame[k] = find(frameNames()[k]);
     }
-}
-
-Control& MainView::operator[](std::string_view name) {
-    return const_cast<Control&>(std::as_const(*this)[name]);
-}
-
-const Control& MainView::operator[](std::string_view name) const {
-    for (const Control& c : m_controls) {
-        if (c.name == name)
-            return c;
-    }
-    throw std::out_of_range("no control named " + std::string(name));
+    for (int n = 1; n <= 10; ++n)
+        m_winnerLetter[static_cast<std::size_t>(n)] = find(winnerLetterName(n));
+    for (int n = 0; n <= 5; ++n)
+        m_loserLetter[static_cast<std::size_t>(n)] = find(loserLetterName(n));
+    for (std::size_t r = 0; r < kRoleCount; ++r)
+        m_role[r] = find(kRoleNames[r]);
 }
 
 } // namespace qv

@@ -3,8 +3,8 @@
 #include "match/Picture.h"
 
 #include <array>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace qv {
@@ -75,19 +75,68 @@ struct FormState {
 
 /// Check marks of the menu entries that the settings tick.
 struct MenuMarks {
-    bool N300 = true;
-    bool N200 = false;
-    bool N100 = false;
-    bool N45 = false;
-    bool N24Blocos1 = true;
-    bool N16Blocos1 = false;
-    bool Individual1 = true;
-    bool Participantes1 = false;
+    bool time3min = true;
+    bool time2min = false;
+    bool time1min = false;
+    bool time45s = false;
+    bool blocks24 = true;
+    bool blocks16 = false;
+    bool playAlone = true;
+    bool playWithFriend = false;
 };
+
+/// The main window's single controls, by what each shows or does. The blocks'
+/// frames, faces and covers and the letters of the end display come in rows of
+/// their own, reached by position (see MainView).
+enum class Role {
+    SoundBar,       ///< the sunken strip under the board: sound switch, banner, tally
+    SoundSwitch,    ///< the master sound check box
+    SoundCaption,   ///< "Som", red while the sound is on
+    Banner,         ///< the game's name, shown in the strip between matches
+    TallyCaption,   ///< "Placar:"
+    TallyName1,     ///< the tally's first player
+    TallyWins1,     ///< matches won by the first player
+    TallyVersus,    ///< the "X" between the two tallies
+    TallyWins2,     ///< matches won by the second player
+    TallyName2,     ///< the tally's second player (a person or the computer)
+    HeadingPicture, ///< the picture behind the "PARTICIPANTE(S)" heading
+    PlayersHeading, ///< "PARTICIPANTE(S)"
+    PointsHeading,  ///< "PONTOS"
+    TimeHeading,    ///< "TEMPO"
+    ResultHeading,  ///< "RESULTADO"
+    ScoreBoard,     ///< the black panel of names, points and times
+    Player1Name,
+    Player1Points,
+    Player1Time, ///< the time player 1 used
+    Player2Name,
+    Player2Points,
+    Player2Time,     ///< the time player 2 used
+    ScoreDivider,    ///< the line under the players' rows
+    ClockCaption,    ///< "Tempo restante........:"
+    Clock,           ///< the time left, or the word shown without a limit
+    ResultBoard,     ///< the black panel of the match's result
+    ResultText,      ///< what the match came to
+    Trophy,          ///< the trophy or the loser's picture of the end display
+    WinnerFrame,     ///< the bevel under the "Vencedor" caption
+    WinnerCaption,   ///< "Vencedor"
+    CancelNotice,    ///< "Partida cancelada!"
+    ScoreBoardShade, ///< the grey edge left of the score board
+    PlayButton,      ///< JOGAR
+    StopButton,      ///< PARAR
+    TimeButton,      ///< "Tempo": asks for the time limit
+    OpponentButton,  ///< "Jogador": asks whom to play against
+    FiguresButton,   ///< "Figuras": chooses the blocks' figures
+    RecordsButton,   ///< "Records": shows the best records
+    FocusHolder,     ///< the invisible button that holds the focus for the board's keys
+};
+inline constexpr std::size_t kRoleCount = static_cast<std::size_t>(Role::FocusHolder) + 1;
+
+/// The object name of a role's control, as tests and the widgets know it: "playButton".
+const char* roleName(Role role);
 
 /// The visible state of the main window: one entry per control the rules touch,
 /// laid out as the window's design has it. The window renders it after every
-/// event, and tests read it by the names a person sees.
+/// event, and tests read it by the roles of its controls.
 class MainView {
 public:
     MainView();
@@ -98,7 +147,7 @@ public:
     MenuMarks menu;
     /// The control the rules want to hold the keyboard focus; the window gives it
     /// the focus once, when no menu, box or dialog is open, and clears the request.
-    std::string focus;
+    std::optional<Role> focus;
 
     /// Board position 1..24.
     Control& cover(int position) { return *m_cover[static_cast<std::size_t>(position)]; }
@@ -112,9 +161,16 @@ public:
         return *m_frame[static_cast<std::size_t>(position)];
     }
 
-    /// The control with this object name; throws std::out_of_range for an unknown name.
-    Control& operator[](std::string_view name);
-    const Control& operator[](std::string_view name) const;
+    /// The winner's letters 1..10 and the loser's letters 0..5 of the end display.
+    Control& winnerLetter(int n) { return *m_winnerLetter[static_cast<std::size_t>(n)]; }
+    Control& loserLetter(int n) { return *m_loserLetter[static_cast<std::size_t>(n)]; }
+    const Control& winnerLetter(int n) const {
+        return *m_winnerLetter[static_cast<std::size_t>(n)];
+    }
+    const Control& loserLetter(int n) const { return *m_loserLetter[static_cast<std::size_t>(n)]; }
+
+    Control& operator[](Role role) { return *m_role[static_cast<std::size_t>(role)]; }
+    const Control& operator[](Role role) const { return *m_role[static_cast<std::size_t>(role)]; }
 
     /// Every control in creation order (parents before children, bottom to top).
     std::vector<Control>& controls() { return m_controls; }
@@ -125,20 +181,23 @@ private:
     std::array<Control*, 25> m_cover{};
     std::array<Control*, 25> m_face{};
     std::array<Control*, 25> m_frame{};
+    std::array<Control*, 11> m_winnerLetter{};
+    std::array<Control*, 6> m_loserLetter{};
+    std::array<Control*, kRoleCount> m_role{};
 };
 
 /// Object names of the board, by position 1..24 (entry 0 unused).
-const std::array<const char*, 25>& coverNames();
-const std::array<const char*, 25>& faceNames();
-const std::array<const char*, 25>& frameNames();
+const std::array<std::string, 25>& coverNames();
+const std::array<std::string, 25>& faceNames();
+const std::array<std::string, 25>& frameNames();
 
-/// Labels whose design caption only stands for what the rules write there later
-/// (names, points, times, the clock, the winner's letters). They start empty, so a
-/// person never sees a stand-in, whatever the rules write afterwards.
+/// Labels that only stand for what the rules write there later (names, points,
+/// times, the clock, the tally's names, the winner's letters). They start empty, so
+/// a person never sees a stand-in, whatever the rules write afterwards.
 const std::vector<std::string>& designPlaceholders();
 
-/// The winner's letters L1..L10 and the loser's letters LB0..LB5.
-std::string letterName(int n);
+/// Object names of the winner's letters 1..10 and the loser's letters 0..5.
+std::string winnerLetterName(int n);
 std::string loserLetterName(int n);
 
 } // namespace qv

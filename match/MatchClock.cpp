@@ -37,8 +37,8 @@ void MatchClock::applySettingsStep() {
     MatchState& s = m_game.state;
     if (s.SettingsChanged != 1)
         return;
-    m_game.view["Label4"].caption = "0";
-    m_game.view["Label6"].caption = "0";
+    m_game.view[Role::Player1Points].caption = "0";
+    m_game.view[Role::Player2Points].caption = "0";
     s.SettingsChanged = 0;
     s.RoundIndex = 0;
 }
@@ -46,36 +46,37 @@ void MatchClock::applySettingsStep() {
 void MatchClock::prepareAndStart() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
-    const char* const tally[] = {"Label14", "Label16", "Placar", "X", "PT_JG1", "PT_JG2"};
+    const Role tally[] = {Role::TallyName1,  Role::TallyName2, Role::TallyCaption,
+                          Role::TallyVersus, Role::TallyWins1, Role::TallyWins2};
     if (s.OpponentMode == PlayMode::Alone) {
-        v["Label1"].caption.clear();
-        v["Label7"].caption.clear();
+        v[Role::Player1Time].caption.clear();
+        v[Role::Player2Time].caption.clear();
         if (s.PlayerName1.empty())
             s.PlayerName1 = "INDIVIDUAL";
-        v["Label3"].caption = s.PlayerName1;
+        v[Role::Player1Name].caption = s.PlayerName1;
         s.PlayerName2.clear();
-        v["Label5"].caption.clear();
-        v["Label6"].caption.clear();
-        v["Label4"].caption = "0";
+        v[Role::Player2Name].caption.clear();
+        v[Role::Player2Points].caption.clear();
+        v[Role::Player1Points].caption = "0";
         s.RoundIndex = 0;
-        for (const char* name : tally)
-            v[name].visible = false;
+        for (Role role : tally)
+            v[role].visible = false;
         s.WinTally1 = 0;
         s.WinTally2 = 0;
     } else {
-        for (const char* name : tally)
-            v[name].visible = true;
-        v["PT_JG1"].caption = std::to_string(s.WinTally1);
-        v["PT_JG2"].caption = std::to_string(s.WinTally2);
-        v["Label14"].caption = s.PlayerName1;
-        v["Label16"].caption = s.PlayerName2;
+        for (Role role : tally)
+            v[role].visible = true;
+        v[Role::TallyWins1].caption = std::to_string(s.WinTally1);
+        v[Role::TallyWins2].caption = std::to_string(s.WinTally2);
+        v[Role::TallyName1].caption = s.PlayerName1;
+        v[Role::TallyName2].caption = s.PlayerName2;
     }
     if (s.OpponentMode == PlayMode::OneAfterOther) {
-        v["Label3"].caption = s.PlayerName1;
-        v["Label5"].caption = s.PlayerName2;
+        v[Role::Player1Name].caption = s.PlayerName1;
+        v[Role::Player2Name].caption = s.PlayerName2;
         if (s.RoundIndex == 0) {
-            v["Label1"].caption.clear();
-            v["Label7"].caption.clear();
+            v[Role::Player1Time].caption.clear();
+            v[Role::Player2Time].caption.clear();
         }
     }
     m_game.matchTick.setInterval(100);
@@ -83,13 +84,13 @@ void MatchClock::prepareAndStart() {
     s.ClockMinutes = s.TimeLimitMinutes;
     s.ClockSeconds = s.TimeLimitSecondsPart;
     if (s.OpponentMode == PlayMode::OneBoard) {
-        v["Label3"].caption = s.PlayerName1;
-        v["Label5"].caption = s.PlayerName2;
-        v["Label9"].caption = "Livre";
-        v["Label1"].caption.clear();
-        v["Label7"].caption.clear();
-        v["Label4"].caption = "0";
-        v["Label6"].caption = "0";
+        v[Role::Player1Name].caption = s.PlayerName1;
+        v[Role::Player2Name].caption = s.PlayerName2;
+        v[Role::Clock].caption = "Livre";
+        v[Role::Player1Time].caption.clear();
+        v[Role::Player2Time].caption.clear();
+        v[Role::Player1Points].caption = "0";
+        v[Role::Player2Points].caption = "0";
         s.SecondTurn = 0;
         return;
     }
@@ -101,7 +102,7 @@ void MatchClock::prepareAndStart() {
         s.ClockSeconds = 0;
         s.ElapsedSeconds = 0;
     }
-    v["Label9"].caption = timeText(s.ClockMinutes, s.ClockSeconds);
+    v[Role::Clock].caption = timeText(s.ClockMinutes, s.ClockSeconds);
 }
 
 void MatchClock::onTick() {
@@ -146,14 +147,14 @@ void MatchClock::passTurnDisplay() {
     MainView& v = m_game.view;
     if (s.SecondTurn == 0) {
         v.form.enabled = true;
-        v["Label5"].visible = true;
+        v[Role::Player2Name].visible = true;
         s.ComputerMoving = 0;
         m_game.computerWait.stop();
         s.ComputerWaitCount = 0;
-        v["Label3"].visible = !v["Label3"].visible;
+        v[Role::Player1Name].visible = !v[Role::Player1Name].visible;
     } else {
-        v["Label3"].visible = true;
-        v["Label5"].visible = !v["Label5"].visible;
+        v[Role::Player1Name].visible = true;
+        v[Role::Player2Name].visible = !v[Role::Player2Name].visible;
         if (s.RivalIsComputer && s.ComputerMoving == 0)
             m_game.computer.trigger();
     }
@@ -167,7 +168,7 @@ void MatchClock::clockSecond() {
     const int remaining = s.TimeLimitSeconds - s.ElapsedSeconds;
     s.ClockMinutes = remaining / 60;
     s.ClockSeconds = remaining % 60;
-    m_game.view["Label9"].caption = timeText(s.ClockMinutes, s.ClockSeconds);
+    m_game.view[Role::Clock].caption = timeText(s.ClockMinutes, s.ClockSeconds);
     if (remaining == 0)
         m_game.matchEnd.timeOut();
 }
@@ -191,22 +192,22 @@ void MatchClock::onStop() {
         m_game.ports.dialogs.messageBox("Deseja parar/cancerlar essa partida?", "Quorvanella 2.0",
                                         MessageIcon::Stop, Buttons::YesNo) != Answer::Yes)
         return;
-    v.focus = "BotaoQueRecebeFocus";
+    v.focus = Role::FocusHolder;
     s.EndAnimFrame = 0;
-    v["BitBtn4"].color = colors::kBlue;
+    v[Role::PlayButton].color = colors::kBlue;
     if (!running) {
         m_game.endDisplay.clearResult();
         s.EndAnimInterval = 0;
-        v["lab_venc"].visible = false;
-        v["Bevel9"].visible = false;
-        v["aviso_cancelar"].visible = false;
+        v[Role::WinnerCaption].visible = false;
+        v[Role::WinnerFrame].visible = false;
+        v[Role::CancelNotice].visible = false;
         return;
     }
     m_game.matchTick.stop();
-    v["Label3"].visible = true;
-    v["Label5"].visible = true;
+    v[Role::Player1Name].visible = true;
+    v[Role::Player2Name].visible = true;
     s.Phase = MatchPhase::Stopped;
-    v["aviso_cancelar"].visible = true;
+    v[Role::CancelNotice].visible = true;
     m_game.setCoversEnabled(false);
     s.RoundIndex = 0;
     s.SettingsChanged = 1;

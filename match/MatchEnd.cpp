@@ -36,7 +36,7 @@ void MatchEnd::offerRecord(int score, const std::string& name, int seconds,
 
 void MatchEnd::stopClock() {
     m_game.matchTick.stop();
-    m_game.view["BitBtn4"].color = colors::kBlue;
+    m_game.view[Role::PlayButton].color = colors::kBlue;
 }
 
 void MatchEnd::loseAlone() {
@@ -53,12 +53,12 @@ void MatchEnd::timeOut() {
     MainView& v = m_game.view;
     if (s.OpponentMode == PlayMode::Alone) {
         m_game.sound().timeUp();
-        v["Label1"].caption = usedTimeText();
+        v[Role::Player1Time].caption = usedTimeText();
         s.GameTime1 = s.TimeLimitSeconds;
         if (s.Score1 > 0)
-            offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v["Label1"].caption);
+            offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v[Role::Player1Time].caption);
     } else {
-        v[s.RoundIndex == 1 ? "Label1" : "Label7"].caption = usedTimeText();
+        v[s.RoundIndex == 1 ? Role::Player1Time : Role::Player2Time].caption = usedTimeText();
     }
     m_game.setCoversEnabled(false);
 
@@ -68,16 +68,16 @@ void MatchEnd::timeOut() {
         m_game.ports.dialogs.showMessage("TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: " +
                                          s.PlayerName2);
         s.GameTime1 = s.TimeLimitSeconds;
-        offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v["Label1"].caption);
+        offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v[Role::Player1Time].caption);
         s.Phase = MatchPhase::FirstTimedOut;
-        v["Label9"].visible = false;
-        v["Label15"].visible = false;
-        v["Label9"].caption = std::to_string(s.ClockMinutes) + ":00";
-        v["Label1"].caption = usedTimeText();
+        v[Role::Clock].visible = false;
+        v[Role::ClockCaption].visible = false;
+        v[Role::Clock].caption = std::to_string(s.ClockMinutes) + ":00";
+        v[Role::Player1Time].caption = usedTimeText();
         return;
     }
     stopClock();
-    v["Label9"].caption = std::to_string(s.ClockMinutes) + ":00";
+    v[Role::Clock].caption = std::to_string(s.ClockMinutes) + ":00";
     m_game.sound().timeUp();
     m_game.clock.computeUsedTime();
     s.ElapsedSeconds = s.TimeLimitSeconds;
@@ -95,9 +95,9 @@ void MatchEnd::boardCleared() {
         if (face >= 1 && face <= 24)
             v.face(face).visible = false;
     }
-    v["Label3"].visible = true;
-    v["Label9"].visible = false;
-    v["Label15"].visible = false;
+    v[Role::Player1Name].visible = true;
+    v[Role::Clock].visible = false;
+    v[Role::ClockCaption].visible = false;
     v.form.enabled = true;
     m_game.matchTick.stop();
 
@@ -110,20 +110,20 @@ void MatchEnd::boardCleared() {
             loseAlone();
             m_game.ports.dialogs.showMessage("perdeu por não ter feito nenhum ponto positivo!");
         }
-        v["Label1"].caption = usedTimeText();
+        v[Role::Player1Time].caption = usedTimeText();
         s.RoundIndex = 0;
         const int score = s.Score1;
         s.Score1 = 0;
         s.Score2 = 0;
-        offerRecord(score, s.PlayerName1, s.ElapsedSeconds, v["Label1"].caption);
+        offerRecord(score, s.PlayerName1, s.ElapsedSeconds, v[Role::Player1Time].caption);
     } else if (s.OpponentMode == PlayMode::OneBoard) {
-        const int first = labelNumber(v["Label4"].caption);
-        const int second = labelNumber(v["Label6"].caption);
+        const int first = labelNumber(v[Role::Player1Points].caption);
+        const int second = labelNumber(v[Role::Player2Points].caption);
         if (first == second) {
             m_game.endDisplay.showWinner("Empatou...");
         } else if (first > second) {
             s.RecordCandidateScore = first;
-            s.RecordCandidateName = v["Label3"].caption;
+            s.RecordCandidateName = v[Role::Player1Name].caption;
             if (s.LevelCode == "SUP")
                 m_game.records().offerWinVersusGifted();
             else if (s.LevelCode == "INT")
@@ -132,7 +132,7 @@ void MatchEnd::boardCleared() {
         } else {
             declareWinner(2);
         }
-        v["BitBtn4"].color = colors::kBlue;
+        v[Role::PlayButton].color = colors::kBlue;
         s.RoundIndex = 0;
         s.SharedScore1 = 0;
         s.SharedScore2 = 0;
@@ -143,7 +143,8 @@ void MatchEnd::boardCleared() {
 
     if (s.RoundIndex == 1) {
         s.GameTime1 = s.ElapsedSeconds;
-        offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v["Label1"].caption = usedTimeText());
+        offerRecord(s.Score1, s.PlayerName1, s.GameTime1,
+                    v[Role::Player1Time].caption = usedTimeText());
         if (s.OpponentMode == PlayMode::OneAfterOther) {
             m_game.ports.dialogs.showMessage("É a vez de " + s.PlayerName2);
             s.Phase = MatchPhase::Starting;
@@ -153,7 +154,7 @@ void MatchEnd::boardCleared() {
         s.BoardPoints = 0;
         s.RoundIndex = 0;
     }
-    v["BitBtn4"].color = colors::kBlue;
+    v[Role::PlayButton].color = colors::kBlue;
     if (s.RoundIndex == 2) {
         endOfSeries();
     } else {
@@ -167,8 +168,8 @@ void MatchEnd::endOfSeries() {
     MainView& v = m_game.view;
     s.GameTime2 = s.ElapsedSeconds;
     s.Phase = MatchPhase::SeriesOver;
-    v["Label7"].caption = usedTimeText();
-    offerRecord(s.Score2, s.PlayerName2, s.GameTime2, v["Label7"].caption);
+    v[Role::Player2Time].caption = usedTimeText();
+    offerRecord(s.Score2, s.PlayerName2, s.GameTime2, v[Role::Player2Time].caption);
     if (s.GameTime2 != s.GameTime1)
         chargePenalty();
     else
@@ -213,13 +214,13 @@ void MatchEnd::closeSeriesAtOnce() {
 void MatchEnd::declareWinner(int player) {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
-    m_game.endDisplay.showWinner(v[player == 1 ? "Label3" : "Label5"].caption);
+    m_game.endDisplay.showWinner(v[player == 1 ? Role::Player1Name : Role::Player2Name].caption);
     if (player == 1) {
         s.WinTally1 += 1;
-        v["PT_JG1"].caption = std::to_string(s.WinTally1);
+        v[Role::TallyWins1].caption = std::to_string(s.WinTally1);
     } else {
         s.WinTally2 += 1;
-        v["PT_JG2"].caption = std::to_string(s.WinTally2);
+        v[Role::TallyWins2].caption = std::to_string(s.WinTally2);
     }
 }
 

@@ -80,10 +80,10 @@ MatchNarrator::Moment MatchNarrator::now() const {
     moment.firstCover = s.FirstCover;
     moment.secondCover = s.SecondCover;
     moment.secondTurn = s.SecondTurn;
-    moment.points1 = m_game.view["Label4"].caption;
-    moment.points2 = m_game.view["Label6"].caption;
+    moment.points1 = m_game.view[Role::Player1Points].caption;
+    moment.points2 = m_game.view[Role::Player2Points].caption;
     if (moment.inProgress)
-        moment.secondsLeft = secondsOf(m_game.view["Label9"].caption);
+        moment.secondsLeft = secondsOf(m_game.view[Role::Clock].caption);
     return moment;
 }
 
@@ -94,7 +94,7 @@ std::string MatchNarrator::news() {
     const MainView& v = m_game.view;
     std::vector<std::string> said;
     if (current.inProgress && !last.inProgress)
-        said.push_back("Partida iniciada. " + spoken::scoreLabel(v, "Label9"));
+        said.push_back("Partida iniciada. " + spoken::scoreLabel(v, Role::Clock));
     for (int k = 1; k <= 24; ++k) {
         const auto slot = static_cast<std::size_t>(k);
         if (current.open[slot] && !last.open[slot])
@@ -111,15 +111,15 @@ std::string MatchNarrator::news() {
         said.emplace_back("Não é par");
     if (pair || miss) {
         if (current.points1 != last.points1)
-            said.push_back(spoken::scoreLabel(v, "Label4"));
+            said.push_back(spoken::scoreLabel(v, Role::Player1Points));
         if (current.points2 != last.points2)
-            said.push_back(spoken::scoreLabel(v, "Label6"));
+            said.push_back(spoken::scoreLabel(v, Role::Player2Points));
     }
     if (current.inProgress && last.inProgress && current.secondTurn != last.secondTurn &&
         m_game.state.OpponentMode == PlayMode::OneBoard)
         said.push_back(turnOf(current.secondTurn));
     if (last.inProgress && passedWarning(last.secondsLeft, current.secondsLeft))
-        said.push_back("Atenção! " + spoken::scoreLabel(v, "Label9"));
+        said.push_back("Atenção! " + spoken::scoreLabel(v, Role::Clock));
     if (last.inProgress && !current.inProgress)
         said.push_back(ending());
     return joined(said);
@@ -135,31 +135,31 @@ std::string MatchNarrator::turnOf(int secondTurn) const {
 
 std::string MatchNarrator::ending() const {
     const MainView& v = m_game.view;
-    if (v["aviso_cancelar"].visible)
-        return v["aviso_cancelar"].caption;
+    if (v[Role::CancelNotice].visible)
+        return v[Role::CancelNotice].caption;
     std::vector<std::string> said{"Fim da partida"};
     if (m_game.state.LostAlone) {
         said.emplace_back("Você perdeu");
-    } else if (v["lab_venc"].visible) {
+    } else if (v[Role::WinnerCaption].visible) {
         std::string winner;
         for (int n = 1; n <= 10; ++n) {
-            const Control& letter = v[letterName(n)];
+            const Control& letter = v.winnerLetter(n);
             if (letter.caption != letter.name)
                 winner += letter.caption;
         }
         while (!winner.empty() && winner.back() == ' ')
             winner.pop_back();
         // The letters hold the first ten characters of a player's name, or a word.
-        const auto startsName = [&](const char* label) {
+        const auto startsName = [&](Role label) {
             const std::string& name = v[label].caption;
             return !winner.empty() && name.rfind(winner, 0) == 0;
         };
-        const bool person = startsName("Label3") || startsName("Label5");
+        const bool person = startsName(Role::Player1Name) || startsName(Role::Player2Name);
         said.push_back(person ? "Vencedor: " + winner : winner);
     }
-    said.push_back(spoken::scoreLabel(v, "Label4"));
+    said.push_back(spoken::scoreLabel(v, Role::Player1Points));
     if (m_game.state.PlayerCount == 2)
-        said.push_back(spoken::scoreLabel(v, "Label6"));
+        said.push_back(spoken::scoreLabel(v, Role::Player2Points));
     return joined(said);
 }
 

@@ -14,12 +14,12 @@ void Scoring::add(int points) {
         s.Score1 += points;
         if (s.OpponentMode == PlayMode::OneBoard)
             s.SharedScore1 = s.Score1;
-        m_game.view["Label4"].caption = std::to_string(s.Score1);
+        m_game.view[Role::Player1Points].caption = std::to_string(s.Score1);
     } else {
         s.Score2 += points;
         if (s.OpponentMode == PlayMode::OneBoard)
             s.SharedScore2 = s.Score2;
-        m_game.view["Label6"].caption = std::to_string(s.Score2);
+        m_game.view[Role::Player2Points].caption = std::to_string(s.Score2);
     }
 }
 

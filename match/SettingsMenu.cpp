@@ -58,10 +58,10 @@ void SettingsMenu::setTimeLimit(TimeEntry entry, int minutes, int seconds) {
 
 void SettingsMenu::tickTimeEntry(TimeEntry entry) {
     MenuMarks& menu = m_game.view.menu;
-    menu.N300 = entry == TimeEntry::ThreeMinutes;
-    menu.N200 = entry == TimeEntry::TwoMinutes;
-    menu.N100 = entry == TimeEntry::OneMinute;
-    menu.N45 = entry == TimeEntry::FortyFiveSeconds;
+    menu.time3min = entry == TimeEntry::ThreeMinutes;
+    menu.time2min = entry == TimeEntry::TwoMinutes;
+    menu.time1min = entry == TimeEntry::OneMinute;
+    menu.time45s = entry == TimeEntry::FortyFiveSeconds;
 }
 
 void SettingsMenu::onTwentyFourBlocks() {
@@ -69,8 +69,8 @@ void SettingsMenu::onTwentyFourBlocks() {
         m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    m_game.view.menu.N24Blocos1 = true;
-    m_game.view.menu.N16Blocos1 = false;
+    m_game.view.menu.blocks24 = true;
+    m_game.view.menu.blocks16 = false;
     m_game.state.BlockCount = 24;
     m_game.state.MaxBoardPoints = 1800;
     m_game.ports.dialogs.showMessage("A próxima partida iniciará com 24 blocos... Boa sorte");
@@ -81,8 +81,8 @@ void SettingsMenu::onSixteenBlocks() {
         m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    m_game.view.menu.N24Blocos1 = false;
-    m_game.view.menu.N16Blocos1 = true;
+    m_game.view.menu.blocks24 = false;
+    m_game.view.menu.blocks16 = true;
     m_game.state.BlockCount = 16;
     m_game.state.MaxBoardPoints = 1200;
     m_game.ports.dialogs.showMessage("A próxima partida iniciará apenas com 16 blocos... Boa "
@@ -102,14 +102,14 @@ void SettingsMenu::onPlayAlone() {
     m_game.endDisplay.clearResult();
     s.ClickCount = 0;
     s.WaitTicks = 0;
-    m_game.view["Label15"].visible = true;
+    m_game.view[Role::ClockCaption].visible = true;
     s.EndAnimFrame = 0;
     s.LostAlone = false;
     s.SettingsChanged = 1;
     s.PlayerCount = 1;
     s.OpponentMode = PlayMode::Alone;
-    m_game.view.menu.Participantes1 = false;
-    m_game.view.menu.Individual1 = true;
+    m_game.view.menu.playWithFriend = false;
+    m_game.view.menu.playAlone = true;
 }
 
 void SettingsMenu::onTwoPlayers() {

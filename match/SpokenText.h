@@ -1,13 +1,11 @@
 #pragma once
 
+#include "match/MainView.h"
 #include "match/Picture.h"
 
 #include <string>
-#include <string_view>
 
 namespace qv {
-
-class MainView;
 
 /// What a screen reader says about the main window, in the game's Portuguese.
 namespace spoken {
@@ -18,7 +16,7 @@ std::string closedBlock(int position);
 std::string openBlock(int position, Picture figure);
 /// A label of the score board as a person hears it: "Pontos: 300", "Tempo
 /// restante: 2:59", "1º jogador: Ana". Empty for any other control.
-std::string scoreLabel(const MainView& view, std::string_view name);
+std::string scoreLabel(const MainView& view, Role label);
 
 } // namespace spoken
 

@@ -15,12 +15,12 @@ int scaled(int value) {
 }
 
 struct LowerLayout {
-    int playStop;    // BitBtn4, BitBtn3
-    int timeFigures; // BitBtn1, BitBtn5
-    int playerRecs;  // BitBtn2, BitBtn6
-    int soundPanel;  // Panel7
-    int titles;      // Panel2 .. Panel5
-    int scoreboard;  // PANEL1, PAINEL2
+    int playStop;        // JOGAR, PARAR
+    int timeFigures;     // Tempo, Figuras
+    int opponentRecords; // Jogador, Records
+    int soundBar;
+    int headings;   // PARTICIPANTE(S), PONTOS, TEMPO, RESULTADO
+    int scoreboard; // the score board and the result board
     int windowHeight;
 };
 
@@ -40,7 +40,7 @@ void adaptToScreen(MainView& view, ScreenSize screen) {
         c.bounds = {scaled(c.bounds.left), scaled(c.bounds.top), scaled(c.bounds.width),
                     scaled(c.bounds.height)};
     }
-    view["TROFEU"].bounds.top += 5;
+    view[Role::Trophy].bounds.top += 5;
     FormState& form = view.form;
     form.scale = 720.0 / 600.0;
     form.clientWidth = scaled(form.clientWidth);
@@ -71,17 +71,18 @@ void applyBoardLayout(MainView& view, int blockCount, int screenWidth) {
     const bool scaledScreen = screenWidth == kScaledScreenWidth;
     const LowerLayout& layout = blockCount == 16 ? (scaledScreen ? kLayout16Scaled : kLayout16)
                                                  : (scaledScreen ? kLayout24Scaled : kLayout24);
-    for (const char* name : {"BitBtn4", "BitBtn3"})
-        view[name].bounds.top = layout.playStop;
-    for (const char* name : {"BitBtn1", "BitBtn5"})
-        view[name].bounds.top = layout.timeFigures;
-    for (const char* name : {"BitBtn2", "BitBtn6"})
-        view[name].bounds.top = layout.playerRecs;
-    view["Panel7"].bounds.top = layout.soundPanel;
-    for (const char* name : {"Panel2", "Panel3", "Panel4", "Panel5"})
-        view[name].bounds.top = layout.titles;
-    for (const char* name : {"PANEL1", "PAINEL2"})
-        view[name].bounds.top = layout.scoreboard;
+    for (Role role : {Role::PlayButton, Role::StopButton})
+        view[role].bounds.top = layout.playStop;
+    for (Role role : {Role::TimeButton, Role::FiguresButton})
+        view[role].bounds.top = layout.timeFigures;
+    for (Role role : {Role::OpponentButton, Role::RecordsButton})
+        view[role].bounds.top = layout.opponentRecords;
+    view[Role::SoundBar].bounds.top = layout.soundBar;
+    for (Role role :
+         {Role::PlayersHeading, Role::PointsHeading, Role::ResultHeading, Role::TimeHeading})
+        view[role].bounds.top = layout.headings;
+    for (Role role : {Role::ScoreBoard, Role::ResultBoard})
+        view[role].bounds.top = layout.scoreboard;
     view.form.clientHeight = layout.windowHeight - kNonClientHeight;
 }
 

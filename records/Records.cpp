@@ -304,7 +304,7 @@ void Records::againstComputer(int first, const char* message) {
     const int score = s.RecordCandidateScore;
     try {
         Table table(m_files, computerRecordsFile(), records::kComputerEntrySize);
-        const std::string computerText = m_game.view["Label6"].caption;
+        const std::string computerText = m_game.view[Role::Player2Points].caption;
         const int computerPoints = number(computerText);
         const auto begin = static_cast<std::size_t>(first);
         for (std::size_t i = begin; i < begin + 5; ++i) {

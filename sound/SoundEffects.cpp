@@ -101,7 +101,7 @@ void SoundEffects::playWave(const std::string& name) {
 }
 
 void SoundEffects::cue(SoundEvent event, std::span<const Tone> melody) {
-    if (!m_view["checksom"].checked || settings.on(event) != 1)
+    if (!m_view[Role::SoundSwitch].checked || settings.on(event) != 1)
         return;
     if (settings.SoundDevice == "P") {
         // A missing wave passes in silence.

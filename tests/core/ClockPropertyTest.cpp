@@ -71,7 +71,7 @@ protected:
     MatchDriver d;
     RecordingCues cues;
     RecordingRecords records{d.game.state};
-    const Control& clock = d.game.view["Label9"];
+    const Control& clock = d.game.view[Role::Clock];
     std::vector<std::string> shown;
     std::optional<std::int64_t> stoppedAt;
     std::int64_t freeBeforeStop = 0;

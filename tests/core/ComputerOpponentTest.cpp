@@ -347,7 +347,7 @@ TEST(ComputerAfterATimeOut, TheNextMatchIsPlayed) {
         d.start();
         d.wait(1000);
         EXPECT_TRUE(d.game.matchInProgress()) << (fromPicture ? "picture" : "menu");
-        EXPECT_FALSE(d.game.view["lab_venc"].visible) << "no winner, no draw";
+        EXPECT_FALSE(d.game.view[Role::WinnerCaption].visible) << "no winner, no draw";
         EXPECT_EQ(cues.count("victory"), 0);
     }
 }

@@ -90,7 +90,7 @@ TEST(Deal, StartDuringAMatchIsRefusedAndLeavesBoardAndClock) {
     d.start();
     d.wait(5000);
     const auto board = d.game.state.SlotFigure;
-    const std::string clock = d.label("Label9").caption;
+    const std::string clock = d.label(Role::Clock).caption;
     d.ports.dialogs.clear();
     d.game.deal.onStart();
     ASSERT_EQ(d.ports.dialogs.shown().size(), 1u);
@@ -98,7 +98,7 @@ TEST(Deal, StartDuringAMatchIsRefusedAndLeavesBoardAndClock) {
     EXPECT_EQ(d.ports.dialogs.last().text,
               "Partida está em andamento, para reiniciar, antes clique em PARAR.");
     EXPECT_EQ(d.game.state.SlotFigure, board);
-    EXPECT_EQ(d.label("Label9").caption, clock);
+    EXPECT_EQ(d.label(Role::Clock).caption, clock);
     EXPECT_EQ(d.game.state.Phase, MatchPhase::Playing);
 }
 
@@ -110,7 +110,7 @@ TEST(Deal, JogarClearsTheComputersMemoryButIniciarDoesNot) {
     d.game.matchTick.stop();
     d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.SlotSeen[5], 0);
-    EXPECT_EQ(d.game.view.focus, "BotaoQueRecebeFocus");
+    EXPECT_EQ(d.game.view.focus, Role::FocusHolder);
 }
 
 class PhotoDeal : public ::testing::Test {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -49,9 +50,17 @@ protected:
     }
     void frames(int count) { ports.scheduler.advance(std::int64_t{kFrameMs} * count); }
 
-    Control& at(const std::string& name) { return game.view[name]; }
-    std::string label(int n) { return "L" + std::to_string(n); }
-    std::string loserLabel(int n) { return "LB" + std::to_string(n); }
+    Control& at(Role role) { return game.view[role]; }
+    /// A letter of the end display by its object name.
+    Control& at(const std::string& name) {
+        for (Control& control : game.view.controls()) {
+            if (control.name == name)
+                return control;
+        }
+        throw std::out_of_range("no control named " + name);
+    }
+    std::string label(int n) { return winnerLetterName(n); }
+    std::string loserLabel(int n) { return loserLetterName(n); }
 };
 
 // ---- The winner's name on the letters -------------------------------------------------
@@ -84,23 +93,26 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionRow{"ÇÃ€🎉zé", {"Ç", "Ã", "€", "🎉", "z", "é", "", "", "", ""}},
         CaptionRow{"", {"", "", "", "", "", "", "", "", "", ""}}));
 
+constexpr Role kShownWithTheWinner[] = {Role::Player1Name, Role::Player2Name, Role::WinnerCaption,
+                                        Role::WinnerFrame, Role::Trophy};
+
 TEST_F(EndPanel, ShowingTheWinnerRevealsThePanelAndStartsFromTheFirstFrame) {
-    for (const char* name : {"Label3", "Label5", "lab_venc", "Bevel9", "TROFEU"})
-        at(name).visible = false;
+    for (Role role : kShownWithTheWinner)
+        at(role).visible = false;
     winnerShown("Ana");
     frames(12);
     ASSERT_NE(game.state.EndAnimFrame, 0);
 
     game.endDisplay.showWinner("Bia");
 
-    for (const char* name : {"Label3", "Label5", "lab_venc", "Bevel9", "TROFEU"})
-        EXPECT_TRUE(at(name).visible) << name;
-    EXPECT_EQ(at("lab_venc").caption, "Vencedor");
+    for (Role role : kShownWithTheWinner)
+        EXPECT_TRUE(at(role).visible) << roleName(role);
+    EXPECT_EQ(at(Role::WinnerCaption).caption, "Vencedor");
     EXPECT_EQ(game.endAnimation.interval(), 250);
     EXPECT_EQ(game.state.EndAnimFrame, 0);
     EXPECT_EQ(game.state.LetterStep, 0);
     frames(1);
-    EXPECT_EQ(at("TROFEU").picture, game.state.WinFrames[1]);
+    EXPECT_EQ(at(Role::Trophy).picture, game.state.WinFrames[1]);
 }
 
 // ---- Letter paths -----------------------------------------------------------------------
@@ -129,7 +141,7 @@ TEST_P(WinnerPath, LettersStandWhereTheStepPutsThem) {
     const auto [screenWidth, row] = GetParam();
     const int shift = screenWidth == 800 ? 15 : 0;
     open(screenWidth);
-    const Rect sizeBefore = at("L1").bounds;
+    const Rect sizeBefore = game.view.winnerLetter(1).bounds;
     winnerShown("Ana");
     frames(6 + row.step); // letters start moving on the trophy's last frame
 
@@ -202,9 +214,10 @@ TEST_P(LoserPath, PerdiStandsWhereTheStepPutsItWithoutAnyScreenShift) {
             EXPECT_EQ(letter.bounds.top, p->top) << letter.name;
         }
     }
-    EXPECT_FALSE(at("LB0").visible);
-    EXPECT_EQ(at("LB1").caption + at("LB2").caption + at("LB3").caption + at("LB4").caption +
-                  at("LB5").caption,
+    EXPECT_FALSE(game.view.loserLetter(0).visible);
+    EXPECT_EQ(game.view.loserLetter(1).caption + game.view.loserLetter(2).caption +
+                  game.view.loserLetter(3).caption + game.view.loserLetter(4).caption +
+                  game.view.loserLetter(5).caption,
               "PERDI");
 }
 
@@ -263,10 +276,11 @@ TEST_P(Ending, TrophyRunsThroughItsFramesOncePerCycle) {
     for (int cycle = 1; cycle <= 2; ++cycle) {
         for (int n = 1; n <= row.trophyFrames; ++n) {
             frames(1);
-            EXPECT_EQ(at("TROFEU").picture, trophyFrame(n)) << "cycle " << cycle << " frame " << n;
+            EXPECT_EQ(at(Role::Trophy).picture, trophyFrame(n))
+                << "cycle " << cycle << " frame " << n;
         }
         frames(row.cycleFrames - row.trophyFrames);
-        EXPECT_EQ(at("TROFEU").picture, trophyFrame(row.trophyFrames))
+        EXPECT_EQ(at(Role::Trophy).picture, trophyFrame(row.trophyFrames))
             << "the last frame stays while the letters travel";
     }
 }
@@ -313,14 +327,14 @@ TEST_P(Ending, ClearingStopsTheLoopAndEmptiesThePanel) {
     const EndingRow row = GetParam();
     show();
     frames(row.trophyFrames + 4); // mid-word
-    at("LB0").visible = true;
+    game.view.loserLetter(0).visible = true;
 
     game.endDisplay.clearResult();
 
     EXPECT_FALSE(game.endAnimation.running());
-    EXPECT_TRUE(at("TROFEU").picture.empty());
-    for (const char* name : {"lab_venc", "Bevel9"})
-        EXPECT_FALSE(at(name).visible) << name;
+    EXPECT_TRUE(at(Role::Trophy).picture.empty());
+    for (Role role : {Role::WinnerCaption, Role::WinnerFrame})
+        EXPECT_FALSE(at(role).visible) << roleName(role);
     for (int n = 1; n <= 10; ++n)
         EXPECT_FALSE(at(label(n)).visible) << label(n);
     for (int n = 0; n <= 5; ++n)
@@ -330,7 +344,7 @@ TEST_P(Ending, ClearingStopsTheLoopAndEmptiesThePanel) {
     const int sounds = endSounds();
     frames(3 * row.cycleFrames);
     EXPECT_EQ(game.state.EndAnimFrame, frame) << "nothing moves any more";
-    EXPECT_TRUE(at("TROFEU").picture.empty());
+    EXPECT_TRUE(at(Role::Trophy).picture.empty());
     EXPECT_EQ(endSounds(), sounds);
 }
 
@@ -343,12 +357,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "Beatriz",
                   7,
                   27,
-                  "L10",
+                  "winnerLetter10",
                   {10, 96, 28}},
-        EndingRow{"draw", false, PlayMode::OneAfterOther, "Empatou...", 7, 27, "L10", {10, 96, 28}},
+        EndingRow{"draw", false, PlayMode::OneAfterOther, "Empatou...", 7, 27, "winnerLetter10", {10, 96, 28}},
         EndingRow{
-            "single player wins", false, PlayMode::Alone, "Consegui", 7, 27, "L10", {10, 96, 28}},
-        EndingRow{"single player loses", true, PlayMode::Alone, "", 3, 15, "LB1", {1, 79, 58}}),
+            "single player wins", false, PlayMode::Alone, "Consegui", 7, 27, "winnerLetter10", {10, 96, 28}},
+        EndingRow{"single player loses", true, PlayMode::Alone, "", 3, 15, "loserLetter1", {1, 79, 58}}),
     [](const ::testing::TestParamInfo<EndingRow>& row) {
         std::string name = row.param.ending;
         for (char& c : name) {
@@ -369,7 +383,7 @@ TEST_F(EndPanel, FrameCountLeftOverFromTheOtherDisplayStillEndsTheLoop) {
     EXPECT_EQ(game.state.EndAnimFrame, 0);
     EXPECT_EQ(game.state.LetterStep, 0);
     frames(1);
-    EXPECT_EQ(at("TROFEU").picture, game.state.LoseFrames[1]);
+    EXPECT_EQ(at(Role::Trophy).picture, game.state.LoseFrames[1]);
 }
 
 } // namespace

@@ -125,7 +125,7 @@ TEST_P(TimeChoice, SetsTheLimitTicksTheMenuAndCloses) {
         EXPECT_EQ(s.ClockSeconds, row.setsClock ? row.seconds : 9);
         EXPECT_EQ(s.SettingsChanged, row.marksChanged ? 1 : changedBefore);
         const MenuMarks& m = game.view.menu;
-        EXPECT_EQ(int(m.N300) + m.N200 + m.N100 + m.N45, 1);
+        EXPECT_EQ(int(m.time3min) + m.time2min + m.time1min + m.time45s, 1);
         EXPECT_TRUE(game.view.menu.*row.entry);
         EXPECT_FALSE(dialog.isOpen());
     }
@@ -134,10 +134,10 @@ TEST_P(TimeChoice, SetsTheLimitTicksTheMenuAndCloses) {
 
 INSTANTIATE_TEST_SUITE_P(
     FourTimes, TimeChoice,
-    ::testing::Values(TimeRow{"3:00", click3min, 180, 3, 0, true, false, &MenuMarks::N300},
-                      TimeRow{"2:00", click2min, 120, 2, 0, false, true, &MenuMarks::N200},
-                      TimeRow{"1:00", click1min, 60, 1, 0, true, true, &MenuMarks::N100},
-                      TimeRow{"0:45", click045, 45, 0, 45, true, true, &MenuMarks::N45}));
+    ::testing::Values(TimeRow{"3:00", click3min, 180, 3, 0, true, false, &MenuMarks::time3min},
+                      TimeRow{"2:00", click2min, 120, 2, 0, false, true, &MenuMarks::time2min},
+                      TimeRow{"1:00", click1min, 60, 1, 0, true, true, &MenuMarks::time1min},
+                      TimeRow{"0:45", click045, 45, 0, 45, true, true, &MenuMarks::time45s}));
 
 TEST_F(GameDefinitionRules, EveryChoiceIsRefusedWhileAMatchRunsAndTheDialogCloses) {
     startMatch();
@@ -242,7 +242,7 @@ TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
     EXPECT_EQ(s.PlayerCount, 2);
     EXPECT_EQ(s.SettingsChanged, 1);
-    EXPECT_TRUE(game.view.menu.Participantes1);
+    EXPECT_TRUE(game.view.menu.playWithFriend);
     EXPECT_FALSE(dialog.isOpen());
 
     s.SettingsChanged = 0;
@@ -255,7 +255,7 @@ TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     EXPECT_EQ(s.PlayerCount, 1);
     EXPECT_EQ(s.SettingsChanged, 1);
     EXPECT_FALSE(game.endAnimation.running());
-    EXPECT_TRUE(game.view.menu.Individual1);
+    EXPECT_TRUE(game.view.menu.playAlone);
     EXPECT_FALSE(dialog.isOpen());
     // The names window's "&OK " and the one-player picture confirm once each.
     EXPECT_EQ(cues.played, (std::vector<std::string>{"optionChosen", "optionChosen"}));

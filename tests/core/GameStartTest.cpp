@@ -20,10 +20,10 @@ TEST(WindowCreation, SetsDefaultsAndLocksTheBoard) {
     EXPECT_EQ(game.state.PlayerCount, 1);
     EXPECT_EQ(game.state.WinFrames[1], holders::winFrame(1));
     EXPECT_EQ(game.state.LoseFrames[3], holders::loseFrame(3));
-    EXPECT_EQ(game.view["Label2"].caption, "");
+    EXPECT_EQ(game.view[Role::ResultText].caption, "");
     for (int k = 1; k <= 24; ++k)
         EXPECT_FALSE(game.view.cover(k).enabled) << "cover " << k << " takes clicks";
-    EXPECT_TRUE(game.view.menu.N300 && game.view.menu.N24Blocos1 && game.view.menu.Individual1);
+    EXPECT_TRUE(game.view.menu.time3min && game.view.menu.blocks24 && game.view.menu.playAlone);
     for (const Timer* timer :
          {&game.matchTick, &game.revealPause, &game.endAnimation, &game.computerWait})
         EXPECT_FALSE(timer->running()) << timer->name();
@@ -60,10 +60,10 @@ TEST(WindowCreation, ShowGivesFocusToTheHiddenButtonAndShowsTheAdvertising) {
     TestPorts ports;
     Game game(ports.ports());
     game.setUp();
-    EXPECT_FALSE(game.view["Panel6"].visible);
+    EXPECT_FALSE(game.view[Role::Banner].visible);
     game.onShown();
-    EXPECT_EQ(game.view.focus, "BotaoQueRecebeFocus");
-    EXPECT_TRUE(game.view["Panel6"].visible);
+    EXPECT_EQ(game.view.focus, Role::FocusHolder);
+    EXPECT_TRUE(game.view[Role::Banner].visible);
 }
 
 TEST(VirtualTime, TimersFireInTimeOrderAndNestedWaitsLetThemFire) {

@@ -10,13 +10,13 @@ namespace {
 // Advances to the next clock update and returns what the clock shows.
 std::string afterSeconds(MatchDriver& d, int seconds) {
     d.wait(seconds * 1000);
-    return d.label("Label9").caption;
+    return d.label(Role::Clock).caption;
 }
 
 TEST(Clock, ThreeMinutesCountDownToZero) {
     MatchDriver d;
     d.game.deal.onPlay();
-    EXPECT_EQ(d.label("Label9").caption, "3:00");
+    EXPECT_EQ(d.label(Role::Clock).caption, "3:00");
     d.wait(100); // the first tick shows the board and starts the clock
     EXPECT_EQ(afterSeconds(d, 1) /* t = 1.1 s */, "2:59");
     EXPECT_EQ(d.game.state.ElapsedSeconds, 1);
@@ -35,13 +35,13 @@ TEST(Clock, FortyFiveSecondsCountFrom44ToZero) {
     MatchDriver d;
     d.game.settings.onFortyFiveSeconds();
     d.game.deal.onPlay();
-    EXPECT_EQ(d.label("Label9").caption, "0:45");
+    EXPECT_EQ(d.label(Role::Clock).caption, "0:45");
     d.wait(100);
-    std::vector<std::string> shown{d.label("Label9").caption};
+    std::vector<std::string> shown{d.label(Role::Clock).caption};
     for (int tick = 0; tick < 600 && d.game.matchInProgress(); ++tick) {
         d.wait(100);
-        if (shown.back() != d.label("Label9").caption)
-            shown.push_back(d.label("Label9").caption);
+        if (shown.back() != d.label(Role::Clock).caption)
+            shown.push_back(d.label(Role::Clock).caption);
     }
     ASSERT_FALSE(d.game.matchInProgress());
     ASSERT_EQ(shown.size(), 46u);
@@ -79,7 +79,7 @@ TEST(Clock, BlockedLoopCatchesUpAtTheNextTick) {
             EXPECT_EQ(afterSeconds(d, 1), row.secondLater);
         } else {
             d.wait(1000);
-            EXPECT_EQ(d.label("Label9").caption, "0:00");
+            EXPECT_EQ(d.label(Role::Clock).caption, "0:00");
         }
         EXPECT_EQ(d.game.matchInProgress(), *row.secondLater != 0);
     }
@@ -132,7 +132,7 @@ TEST_F(Tries, MissClosesAfterItsPauseWithTheErrorSound) {
     const auto [a, b] = d.miss();
     d.turn(a);
     d.turn(b);
-    EXPECT_EQ(d.label("Label4").caption, "-25");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "-25");
     EXPECT_FALSE(d.game.view.cover(a).visible || d.game.view.cover(b).visible);
     d.wait(30 * 19);
     EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
@@ -157,7 +157,7 @@ TEST_F(Tries, PairLeavesTheBoardAfterItsPauseWithTheHitSound) {
     const auto pair = d.pairs()[0];
     d.turn(pair.first);
     d.turn(pair.second);
-    EXPECT_EQ(d.label("Label4").caption, "150");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "150");
     EXPECT_TRUE(d.game.view.face(pair.first).visible);
     d.wait(30 * 12);
     EXPECT_FALSE(d.game.view.face(pair.first).visible || d.game.view.face(pair.second).visible);
@@ -200,7 +200,7 @@ TEST(Stop, WithNoMatchItAsksNothingAndClearsTheEndDisplay) {
     d.game.clock.onStop();
     EXPECT_TRUE(d.ports.dialogs.shown().empty());
     EXPECT_FALSE(d.game.endAnimation.running());
-    EXPECT_FALSE(d.label("lab_venc").visible);
+    EXPECT_FALSE(d.label(Role::WinnerCaption).visible);
     EXPECT_EQ(d.game.state.EndAnimInterval, 0);
 }
 
@@ -220,7 +220,7 @@ TEST(Stop, DuringAMatchItAsksAndNoKeepsPlaying) {
     d.ports.dialogs.answer(Answer::Yes);
     d.game.clock.onStop();
     EXPECT_FALSE(d.game.matchInProgress());
-    EXPECT_TRUE(d.label("aviso_cancelar").visible);
+    EXPECT_TRUE(d.label(Role::CancelNotice).visible);
     EXPECT_FALSE(d.game.view.cover(1).enabled);
     EXPECT_EQ(d.game.state.Phase, MatchPhase::Stopped);
     EXPECT_EQ(d.game.state.SettingsChanged, 1);

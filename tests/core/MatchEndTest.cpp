@@ -44,7 +44,7 @@ protected:
     std::string letters() {
         std::string word;
         for (int n = 1; n <= 10; ++n)
-            word += d.label(("L" + std::to_string(n)).c_str()).caption;
+            word += d.game.view.winnerLetter(n).caption;
         return word;
     }
 };
@@ -57,9 +57,9 @@ TEST_F(Ending, SinglePlayerWithoutANameWinsAsConsegui) {
     ASSERT_EQ(records.offers.size(), 1u);
     EXPECT_EQ(records.offers[0].score, 1800);
     EXPECT_EQ(records.offers[0].name, "INDIVIDUAL");
-    EXPECT_EQ(d.label("Label1").caption, records.offers[0].time);
-    EXPECT_EQ(d.label("BitBtn4").color, colors::kBlue);
-    EXPECT_FALSE(d.label("Label9").visible);
+    EXPECT_EQ(d.label(Role::Player1Time).caption, records.offers[0].time);
+    EXPECT_EQ(d.label(Role::PlayButton).color, colors::kBlue);
+    EXPECT_FALSE(d.label(Role::Clock).visible);
 }
 
 TEST_F(Ending, ClearedBoardWithNoPositivePointsLoses) {
@@ -70,7 +70,7 @@ TEST_F(Ending, ClearedBoardWithNoPositivePointsLoses) {
     ASSERT_EQ(records.offers.size(), 1u);
     EXPECT_EQ(records.offers[0].score, 0);
     d.wait(250 * 5);
-    EXPECT_TRUE(d.label("LB1").visible) << "PERDI travels";
+    EXPECT_TRUE(d.game.view.loserLetter(1).visible) << "PERDI travels";
     EXPECT_EQ(cues.count("defeat"), 1);
 }
 
@@ -114,18 +114,19 @@ protected:
 TEST_F(Relay, SlowerPlayerPaysTwentyPointsASecondAndLoses) {
     d.start();
     clearBoardAt(90, 6);
-    EXPECT_EQ(d.label("Label4").caption, "1650");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "1650");
     EXPECT_EQ(d.ports.dialogs.last().text, "É a vez de Bia");
     d.start();
-    EXPECT_EQ(d.label("Label4").caption, "1650") << "player 1's points stay for the decision";
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "1650")
+        << "player 1's points stay for the decision";
     clearBoardAt(120, 0);
     EXPECT_EQ(d.game.state.GameTime1, 90);
     EXPECT_EQ(d.game.state.GameTime2, 120);
     EXPECT_EQ(d.game.state.PenaltyPoints, 600);
-    EXPECT_EQ(d.label("Label6").caption, "1200") << "the notice counted the penalty off";
+    EXPECT_EQ(d.label(Role::Player2Points).caption, "1200") << "the notice counted the penalty off";
     EXPECT_EQ(letters(), "Ana");
     EXPECT_EQ(d.game.state.WinTally1, 1);
-    EXPECT_EQ(d.label("PT_JG1").caption, "1");
+    EXPECT_EQ(d.label(Role::TallyWins1).caption, "1");
     EXPECT_EQ(d.game.state.SettingsChanged, 1);
     ASSERT_EQ(records.offers.size(), 2u);
     EXPECT_EQ(records.offers[1].name, "Bia");
@@ -147,7 +148,7 @@ TEST_F(Relay, EqualPointsAfterThePenaltyGoToTheSlowerPlayer) {
     clearBoardAt(60, 4); // 1700
     d.start();
     clearBoardAt(65, 0); // 1800, less 5 s x 20
-    EXPECT_EQ(d.label("Label6").caption, "1700");
+    EXPECT_EQ(d.label(Role::Player2Points).caption, "1700");
     EXPECT_EQ(letters(), "Bia");
 }
 
@@ -165,16 +166,16 @@ protected:
 
 TEST_F(OneBoard, MissPassesTheTurnPairKeepsItAndTheClockIsFree) {
     d.start();
-    EXPECT_EQ(d.label("Label9").caption, "Livre");
+    EXPECT_EQ(d.label(Role::Clock).caption, "Livre");
     d.missOnce();
-    EXPECT_EQ(d.label("Label4").caption, "-25");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "-25");
     EXPECT_EQ(d.game.state.SecondTurn, 1);
     d.findPair(d.pairs()[0]);
-    EXPECT_EQ(d.label("Label6").caption, "150");
+    EXPECT_EQ(d.label(Role::Player2Points).caption, "150");
     EXPECT_EQ(d.game.state.SecondTurn, 1);
     d.wait(600'000);
     EXPECT_TRUE(d.game.matchInProgress()) << "no clock runs out on one board";
-    EXPECT_EQ(d.label("Label9").caption, "Livre");
+    EXPECT_EQ(d.label(Role::Clock).caption, "Livre");
 }
 
 TEST_F(OneBoard, NameOfTheContenderToPlayBlinks) {
@@ -182,10 +183,10 @@ TEST_F(OneBoard, NameOfTheContenderToPlayBlinks) {
     std::vector<bool> shown;
     for (int n = 0; n < 4; ++n) {
         d.wait(100);
-        shown.push_back(d.label("Label3").visible);
+        shown.push_back(d.label(Role::Player1Name).visible);
     }
     EXPECT_EQ(shown, (std::vector<bool>{true, false, true, false}));
-    EXPECT_TRUE(d.label("Label5").visible);
+    EXPECT_TRUE(d.label(Role::Player2Name).visible);
 }
 
 TEST_F(OneBoard, MorePointsWinAndCountInTheTally) {
@@ -194,7 +195,7 @@ TEST_F(OneBoard, MorePointsWinAndCountInTheTally) {
     clearBoard(0);
     EXPECT_EQ(letters(), "Bia");
     EXPECT_EQ(d.game.state.WinTally2, 1);
-    EXPECT_EQ(d.label("PT_JG2").caption, "1");
+    EXPECT_EQ(d.label(Role::TallyWins2).caption, "1");
     EXPECT_TRUE(records.offers.empty()) << "no computer level, no record";
     EXPECT_EQ(d.game.state.Score1, 0);
     EXPECT_EQ(d.game.state.SharedScore2, 0);
@@ -253,7 +254,8 @@ TEST_P(AgainstALevel, OnlyAWinOverTheTwoStrongerLevelsIsOffered) {
         EXPECT_EQ(records.offers[0].routine, row.routine);
         EXPECT_EQ(records.offers[0].score, 1775);
         EXPECT_EQ(records.offers[0].name, "Ana");
-        EXPECT_EQ(d.label("Label6").caption, "-25") << "the computer's points go with it";
+        EXPECT_EQ(d.label(Role::Player2Points).caption, "-25")
+            << "the computer's points go with it";
     } else {
         EXPECT_TRUE(records.offers.empty());
     }

@@ -33,8 +33,9 @@ protected:
             notice.open();
             notice.okClick();
             hiddenAfterOk = !notice.visible();
-            const std::string slowLabel =
-                game.state.GameTime2 > game.state.GameTime1 ? "Label6" : "Label4";
+            const Role slowLabel = game.state.GameTime2 > game.state.GameTime1
+                                       ? Role::Player2Points
+                                       : Role::Player1Points;
             for (int guard = 0; !notice.closed() && guard < 1000; ++guard) {
                 ports.scheduler.advance(PenaltyNotice::kStepMilliseconds);
                 steps.push_back({ports.scheduler.now(), game.view[slowLabel].caption});
@@ -84,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
                               "ficou acima do tempo de:Bia"}));
 
 TEST_F(Penalty, ThirtySecondsRunTheSecondScoreDownBy600) {
-    game.view["Label6"].caption = "1500";
-    game.view["Label4"].caption = "1200";
+    game.view[Role::Player2Points].caption = "1500";
+    game.view[Role::Player1Points].caption = "1200";
     game.state.Score1 = 1200;
     game.state.Score2 = 1500;
     const std::int64_t start = ports.scheduler.now();
@@ -102,11 +103,11 @@ TEST_F(Penalty, ThirtySecondsRunTheSecondScoreDownBy600) {
     EXPECT_EQ(notice.PenaltyStepsLeft, 0);
     EXPECT_EQ(game.state.Score2, 900);
     EXPECT_EQ(game.state.Score1, 1200);
-    EXPECT_EQ(game.view["Label4"].caption, "1200");
+    EXPECT_EQ(game.view[Role::Player1Points].caption, "1200");
 }
 
 TEST_F(Penalty, OneSecondCostsTheFirstPlayerTwentyInOneStep) {
-    game.view["Label4"].caption = "300";
+    game.view[Role::Player1Points].caption = "300";
     game.state.Score1 = 300;
     chargePenalty(61, 60, 20);
     ASSERT_EQ(steps.size(), 1u);
@@ -116,18 +117,18 @@ TEST_F(Penalty, OneSecondCostsTheFirstPlayerTwentyInOneStep) {
 }
 
 TEST_F(Penalty, EqualTimesCloseAtOnceAndCostNothing) {
-    game.view["Label4"].caption = "300";
+    game.view[Role::Player1Points].caption = "300";
     game.state.Score1 = 300;
     chargePenalty(60, 60, 0);
     EXPECT_TRUE(steps.empty());
     EXPECT_TRUE(notice.closed());
     EXPECT_FALSE(notice.countdownTimer.running());
-    EXPECT_EQ(game.view["Label4"].caption, "300");
+    EXPECT_EQ(game.view[Role::Player1Points].caption, "300");
     EXPECT_EQ(game.state.Score1, 300);
 }
 
 TEST_F(Penalty, LabelWithoutANumberCountsFromZero) {
-    game.view["Label6"].caption = "Label6"; // the design placeholder, never replaced
+    game.view[Role::Player2Points].caption = "pontos"; // a caption without a number
     chargePenalty(10, 12, 40);
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(steps[0].label, "-20");
@@ -142,24 +143,24 @@ TEST_F(Penalty, SecondOkDuringTheCountDownChangesNothing) {
         notice.okClick();
         ports.scheduler.advance(10 * 75);
     });
-    game.view["Label6"].caption = "500";
+    game.view[Role::Player2Points].caption = "500";
     game.state.Score2 = 500;
     chargePenalty(0, 5, 100);
-    EXPECT_EQ(game.view["Label6"].caption, "400");
+    EXPECT_EQ(game.view[Role::Player2Points].caption, "400");
     EXPECT_EQ(game.state.Score2, 400);
     EXPECT_TRUE(notice.closed());
 }
 
 TEST_F(Penalty, ServesTheNextMatchToo) {
-    game.view["Label6"].caption = "500";
+    game.view[Role::Player2Points].caption = "500";
     chargePenalty(0, 2, 40);
     steps.clear();
-    game.view["Label4"].caption = "700";
+    game.view[Role::Player1Points].caption = "700";
     chargePenalty(3, 0, 60);
     EXPECT_EQ(notice.Caption, " Penalidade para Ana");
     ASSERT_EQ(steps.size(), 3u);
     EXPECT_EQ(steps.back().label, "640");
-    EXPECT_EQ(game.view["Label6"].caption, "460");
+    EXPECT_EQ(game.view[Role::Player2Points].caption, "460");
 }
 
 } // namespace

@@ -84,7 +84,7 @@ TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     EXPECT_EQ(s.WinTally2, 4);
     EXPECT_TRUE(s.RivalIsComputer) << "a refused OK keeps the opponent";
     EXPECT_EQ(s.PlayerCount, 1);
-    EXPECT_FALSE(game.view.menu.Participantes1);
+    EXPECT_FALSE(game.view.menu.playWithFriend);
     // Pressing OK still drops a half-done try and sounds, as it does every time.
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.WaitTicks, 0);
@@ -153,7 +153,7 @@ TEST_F(PlayerNames, MenuEntryRunsTheWindowAndKeepsItsChoice) {
     EXPECT_EQ(game.state.OpponentMode, PlayMode::OneBoard);
     EXPECT_EQ(game.state.PlayerName1, "Rui");
     EXPECT_EQ(game.state.PlayerCount, 2);
-    EXPECT_TRUE(game.view.menu.Participantes1);
+    EXPECT_TRUE(game.view.menu.playWithFriend);
 }
 
 } // namespace

@@ -205,7 +205,7 @@ TEST_F(RecordsGame, AFileDeletedWhileTheRecordIsAnnouncedIsNotWrittenAgain) {
 
     vanishing.vanishing = versusPath();
     dialogs.clear();
-    d.game.view["Label6"].caption = "100";
+    d.game.view[Role::Player2Points].caption = "100";
     late.offerWinVersusGifted();
     EXPECT_EQ(texts(), (Names{kBeatSup, kSmallFailure}));
     EXPECT_FALSE(std::filesystem::exists(versusPath()));

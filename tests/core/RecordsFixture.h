@@ -129,7 +129,7 @@ protected:
         s.RecordCandidateName = name;
         s.RecordCandidateScore = points;
         s.RecordsSettled = 0;
-        d.game.view["Label6"].caption = computer;
+        d.game.view[Role::Player2Points].caption = computer;
         (records.*routine)();
     }
     std::vector<std::string> texts() const {

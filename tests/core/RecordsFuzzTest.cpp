@@ -170,7 +170,7 @@ TEST(RecordsFuzz, DamagedFilesOnlyEverBringTheGamesOwnMessages) {
         records.offerRecord();
         s.RecordsSettled = 0;
         s.RecordCandidateName = mutate.name();
-        d.game.view["Label6"].caption = mutate.computerPoints();
+        d.game.view[Role::Player2Points].caption = mutate.computerPoints();
         if (mutate.pick(0, 1))
             records.offerWinVersusGifted();
         else

@@ -77,7 +77,7 @@ TEST_F(RecordsGame, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {
     EXPECT_EQ(first.name, "INDIVIDUAL");
     EXPECT_EQ(first.points, "0");
     EXPECT_EQ(first.seconds, std::to_string(s.ElapsedSeconds));
-    EXPECT_EQ(first.time, d.label("Label1").caption);
+    EXPECT_EQ(first.time, d.label(Role::Player1Time).caption);
     EXPECT_EQ(first.category, "Figuras1");
     for (std::size_t k = 6; k < 10; ++k)
         EXPECT_EQ(scoreAt(k), kNoTime);

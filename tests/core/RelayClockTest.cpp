@@ -74,7 +74,7 @@ TEST_F(TimedGame, BoardClearedAtTenSecondsIsStoredAsTenSeconds) {
     ASSERT_EQ(records.offers.size(), 1u);
     EXPECT_EQ(records.offers[0].seconds, 10);
     EXPECT_EQ(records.offers[0].time, "0:10");
-    EXPECT_EQ(d.label("Label1").caption, "0:10");
+    EXPECT_EQ(d.label(Role::Player1Time).caption, "0:10");
 }
 
 TEST_F(TimedGame, RelayPenaltyChargesTheSecondsTheClocksShowedOnPreciseTimers) {
@@ -100,7 +100,7 @@ TEST_F(TimedGame, RelayPenaltyChargesTheSecondsTheClocksShowedOnPreciseTimers) {
         ASSERT_NEAR(s.GameTime1 * 1000, ran1, 500);
         ASSERT_NEAR(s.GameTime2 * 1000, ran2, 500);
         ASSERT_EQ(s.PenaltyPoints, 20 * (s.GameTime2 - s.GameTime1));
-        ASSERT_EQ(d.label("Label6").caption, std::to_string(1800 - s.PenaltyPoints));
+        ASSERT_EQ(d.label(Role::Player2Points).caption, std::to_string(1800 - s.PenaltyPoints));
     }
 }
 
@@ -111,8 +111,8 @@ TEST_F(TimedGame, FirstPlayersTimeOutHandsTheTurnOverWithTheWholeLimit) {
     d.findPair(d.pairs()[0]);
     runOut();
     EXPECT_EQ(d.ports.dialogs.last().text, "TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: Bia");
-    EXPECT_FALSE(d.label("Label9").visible);
-    EXPECT_FALSE(d.label("Label15").visible);
+    EXPECT_FALSE(d.label(Role::Clock).visible);
+    EXPECT_FALSE(d.label(Role::ClockCaption).visible);
     EXPECT_FALSE(d.game.view.cover(1).enabled);
     EXPECT_EQ(cues.count("timeUp"), 1);
     ASSERT_EQ(records.offers.size(), 1u);
@@ -121,15 +121,16 @@ TEST_F(TimedGame, FirstPlayersTimeOutHandsTheTurnOverWithTheWholeLimit) {
     EXPECT_EQ(records.offers[0].score, 150);
     EXPECT_EQ(records.offers[0].seconds, 60);
     EXPECT_EQ(records.offers[0].time, "1:00");
-    EXPECT_EQ(d.label("Label1").caption, "1:00");
-    EXPECT_EQ(d.label("BitBtn4").color, colors::kBlue);
+    EXPECT_EQ(d.label(Role::Player1Time).caption, "1:00");
+    EXPECT_EQ(d.label(Role::PlayButton).color, colors::kBlue);
 
     d.start();
-    EXPECT_TRUE(d.label("Label9").visible);
-    EXPECT_EQ(d.label("Label9").caption, "1:00");
-    EXPECT_EQ(d.label("Label4").caption, "150") << "player 1's points stay for the decision";
+    EXPECT_TRUE(d.label(Role::Clock).visible);
+    EXPECT_EQ(d.label(Role::Clock).caption, "1:00");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "150")
+        << "player 1's points stay for the decision";
     d.findPair(d.pairs()[0]);
-    EXPECT_EQ(d.label("Label6").caption, "150") << "the second game scores for player 2";
+    EXPECT_EQ(d.label(Role::Player2Points).caption, "150") << "the second game scores for player 2";
 }
 
 TEST_F(TimedGame, StopInTheSecondGameCancelsTheWholeSeries) {
@@ -144,21 +145,21 @@ TEST_F(TimedGame, StopInTheSecondGameCancelsTheWholeSeries) {
     d.ports.dialogs.answer(Answer::Yes);
     d.game.clock.onStop();
     EXPECT_FALSE(d.game.matchInProgress());
-    EXPECT_TRUE(d.label("aviso_cancelar").visible);
+    EXPECT_TRUE(d.label(Role::CancelNotice).visible);
     EXPECT_EQ(records.offers.size(), 1u) << "only player 1's time-out was offered";
-    EXPECT_FALSE(d.label("lab_venc").visible) << "no winner";
+    EXPECT_FALSE(d.label(Role::WinnerCaption).visible) << "no winner";
     EXPECT_EQ(d.game.state.WinTally1 + d.game.state.WinTally2, 0);
     for (const ShownBox& box : d.ports.dialogs.shown())
         EXPECT_NE(box.type, ShownBox::Type::Window) << "no penalty notice";
 
     // The next start is a new series: player 1 plays first on zeroed labels.
     d.start();
-    EXPECT_EQ(d.label("Label4").caption, "0");
-    EXPECT_EQ(d.label("Label6").caption, "0");
-    EXPECT_EQ(d.label("Label1").caption, "");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "0");
+    EXPECT_EQ(d.label(Role::Player2Points).caption, "0");
+    EXPECT_EQ(d.label(Role::Player1Time).caption, "");
     EXPECT_EQ(d.game.state.RoundIndex, 1);
     d.findPair(d.pairs()[0]);
-    EXPECT_EQ(d.label("Label4").caption, "150");
+    EXPECT_EQ(d.label(Role::Player1Points).caption, "150");
     runOut();
     EXPECT_EQ(d.ports.dialogs.last().text, "TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: Bia");
 }

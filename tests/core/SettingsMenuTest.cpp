@@ -38,19 +38,19 @@ TEST_P(TimeLimit, SetsTheLimitTicksItsEntryAndMarksSettingsChanged) {
     EXPECT_EQ(s.SettingsChanged, 1);
     const MenuMarks& m = game.view.menu;
     const std::string entry = row.entry;
-    EXPECT_EQ(m.N300, entry == "N300");
-    EXPECT_EQ(m.N200, entry == "N200");
-    EXPECT_EQ(m.N100, entry == "N100");
-    EXPECT_EQ(m.N45, entry == "N45");
+    EXPECT_EQ(m.time3min, entry == "time3min");
+    EXPECT_EQ(m.time2min, entry == "time2min");
+    EXPECT_EQ(m.time1min, entry == "time1min");
+    EXPECT_EQ(m.time45s, entry == "time45s");
     EXPECT_TRUE(ports.dialogs.shown().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     FourLimits, TimeLimit,
-    ::testing::Values(TimeEntryRow{"N300", &SettingsMenu::onThreeMinutes, 180, 3, 0},
-                      TimeEntryRow{"N200", &SettingsMenu::onTwoMinutes, 120, 2, 0},
-                      TimeEntryRow{"N100", &SettingsMenu::onOneMinute, 60, 1, 0},
-                      TimeEntryRow{"N45", &SettingsMenu::onFortyFiveSeconds, 45, 0, 45}));
+    ::testing::Values(TimeEntryRow{"time3min", &SettingsMenu::onThreeMinutes, 180, 3, 0},
+                      TimeEntryRow{"time2min", &SettingsMenu::onTwoMinutes, 120, 2, 0},
+                      TimeEntryRow{"time1min", &SettingsMenu::onOneMinute, 60, 1, 0},
+                      TimeEntryRow{"time45s", &SettingsMenu::onFortyFiveSeconds, 45, 0, 45}));
 
 struct RefusalRow {
     const char* handlerName;
@@ -79,8 +79,9 @@ TEST_P(RefusalDuringMatch, ShowsItsOwnBoxAndChangesNothing) {
     EXPECT_EQ(s.BlockCount, 24);
     EXPECT_EQ(s.PlayerCount, 1);
     EXPECT_EQ(s.SettingsChanged, 0);
-    EXPECT_TRUE(game.view.menu.N300 && game.view.menu.N24Blocos1 && game.view.menu.Individual1);
-    EXPECT_FALSE(game.view.menu.N45 || game.view.menu.N16Blocos1 || game.view.menu.Participantes1);
+    EXPECT_TRUE(game.view.menu.time3min && game.view.menu.blocks24 && game.view.menu.playAlone);
+    EXPECT_FALSE(game.view.menu.time45s || game.view.menu.blocks16 ||
+                 game.view.menu.playWithFriend);
 }
 
 const char* const kTime = "Partida está em andamento, para mudar o tempo, antes clique em PARAR.";
@@ -94,26 +95,26 @@ using I = MessageIcon;
 INSTANTIATE_TEST_SUITE_P(
     EveryHandler, RefusalDuringMatch,
     ::testing::Values(
-        RefusalRow{"N300", &SettingsMenu::onThreeMinutes, T::OwnCaption, "Quorvanella 2.0", I::None,
+        RefusalRow{"time3min", &SettingsMenu::onThreeMinutes, T::OwnCaption, "Quorvanella 2.0", I::None,
                    kTime},
-        RefusalRow{"N200", &SettingsMenu::onTwoMinutes, T::Typed, "Warning", I::Warning, kTime},
-        RefusalRow{"N100", &SettingsMenu::onOneMinute, T::Typed, "Warning", I::Warning, kTime},
-        RefusalRow{"N45", &SettingsMenu::onFortyFiveSeconds, T::Typed, "Warning", I::Warning,
+        RefusalRow{"time2min", &SettingsMenu::onTwoMinutes, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"time1min", &SettingsMenu::onOneMinute, T::Typed, "Warning", I::Warning, kTime},
+        RefusalRow{"time45s", &SettingsMenu::onFortyFiveSeconds, T::Typed, "Warning", I::Warning,
                    kTime},
-        RefusalRow{"N24", &SettingsMenu::onTwentyFourBlocks, T::Typed, "Warning", I::Warning,
+        RefusalRow{"blocks24", &SettingsMenu::onTwentyFourBlocks, T::Typed, "Warning", I::Warning,
                    kBlocks},
-        RefusalRow{"N16", &SettingsMenu::onSixteenBlocks, T::Typed, "Warning", I::Warning, kBlocks},
-        RefusalRow{"Individual", &SettingsMenu::onPlayAlone, T::Typed, "Information",
-                   I::Information, kPlayer},
-        RefusalRow{"Participantes", &SettingsMenu::onTwoPlayers, T::Typed, "Warning", I::Warning,
+        RefusalRow{"blocks16", &SettingsMenu::onSixteenBlocks, T::Typed, "Warning", I::Warning, kBlocks},
+        RefusalRow{"playAlone", &SettingsMenu::onPlayAlone, T::Typed, "Information", I::Information,
+                   kPlayer},
+        RefusalRow{"playWithFriend", &SettingsMenu::onTwoPlayers, T::Typed, "Warning", I::Warning,
                    kPlayer}));
 
 TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
     game.settings.onSixteenBlocks();
     EXPECT_EQ(game.state.BlockCount, 16);
     EXPECT_EQ(game.state.MaxBoardPoints, 1200);
-    EXPECT_TRUE(game.view.menu.N16Blocos1);
-    EXPECT_FALSE(game.view.menu.N24Blocos1);
+    EXPECT_TRUE(game.view.menu.blocks16);
+    EXPECT_FALSE(game.view.menu.blocks24);
     EXPECT_EQ(game.state.SettingsChanged, 0) << "a board size alone does not zero the scores";
     const ShownBox& box = ports.dialogs.last();
     EXPECT_EQ(box.type, ShownBox::Type::Plain);
@@ -124,8 +125,8 @@ TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
     game.settings.onTwentyFourBlocks();
     EXPECT_EQ(game.state.BlockCount, 24);
     EXPECT_EQ(game.state.MaxBoardPoints, 1800);
-    EXPECT_TRUE(game.view.menu.N24Blocos1);
-    EXPECT_FALSE(game.view.menu.N16Blocos1);
+    EXPECT_TRUE(game.view.menu.blocks24);
+    EXPECT_FALSE(game.view.menu.blocks16);
     EXPECT_EQ(ports.dialogs.last().text, "A próxima partida iniciará com 24 blocos... Boa sorte");
     EXPECT_EQ(game.state.SettingsChanged, 0);
 }
@@ -137,11 +138,11 @@ TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     game.state.RivalIsComputer = true;
     game.state.ClickCount = 1;
     game.state.LostAlone = true;
-    game.view.menu.Individual1 = false;
-    game.view.menu.Participantes1 = true;
-    game.view["Label15"].visible = false;
-    game.view["lab_venc"].visible = true;
-    game.view["L3"].visible = true;
+    game.view.menu.playAlone = false;
+    game.view.menu.playWithFriend = true;
+    game.view[Role::ClockCaption].visible = false;
+    game.view[Role::WinnerCaption].visible = true;
+    game.view.winnerLetter(3).visible = true;
     game.endAnimation.setInterval(250);
     ports.dialogs.type("Beatriz");
 
@@ -160,12 +161,12 @@ TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_FALSE(s.LostAlone);
     EXPECT_EQ(s.SettingsChanged, 1);
-    EXPECT_TRUE(game.view.menu.Individual1);
-    EXPECT_FALSE(game.view.menu.Participantes1);
-    EXPECT_TRUE(game.view["Label15"].visible);
+    EXPECT_TRUE(game.view.menu.playAlone);
+    EXPECT_FALSE(game.view.menu.playWithFriend);
+    EXPECT_TRUE(game.view[Role::ClockCaption].visible);
     EXPECT_FALSE(game.endAnimation.running()) << "the end animation stops";
-    EXPECT_FALSE(game.view["lab_venc"].visible);
-    EXPECT_FALSE(game.view["L3"].visible);
+    EXPECT_FALSE(game.view[Role::WinnerCaption].visible);
+    EXPECT_FALSE(game.view.winnerLetter(3).visible);
 }
 
 TEST_F(Settings, CancellingTheNameKeepsItAndStillSwitches) {
@@ -185,7 +186,7 @@ TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) 
         s.PlayerName2 = "Computador Sab";
         s.PlayerCount = 1;
         s.SettingsChanged = 0;
-        game.view["lab_venc"].visible = true;
+        game.view[Role::WinnerCaption].visible = true;
         if (fromPicture) {
             game.gameDefinition.create(false);
             game.gameDefinition.threeMinutesOrColleagueClick(); // "Jogador", then the two-player picture
@@ -193,14 +194,14 @@ TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) 
             game.settings.onTwoPlayers();
         }
         EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
-        EXPECT_FALSE(game.view["lab_venc"].visible) << "the end display is cleared";
+        EXPECT_FALSE(game.view[Role::WinnerCaption].visible) << "the end display is cleared";
         EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
         EXPECT_TRUE(s.RivalIsComputer) << "the computer goes on playing its turns";
         EXPECT_EQ(s.PlayerName2, "Computador Sab");
         EXPECT_EQ(s.PlayerCount, 1);
         EXPECT_EQ(s.SettingsChanged, 0);
-        EXPECT_TRUE(game.view.menu.Individual1);
-        EXPECT_FALSE(game.view.menu.Participantes1);
+        EXPECT_TRUE(game.view.menu.playAlone);
+        EXPECT_FALSE(game.view.menu.playWithFriend);
     }
 }
 

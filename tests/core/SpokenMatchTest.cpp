@@ -31,27 +31,33 @@ TEST(FigureNames, EveryBuiltInFigureHasItsOwnNameAndPhotosTheirNumber) {
 
 TEST(SpokenText, ScoreBoardLabelsInWords) {
     struct Case {
-        std::vector<std::pair<const char*, const char*>> captions;
-        const char* label;
+        std::vector<std::pair<Role, const char*>> captions;
+        Role label;
         const char* spoken;
     };
     const Case cases[] = {
-        {{{"Label4", "300"}}, "Label4", "Pontos: 300"},
-        {{}, "Label4", "Pontos"}, // the design placeholder says nothing yet
-        {{{"Label3", "Ana"}, {"Label5", "Bia"}, {"Label4", "300"}}, "Label4", "Pontos de Ana: 300"},
-        {{{"Label3", "Ana"}, {"Label5", "Bia"}, {"Label6", "-25"}}, "Label6", "Pontos de Bia: -25"},
-        {{{"Label9", "2:59"}}, "Label9", "Tempo restante: 2:59"},
-        {{{"Label9", "Livre"}}, "Label9", "Tempo: Livre"},
-        {{{"Label3", "Ana"}}, "Label3", "1º jogador: Ana"},
-        {{{"Label7", "1:05"}}, "Label7", "Tempo usado: 1:05"},
-        {{{"Label14", "Ana"}, {"PT_JG1", "2"}}, "PT_JG1", "Vitórias de Ana: 2"},
-        {{}, "Panel3", ""},
+        {{{Role::Player1Points, "300"}}, Role::Player1Points, "Pontos: 300"},
+        {{}, Role::Player1Points, "Pontos"}, // an empty label says nothing yet
+        {{{Role::Player1Name, "Ana"}, {Role::Player2Name, "Bia"}, {Role::Player1Points, "300"}},
+         Role::Player1Points,
+         "Pontos de Ana: 300"},
+        {{{Role::Player1Name, "Ana"}, {Role::Player2Name, "Bia"}, {Role::Player2Points, "-25"}},
+         Role::Player2Points,
+         "Pontos de Bia: -25"},
+        {{{Role::Clock, "2:59"}}, Role::Clock, "Tempo restante: 2:59"},
+        {{{Role::Clock, "Livre"}}, Role::Clock, "Tempo: Livre"},
+        {{{Role::Player1Name, "Ana"}}, Role::Player1Name, "1º jogador: Ana"},
+        {{{Role::Player2Time, "1:05"}}, Role::Player2Time, "Tempo usado: 1:05"},
+        {{{Role::TallyName1, "Ana"}, {Role::TallyWins1, "2"}},
+         Role::TallyWins1,
+         "Vitórias de Ana: 2"},
+        {{}, Role::PointsHeading, ""},
     };
     for (const Case& c : cases) {
         MainView view;
-        for (const auto& [name, caption] : c.captions)
-            view[name].caption = caption;
-        EXPECT_EQ(spoken::scoreLabel(view, c.label), c.spoken) << c.label;
+        for (const auto& [role, caption] : c.captions)
+            view[role].caption = caption;
+        EXPECT_EQ(spoken::scoreLabel(view, c.label), c.spoken) << roleName(c.label);
     }
     EXPECT_EQ(spoken::closedBlock(5), "Bloco 5, fechado");
     EXPECT_EQ(spoken::openBlock(5, holders::figure(0, 2)), "Bloco 5, aberto: cachorro");

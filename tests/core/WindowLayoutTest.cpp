@@ -24,7 +24,7 @@ TEST(ScreenAdaptation, WideScreenKeepsDesignPlaceAndSize) {
     EXPECT_EQ(form.clientWidth, 609);
     EXPECT_EQ(form.clientHeight, 400);
     EXPECT_EQ(form.scale, 1.0);
-    EXPECT_EQ(game.view["TROFEU"].bounds, (Rect{79, 34, 65, 65}));
+    EXPECT_EQ(game.view[Role::Trophy].bounds, (Rect{79, 34, 65, 65}));
     EXPECT_EQ(game.view.cover(1).bounds, (Rect{9, 8, 67, 67}));
 }
 
@@ -40,9 +40,9 @@ TEST(ScreenAdaptation, ScreenExactly800WideGrowsByOnePointTwoAndCentres) {
     EXPECT_EQ(form.left, (800 - 737) / 2);
     EXPECT_EQ(form.top, (600 - 525) / 2 - 12);
     EXPECT_EQ(game.view.cover(2).bounds, (Rect{100, 10, 80, 80}));
-    EXPECT_EQ(game.view["PANEL1"].bounds, (Rect{66, 355, 348, 126}));
+    EXPECT_EQ(game.view[Role::ScoreBoard].bounds, (Rect{66, 355, 348, 126}));
     // The trophy is scaled, then moved 5 pixels down.
-    EXPECT_EQ(game.view["TROFEU"].bounds, (Rect{95, 41 + 5, 78, 78}));
+    EXPECT_EQ(game.view[Role::Trophy].bounds, (Rect{95, 41 + 5, 78, 78}));
 }
 
 TEST(ScreenAdaptation, NarrowerScreenKeepsDesign) {
@@ -51,13 +51,13 @@ TEST(ScreenAdaptation, NarrowerScreenKeepsDesign) {
     created(ports, game, {640, 480});
     EXPECT_EQ(game.view.form.left, 79);
     EXPECT_EQ(game.view.form.clientWidth, 609);
-    EXPECT_EQ(game.view["BitBtn4"].bounds.top, 272);
+    EXPECT_EQ(game.view[Role::PlayButton].bounds.top, 272);
 }
 
 struct LayoutRow {
     int screenWidth;
     int blocks;
-    int playStop, timeFigures, playerRecords, soundPanel, titles, scoreboard, windowHeight;
+    int playStop, timeFigures, playerRecords, soundBar, headings, scoreboard, windowHeight;
 };
 
 class BoardLayout : public ::testing::TestWithParam<LayoutRow> {};
@@ -69,17 +69,18 @@ TEST_P(BoardLayout, MovesLowerControlsAndSetsWindowHeight) {
     created(ports, game, {row.screenWidth, 600});
     applyBoardLayout(game.view, row.blocks, row.screenWidth);
     MainView& v = game.view;
-    EXPECT_EQ(v["BitBtn4"].bounds.top, row.playStop);
-    EXPECT_EQ(v["BitBtn3"].bounds.top, row.playStop);
-    EXPECT_EQ(v["BitBtn1"].bounds.top, row.timeFigures);
-    EXPECT_EQ(v["BitBtn5"].bounds.top, row.timeFigures);
-    EXPECT_EQ(v["BitBtn2"].bounds.top, row.playerRecords);
-    EXPECT_EQ(v["BitBtn6"].bounds.top, row.playerRecords);
-    EXPECT_EQ(v["Panel7"].bounds.top, row.soundPanel);
-    for (const char* title : {"Panel2", "Panel3", "Panel4", "Panel5"})
-        EXPECT_EQ(v[title].bounds.top, row.titles) << title;
-    EXPECT_EQ(v["PANEL1"].bounds.top, row.scoreboard);
-    EXPECT_EQ(v["PAINEL2"].bounds.top, row.scoreboard);
+    EXPECT_EQ(v[Role::PlayButton].bounds.top, row.playStop);
+    EXPECT_EQ(v[Role::StopButton].bounds.top, row.playStop);
+    EXPECT_EQ(v[Role::TimeButton].bounds.top, row.timeFigures);
+    EXPECT_EQ(v[Role::FiguresButton].bounds.top, row.timeFigures);
+    EXPECT_EQ(v[Role::OpponentButton].bounds.top, row.playerRecords);
+    EXPECT_EQ(v[Role::RecordsButton].bounds.top, row.playerRecords);
+    EXPECT_EQ(v[Role::SoundBar].bounds.top, row.soundBar);
+    for (Role heading :
+         {Role::PlayersHeading, Role::PointsHeading, Role::ResultHeading, Role::TimeHeading})
+        EXPECT_EQ(v[heading].bounds.top, row.headings) << roleName(heading);
+    EXPECT_EQ(v[Role::ScoreBoard].bounds.top, row.scoreboard);
+    EXPECT_EQ(v[Role::ResultBoard].bounds.top, row.scoreboard);
     EXPECT_EQ(v.form.clientHeight + kNonClientHeight, row.windowHeight);
 }
 

@@ -33,7 +33,7 @@ public:
     void missOnce();
     /// Lets virtual time pass.
     void wait(int milliseconds) { ports.scheduler.advance(milliseconds); }
-    const Control& label(const char* name) { return game.view[name]; }
+    const Control& label(Role role) { return game.view[role]; }
 };
 
 } // namespace qv::test

@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     records.offerRecord();
     s.RecordsSettled = 0;
     s.RecordCandidateName = name;
-    d.game.view["Label6"].caption = computer;
+    d.game.view[Role::Player2Points].caption = computer;
     if (flags & 128)
         records.offerWinVersusGifted();
     else

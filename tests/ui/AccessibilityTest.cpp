@@ -1,5 +1,5 @@
 #include "app/Announcer.h"
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "match/FigureNames.h"
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/TestPorts.h"
@@ -193,7 +193,7 @@ TEST_F(Accessibility, AnOpenMenuKeepsTheFocusThroughFiftyTicksOfAMatchAndOfTheEn
     window.game().settings.onFortyFiveSeconds();
     player.press(Qt::Key_F2);
     player.wait(100);
-    QMenu* menu = window.menuBar()->findChild<QMenu*>(QStringLiteral("IniciarJogo1"));
+    QMenu* menu = window.menuBar()->findChild<QMenu*>(QStringLiteral("gameMenu"));
     ASSERT_NE(menu, nullptr);
     // A pair found just before the menu opens: it leaves the board and the frame
     // moves on while the menu is open.
@@ -206,7 +206,7 @@ TEST_F(Accessibility, AnOpenMenuKeepsTheFocusThroughFiftyTicksOfAMatchAndOfTheEn
         QTest::keyClick(&window, Qt::Key_J, Qt::AltModifier);
         ASSERT_EQ(QApplication::activePopupWidget(), menu);
         QWidget* inMenu = QApplication::focusWidget();
-        ASSERT_NE(inMenu, window.control("BotaoQueRecebeFocus"));
+        ASSERT_NE(inMenu, window.control(Role::FocusHolder));
         for (int tick = 0; tick < 50; ++tick) {
             player.wait(100);
             ASSERT_EQ(QApplication::focusWidget(), inMenu) << "tick " << tick;

@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtScreen.h"
 #include "records/Records.h"
@@ -28,7 +28,7 @@ protected:
     QtScreen screen;
     QtDialogs dialogs;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, dialogs, screen, fakes.paths};
-    TFORM1 main{ports};
+    MainWindow main{ports};
     Records records{main.game()};
     RecordsWindow window{records, &main};
     Watchdog watchdog;
@@ -53,7 +53,7 @@ protected:
         dialogs.setBeforeModal([this] { main.render(); });
         dialogs.setWindowOpener(ModalWindow::Records, [this] { runRecordsWindow(window); });
         damage();
-        main.FormCreate();
+        main.initialize();
         main.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     }
@@ -86,7 +86,7 @@ TEST_F(DamagedRecords, OneMessageOverTheWindowThenRecordsAndZerarMendTheFile) {
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("closePicture")),
                           Qt::LeftButton);
     });
-    main.menuEntry(QStringLiteral("MelhoresRecords1"))->trigger();
+    main.menuEntry(QStringLiteral("bestRecords"))->trigger();
     EXPECT_TRUE(fromMenu.contains(QStringLiteral("qvane.dat")));
     activateAgain();
     EXPECT_EQ(loadErrors, 1);
@@ -108,7 +108,7 @@ TEST_F(DamagedRecords, OneMessageOverTheWindowThenRecordsAndZerarMendTheFile) {
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("closePicture")),
                           Qt::LeftButton);
     });
-    QTest::mouseClick(main.control("BitBtn6"), Qt::LeftButton);
+    QTest::mouseClick(main.control(Role::RecordsButton), Qt::LeftButton);
     EXPECT_TRUE(noteShown);
     EXPECT_EQ(note, QStringLiteral("Houve um erro no acesso a base de dados dos records "
                                    "(qvane.dat). Clique em Zerar para voltar ao normal."));

@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "dialogs/PenaltyNotice.h"
 #include "dialogs/PenaltyNoticeWindow.h"
 #include "dialogs/PlayerNamesDialog.h"

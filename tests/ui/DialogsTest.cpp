@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "dialogs/PenaltyNotice.h"
 #include "dialogs/PenaltyNoticeWindow.h"
 #include "dialogs/PlayerNamesDialog.h"
@@ -155,12 +155,12 @@ protected:
     TestPorts fakes;
     QtScreen screen;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
-    TFORM1 window{ports};
+    MainWindow window{ports};
     PenaltyNotice notice{window.game()};
     PenaltyNoticeWindow noticeWindow{notice, &window};
 
     void SetUp() override {
-        window.FormCreate();
+        window.initialize();
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         MatchState& s = window.game().state;
@@ -170,13 +170,11 @@ protected:
         s.GameTime2 = 43;
         s.PenaltyPoints = 60;
         s.Score2 = 500;
-        window.game().view["Label6"].caption = "500";
+        window.game().view[Role::Player2Points].caption = "500";
         window.render();
         notice.fill();
     }
-    QString mainLabel(const char* name) {
-        return qobject_cast<QLabel*>(window.control(name))->text();
-    }
+    QString mainLabel(Role role) { return qobject_cast<QLabel*>(window.control(role))->text(); }
 };
 
 TEST_F(PenaltyWindow, ShowsThePenaltyAndCannotBeClosedButByOk) {
@@ -209,7 +207,7 @@ TEST_F(PenaltyWindow, ShowsThePenaltyAndCannotBeClosedButByOk) {
 }
 
 TEST_F(PenaltyWindow, CountsDownOnTheMainWindowWithoutTakingItsInput) {
-    auto* sound = qobject_cast<QCheckBox*>(window.control("checksom"));
+    auto* sound = qobject_cast<QCheckBox*>(window.control(Role::SoundSwitch));
     ASSERT_TRUE(sound->isChecked());
     QStringList shown;
     bool hiddenAfterOk = false;
@@ -223,7 +221,7 @@ TEST_F(PenaltyWindow, CountsDownOnTheMainWindowWithoutTakingItsInput) {
         QTest::keyClick(&window, Qt::Key_J, Qt::AltModifier);
         for (int guard = 0; !notice.closed() && guard < 100; ++guard) {
             fakes.scheduler.advance(PenaltyNotice::kStepMilliseconds);
-            shown << mainLabel("Label6");
+            shown << mainLabel(Role::Player2Points);
         }
     });
     Watchdog watchdog;

@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "figures/CategoryWindow.h"
 #include "figures/PhotoManagerWindow.h"
 #include "match/Game.h"
@@ -45,19 +45,19 @@ TEST(FiguresEntries, ButtonAndMenuOpenTheChooserAndTheManager) {
     TestPorts fakes;
     QtScreen screen;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
-    TFORM1 main{ports};
+    MainWindow main{ports};
     RecordingCues sound;
     main.game().setSound(sound);
-    main.FormCreate();
+    main.initialize();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
 
-    QTest::mouseClick(main.control("BitBtn5"), Qt::LeftButton);
+    QTest::mouseClick(main.control(Role::FiguresButton), Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::CategoryChooser);
     EXPECT_EQ(sound.played, std::vector<std::string>{"optionChosen"});
-    main.menuEntry(QStringLiteral("MudasFiguras1"))->trigger();
+    main.menuEntry(QStringLiteral("blockFigures"))->trigger();
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::CategoryChooser);
-    main.menuEntry(QStringLiteral("Pers_fig"))->trigger();
+    main.menuEntry(QStringLiteral("customFigures"))->trigger();
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::PhotoManager);
     EXPECT_EQ(fakes.dialogs.shown().size(), 3u);
     EXPECT_EQ(sound.played.size(), 1u) << "only the button plays the option sound";
@@ -66,8 +66,8 @@ TEST(FiguresEntries, ButtonAndMenuOpenTheChooserAndTheManager) {
 TEST(FiguresEntries, ClosedBlocksShowNoPixelOfTheirPhotos) {
     TestPorts fakes;
     Ports ports = fakes.ports();
-    TFORM1 main{ports};
-    main.FormCreate();
+    MainWindow main{ports};
+    main.initialize();
     const fs::path photos = fakes.paths.photoFolder();
     fs::create_directories(photos);
     const auto magenta = encodeJpeg(solidImage(66, 66, {255, 0, 255}));

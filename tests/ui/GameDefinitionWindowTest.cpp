@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "dialogs/ChoicePicture.h"
 #include "dialogs/GameDefinitionDialog.h"
 #include "platform/qt/QtScreen.h"
@@ -146,7 +146,7 @@ TEST_P(GameDefinitionChoice, EachPictureMakesItsOwnChoice) {
 void limit(const Game& game, int seconds, bool MenuMarks::*entry) {
     EXPECT_EQ(game.state.TimeLimitSeconds, seconds);
     const MenuMarks& m = game.view.menu;
-    EXPECT_EQ(int(m.N300) + m.N200 + m.N100 + m.N45, 1);
+    EXPECT_EQ(int(m.time3min) + m.time2min + m.time1min + m.time45s, 1);
     EXPECT_TRUE(m.*entry);
 }
 
@@ -154,19 +154,19 @@ INSTANTIATE_TEST_SUITE_P(
     SevenPictures, GameDefinitionChoice,
     ::testing::Values(ChoiceRow{"threeMinutes", true, false,
                                 [](const Game& g, const ScriptedDialogs&) {
-                                    limit(g, 180, &MenuMarks::N300);
+                                    limit(g, 180, &MenuMarks::time3min);
                                 }},
                       ChoiceRow{"twoMinutes", true, false,
                                 [](const Game& g, const ScriptedDialogs&) {
-                                    limit(g, 120, &MenuMarks::N200);
+                                    limit(g, 120, &MenuMarks::time2min);
                                 }},
                       ChoiceRow{"oneMinute", true, false,
                                 [](const Game& g, const ScriptedDialogs&) {
-                                    limit(g, 60, &MenuMarks::N100);
+                                    limit(g, 60, &MenuMarks::time1min);
                                 }},
                       ChoiceRow{"fortyFiveSeconds", true, false,
                                 [](const Game& g, const ScriptedDialogs&) {
-                                    limit(g, 45, &MenuMarks::N45);
+                                    limit(g, 45, &MenuMarks::time45s);
                                 }},
                       ChoiceRow{"colleague", false, false,
                                 [](const Game&, const ScriptedDialogs& d) {
@@ -256,15 +256,15 @@ TEST(MainWindowVersusComputer, TakesNoClicksDuringTheComputersTurnAndDoesNotGrey
     TestPorts fakes;
     QtScreen screen;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
-    TFORM1 window{ports};
-    window.FormCreate();
+    MainWindow window{ports};
+    window.initialize();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     Game& game = window.game();
     game.state.OpponentMode = PlayMode::OneBoard;
     game.state.RivalIsComputer = true;
     game.computer.applyLevel(1);
-    QTest::mouseClick(window.control("BitBtn4"), Qt::LeftButton);
+    QTest::mouseClick(window.control(Role::PlayButton), Qt::LeftButton);
     fakes.scheduler.advance(100);
     // The person misses: the turn passes and the computer starts its wait.
     int first = 1, second = 2;
@@ -278,9 +278,9 @@ TEST(MainWindowVersusComputer, TakesNoClicksDuringTheComputersTurnAndDoesNotGrey
     ASSERT_FALSE(game.view.form.enabled);
 
     const QImage before = window.grab().toImage();
-    QWidget* closed = window.control("Image50"); // position 15
+    QWidget* closed = window.control("blockCover15"); // position 15
     QTest::mouseClick(closed, Qt::LeftButton, {}, QPoint(30, 30));
-    QTest::mouseClick(window.control("BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(window.control(Role::TimeButton), Qt::LeftButton);
     EXPECT_TRUE(closed->isVisible()) << "the click on a closed block was ignored";
     EXPECT_TRUE(fakes.dialogs.shown().empty()) << "Tempo did not open";
     EXPECT_TRUE(window.isEnabled());
@@ -289,7 +289,7 @@ TEST(MainWindowVersusComputer, TakesNoClicksDuringTheComputersTurnAndDoesNotGrey
     for (int waited = 0; waited < 60'000 && !game.view.form.enabled; waited += 100)
         fakes.scheduler.advance(100);
     window.render();
-    QTest::mouseClick(window.control("BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(window.control(Role::TimeButton), Qt::LeftButton);
     ASSERT_FALSE(fakes.dialogs.shown().empty());
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::GameDefinition);
 }

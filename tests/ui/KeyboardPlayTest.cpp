@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/TestPorts.h"
 #include "tests/ui/KeyboardPlayer.h"
@@ -18,7 +18,7 @@ protected:
     bool covered(int k) {
         return window.control(coverNames()[static_cast<std::size_t>(k)])->isVisible();
     }
-    void sixteenBlocks() { window.menuEntry(QStringLiteral("N16Blocos1"))->trigger(); }
+    void sixteenBlocks() { window.menuEntry(QStringLiteral("blocks16"))->trigger(); }
     void startWithF2() {
         player.press(Qt::Key_F2);
         player.wait(100);
@@ -39,10 +39,10 @@ TEST_F(KeyboardPlay, WinsASixteenBlockMatchAgainstTheClockWithKeysOnly) {
     }
     player.wait(200);
     EXPECT_FALSE(game().matchInProgress());
-    EXPECT_EQ(qobject_cast<QLabel*>(window.control("Label4"))->text(), "1200");
-    EXPECT_TRUE(window.control("lab_venc")->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(window.control(Role::Player1Points))->text(), "1200");
+    EXPECT_TRUE(window.control(Role::WinnerCaption)->isVisible());
     EXPECT_EQ(player.framed(), 0) << "no block is left to frame";
-    EXPECT_EQ(window.focusWidget(), window.control("BotaoQueRecebeFocus"));
+    EXPECT_EQ(window.focusWidget(), window.control(Role::FocusHolder));
 }
 
 TEST_F(KeyboardPlay, PlaysASixteenBlockMatchAgainstTheComputerWithKeysOnly) {
@@ -72,7 +72,7 @@ TEST_F(KeyboardPlay, PlaysASixteenBlockMatchAgainstTheComputerWithKeysOnly) {
     }
     EXPECT_TRUE(computerPlayed) << "the computer had its turn";
     EXPECT_FALSE(game().matchInProgress());
-    EXPECT_TRUE(window.control("lab_venc")->isVisible());
+    EXPECT_TRUE(window.control(Role::WinnerCaption)->isVisible());
 }
 
 TEST_F(KeyboardPlay, ArrowsWalkTheBlocksOnTheBoardAndWrapOnBothSizes) {
@@ -109,7 +109,7 @@ TEST_F(KeyboardPlay, ArrowsWalkTheBlocksOnTheBoardAndWrapOnBothSizes) {
     // Twenty-four blocks: the same keys over three rows, past block 16.
     fakes.dialogs.answer(Answer::Yes);
     player.press(Qt::Key_Escape);
-    window.menuEntry(QStringLiteral("N24Blocos1"))->trigger();
+    window.menuEntry(QStringLiteral("blocks24"))->trigger();
     startWithF2();
     const std::pair<Qt::Key, int> walk24[] = {
         {Qt::Key_Home, 1}, {Qt::Key_Left, 24},  {Qt::Key_Up, 16},   {Qt::Key_Down, 24},
@@ -163,7 +163,7 @@ TEST_F(KeyboardPlay, F2PlaysAndEscStops) {
     fakes.dialogs.answer(Answer::Yes);
     player.press(Qt::Key_Escape);
     EXPECT_FALSE(game().matchInProgress());
-    EXPECT_TRUE(window.control("aviso_cancelar")->isVisible());
+    EXPECT_TRUE(window.control(Role::CancelNotice)->isVisible());
 }
 
 int framePixels(const QImage& image, QRect area) {
@@ -177,7 +177,7 @@ int framePixels(const QImage& image, QRect area) {
 
 TEST_F(KeyboardPlay, FrameShowsOnlyAfterAKeyOnTheBackAndOnAFace) {
     startWithF2();
-    const QRect block1 = window.control("Bevel1")->geometry();
+    const QRect block1 = window.control("blockFrame1")->geometry();
     const QImage before = window.centralWidget()->grab().toImage();
     keepScreenshot(window, "keyboard-before-arrow");
     EXPECT_EQ(framePixels(before, block1), 0);
@@ -194,7 +194,7 @@ TEST_F(KeyboardPlay, FrameShowsOnlyAfterAKeyOnTheBackAndOnAFace) {
     EXPECT_FALSE(covered(1));
     EXPECT_GT(framePixels(open, block1), 4 * 60);
     // Elsewhere the board looks as the mouse player knows it.
-    const QRect block2 = window.control("Bevel2")->geometry();
+    const QRect block2 = window.control("blockFrame2")->geometry();
     EXPECT_EQ(after.copy(block2), before.copy(block2));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/MatchDriver.h"
 #include "tests/fakes/TestPorts.h"
@@ -19,7 +19,7 @@ namespace qv::test {
 /// and what the player knows of the board is what the frame shows.
 class KeyboardPlayer {
 public:
-    KeyboardPlayer(TFORM1& window, VirtualScheduler& scheduler)
+    KeyboardPlayer(MainWindow& window, VirtualScheduler& scheduler)
         : m_window(window), m_scheduler(scheduler) {}
 
     void press(Qt::Key key) {
@@ -61,7 +61,7 @@ public:
     std::vector<std::pair<int, int>> pairs() const { return pairsOnBoard(m_window.game()); }
 
 private:
-    TFORM1& m_window;
+    MainWindow& m_window;
     VirtualScheduler& m_scheduler;
 };
 
@@ -71,11 +71,11 @@ protected:
     TestPorts fakes;
     QtScreen screen;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
-    TFORM1 window{ports};
+    MainWindow window{ports};
     KeyboardPlayer player{window, fakes.scheduler};
 
     void SetUp() override {
-        window.FormCreate();
+        window.initialize();
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }

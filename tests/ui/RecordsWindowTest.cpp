@@ -1,5 +1,5 @@
 #include "records/RecordsWindow.h"
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "platform/qt/QtScreen.h"
 #include "records/Records.h"
 #include "tests/fakes/TestPorts.h"
@@ -36,12 +36,12 @@ protected:
     TestPorts fakes;
     QtScreen screen;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
-    TFORM1 main{ports};
+    MainWindow main{ports};
     Records records{main.game()};
     RecordsWindow window{records, &main};
 
     void SetUp() override {
-        main.FormCreate();
+        main.initialize();
         main.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
         records.loadRecords();

@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 #include "sound/SoundSettingsDialog.h"
 #include "tests/fakes/FakeSound.h"
 #include "tests/fakes/TestPorts.h"
@@ -181,12 +181,12 @@ TEST_F(SoundSettingsWindow, KeyboardEnterSavesAndEscapeDiscards) {
 }
 
 TEST_F(SoundSettingsWindow, TheMenuEntryOpensTheDialogEvenDuringAMatch) {
-    TFORM1 window(fakes.ports());
-    window.FormCreate();
+    MainWindow window(fakes.ports());
+    window.initialize();
     window.game().matchTick.setInterval(100);
     bool opened = false;
     fakes.dialogs.onWindow(ModalWindow::SoundSettings, [&] { opened = true; });
-    window.menuEntry(QStringLiteral("EfeitosSonoros1"))->trigger();
+    window.menuEntry(QStringLiteral("soundEffects"))->trigger();
     EXPECT_TRUE(opened);
 }
 

@@ -20,18 +20,20 @@ class PictureStore;
 /// The main window: builds the controls of the design, forwards clicks, menu
 /// choices and window events to the rules, and renders the view record after
 /// every event.
-class TFORM1 final : public QMainWindow {
+class MainWindow final : public QMainWindow {
 public:
-    explicit TFORM1(const Ports& ports, QWidget* parent = nullptr);
-    ~TFORM1() override;
+    explicit MainWindow(const Ports& ports, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Game& game() { return m_game; }
 
     /// Runs the rules of the window's creation and shows their result.
-    void FormCreate();
+    void initialize();
     /// Brings every widget in line with the view record.
     void render();
 
+    /// The widget of a control, by its role or by its object name ("blockCover5").
+    QWidget* control(Role role) const;
     QWidget* control(const std::string& name) const;
     QAction* menuEntry(const QString& name) const;
 
@@ -52,7 +54,7 @@ private:
 
     void buildMenu();
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption,
-                      void (TFORM1::*handler)() = nullptr);
+                      void (MainWindow::*handler)() = nullptr);
     void buildControls();
     QWidget* createControl(const Control& control, QWidget* parent);
     void renderControl(Rendered& rendered, const Control& control);
@@ -65,22 +67,22 @@ private:
         render();
     }
 
-    void checksomClick();
-    void Sair1Click();
-    void Novo1Click();
-    void BitBtn4Click();
-    void BitBtn3Click();
-    void BitBtn5Click();
-    void BitBtn6Click();
-    void MudasFiguras1Click();
-    void Pers_figClick();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void computadorClick();
-    void MelhoresRecords1Click();
-    void EfeitosSonoros1Click();
-    void Crdito1Click();
-    void Instrues1Click();
+    void onSoundSwitch();
+    void onQuit();
+    void onNewMatch();
+    void onPlay();
+    void onStop();
+    void onFiguresButton();
+    void onRecordsButton();
+    void onBlockFigures();
+    void onCustomFigures();
+    void onTimeButton();
+    void onOpponentButton();
+    void onPlayComputer();
+    void onBestRecords();
+    void onSoundEffects();
+    void onAbout();
+    void onInstructions();
 
     Game m_game;
     std::unique_ptr<PictureStore> m_pictures;

@@ -1,4 +1,4 @@
-#include "app/TFORM1.h"
+#include "app/MainWindow.h"
 
 #include "app/Accessibility.h"
 #include "app/BoardKeyboard.h"
@@ -21,6 +21,8 @@
 #include <QWindow>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace qv {
 
@@ -46,12 +48,12 @@ Qt::Alignment qalign(Align align) {
 
 QString glyphPath(const std::string& button) {
     static const std::unordered_map<std::string, QString> kGlyphs{
-        {"BitBtn4", QStringLiteral(":/pictures/glyph_jogar.png")},
-        {"BitBtn3", QStringLiteral(":/pictures/glyph_parar.png")},
-        {"BitBtn1", QStringLiteral(":/pictures/glyph_tempo.png")},
-        {"BitBtn2", QStringLiteral(":/pictures/glyph_jogador.png")},
-        {"BitBtn5", QStringLiteral(":/pictures/glyph_figuras.png")},
-        {"BitBtn6", QStringLiteral(":/pictures/glyph_records.png")},
+        {roleName(Role::PlayButton), QStringLiteral(":/pictures/glyph_jogar.png")},
+        {roleName(Role::StopButton), QStringLiteral(":/pictures/glyph_parar.png")},
+        {roleName(Role::TimeButton), QStringLiteral(":/pictures/glyph_tempo.png")},
+        {roleName(Role::OpponentButton), QStringLiteral(":/pictures/glyph_jogador.png")},
+        {roleName(Role::FiguresButton), QStringLiteral(":/pictures/glyph_figuras.png")},
+        {roleName(Role::RecordsButton), QStringLiteral(":/pictures/glyph_records.png")},
     };
     auto found = kGlyphs.find(button);
     return found == kGlyphs.end() ? QString() : found->second;
@@ -81,9 +83,9 @@ private:
 
 } // namespace
 
-TFORM1::TFORM1(const Ports& ports, QWidget* parent)
+MainWindow::MainWindow(const Ports& ports, QWidget* parent)
     : QMainWindow(parent), m_game(ports), m_pictures(std::make_unique<PictureStore>()) {
-    setObjectName(QStringLiteral("FORM1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Quorvanella 2.0 Pro"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -101,21 +103,20 @@ TFORM1::TFORM1(const Ports& ports, QWidget* parent)
     setFont(font);
     buildMenu();
     buildControls();
-    m_keyboard = new BoardKeyboard(*this, *control("BotaoQueRecebeFocus"), *m_client);
+    m_keyboard = new BoardKeyboard(*this, *control(Role::FocusHolder), *m_client);
     m_accessibility = std::make_unique<MainWindowAccessibility>(*this, *m_keyboard);
-    addButtonShortcuts(*this, [this](const std::string& name) {
-        return static_cast<QAbstractButton*>(control(name));
-    });
+    addButtonShortcuts(*this,
+                       [this](Role role) { return static_cast<QAbstractButton*>(control(role)); });
 }
 
-TFORM1::~TFORM1() = default;
+MainWindow::~MainWindow() = default;
 
-void TFORM1::FormCreate() {
+void MainWindow::initialize() {
     m_game.setUp();
     render();
 }
 
-void TFORM1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (m_shown)
         return;
@@ -128,7 +129,7 @@ void TFORM1::showEvent(QShowEvent* event) {
     new WhenExposed(windowHandle(), [this] { handle([this] { m_game.onActivated(); }); });
 }
 
-bool TFORM1::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     // Whatever a dialog changed on disk is read again when the window is active again;
     // a window not yet on the screen reads when it gets there.
     if (event->type() == QEvent::WindowActivate && windowHandle()->isExposed())
@@ -136,7 +137,7 @@ bool TFORM1::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void TFORM1::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     // The board has one size: where the desktop draws a maximise button anyway
     // (a Wayland compositor's frame), pressing it changes nothing.
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
@@ -144,12 +145,12 @@ void TFORM1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-void TFORM1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     QApplication::quit();
 }
 
-void TFORM1::buildControls() {
+void MainWindow::buildControls() {
     std::unordered_map<std::string, QWidget*> widgets;
     for (const Control& control : m_game.view.controls()) {
         QWidget* parent = control.parent.empty() ? m_client : widgets.at(control.parent);
@@ -160,28 +161,29 @@ void TFORM1::buildControls() {
     }
 }
 
-QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
+QWidget* MainWindow::createControl(const Control& control, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Panel: {
         auto* panel = new QLabel(parent);
         panel->setAlignment(Qt::AlignCenter);
         panel->setAutoFillBackground(true);
-        if (control.name == "Panel6") {
+        if (control.name == roleName(Role::Banner)) {
             // A quiet caption: no bevel, grey text.
             QPalette quiet = panel->palette();
             quiet.setColor(QPalette::WindowText, QColor(96, 96, 96));
             panel->setPalette(quiet);
             return panel;
         }
-        panel->setFrameStyle(QFrame::Panel |
-                             (control.name == "Panel7" ? QFrame::Sunken : QFrame::Raised));
+        panel->setFrameStyle(
+            QFrame::Panel |
+            (control.name == roleName(Role::SoundBar) ? QFrame::Sunken : QFrame::Raised));
         return panel;
     }
     case ControlKind::Label:
         return new QLabel(parent);
     case ControlKind::Picture: {
         auto* picture = new PictureBox(parent);
-        if (control.name == "Image61")
+        if (control.name == roleName(Role::HeadingPicture))
             picture->setPicture(m_pictures->resource(QStringLiteral(":/pictures/decoration.png")));
         for (int k = 1; k <= 24; ++k) {
             if (control.name != coverNames()[static_cast<std::size_t>(k)])
@@ -193,46 +195,47 @@ QWidget* TFORM1::createControl(const Control& control, QWidget* parent) {
         return picture;
     }
     case ControlKind::Bevel:
-        return new FrameBox(parent, control.parent == "PAINEL2");
+        return new FrameBox(parent, control.parent == roleName(Role::ResultBoard));
     case ControlKind::Shape: {
         auto* shape = new QWidget(parent);
         shape->setAutoFillBackground(true);
         return shape;
     }
     case ControlKind::Button: {
-        if (control.name == "BotaoQueRecebeFocus") {
+        if (control.name == roleName(Role::FocusHolder)) {
             auto* focusTaker = new QPushButton(parent);
             focusTaker->setFlat(true);
             return focusTaker;
         }
         auto* button = new GlyphButton(parent);
         button->setIcon(QIcon(m_pictures->resource(glyphPath(control.name))));
-        if (control.name == "BitBtn4")
-            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn4Click(); });
-        else if (control.name == "BitBtn3")
-            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn3Click(); });
-        else if (control.name == "BitBtn5")
-            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn5Click(); });
-        else if (control.name == "BitBtn6")
-            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn6Click(); });
-        else if (control.name == "BitBtn1")
-            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn1Click(); });
-        else if (control.name == "BitBtn2")
-            connect(button, &QAbstractButton::clicked, this, [this] { BitBtn2Click(); });
+        const std::pair<Role, void (MainWindow::*)()> handlers[] = {
+            {Role::PlayButton, &MainWindow::onPlay},
+            {Role::StopButton, &MainWindow::onStop},
+            {Role::FiguresButton, &MainWindow::onFiguresButton},
+            {Role::RecordsButton, &MainWindow::onRecordsButton},
+            {Role::TimeButton, &MainWindow::onTimeButton},
+            {Role::OpponentButton, &MainWindow::onOpponentButton},
+        };
+        for (const auto& [role, handler] : handlers) {
+            if (control.name == roleName(role))
+                connect(button, &QAbstractButton::clicked, this,
+                        [this, h = handler] { (this->*h)(); });
+        }
         return button;
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(parent);
         box->setFocusPolicy(Qt::NoFocus);
-        if (control.name == "checksom")
-            connect(box, &QCheckBox::clicked, this, [this] { checksomClick(); });
+        if (control.name == roleName(Role::SoundSwitch))
+            connect(box, &QCheckBox::clicked, this, [this] { onSoundSwitch(); });
         return box;
     }
     }
     return new QWidget(parent);
 }
 
-void TFORM1::render() {
+void MainWindow::render() {
     renderForm();
     if (m_photoGeneration != m_game.photoGeneration) {
         // New photos in the same holders: every face draws its picture again.
@@ -249,19 +252,19 @@ void TFORM1::render() {
     m_accessibility->update();
 }
 
-void TFORM1::applyFocusRequest() {
+void MainWindow::applyFocusRequest() {
     // The rules ask for the focus at a few moments (the window shown, JOGAR,
     // PARAR); rendering after a tick must not take it back from an open menu,
     // box or dialog, so a request waits until none is open and is then used up.
-    std::string& request = m_game.view.focus;
-    if (request.empty() || QApplication::activePopupWidget() || QApplication::activeModalWidget())
+    std::optional<Role>& request = m_game.view.focus;
+    if (!request || QApplication::activePopupWidget() || QApplication::activeModalWidget())
         return;
-    if (QWidget* target = control(request))
+    if (QWidget* target = control(*request))
         target->setFocus();
-    request.clear();
+    request.reset();
 }
 
-void TFORM1::renderForm() {
+void MainWindow::renderForm() {
     const FormState& form = m_game.view.form;
     const QSize client(form.clientWidth, form.clientHeight);
     if (m_client->size() != client || !m_shown) {
@@ -286,7 +289,7 @@ void TFORM1::renderForm() {
     }
 }
 
-void TFORM1::renderControl(Rendered& rendered, const Control& control) {
+void MainWindow::renderControl(Rendered& rendered, const Control& control) {
     QWidget* widget = rendered.widget;
     const Control& last = rendered.last;
     const bool all = rendered.fresh;
@@ -299,7 +302,8 @@ void TFORM1::renderControl(Rendered& rendered, const Control& control) {
     if (all || last.fontPoints != control.fontPoints || last.bold != control.bold ||
         (isLabel &&
          (last.caption != control.caption || last.bounds.width != control.bounds.width))) {
-        QFont font(control.name == "Label2" ? QStringLiteral("DejaVu Sans") : kFontFamily);
+        QFont font(control.name == roleName(Role::ResultText) ? QStringLiteral("DejaVu Sans")
+                                                              : kFontFamily);
         font.setPointSizeF(control.fontPoints * scale);
         font.setBold(control.bold);
         // A text wider than its label (the computer's name on the tally) shows
@@ -360,84 +364,88 @@ void TFORM1::renderControl(Rendered& rendered, const Control& control) {
     rendered.fresh = false;
 }
 
-QWidget* TFORM1::control(const std::string& name) const {
+QWidget* MainWindow::control(Role role) const {
+    return control(roleName(role));
+}
+
+QWidget* MainWindow::control(const std::string& name) const {
     auto found = m_rendered.find(name);
     return found == m_rendered.end() ? nullptr : found->second.widget;
 }
 
-QAction* TFORM1::menuEntry(const QString& name) const {
+QAction* MainWindow::menuEntry(const QString& name) const {
     auto found = m_entries.find(name);
     return found == m_entries.end() ? nullptr : found->second;
 }
 
-void TFORM1::checksomClick() {
+void MainWindow::onSoundSwitch() {
     handle([this] { m_game.onToggleSound(); });
 }
 
-void TFORM1::Sair1Click() {
+void MainWindow::onQuit() {
     close();
 }
 
-void TFORM1::Novo1Click() {
+void MainWindow::onNewMatch() {
     handle([this] { m_game.deal.onStart(); });
 }
 
-void TFORM1::BitBtn4Click() {
+void MainWindow::onPlay() {
     handle([this] { m_game.deal.onPlay(); });
 }
 
-void TFORM1::BitBtn3Click() {
+void MainWindow::onStop() {
     handle([this] { m_game.clock.onStop(); });
 }
 
-void TFORM1::BitBtn5Click() {
+void MainWindow::onFiguresButton() {
     handle([this] {
         m_game.sound().optionChosen();
         m_game.ports.dialogs.showModal(ModalWindow::CategoryChooser);
     });
 }
 
-void TFORM1::MudasFiguras1Click() {
+void MainWindow::onBlockFigures() {
     handle([this] { m_game.ports.dialogs.showModal(ModalWindow::CategoryChooser); });
 }
 
-void TFORM1::Pers_figClick() {
+void MainWindow::onCustomFigures() {
     handle([this] { m_game.ports.dialogs.showModal(ModalWindow::PhotoManager); });
 }
 
-void TFORM1::BitBtn6Click() {
+void MainWindow::onRecordsButton() {
     handle([this] {
         m_game.sound().optionChosen();
         m_game.ports.dialogs.showModal(ModalWindow::Records);
     });
 }
 
-void TFORM1::BitBtn1Click() {
+void MainWindow::onTimeButton() {
     handle([this] { m_game.gameDefinition.chooseTimeClick(); });
 }
 
-void TFORM1::BitBtn2Click() {
+void MainWindow::onOpponentButton() {
     handle([this] { m_game.gameDefinition.chooseOpponentClick(); });
 }
 
-void TFORM1::computadorClick() {
+void MainWindow::onPlayComputer() {
     handle([this] { m_game.computer.onPlayComputer(); });
 }
 
-void TFORM1::MelhoresRecords1Click() {
+void MainWindow::onBestRecords() {
     handle([this] { m_game.ports.dialogs.showModal(ModalWindow::Records); });
 }
 
-void TFORM1::Instrues1Click() {
+void MainWindow::onInstructions() {
     handle([this] { m_game.ports.dialogs.showModal(ModalWindow::Instructions); });
 }
 
-void TFORM1::EfeitosSonoros1Click() {
+void MainWindow::onSoundEffects() {
     // Opens during a match too: the settings touch nothing of the match.
     handle([this] { m_game.ports.dialogs.showModal(ModalWindow::SoundSettings); });
 }
 
-void TFORM1::Crdito1Click() {
+void MainWindow::onAbout() {
     QMessageBox about(this);
     about.setWindowTitle(QStringLiteral("Sobre"));
     about.setIconPixmap(m_pictures->resource(QStringLiteral(":/icons/quorvanella.png"))
