@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 namespace qv::test {
 namespace {
 
@@ -12,6 +15,22 @@ Game& created(TestPorts& ports, Game& game, ScreenSize screen) {
     ports.screen.value = screen;
     game.setUp();
     return game;
+}
+
+// Tests and the widgets find controls by object name: each role must reach the
+// control named after it, and no two controls may share a name.
+TEST(MainViewRoles, EveryRoleReachesTheControlOfItsNameAndNamesAreUnique) {
+    MainView view;
+    for (std::size_t r = 0; r < kRoleCount; ++r) {
+        const Role role = static_cast<Role>(r);
+        EXPECT_EQ(view[role].name, roleName(role));
+    }
+    std::set<std::string> names;
+    for (const Control& control : view.controls())
+        EXPECT_TRUE(names.insert(control.name).second) << control.name << " twice";
+    EXPECT_EQ(view.winnerLetter(10).name, winnerLetterName(10));
+    EXPECT_EQ(view.loserLetter(0).name, loserLetterName(0));
+    EXPECT_EQ(view.cover(24).name, coverNames()[24]);
 }
 
 TEST(ScreenAdaptation, WideScreenKeepsDesignPlaceAndSize) {
