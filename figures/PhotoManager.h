@@ -25,8 +25,8 @@ struct PhotoManagerView {
     std::uint64_t fileListRebuilds = 0;
     std::string fileListHint;
     std::string foundCount = "0";
-    bool noJpegWarning = false; ///< the red "no JPEG here" warning
-    bool warningYellow = true; ///< its text blinks yellow and black
+    bool noJpegWarning = false;     ///< the red "no JPEG here" warning
+    bool warningYellow = true;      ///< its text blinks yellow and black
     bool searchStatusShown = false; ///< the search status
     std::string searchStatus = "Pesquisando, aguarde...";
     bool searchStatusLit = true;

@@ -359,10 +359,24 @@ INSTANTIATE_TEST_SUITE_P(
                   27,
                   "winnerLetter10",
                   {10, 96, 28}},
-        EndingRow{"draw", false, PlayMode::OneAfterOther, "Empatou...", 7, 27, "winnerLetter10", {10, 96, 28}},
+        EndingRow{"draw",
+                  false,
+                  PlayMode::OneAfterOther,
+                  "Empatou...",
+                  7,
+                  27,
+                  "winnerLetter10",
+                  {10, 96, 28}},
+        EndingRow{"single player wins",
+                  false,
+                  PlayMode::Alone,
+                  "Consegui",
+                  7,
+                  27,
+                  "winnerLetter10",
+                  {10, 96, 28}},
         EndingRow{
-            "single player wins", false, PlayMode::Alone, "Consegui", 7, 27, "winnerLetter10", {10, 96, 28}},
-        EndingRow{"single player loses", true, PlayMode::Alone, "", 3, 15, "loserLetter1", {1, 79, 58}}),
+            "single player loses", true, PlayMode::Alone, "", 3, 15, "loserLetter1", {1, 79, 58}}),
     [](const ::testing::TestParamInfo<EndingRow>& row) {
         std::string name = row.param.ending;
         for (char& c : name) {

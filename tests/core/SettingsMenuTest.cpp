@@ -95,15 +95,16 @@ using I = MessageIcon;
 INSTANTIATE_TEST_SUITE_P(
     EveryHandler, RefusalDuringMatch,
     ::testing::Values(
-        RefusalRow{"time3min", &SettingsMenu::onThreeMinutes, T::OwnCaption, "Quorvanella 2.0", I::None,
-                   kTime},
+        RefusalRow{"time3min", &SettingsMenu::onThreeMinutes, T::OwnCaption, "Quorvanella 2.0",
+                   I::None, kTime},
         RefusalRow{"time2min", &SettingsMenu::onTwoMinutes, T::Typed, "Warning", I::Warning, kTime},
         RefusalRow{"time1min", &SettingsMenu::onOneMinute, T::Typed, "Warning", I::Warning, kTime},
         RefusalRow{"time45s", &SettingsMenu::onFortyFiveSeconds, T::Typed, "Warning", I::Warning,
                    kTime},
         RefusalRow{"blocks24", &SettingsMenu::onTwentyFourBlocks, T::Typed, "Warning", I::Warning,
                    kBlocks},
-        RefusalRow{"blocks16", &SettingsMenu::onSixteenBlocks, T::Typed, "Warning", I::Warning, kBlocks},
+        RefusalRow{"blocks16", &SettingsMenu::onSixteenBlocks, T::Typed, "Warning", I::Warning,
+                   kBlocks},
         RefusalRow{"playAlone", &SettingsMenu::onPlayAlone, T::Typed, "Information", I::Information,
                    kPlayer},
         RefusalRow{"playWithFriend", &SettingsMenu::onTwoPlayers, T::Typed, "Warning", I::Warning,
@@ -189,7 +190,8 @@ TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) 
         game.view[Role::WinnerCaption].visible = true;
         if (fromPicture) {
             game.gameDefinition.create(false);
-            game.gameDefinition.threeMinutesOrColleagueClick(); // "Jogador", then the two-player picture
+            game.gameDefinition
+                .threeMinutesOrColleagueClick(); // "Jogador", then the two-player picture
         } else {
             game.settings.onTwoPlayers();
         }

@@ -178,15 +178,14 @@ INSTANTIATE_TEST_SUITE_P(
                                     EXPECT_EQ(g.state.PlayerName1, "Gil");
                                     EXPECT_EQ(g.state.OpponentMode, PlayMode::Alone);
                                 }},
-                      ChoiceRow{"computer", false, true,
-                                [](const Game& g, const ScriptedDialogs& d) {
-                                    EXPECT_EQ(
-                                        d.last().text,
+                      ChoiceRow{
+                          "computer", false, true, [](const Game& g, const ScriptedDialogs& d) {
+                              EXPECT_EQ(d.last().text,
                                         "Digite o nome do jogador que deseja jogar contra mim");
-                                    EXPECT_TRUE(g.gameDefinition["levelPanel"].visible);
-                                    EXPECT_TRUE(g.state.RivalIsComputer);
-                                    EXPECT_EQ(g.state.PlayerName1, "Gil");
-                                }}));
+                              EXPECT_TRUE(g.gameDefinition["levelPanel"].visible);
+                              EXPECT_TRUE(g.state.RivalIsComputer);
+                              EXPECT_EQ(g.state.PlayerName1, "Gil");
+                          }}));
 
 TEST_F(GameDefinitionWindow, TheKeyboardLightsAndChoosesAPicture) {
     open(true);
