@@ -97,12 +97,12 @@ TEST_F(MainWindowTest, TwoContendersShowTheirTallyAroundTheRedX) {
     MatchState& s = window.game().state;
     s.OpponentMode = PlayMode::OneBoard;
     s.PlayerCount = 2;
-    s.PlayerName1 = "Label3";
+    s.PlayerName1 = "Marcos";
     s.PlayerName2 = "X";
     QTest::mouseClick(window.control(Role::PlayButton), Qt::LeftButton);
     keepScreenshot(window, "two-contenders");
     EXPECT_EQ(text(Role::TallyCaption), "Placar:");
-    EXPECT_EQ(text(Role::TallyName1), "Label3");
+    EXPECT_EQ(text(Role::TallyName1), "Marcos");
     EXPECT_EQ(text(Role::TallyWins1), "0");
     EXPECT_EQ(text(Role::TallyVersus), "X");
     EXPECT_EQ(window.control(Role::TallyVersus)->palette().color(QPalette::WindowText),
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, TwoContendersShowTheirTallyAroundTheRedX) {
     EXPECT_TRUE(window.control(Role::TallyVersus)->isVisible());
     EXPECT_EQ(text(Role::TallyWins2), "0");
     EXPECT_EQ(text(Role::TallyName2), "X");
-    EXPECT_EQ(text(Role::Player1Name), "Label3");
+    EXPECT_EQ(text(Role::Player1Name), "Marcos");
     EXPECT_EQ(text(Role::Player2Name), "X");
 }
 
