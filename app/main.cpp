@@ -6,7 +6,7 @@
 #include "figures/CategoryWindow.h"
 #include "figures/PhotoManagerWindow.h"
 #include "platform/SystemClock.h"
-#include "platform/qt/LoadedAudio.h"
+#include "sound/LoadedAudio.h"
 #include "platform/qt/LoadedTextPrinter.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"

@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "bench/BenchApplication.h"
 #include "platform/SystemClock.h"
-#include "platform/qt/LoadedAudio.h"
+#include "sound/LoadedAudio.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPaths.h"
 #include "platform/qt/QtScheduler.h"

@@ -1,18 +1,21 @@
 #include "sound/MelodyWave.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace qv {
+
+std::uint64_t melodyMilliseconds(std::span<const Tone> tones) {
+    return std::accumulate(tones.begin(), tones.end(), std::uint64_t{0},
+                           [](std::uint64_t sum, const Tone& tone) { return sum + tone.ms; });
+}
 
 std::vector<std::int16_t> melodyWave(std::span<const Tone> tones, int rate,
                                      std::int16_t amplitude) {
     const auto sampleAt = [rate](std::uint64_t ms) {
         return static_cast<std::size_t>((ms * static_cast<std::uint64_t>(rate) + 500) / 1000);
     };
-    std::uint64_t totalMs = 0;
-    for (const Tone& tone : tones)
-        totalMs += tone.ms;
-    std::vector<std::int16_t> samples(sampleAt(totalMs));
+    std::vector<std::int16_t> samples(sampleAt(melodyMilliseconds(tones)));
 
     // The phase counts in units of 1/(2·rate) of a period, so any whole
     // frequency is exact; it carries over from tone to tone.

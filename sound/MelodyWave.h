@@ -8,6 +8,9 @@
 
 namespace qv {
 
+/// How long a melody lasts: the sum of its tones' milliseconds.
+std::uint64_t melodyMilliseconds(std::span<const Tone> tones);
+
 /// A melody as one square wave of 16-bit mono samples at `rate`: each tone
 /// lasts its milliseconds to the sample (counted from the melody's start, so
 /// rounding never adds up), the wave runs on from one tone into the next

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <numeric>
 #include <system_error>
 #include <vector>
 
@@ -267,9 +266,7 @@ void OpenAlAudio::Beep(std::uint16_t frequency, std::uint32_t milliseconds) {
 
 void OpenAlAudio::Melody(std::span<const Tone> tones) {
     const auto start = std::chrono::steady_clock::now();
-    const std::uint64_t totalMs =
-        std::accumulate(tones.begin(), tones.end(), std::uint64_t{0},
-                        [](std::uint64_t sum, const Tone& tone) { return sum + tone.ms; });
+    const std::uint64_t totalMs = melodyMilliseconds(tones);
     const std::vector<std::int16_t> samples = melodyWave(tones, kRate, kToneAmplitude);
     bool heard = false;
     {

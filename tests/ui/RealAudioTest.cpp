@@ -1,5 +1,5 @@
 #include "match/Game.h"
-#include "platform/qt/LoadedAudio.h"
+#include "sound/LoadedAudio.h"
 #include "sound/SoundEffects.h"
 #include "sound/SteadyTicks.h"
 #include "sound/WaveFile.h"

@@ -1,9 +1,10 @@
-#include "platform/qt/LoadedAudio.h"
+#include "sound/LoadedAudio.h"
+
+#include "sound/MelodyWave.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <numeric>
 
 namespace qv {
 
@@ -99,10 +100,7 @@ void LoadedAudio::Melody(std::span<const Tone> tones) {
         out->Melody(tones);
         return;
     }
-    const std::uint32_t totalMs =
-        std::accumulate(tones.begin(), tones.end(), std::uint32_t{0},
-                        [](std::uint32_t sum, const Tone& tone) { return sum + tone.ms; });
-    std::this_thread::sleep_for(std::chrono::milliseconds(totalMs));
+    std::this_thread::sleep_for(std::chrono::milliseconds(melodyMilliseconds(tones)));
 }
 
 } // namespace qv
