@@ -3,8 +3,8 @@
 #include "app/Announcer.h"
 #include "app/BoardKeyboard.h"
 #include "app/MainWindow.h"
-#include "app/PictureBox.h"
 #include "match/SpokenText.h"
+#include "widgets/PictureBox.h"
 
 #include <QAccessible>
 

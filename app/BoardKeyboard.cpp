@@ -2,7 +2,7 @@
 
 #include "app/FocusFrame.h"
 #include "app/MainWindow.h"
-#include "app/PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QKeyEvent>
 

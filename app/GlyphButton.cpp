@@ -1,6 +1,6 @@
 #include "app/GlyphButton.h"
 
-#include "app/FittedFont.h"
+#include "widgets/FittedFont.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

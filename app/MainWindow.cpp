@@ -3,12 +3,12 @@
 #include "app/Accessibility.h"
 #include "app/BoardKeyboard.h"
 #include "app/ButtonShortcuts.h"
-#include "app/FittedFont.h"
-#include "app/FrameBox.h"
 #include "app/GlyphButton.h"
-#include "app/PictureBox.h"
-#include "app/PictureStore.h"
 #include "platform/qt/InputGuard.h"
+#include "widgets/FittedFont.h"
+#include "widgets/FrameBox.h"
+#include "widgets/PictureBox.h"
+#include "widgets/PictureStore.h"
 
 #include <QApplication>
 #include <QCheckBox>

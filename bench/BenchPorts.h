@@ -3,7 +3,7 @@
 // between turns to the event loop, and fixed folders.
 #pragma once
 
-#include "match/Ports.h"
+#include "platform/Ports.h"
 #include "platform/SystemClock.h"
 
 #include <algorithm>

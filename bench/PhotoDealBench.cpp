@@ -11,8 +11,8 @@
 #include "bench/BenchPorts.h"
 #include "figures/CategoryChoice.h"
 #include "figures/PhotoManager.h"
-#include "figures/PhotoSet.h"
-#include "match/Game.h"
+#include "game/Game.h"
+#include "platform/PhotoSet.h"
 #include "tests/fakes/JpegSamples.h"
 
 #include <benchmark/benchmark.h>
@@ -201,7 +201,7 @@ void PhotoDealOneSecondAfterChoosing(benchmark::State& state) {
     game.setUp();
     for (auto _ : state) {
         game.photoSet.clearCache();
-        game.matchTick.stop();
+        game.timers.matchTick.stop();
         game.state.FigureCategory = "Figuras1";
         qv::chooseCategory(game, "Personaliz");
         std::this_thread::sleep_for(std::chrono::seconds(1));

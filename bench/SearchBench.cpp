@@ -8,7 +8,7 @@
 #include "bench/BenchApplication.h"
 #include "bench/BenchPorts.h"
 #include "figures/PhotoManagerWindow.h"
-#include "match/Game.h"
+#include "game/Game.h"
 #include "platform/qt/QtScheduler.h"
 
 #include <QListView>

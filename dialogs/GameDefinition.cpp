@@ -1,6 +1,6 @@
 #include "dialogs/GameDefinition.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 
 #include <algorithm>
 #include <array>
@@ -227,7 +227,7 @@ void GameDefinition::lightUp(std::string_view plainPicture) {
 }
 
 bool GameDefinition::refuseWhileMatch() {
-    if (!m_game.matchInProgress())
+    if (!m_game.timers.matchInProgress())
         return false;
     m_game.ports.dialogs.messageDlg(kRefusal, MessageKind::Warning, Buttons::Ok);
     close();
@@ -275,7 +275,7 @@ void GameDefinition::twoMinutesOrAloneClick() {
         m_game.state.SettingsChanged = 1;
         tickTime(false, true, false, false);
     } else {
-        m_game.endAnimation.stop();
+        m_game.timers.endAnimation.stop();
         m_game.settings.onPlayAlone();
         m_game.sound().optionChosen();
     }

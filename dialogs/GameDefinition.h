@@ -1,5 +1,6 @@
 #pragma once
 
+#include "match/LevelPanel.h"
 #include "match/MainView.h"
 
 #include <string>
@@ -15,7 +16,7 @@ class Game;
 /// light up under the mouse, and a panel of computer levels. Every choice is
 /// refused while a match runs. The window renders `controls()` and forwards
 /// its events; each opening starts from `create`.
-class GameDefinition {
+class GameDefinition final : public LevelPanel {
 public:
     explicit GameDefinition(Game& game);
 
@@ -24,7 +25,7 @@ public:
     void chooseOpponentClick();
 
     /// A new dialog offering time limits or opponents; open until it closes.
-    void create(bool asksTime);
+    void create(bool asksTime) override;
     /// Each time the window becomes active: the level in force is selected, and
     /// the focus goes to it when the level panel is up, else to the focus sink.
     void activate();
@@ -43,11 +44,11 @@ public:
     /// "&OK" of the level panel.
     void levelOkClick();
     /// The level panel at the window's top left corner, with the level in force.
-    void showLevelPanel();
+    void showLevelPanel() override;
     /// The window closes: by a choice, by its close button or by Escape.
     void close() { m_open = false; }
 
-    bool isOpen() const { return m_open; }
+    bool isOpen() const override { return m_open; }
     bool asksTime() const { return m_asksTime; }
     /// The selected level radio button, 1..3.
     int selectedLevel() const { return m_level; }

@@ -1,9 +1,9 @@
 #include "dialogs/GameDefinitionDialog.h"
 
-#include "app/PictureStore.h"
 #include "dialogs/ChoicePicture.h"
-#include "match/Game.h"
+#include "game/Game.h"
 #include "platform/GifDecoder.h"
+#include "widgets/PictureStore.h"
 
 #include <QEvent>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "dialogs/PenaltyNoticeWindow.h"
 
-#include "dialogs/PenaltyNotice.h"
+#include "match/PenaltyNotice.h"
 #include "platform/qt/InputGuard.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,7 @@
 #include "dialogs/PlayerNamesRules.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
+#include "platform/Utf8.h"
 
 namespace qv {
 
@@ -11,18 +12,6 @@ constexpr char kEnter = '\r';
 /// A name of spaces only would leave the scoreboard blank, so it counts as none.
 bool blank(const std::string& name) {
     return name.find_first_not_of(" \t") == std::string::npos;
-}
-
-/// The first `count` characters of a UTF-8 text; a character is a lead byte with
-/// its continuation bytes, so "ã" is never split.
-std::string firstCharacters(const std::string& text, int count) {
-    std::size_t end = 0;
-    for (int n = 0; n < count && end < text.size(); ++n) {
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            ++end;
-    }
-    return text.substr(0, end);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "figures/CategoryChoice.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 
 namespace qv {
 

@@ -1,9 +1,9 @@
 #include "figures/CategoryWindow.h"
 
-#include "app/FrameBox.h"
-#include "app/PictureBox.h"
 #include "figures/CategoryChoice.h"
-#include "match/Game.h"
+#include "game/Game.h"
+#include "widgets/FrameBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

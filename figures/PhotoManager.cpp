@@ -2,9 +2,9 @@
 
 #include "figures/JpegNames.h"
 #include "figures/PhotoFolder.h"
+#include "match/SoundCues.h"
 #include "platform/FileNoCase.h"
 #include "platform/JpegDecoder.h"
-#include "sound/SoundCues.h"
 
 #include <exception>
 #include <system_error>

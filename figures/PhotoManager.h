@@ -1,9 +1,9 @@
 #pragma once
 
 #include "figures/BackgroundSearch.h"
-#include "match/Ports.h"
 #include "platform/Image.h"
 #include "platform/JpegDecoder.h"
+#include "platform/Ports.h"
 #include "platform/Timer.h"
 
 #include <cstdint>

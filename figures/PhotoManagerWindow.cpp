@@ -1,11 +1,11 @@
 #include "figures/PhotoManagerWindow.h"
 
-#include "app/FrameBox.h"
-#include "app/PictureBox.h"
-#include "app/PictureStore.h"
 #include "figures/FoundFilesModel.h"
 #include "figures/PortugueseFolderTexts.h"
-#include "match/Game.h"
+#include "game/Game.h"
+#include "widgets/FrameBox.h"
+#include "widgets/PictureBox.h"
+#include "widgets/PictureStore.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "match/BlockReveal.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 
 namespace qv {
 
@@ -12,7 +12,7 @@ constexpr int kMissPauseComputer = 28;
 } // namespace
 
 BlockReveal::BlockReveal(Game& game) : m_game(game) {
-    m_game.revealPause.setHandler([this] { onRevealTick(); });
+    m_game.timers.revealPause.setHandler([this] { onRevealTick(); });
 }
 
 bool BlockReveal::computerProbing() const {
@@ -49,7 +49,7 @@ void BlockReveal::onCoverClick(int k) {
     s.ClickedCover = k;
     s.SlotSeen[slot] = 1;
     s.BlinkStep = 0;
-    m_game.revealPause.setInterval(kBlinkInterval);
+    m_game.timers.revealPause.setInterval(kBlinkInterval);
     s.ClickCount += 1;
     if (s.ComputerAttempt == 0 && s.ClickCount == 1)
         showCover(k, false);
@@ -106,7 +106,7 @@ void BlockReveal::onRevealTick() {
         s.ClickedCover >= 1 && s.ClickedCover <= 24 ? &m_game.view.cover(s.ClickedCover) : nullptr;
     // A cover takes clicks again only while a match runs: a pause that outlasts
     // the match must not open the board after the time-out or PARAR.
-    const bool playing = m_game.matchInProgress();
+    const bool playing = m_game.timers.matchInProgress();
     auto finishUncovering = [&] {
         s.BlinkStep = 3;
         if (clicked) {
@@ -134,7 +134,7 @@ void BlockReveal::onRevealTick() {
             showFace(s.FirstFace, false);
             showFace(s.SecondFace, false);
             s.WaitTicks = 0;
-            m_game.revealPause.stop();
+            m_game.timers.revealPause.stop();
             s.BlinkStep = 0;
         }
     }
@@ -150,7 +150,7 @@ void BlockReveal::onRevealTick() {
     }
     if (s.WaitTicks >= limit) {
         s.WaitTicks = 0;
-        m_game.revealPause.stop();
+        m_game.timers.revealPause.stop();
         s.BlinkStep = 0;
     }
 }

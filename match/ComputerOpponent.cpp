@@ -1,7 +1,7 @@
 #include "match/ComputerOpponent.h"
 
-#include "match/Game.h"
-#include "records/RecordsFile.h"
+#include "game/Game.h"
+#include "platform/Utf8.h"
 
 namespace qv {
 
@@ -41,7 +41,7 @@ int levelOfCode(const std::string& code) {
 }
 
 ComputerOpponent::ComputerOpponent(Game& game) : m_game(game) {
-    m_game.computerWait.setHandler([this] { onWaitTick(); });
+    m_game.timers.computerWait.setHandler([this] { onWaitTick(); });
     // Until a level is chosen the computer plays at level 1: a table of no
     // attempts would leave it moving for ever, with the window locked.
     m_game.state.LevelAttempts = computerLevel(1).attempts;
@@ -65,7 +65,7 @@ int ComputerOpponent::waitTicks() const {
 void ComputerOpponent::trigger() {
     MatchState& s = m_game.state;
     s.ComputerWaitTicks = waitTicks();
-    m_game.computerWait.setInterval(kWaitInterval);
+    m_game.timers.computerWait.setInterval(kWaitInterval);
     m_game.view.form.enabled = false;
     if (s.ComputerWaitCount >= s.ComputerWaitTicks) {
         s.ComputerWaitCount = 0;
@@ -78,7 +78,7 @@ void ComputerOpponent::onWaitTick() {
     s.ComputerWaitTicks = waitTicks();
     s.ComputerWaitCount += 1;
     if (s.ComputerWaitCount >= s.ComputerWaitTicks)
-        m_game.computerWait.stop();
+        m_game.timers.computerWait.stop();
 }
 
 void ComputerOpponent::waitFor(int milliseconds) {
@@ -224,7 +224,7 @@ void ComputerOpponent::applyLevel(int level) {
 
 void ComputerOpponent::onPlayComputer() {
     Dialogs& dialogs = m_game.ports.dialogs;
-    if (m_game.matchInProgress()) {
+    if (m_game.timers.matchInProgress()) {
         dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
@@ -233,7 +233,7 @@ void ComputerOpponent::onPlayComputer() {
         "Quorvanella 2.0", "Digite o nome do jogador que deseja jogar contra mim", s.PlayerName1);
     if (!answer)
         return;
-    s.PlayerName1 = records::firstCharacters(*answer, kNameLength);
+    s.PlayerName1 = firstCharacters(*answer, kNameLength);
     // Only the computer picture of a dialog that is up asks from inside it; a
     // dialog that "Jogador" opened and that was closed since asks like the menu.
     const bool fromOpenDialog = s.DefinitionFromPlayerButton && m_game.gameDefinition.isOpen();

@@ -1,6 +1,6 @@
 #include "match/Deal.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 #include "match/WindowLayout.h"
 
 #include <cstdint>
@@ -29,7 +29,7 @@ void Deal::onStart() {
     m_game.sound().stopWave();
     s.ClickArmed = true;
     v[Role::CancelNotice].visible = false;
-    if (m_game.matchInProgress()) {
+    if (m_game.timers.matchInProgress()) {
         m_game.ports.dialogs.showMessage(
             "Partida está em andamento, para reiniciar, antes clique em PARAR.");
         return;
@@ -43,13 +43,13 @@ void Deal::onStart() {
             "máximo de 50KB p/ cada arquivo das imagens exportadas em JPG.");
     }
     s.EndAnimInterval = 250;
-    m_game.endAnimation.stop();
+    m_game.timers.endAnimation.stop();
     m_game.endDisplay.clearResult();
     // A pair still waiting to close or leave belongs to the old board: left
     // pending, it would hide two faces of the new deal.
     s.ClickCount = 0;
     s.Try = TryState::None;
-    m_game.revealPause.stop();
+    m_game.timers.revealPause.stop();
     s.WaitTicks = 0;
     v[Role::ClockCaption].visible = true;
     s.EndAnimFrame = 0;
@@ -63,7 +63,7 @@ void Deal::onStart() {
 
     shuffleBoard();
     s.Phase = MatchPhase::Starting;
-    m_game.setCoversEnabled(true);
+    m_game.view.setCoversEnabled(true);
     for (int k = 1; k <= 16; ++k) {
         v.cover(k).visible = true;
         v.face(k).visible = true;

@@ -1,6 +1,6 @@
 #include "match/EndDisplay.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 
 #include <cstddef>
 #include <string>
@@ -71,12 +71,12 @@ EndDisplay::EndDisplay(Game& game) : m_game(game) {
     for (int n = 1; n <= kLoserLength; ++n)
         m_loserLetters[static_cast<std::size_t>(n - 1)] = &m_game.view.loserLetter(n);
     m_trophy = &m_game.view[Role::Trophy];
-    m_game.endAnimation.setHandler([this] { onFrame(); });
+    m_game.timers.endAnimation.setHandler([this] { onFrame(); });
 }
 
 void EndDisplay::clearResult() {
     MainView& view = m_game.view;
-    m_game.endAnimation.stop();
+    m_game.timers.endAnimation.stop();
     view[Role::Trophy].picture = {};
     view[Role::WinnerCaption].visible = false;
     view[Role::WinnerFrame].visible = false;
@@ -94,7 +94,7 @@ void EndDisplay::showWinner(const std::string& text) {
     const std::array<std::string, kNameLength> characters = firstCharacters(text);
     for (std::size_t k = 0; k < m_nameLetters.size(); ++k)
         m_nameLetters[k]->caption = characters[k];
-    m_game.endAnimation.setInterval(s.EndAnimInterval);
+    m_game.timers.endAnimation.setInterval(s.EndAnimInterval);
     s.EndAnimFrame = 0;
     s.LetterStep = 0;
     view[Role::WinnerCaption].visible = true;

@@ -284,4 +284,9 @@ MainView::MainView() {
         m_role[r] = find(kRoleNames[r]);
 }
 
+void MainView::setCoversEnabled(bool enabled) {
+    for (int k = 1; k <= 24; ++k)
+        cover(k).enabled = enabled;
+}
+
 } // namespace qv

@@ -161,6 +161,9 @@ public:
         return *m_frame[static_cast<std::size_t>(position)];
     }
 
+    /// Lets all 24 covers take clicks, or stops them.
+    void setCoversEnabled(bool enabled);
+
     /// The winner's letters 1..10 and the loser's letters 0..5 of the end display.
     Control& winnerLetter(int n) { return *m_winnerLetter[static_cast<std::size_t>(n)]; }
     Control& loserLetter(int n) { return *m_loserLetter[static_cast<std::size_t>(n)]; }

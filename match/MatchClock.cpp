@@ -1,6 +1,6 @@
 #include "match/MatchClock.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 #include "match/TimeText.h"
 
 #include <algorithm>
@@ -30,7 +30,7 @@ int secondsUsed(const Game& game) {
 } // namespace
 
 MatchClock::MatchClock(Game& game) : m_game(game) {
-    m_game.matchTick.setHandler([this] { onTick(); });
+    m_game.timers.matchTick.setHandler([this] { onTick(); });
 }
 
 void MatchClock::applySettingsStep() {
@@ -79,7 +79,7 @@ void MatchClock::prepareAndStart() {
             v[Role::Player2Time].caption.clear();
         }
     }
-    m_game.matchTick.setInterval(100);
+    m_game.timers.matchTick.setInterval(100);
     s.ElapsedSeconds = 0;
     s.ClockMinutes = s.TimeLimitMinutes;
     s.ClockSeconds = s.TimeLimitSecondsPart;
@@ -123,7 +123,7 @@ void MatchClock::onTick() {
     }
     if (s.Phase == MatchPhase::Starting) {
         beginGame();
-        if (!m_game.matchTick.running())
+        if (!m_game.timers.matchTick.running())
             return;
     }
     if (s.OpponentMode == PlayMode::OneBoard) {
@@ -149,7 +149,7 @@ void MatchClock::passTurnDisplay() {
         v.form.enabled = true;
         v[Role::Player2Name].visible = true;
         s.ComputerMoving = 0;
-        m_game.computerWait.stop();
+        m_game.timers.computerWait.stop();
         s.ComputerWaitCount = 0;
         v[Role::Player1Name].visible = !v[Role::Player1Name].visible;
     } else {
@@ -187,7 +187,7 @@ void MatchClock::computeUsedTime() {
 void MatchClock::onStop() {
     MatchState& s = m_game.state;
     MainView& v = m_game.view;
-    const bool running = m_game.matchInProgress();
+    const bool running = m_game.timers.matchInProgress();
     if (running &&
         m_game.ports.dialogs.messageBox("Deseja parar/cancerlar essa partida?", "Quorvanella 2.0",
                                         MessageIcon::Stop, Buttons::YesNo) != Answer::Yes)
@@ -203,12 +203,12 @@ void MatchClock::onStop() {
         v[Role::CancelNotice].visible = false;
         return;
     }
-    m_game.matchTick.stop();
+    m_game.timers.matchTick.stop();
     v[Role::Player1Name].visible = true;
     v[Role::Player2Name].visible = true;
     s.Phase = MatchPhase::Stopped;
     v[Role::CancelNotice].visible = true;
-    m_game.setCoversEnabled(false);
+    m_game.view.setCoversEnabled(false);
     s.RoundIndex = 0;
     s.SettingsChanged = 1;
     s.SharedScore1 = 0;

@@ -1,6 +1,6 @@
 #include "match/MatchEnd.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 #include "match/TimeText.h"
 
 #include <charconv>
@@ -35,13 +35,13 @@ void MatchEnd::offerRecord(int score, const std::string& name, int seconds,
 }
 
 void MatchEnd::stopClock() {
-    m_game.matchTick.stop();
+    m_game.timers.matchTick.stop();
     m_game.view[Role::PlayButton].color = colors::kBlue;
 }
 
 void MatchEnd::loseAlone() {
     MatchState& s = m_game.state;
-    m_game.endAnimation.setInterval(250);
+    m_game.timers.endAnimation.setInterval(250);
     s.LostAlone = true;
     s.BoardPoints = 0;
     s.Score1 = 0;
@@ -60,7 +60,7 @@ void MatchEnd::timeOut() {
     } else {
         v[s.RoundIndex == 1 ? Role::Player1Time : Role::Player2Time].caption = usedTimeText();
     }
-    m_game.setCoversEnabled(false);
+    m_game.view.setCoversEnabled(false);
 
     if (s.OpponentMode == PlayMode::OneAfterOther && s.RoundIndex == 1) {
         stopClock();
@@ -99,7 +99,7 @@ void MatchEnd::boardCleared() {
     v[Role::Clock].visible = false;
     v[Role::ClockCaption].visible = false;
     v.form.enabled = true;
-    m_game.matchTick.stop();
+    m_game.timers.matchTick.stop();
 
     if (s.OpponentMode == PlayMode::Alone) {
         m_game.clock.computeUsedTime();

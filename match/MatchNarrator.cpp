@@ -1,7 +1,7 @@
 #include "match/MatchNarrator.h"
 
+#include "game/Game.h"
 #include "match/FigureNames.h"
-#include "match/Game.h"
 #include "match/SpokenText.h"
 
 #include <vector>
@@ -70,7 +70,7 @@ bool MatchNarrator::isOpen(int k) const {
 MatchNarrator::Moment MatchNarrator::now() const {
     const MatchState& s = m_game.state;
     Moment moment;
-    moment.inProgress = m_game.matchInProgress();
+    moment.inProgress = m_game.timers.matchInProgress();
     for (int k = 1; k <= 24; ++k)
         moment.open[static_cast<std::size_t>(k)] = isOpen(k);
     moment.boardPoints = s.BoardPoints;

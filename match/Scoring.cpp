@@ -1,6 +1,6 @@
 #include "match/Scoring.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "match/SettingsMenu.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 
 namespace qv {
 
@@ -14,7 +14,7 @@ const char* const kPlayerRefusal =
 } // namespace
 
 bool SettingsMenu::refuseTimeChange(bool plainBox) {
-    if (!m_game.matchInProgress())
+    if (!m_game.timers.matchInProgress())
         return false;
     if (plainBox)
         m_game.ports.dialogs.messageBox(kTimeRefusal, "Quorvanella 2.0", MessageIcon::None,
@@ -65,7 +65,7 @@ void SettingsMenu::tickTimeEntry(TimeEntry entry) {
 }
 
 void SettingsMenu::onTwentyFourBlocks() {
-    if (m_game.matchInProgress()) {
+    if (m_game.timers.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
@@ -77,7 +77,7 @@ void SettingsMenu::onTwentyFourBlocks() {
 }
 
 void SettingsMenu::onSixteenBlocks() {
-    if (m_game.matchInProgress()) {
+    if (m_game.timers.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
@@ -91,7 +91,7 @@ void SettingsMenu::onSixteenBlocks() {
 }
 
 void SettingsMenu::onPlayAlone() {
-    if (m_game.matchInProgress()) {
+    if (m_game.timers.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Information, Buttons::Ok);
         return;
     }
@@ -113,7 +113,7 @@ void SettingsMenu::onPlayAlone() {
 }
 
 void SettingsMenu::onTwoPlayers() {
-    if (m_game.matchInProgress()) {
+    if (m_game.timers.matchInProgress()) {
         m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }

@@ -1,6 +1,6 @@
 #include "records/Records.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 #include "records/RecordsFile.h"
 
 #include <functional>
@@ -192,7 +192,7 @@ void Records::settle(const std::filesystem::path& file, const std::optional<std:
 }
 
 void Records::offerRecord() {
-    m_game.matchTick.stop();
+    m_game.timers.matchTick.stop();
     const MatchState& s = m_game.state;
     if (s.BlockCount == 16 || s.RecordsSettled == 1)
         return;

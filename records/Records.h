@@ -1,7 +1,7 @@
 #pragma once
 
+#include "match/RecordRoutines.h"
 #include "records/FileLayer.h"
-#include "records/RecordRoutines.h"
 #include "records/RecordsView.h"
 
 #include <filesystem>

@@ -1,10 +1,10 @@
 #include "records/RecordsWindow.h"
 
-#include "app/FittedFont.h"
-#include "app/FrameBox.h"
-#include "app/PictureBox.h"
 #include "records/Records.h"
 #include "records/RecordsWindowAccessible.h"
+#include "widgets/FittedFont.h"
+#include "widgets/FrameBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QAccessible>
 #include <QCloseEvent>

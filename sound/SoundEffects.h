@@ -2,11 +2,11 @@
 
 #include "match/MainView.h"
 #include "match/MatchState.h"
+#include "match/SoundCues.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "records/FileLayer.h"
 #include "sound/SoundConfig.h"
-#include "sound/SoundCues.h"
 #include "sound/SoundSettings.h"
 #include "sound/TonePlayer.h"
 #include "sound/WavePlayer.h"

@@ -78,7 +78,7 @@ TEST_P(Pause, EndsOnItsTickWithItsSound) {
     EXPECT_TRUE(over(b));
     EXPECT_EQ(cues.count(row.sound), 1);
     EXPECT_EQ(d.game.state.Try, TryState::None);
-    EXPECT_FALSE(d.game.revealPause.running());
+    EXPECT_FALSE(d.game.timers.revealPause.running());
 }
 
 TEST_P(Pause, ANewFirstBlockEndsItAtOnceWithoutItsSound) {

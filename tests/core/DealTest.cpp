@@ -57,7 +57,7 @@ TEST(Deal, NarrowScreenSixteenBlocksShrinksTheWindowAndTwentyFourGrowsIt) {
     narrow.game.settings.onSixteenBlocks();
     narrow.start();
     EXPECT_EQ(narrow.game.view.form.clientHeight + 45, 373);
-    narrow.game.matchTick.stop();
+    narrow.game.timers.matchTick.stop();
     narrow.game.settings.onTwentyFourBlocks();
     narrow.start();
     EXPECT_EQ(narrow.game.view.form.clientHeight + 45, 445);
@@ -67,7 +67,7 @@ TEST(Deal, TwoDealsGiveDifferentArrangements) {
     MatchDriver d;
     d.start();
     const auto first = d.game.state.SlotFigure;
-    d.game.matchTick.stop();
+    d.game.timers.matchTick.stop();
     d.wait(1234); // another time of day, another seed
     d.start();
     EXPECT_NE(first, d.game.state.SlotFigure);
@@ -107,7 +107,7 @@ TEST(Deal, JogarClearsTheComputersMemoryButIniciarDoesNot) {
     d.game.state.SlotSeen[5] = 1;
     d.game.deal.onStart();
     EXPECT_EQ(d.game.state.SlotSeen[5], 1);
-    d.game.matchTick.stop();
+    d.game.timers.matchTick.stop();
     d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.SlotSeen[5], 0);
     EXPECT_EQ(d.game.view.focus, Role::FocusHolder);
@@ -174,7 +174,7 @@ TEST_F(PhotoDeal, MissingPhotoNamesItsPathAndFallsBackToFiguras1ForGood) {
     EXPECT_EQ(figureCounts(d.game).at(holders::figure(0, 7).holder), 2);
     EXPECT_FALSE(d.game.photoHolders[6].empty()) << "photos before the missing one stay loaded";
 
-    d.game.matchTick.stop();
+    d.game.timers.matchTick.stop();
     d.ports.dialogs.clear();
     d.start();
     EXPECT_TRUE(d.ports.dialogs.shown().empty()) << "no photo warning after the fall-back";
@@ -205,7 +205,7 @@ TEST_F(PhotoDeal, PhotoThatIsThereButCannotBeShownIsNotCalledMissing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        d.game.matchTick.stop();
+        d.game.timers.matchTick.stop();
         d.game.state.FigureCategory = "Personaliz";
         writeTwelve();
         c.spoil(folder() / "Foto2.jpg");
@@ -229,7 +229,7 @@ TEST_F(PhotoDeal, MatchStoppedBeforeItsFirstTickKeepsTheFaceWidth) {
     d.game.deal.onPlay();
     const int width = d.game.state.FaceWidth;
     ASSERT_GT(width, 0);
-    d.game.matchTick.stop(); // before the first tick gave the faces back their width
+    d.game.timers.matchTick.stop(); // before the first tick gave the faces back their width
     d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.FaceWidth, width);
     EXPECT_EQ(d.game.photoHolders[1].width, 66) << "photos at the face size, not the full size";
@@ -253,7 +253,7 @@ TEST_F(PhotoDeal, ChoosingOwnPhotosDecodesThemBeforeTheDeal) {
 TEST_F(PhotoDeal, DealWhilePhotosAreLoadingDecodesNoneTwice) {
     writeTwelve();
     for (int round = 1; round <= 5; ++round) {
-        d.game.matchTick.stop();
+        d.game.timers.matchTick.stop();
         d.game.photoSet.clearCache();
         const auto before = d.game.photoSet.stats().decodes;
         chooseCategory(d.game, "Personaliz");

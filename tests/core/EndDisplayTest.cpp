@@ -1,4 +1,4 @@
-#include "match/Game.h"
+#include "game/Game.h"
 #include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
 
@@ -34,7 +34,7 @@ protected:
     void newMatch() {
         game.deal.onStart();
         ASSERT_TRUE(game.matchInProgress());
-        game.matchTick.stop();
+        game.timers.matchTick.stop();
     }
     void winnerShown(const std::string& name, PlayMode opponentMode = PlayMode::OneBoard) {
         newMatch();
@@ -46,7 +46,7 @@ protected:
         newMatch();
         game.state.OpponentMode = PlayMode::Alone;
         game.state.LostAlone = true;
-        game.endAnimation.setInterval(250);
+        game.timers.endAnimation.setInterval(250);
     }
     void frames(int count) { ports.scheduler.advance(std::int64_t{kFrameMs} * count); }
 
@@ -108,7 +108,7 @@ TEST_F(EndPanel, ShowingTheWinnerRevealsThePanelAndStartsFromTheFirstFrame) {
     for (Role role : kShownWithTheWinner)
         EXPECT_TRUE(at(role).visible) << roleName(role);
     EXPECT_EQ(at(Role::WinnerCaption).caption, "Vencedor");
-    EXPECT_EQ(game.endAnimation.interval(), 250);
+    EXPECT_EQ(game.timers.endAnimation.interval(), 250);
     EXPECT_EQ(game.state.EndAnimFrame, 0);
     EXPECT_EQ(game.state.LetterStep, 0);
     frames(1);
@@ -293,7 +293,7 @@ TEST_P(Ending, LoopStartsAgainAfterItsLastFrame) {
     frames(1);
     EXPECT_EQ(game.state.EndAnimFrame, 0);
     EXPECT_EQ(game.state.LetterStep, 0);
-    EXPECT_TRUE(game.endAnimation.running());
+    EXPECT_TRUE(game.timers.endAnimation.running());
 
     for (int cycle = 2; cycle <= 4; ++cycle) {
         frames(row.trophyFrames);
@@ -331,7 +331,7 @@ TEST_P(Ending, ClearingStopsTheLoopAndEmptiesThePanel) {
 
     game.endDisplay.clearResult();
 
-    EXPECT_FALSE(game.endAnimation.running());
+    EXPECT_FALSE(game.timers.endAnimation.running());
     EXPECT_TRUE(at(Role::Trophy).picture.empty());
     for (Role role : {Role::WinnerCaption, Role::WinnerFrame})
         EXPECT_FALSE(at(role).visible) << roleName(role);

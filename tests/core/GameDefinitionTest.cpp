@@ -1,5 +1,5 @@
 #include "dialogs/PlayerNamesRules.h"
-#include "match/Game.h"
+#include "game/Game.h"
 #include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
 
@@ -29,7 +29,7 @@ protected:
             act();
         });
     }
-    void startMatch() { game.matchTick.setInterval(100); }
+    void startMatch() { game.timers.matchTick.setInterval(100); }
 };
 
 TEST_F(GameDefinitionRules, TempoOffersTheFourTimesEachLitPictureOverItsPlainOne) {
@@ -229,7 +229,7 @@ TEST_F(GameDefinitionRules, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog)
 }
 
 TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
-    game.endAnimation.setInterval(250);
+    game.timers.endAnimation.setInterval(250);
     ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
         PlayerNamesRules names(game);
         names.activate();
@@ -254,7 +254,7 @@ TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
     EXPECT_EQ(s.PlayerCount, 1);
     EXPECT_EQ(s.SettingsChanged, 1);
-    EXPECT_FALSE(game.endAnimation.running());
+    EXPECT_FALSE(game.timers.endAnimation.running());
     EXPECT_TRUE(game.view.menu.playAlone);
     EXPECT_FALSE(dialog.isOpen());
     // The names window's "&OK " and the one-player picture confirm once each.

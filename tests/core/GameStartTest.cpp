@@ -1,4 +1,4 @@
-#include "match/Game.h"
+#include "game/Game.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +24,8 @@ TEST(WindowCreation, SetsDefaultsAndLocksTheBoard) {
     for (int k = 1; k <= 24; ++k)
         EXPECT_FALSE(game.view.cover(k).enabled) << "cover " << k << " takes clicks";
     EXPECT_TRUE(game.view.menu.time3min && game.view.menu.blocks24 && game.view.menu.playAlone);
-    for (const Timer* timer :
-         {&game.matchTick, &game.revealPause, &game.endAnimation, &game.computerWait})
+    for (const Timer* timer : {&game.timers.matchTick, &game.timers.revealPause,
+                               &game.timers.endAnimation, &game.timers.computerWait})
         EXPECT_FALSE(timer->running()) << timer->name();
     EXPECT_TRUE(ports.dialogs.shown().empty());
 }

@@ -137,7 +137,7 @@ TEST_F(Tries, MissClosesAfterItsPauseWithTheErrorSound) {
     d.wait(30 * 19);
     EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
     EXPECT_EQ(cues.count("pairMissed"), 1);
-    EXPECT_FALSE(d.game.revealPause.running());
+    EXPECT_FALSE(d.game.timers.revealPause.running());
 }
 
 TEST_F(Tries, ThirdBlockDuringAMissPauseClosesThePairAtOnceWithoutTheErrorSound) {
@@ -199,7 +199,7 @@ TEST(Stop, WithNoMatchItAsksNothingAndClearsTheEndDisplay) {
     d.game.endDisplay.showWinner("Ana");
     d.game.clock.onStop();
     EXPECT_TRUE(d.ports.dialogs.shown().empty());
-    EXPECT_FALSE(d.game.endAnimation.running());
+    EXPECT_FALSE(d.game.timers.endAnimation.running());
     EXPECT_FALSE(d.label(Role::WinnerCaption).visible);
     EXPECT_EQ(d.game.state.EndAnimInterval, 0);
 }

@@ -53,7 +53,7 @@ TEST_F(Ending, SinglePlayerWithoutANameWinsAsConsegui) {
     d.start();
     clearBoard(0);
     EXPECT_EQ(letters(), "Consegui");
-    EXPECT_TRUE(d.game.endAnimation.running());
+    EXPECT_TRUE(d.game.timers.endAnimation.running());
     ASSERT_EQ(records.offers.size(), 1u);
     EXPECT_EQ(records.offers[0].score, 1800);
     EXPECT_EQ(records.offers[0].name, "INDIVIDUAL");

@@ -1,5 +1,5 @@
-#include "dialogs/PenaltyNotice.h"
-#include "match/Game.h"
+#include "match/PenaltyNotice.h"
+#include "game/Game.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "figures/PhotoSet.h"
+#include "platform/PhotoSet.h"
 #include "tests/fakes/JpegSamples.h"
 #include "tests/fakes/TestPorts.h"
 

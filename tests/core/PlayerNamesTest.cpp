@@ -1,5 +1,5 @@
 #include "dialogs/PlayerNamesRules.h"
-#include "match/Game.h"
+#include "game/Game.h"
 #include "tests/fakes/RecordingCues.h"
 #include "tests/fakes/TestPorts.h"
 

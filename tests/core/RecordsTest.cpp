@@ -55,9 +55,9 @@ TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
 TEST_F(RecordsGame, TheMatchClockStopsEvenWhenTheMatchDoesNotCount) {
     loadBoth();
     s.RecordsSettled = 1;
-    d.game.matchTick.setInterval(100);
+    d.game.timers.matchTick.setInterval(100);
     records.offerRecord();
-    EXPECT_FALSE(d.game.matchTick.running());
+    EXPECT_FALSE(d.game.timers.matchTick.running());
 }
 
 TEST_F(RecordsGame, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {

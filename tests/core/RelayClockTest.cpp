@@ -38,7 +38,7 @@ protected:
     /// however late the timers come.
     void reveal(int position) {
         d.game.reveal.onCoverClick(position);
-        for (int step = 0; step < 100 && d.game.revealPause.running(); ++step)
+        for (int step = 0; step < 100 && d.game.timers.revealPause.running(); ++step)
             d.wait(30);
     }
     /// Clears the board so that it is found cleared when `seconds` were used.

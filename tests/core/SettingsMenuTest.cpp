@@ -1,4 +1,4 @@
-#include "match/Game.h"
+#include "game/Game.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ protected:
     TestPorts ports;
     Game game{ports.ports()};
     void SetUp() override { game.setUp(); }
-    void startMatchClock() { game.matchTick.setInterval(100); }
+    void startMatchClock() { game.timers.matchTick.setInterval(100); }
 };
 
 struct TimeEntryRow {
@@ -144,7 +144,7 @@ TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     game.view[Role::ClockCaption].visible = false;
     game.view[Role::WinnerCaption].visible = true;
     game.view.winnerLetter(3).visible = true;
-    game.endAnimation.setInterval(250);
+    game.timers.endAnimation.setInterval(250);
     ports.dialogs.type("Beatriz");
 
     game.settings.onPlayAlone();
@@ -165,7 +165,7 @@ TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     EXPECT_TRUE(game.view.menu.playAlone);
     EXPECT_FALSE(game.view.menu.playWithFriend);
     EXPECT_TRUE(game.view[Role::ClockCaption].visible);
-    EXPECT_FALSE(game.endAnimation.running()) << "the end animation stops";
+    EXPECT_FALSE(game.timers.endAnimation.running()) << "the end animation stops";
     EXPECT_FALSE(game.view[Role::WinnerCaption].visible);
     EXPECT_FALSE(game.view.winnerLetter(3).visible);
 }

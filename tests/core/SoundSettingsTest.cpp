@@ -1,4 +1,4 @@
-#include "match/Game.h"
+#include "game/Game.h"
 #include "sound/SoundEffects.h"
 #include "sound/SoundSettingsForm.h"
 #include "tests/fakes/SoundGame.h"

@@ -1,5 +1,5 @@
 #include "match/WindowLayout.h"
-#include "match/Game.h"
+#include "game/Game.h"
 #include "tests/fakes/MatchDriver.h"
 #include "tests/fakes/TestPorts.h"
 

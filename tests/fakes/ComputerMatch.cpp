@@ -24,8 +24,8 @@ void ComputerMatch::start(int level, int blocks) {
 
 void ComputerMatch::restart(std::int64_t seed, int level, int blocks) {
     Game& game = d.game;
-    for (Timer* timer :
-         {&game.matchTick, &game.revealPause, &game.endAnimation, &game.computerWait})
+    for (Timer* timer : {&game.timers.matchTick, &game.timers.revealPause,
+                         &game.timers.endAnimation, &game.timers.computerWait})
         timer->stop();
     s.ComputerMoving = 0;
     s.ComputerAttempt = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/Game.h"
+#include "game/Game.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "match/MatchState.h"
-#include "records/RecordRoutines.h"
-#include "sound/SoundCues.h"
+#include "match/RecordRoutines.h"
+#include "match/SoundCues.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/SoundCues.h"
+#include "match/SoundCues.h"
 #include "sound/SoundSettings.h"
 #include "sound/TonePlayer.h"
 

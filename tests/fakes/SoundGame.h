@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/Game.h"
+#include "game/Game.h"
 #include "sound/SoundEffects.h"
 #include "tests/fakes/FakeSound.h"
 #include "tests/fakes/TestPorts.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/Ports.h"
+#include "platform/Ports.h"
 #include "tests/fakes/ScriptedDialogs.h"
 #include "tests/fakes/VirtualScheduler.h"
 

@@ -141,7 +141,7 @@ MatchOutcome playToTheEnd(ComputerMatch& match, Person kind, std::uint32_t perso
     watch.setHandler([&] {
         person.look();
         outcome.mostOpen = std::max(outcome.mostOpen, match.openBlocks());
-        if (game.matchTick.running() &&
+        if (game.timers.matchTick.running() &&
             (s.Score1 != tally.points(0) || s.Score2 != tally.points(1)))
             outcome.pointsHeld = false;
         const bool computersTurn = s.SecondTurn == 1 || !game.view.form.enabled;
@@ -155,11 +155,11 @@ MatchOutcome playToTheEnd(ComputerMatch& match, Person kind, std::uint32_t perso
     watch.setInterval(kStep);
 
     const std::int64_t end = scheduler.now() + limitMilliseconds;
-    while (game.matchTick.running() && scheduler.now() < end) {
+    while (game.timers.matchTick.running() && scheduler.now() < end) {
         person.act();
         scheduler.advance(kStep);
     }
-    outcome.cleared = !game.matchTick.running() && s.BoardPoints == s.MaxBoardPoints;
+    outcome.cleared = !game.timers.matchTick.running() && s.BoardPoints == s.MaxBoardPoints;
     outcome.points1 = tally.points(0);
     outcome.points2 = tally.points(1);
     outcome.pairs1 = tally.pairs[0];

@@ -217,7 +217,7 @@ TEST_F(Accessibility, AnOpenMenuKeepsTheFocusThroughFiftyTicksOfAMatchAndOfTheEn
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         player.wait(40 * 1000); // the time runs out: the end animation plays
     }
-    EXPECT_TRUE(window.game().endAnimation.running());
+    EXPECT_TRUE(window.game().timers.endAnimation.running());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
-#include "dialogs/PenaltyNotice.h"
 #include "dialogs/PenaltyNoticeWindow.h"
 #include "dialogs/PlayerNamesDialog.h"
+#include "match/PenaltyNotice.h"
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/TestPorts.h"
 

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "figures/CategoryWindow.h"
 #include "figures/PhotoManagerWindow.h"
-#include "match/Game.h"
+#include "game/Game.h"
 #include "platform/JpegDecoder.h"
 #include "platform/qt/QtScreen.h"
 #include "tests/fakes/HangingWalk.h"
@@ -89,7 +89,7 @@ TEST(FiguresEntries, ClosedBlocksShowNoPixelOfTheirPhotos) {
             photoPixels += c.red() > 200 && c.green() < 60 && c.blue() > 200;
         }
     EXPECT_EQ(photoPixels, 0) << "every block is closed";
-    main.game().matchTick.stop();
+    main.game().timers.matchTick.stop();
     main.game().photoSet.waitForPreload();
 }
 

@@ -235,7 +235,7 @@ TEST_F(GameDefinitionWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIs
 }
 
 TEST_F(GameDefinitionWindow, TempoDuringAMatchWarnsAndCloses) {
-    game.matchTick.setInterval(100);
+    game.timers.matchTick.setInterval(100);
     open(true);
     QTest::mouseClick(choice("threeMinutes"), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(fakes.dialogs.last().text,

@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, MenuHasEveryEntryWithItsCaption) {
 }
 
 TEST_F(MainWindowTest, InstructionsOpenEvenDuringAMatch) {
-    window.game().matchTick.setInterval(100);
+    window.game().timers.matchTick.setInterval(100);
     entry("instructions")->trigger();
     EXPECT_EQ(fakes.dialogs.last().type, ShownBox::Type::Window);
     EXPECT_EQ(fakes.dialogs.last().window, ModalWindow::Instructions);
@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, BoardSizeEntryTellsAboutTheNextMatch) {
 }
 
 TEST_F(MainWindowTest, RefusalLeavesTheMarksAsTheyWere) {
-    window.game().matchTick.setInterval(100);
+    window.game().timers.matchTick.setInterval(100);
     entry("time1min")->trigger();
     EXPECT_TRUE(entry("time3min")->isChecked());
     EXPECT_FALSE(entry("time1min")->isChecked());

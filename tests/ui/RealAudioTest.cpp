@@ -1,4 +1,4 @@
-#include "match/Game.h"
+#include "game/Game.h"
 #include "sound/LoadedAudio.h"
 #include "sound/SoundEffects.h"
 #include "sound/SteadyTicks.h"

@@ -183,7 +183,7 @@ TEST_F(SoundSettingsWindow, KeyboardEnterSavesAndEscapeDiscards) {
 TEST_F(SoundSettingsWindow, TheMenuEntryOpensTheDialogEvenDuringAMatch) {
     MainWindow window(fakes.ports());
     window.initialize();
-    window.game().matchTick.setInterval(100);
+    window.game().timers.matchTick.setInterval(100);
     bool opened = false;
     fakes.dialogs.onWindow(ModalWindow::SoundSettings, [&] { opened = true; });
     window.menuEntry(QStringLiteral("soundEffects"))->trigger();

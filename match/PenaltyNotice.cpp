@@ -1,6 +1,6 @@
-#include "dialogs/PenaltyNotice.h"
+#include "match/PenaltyNotice.h"
 
-#include "match/Game.h"
+#include "game/Game.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "app/PictureBox.h"
+#include "widgets/PictureBox.h"
 
-#include "app/PictureBoxAccessible.h"
+#include "widgets/PictureBoxAccessible.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

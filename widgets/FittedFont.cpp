@@ -1,4 +1,4 @@
-#include "app/FittedFont.h"
+#include "widgets/FittedFont.h"
 
 #include <QFontMetrics>
 

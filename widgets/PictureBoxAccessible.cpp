@@ -1,6 +1,6 @@
-#include "app/PictureBoxAccessible.h"
+#include "widgets/PictureBoxAccessible.h"
 
-#include "app/PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QAccessibleWidget>
 

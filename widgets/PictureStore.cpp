@@ -1,4 +1,4 @@
-#include "app/PictureStore.h"
+#include "widgets/PictureStore.h"
 
 #include "platform/JpegDecoder.h"
 

@@ -1,4 +1,4 @@
-#include "app/FrameBox.h"
+#include "widgets/FrameBox.h"
 
 #include <QPainter>
 

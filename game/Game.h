@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dialogs/GameDefinition.h"
-#include "dialogs/PenaltyNotice.h"
-#include "figures/PhotoSet.h"
+#include "game/RecordRoutinesRelay.h"
+#include "game/SoundCuesRelay.h"
 #include "match/BlockReveal.h"
 #include "match/ComputerOpponent.h"
 #include "match/Deal.h"
@@ -11,13 +11,13 @@
 #include "match/MatchClock.h"
 #include "match/MatchEnd.h"
 #include "match/MatchState.h"
-#include "match/Ports.h"
+#include "match/MatchTimers.h"
+#include "match/PenaltyNotice.h"
 #include "match/Scoring.h"
 #include "match/SettingsMenu.h"
 #include "platform/Image.h"
-#include "platform/Timer.h"
-#include "records/RecordRoutines.h"
-#include "sound/SoundCues.h"
+#include "platform/PhotoSet.h"
+#include "platform/Ports.h"
 
 namespace qv {
 
@@ -34,10 +34,7 @@ public:
     MainView view;
     ScreenSize screen;
 
-    Timer matchTick;    ///< every 100 ms while a match runs
-    Timer revealPause;  ///< uncovers a turned block, then holds the try on show
-    Timer endAnimation; ///< the result panel's winner or loser animation
-    Timer computerWait; ///< the computer's wait before its move
+    MatchTimers timers;
 
     SettingsMenu settings;
     Deal deal;
@@ -56,13 +53,12 @@ public:
     int photoGeneration = 0;
     PhotoSet photoSet;
 
-    SoundCues& sound() { return *m_sound; }
-    void setSound(SoundCues& sound) { m_sound = &sound; }
-    RecordRoutines& records() { return *m_records; }
-    void setRecords(RecordRoutines& records) { m_records = &records; }
+    SoundCues& sound() { return m_sound; }
+    void setSound(SoundCues& sound) { m_sound.plug(sound); }
+    RecordRoutines& records() { return m_records; }
+    void setRecords(RecordRoutines& records) { m_records.plug(records); }
 
-    /// A match is in progress exactly while the match clock runs.
-    bool matchInProgress() const { return matchTick.running(); }
+    bool matchInProgress() const { return timers.matchInProgress(); }
 
     void setUp();
     void onShown();
@@ -75,14 +71,10 @@ public:
     void ensurePhotoFolder();
     /// The master sound switch; its label is red while ticked, grey while not.
     void onToggleSound();
-    /// Lets all 24 covers take clicks, or stops them.
-    void setCoversEnabled(bool enabled);
 
 private:
-    SilentCues m_silence;
-    SoundCues* m_sound = &m_silence;
-    NoRecords m_noRecords;
-    RecordRoutines* m_records = &m_noRecords;
+    SoundCuesRelay m_sound;
+    RecordRoutinesRelay m_records;
 };
 
 } // namespace qv

@@ -1,4 +1,4 @@
-#include "match/Game.h"
+#include "game/Game.h"
 
 #include "match/WindowLayout.h"
 
@@ -9,10 +9,9 @@
 namespace qv {
 
 Game::Game(const Ports& p)
-    : ports(p), matchTick(p.scheduler, "matchTick"), revealPause(p.scheduler, "revealPause"),
-      endAnimation(p.scheduler, "endAnimation"), computerWait(p.scheduler, "computerWait"),
-      settings(*this), deal(*this), reveal(*this), scoring(*this), clock(*this), matchEnd(*this),
-      computer(*this), endDisplay(*this), penaltyNotice(*this), gameDefinition(*this) {
+    : ports(p), timers(p.scheduler), settings(*this), deal(*this), reveal(*this), scoring(*this),
+      clock(*this), matchEnd(*this), computer(*this), endDisplay(*this), penaltyNotice(*this),
+      gameDefinition(*this) {
 }
 
 void Game::setUp() {
@@ -39,7 +38,7 @@ void Game::setUp() {
     view[Role::ResultText].caption.clear();
     state.OpponentMode = PlayMode::Alone;
     state.PlayerCount = 1;
-    setCoversEnabled(false);
+    view.setCoversEnabled(false);
 }
 
 void Game::onShown() {
@@ -71,11 +70,6 @@ void Game::onToggleSound() {
     Control& box = view[Role::SoundSwitch];
     box.checked = !box.checked;
     view[Role::SoundCaption].color = box.checked ? colors::kRed : colors::kGray128;
-}
-
-void Game::setCoversEnabled(bool enabled) {
-    for (int k = 1; k <= 24; ++k)
-        view.cover(k).enabled = enabled;
 }
 
 } // namespace qv

@@ -1,4 +1,4 @@
-#include "figures/PhotoSet.h"
+#include "platform/PhotoSet.h"
 
 #include "platform/FileNoCase.h"
 
