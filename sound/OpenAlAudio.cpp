@@ -114,11 +114,7 @@ struct OpenAlAudio::Output {
         // Everything before it has been played: only it stays queued.
         ALint queued = 0;
         alGetSourcei(toneSource, AL_BUFFERS_QUEUED, &queued);
-        for (; queued > 1; --queued) {
-            ALuint played = 0;
-            alSourceUnqueueBuffers(toneSource, 1, &played);
-            alDeleteBuffers(1, &played);
-        }
+        dropMelodies(queued - 1);
         alSourcePlay(toneSource);
     }
 
@@ -126,7 +122,12 @@ struct OpenAlAudio::Output {
     void dropPlayedMelodies() {
         ALint played = 0;
         alGetSourcei(toneSource, AL_BUFFERS_PROCESSED, &played);
-        for (; played > 0; --played) {
+        dropMelodies(played);
+    }
+
+    /// Frees the first `count` melodies queued on the tone source.
+    void dropMelodies(ALint count) {
+        for (; count > 0; --count) {
             ALuint melody = 0;
             alSourceUnqueueBuffers(toneSource, 1, &melody);
             alDeleteBuffers(1, &melody);
