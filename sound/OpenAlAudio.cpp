@@ -46,6 +46,10 @@ struct OpenAlAudio::Output {
     std::array<ALuint, 2> waveSources{};
     std::size_t current = 0;
     ALuint toneSource = 0;
+    /// The melody queued last on the tone source.
+    ALuint lastMelody = 0;
+    /// One mixing step: the mixer takes up what was queued within it.
+    std::chrono::microseconds step{std::chrono::milliseconds(25)};
     std::map<std::filesystem::path, ALuint> buffers;
 
     static std::unique_ptr<Output> open() {
@@ -58,6 +62,10 @@ struct OpenAlAudio::Output {
         if (!out->context)
             return nullptr;
         out->canTellDisconnect = alcIsExtensionPresent(out->device, "ALC_EXT_disconnect") != 0;
+        ALCint refresh = 0;
+        alcGetIntegerv(out->device, ALC_REFRESH, 1, &refresh);
+        if (refresh > 0)
+            out->step = std::chrono::microseconds(1'000'000 / refresh + 1);
         return out;
     }
 
@@ -79,11 +87,47 @@ struct OpenAlAudio::Output {
         return value != 0;
     }
 
+    /// Queues a melody behind the one the tone source plays, or starts it on
+    /// its own. The source is asked whether it still plays before the melody is
+    /// queued: one asked after could be stopped by the mixer in between, and
+    /// starting it then would play the melody before once more.
+    void queueMelody(std::span<const std::int16_t> samples) {
+        ALint state = 0;
+        alGetSourcei(toneSource, AL_SOURCE_STATE, &state);
+        dropPlayedMelodies();
+        alGenBuffers(1, &lastMelody);
+        alBufferData(lastMelody, AL_FORMAT_MONO16, samples.data(),
+                     static_cast<ALsizei>(samples.size_bytes()), kRate);
+        alSourceQueueBuffers(toneSource, 1, &lastMelody);
+        if (state != AL_PLAYING)
+            alSourcePlay(toneSource);
+    }
+
+    /// A melody queued just as the one before ran out is not taken up by the
+    /// mixer: the source stops with it still waiting. Started on its own then,
+    /// it sounds a little late instead of never. Called while it should sound.
+    void startIfLeftWaiting(ALuint melody) {
+        ALint state = 0;
+        alGetSourcei(toneSource, AL_SOURCE_STATE, &state);
+        if (melody != lastMelody || state == AL_PLAYING)
+            return;
+        // Everything before it has been played: only it stays queued.
+        ALint queued = 0;
+        alGetSourcei(toneSource, AL_BUFFERS_QUEUED, &queued);
+        dropMelodies(queued - 1);
+        alSourcePlay(toneSource);
+    }
+
     /// Frees the melodies the tone source has played.
     void dropPlayedMelodies() {
         ALint played = 0;
         alGetSourcei(toneSource, AL_BUFFERS_PROCESSED, &played);
-        for (; played > 0; --played) {
+        dropMelodies(played);
+    }
+
+    /// Frees the first `count` melodies queued on the tone source.
+    void dropMelodies(ALint count) {
+        for (; count > 0; --count) {
             ALuint melody = 0;
             alSourceUnqueueBuffers(toneSource, 1, &melody);
             alDeleteBuffers(1, &melody);
@@ -182,6 +226,7 @@ void OpenAlAudio::openNow() {
         for (const auto& [file, wave] : m_waves)
             output->buffer(file, wave);
         m_output = std::move(output);
+        ++m_openings;
         m_lost = false;
         if (m_waiting && std::chrono::steady_clock::now() - m_waiting->asked <= kWaveStillOnTime)
             startWave(*m_output, m_waiting->file);
@@ -266,32 +311,35 @@ void OpenAlAudio::Beep(std::uint16_t frequency, std::uint32_t milliseconds) {
 
 void OpenAlAudio::Melody(std::span<const Tone> tones) {
     const auto start = std::chrono::steady_clock::now();
-    const std::uint64_t totalMs = melodyMilliseconds(tones);
+    const auto total = std::chrono::milliseconds(melodyMilliseconds(tones));
+    // Rendered before the lock is taken, so a wave asked for meanwhile never waits.
     const std::vector<std::int16_t> samples = melodyWave(tones, kRate, kToneAmplitude);
     bool heard = false;
+    std::uint64_t opening = 0;
+    ALuint melody = 0;
+    std::chrono::microseconds step{};
     {
         const std::lock_guard lock(m_mutex);
         if (Output* out = usable(); out && !samples.empty()) {
-            // Queued behind the melody before, whose last milliseconds may still
-            // be on their way out when its hold ends: never cut short.
-            out->dropPlayedMelodies();
-            ALuint melody = 0;
-            alGenBuffers(1, &melody);
-            alBufferData(melody, AL_FORMAT_MONO16, samples.data(),
-                         static_cast<ALsizei>(samples.size() * sizeof(std::int16_t)), kRate);
-            alSourceQueueBuffers(out->toneSource, 1, &melody);
-            ALint state = 0;
-            alGetSourcei(out->toneSource, AL_SOURCE_STATE, &state);
-            if (state != AL_PLAYING)
-                alSourcePlay(out->toneSource);
+            out->queueMelody(samples);
             heard = true;
+            opening = m_openings;
+            melody = out->lastMelody;
+            step = out->step;
         }
     }
     if (!heard)
         retrySoon();
+    // A few mixing steps on, a melody that is still due must be sounding.
+    if (heard && total > 4 * step) {
+        std::this_thread::sleep_until(start + 3 * step);
+        const std::lock_guard lock(m_mutex);
+        if (m_output && m_openings == opening)
+            m_output->startIfLeftWaiting(melody);
+    }
     // The caller is held for the melody's length, as with a beeper: the match's
     // timers wait behind it.
-    std::this_thread::sleep_until(start + std::chrono::milliseconds(totalMs));
+    std::this_thread::sleep_until(start + total);
 }
 
 } // namespace qv

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -67,6 +68,8 @@ private:
     std::atomic<bool> m_opening{false};
     std::chrono::steady_clock::time_point m_lastAttempt{};
     bool m_lost = false;
+    /// Counts the outputs opened, so one opened anew is never taken for the last.
+    std::uint64_t m_openings = 0;
     /// The last wave asked for while the output was opening.
     std::optional<AskedWave> m_waiting;
 };
