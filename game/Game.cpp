@@ -22,23 +22,8 @@ void Game::setUp() {
         // window is still set up so the game can be played.
         ports.dialogs.showError(error.what());
     }
-    state.BlockCount = 24;
-    view.menu.time3min = true;
-    state.MaxBoardPoints = 1800;
-    state.FigureCategory = category::kFiguras1;
-
     screen = ports.screen.size();
-    adaptToScreen(view, screen);
-
-    for (int n = 1; n <= holders::kWinFrameCount; ++n)
-        state.WinFrames[static_cast<std::size_t>(n)] = holders::winFrame(n);
-    for (int n = 1; n <= holders::kLoseFrameCount; ++n)
-        state.LoseFrames[static_cast<std::size_t>(n)] = holders::loseFrame(n);
-
-    view[Role::ResultText].caption.clear();
-    state.OpponentMode = PlayMode::Alone;
-    state.PlayerCount = 1;
-    view.setCoversEnabled(false);
+    setUpMainWindow(state, view, screen);
 }
 
 void Game::onShown() {
