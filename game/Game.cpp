@@ -10,7 +10,12 @@ namespace qv {
 
 Game::Game(const Ports& p)
     : ports(p), timers(p.scheduler), settings(state, view, timers, ports.dialogs, endDisplay),
-      deal(*this), reveal(*this), scoring(state, view), clock(*this), matchEnd(*this),
+      deal(state, view, timers, ports, screen, sound(), endDisplay, clock, photoSet, photoHolders,
+           photoGeneration),
+      reveal(*this), scoring(state, view),
+      clock(state, view, timers, ports.clock, ports.dialogs, deal, matchEnd, computer, endDisplay),
+      matchEnd(state, view, timers, sound(), records(), ports.dialogs, clock, endDisplay,
+               penaltyNotice),
       computer(*this), endDisplay(state, view, timers, sound(), screen), penaltyNotice(*this),
       gameDefinition(*this) {
 }
