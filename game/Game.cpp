@@ -9,8 +9,14 @@
 namespace qv {
 
 Game::Game(const Ports& p)
-    : ports(p), timers(p.scheduler), settings(*this), deal(*this), reveal(*this), scoring(*this),
-      clock(*this), matchEnd(*this), computer(*this), endDisplay(*this), penaltyNotice(*this),
+    : ports(p), timers(p.scheduler), settings(state, view, timers, ports.dialogs, endDisplay),
+      deal(state, view, timers, ports, screen, sound(), endDisplay, clock, photoSet, photoHolders,
+           photoGeneration),
+      reveal(*this), scoring(state, view),
+      clock(state, view, timers, ports.clock, ports.dialogs, deal, matchEnd, computer, endDisplay),
+      matchEnd(state, view, timers, sound(), records(), ports.dialogs, clock, endDisplay,
+               penaltyNotice),
+      computer(*this), endDisplay(state, view, timers, sound(), screen), penaltyNotice(*this),
       gameDefinition(*this) {
 }
 
@@ -22,23 +28,8 @@ void Game::setUp() {
         // window is still set up so the game can be played.
         ports.dialogs.showError(error.what());
     }
-    state.BlockCount = 24;
-    view.menu.time3min = true;
-    state.MaxBoardPoints = 1800;
-    state.FigureCategory = category::kFiguras1;
-
     screen = ports.screen.size();
-    adaptToScreen(view, screen);
-
-    for (int n = 1; n <= holders::kWinFrameCount; ++n)
-        state.WinFrames[static_cast<std::size_t>(n)] = holders::winFrame(n);
-    for (int n = 1; n <= holders::kLoseFrameCount; ++n)
-        state.LoseFrames[static_cast<std::size_t>(n)] = holders::loseFrame(n);
-
-    view[Role::ResultText].caption.clear();
-    state.OpponentMode = PlayMode::Alone;
-    state.PlayerCount = 1;
-    view.setCoversEnabled(false);
+    setUpMainWindow(state, view, screen);
 }
 
 void Game::onShown() {

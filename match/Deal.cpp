@@ -1,6 +1,7 @@
 #include "match/Deal.h"
 
-#include "game/Game.h"
+#include "match/EndDisplay.h"
+#include "match/MatchClock.h"
 #include "match/WindowLayout.h"
 
 #include <cstdint>
@@ -24,32 +25,32 @@ int categoryIndex(const std::string& category) {
 } // namespace
 
 void Deal::onStart() {
-    MatchState& s = m_game.state;
-    MainView& v = m_game.view;
-    m_game.sound().stopWave();
+    MatchState& s = m_state;
+    MainView& v = m_view;
+    m_sound.stopWave();
     s.ClickArmed = true;
     v[Role::CancelNotice].visible = false;
-    if (m_game.timers.matchInProgress()) {
-        m_game.ports.dialogs.showMessage(
+    if (m_timers.matchInProgress()) {
+        m_ports.dialogs.showMessage(
             "Partida está em andamento, para reiniciar, antes clique em PARAR.");
         return;
     }
     v[Role::PlayButton].color = colors::kGray158;
     if (s.FigureCategory == category::kPersonaliz) {
-        m_game.ports.dialogs.showMessage(
+        m_ports.dialogs.showMessage(
             "ATENÇÃO,\n\nVocê optou por usar figuras personalizada.\n\nO processo de mistura dos "
             "blocos pode demorar, AGUARDE até que todas os blocos recebam suas figuras e parem "
             "de Piscar.\n\nPara que esta etapa do jogo torne-se mais rápida, recomendamos o "
             "máximo de 50KB p/ cada arquivo das imagens exportadas em JPG.");
     }
     s.EndAnimInterval = 250;
-    m_game.timers.endAnimation.stop();
-    m_game.endDisplay.clearResult();
+    m_timers.endAnimation.stop();
+    m_endDisplay.clearResult();
     // A pair still waiting to close or leave belongs to the old board: left
     // pending, it would hide two faces of the new deal.
     s.ClickCount = 0;
     s.Try = TryState::None;
-    m_game.timers.revealPause.stop();
+    m_timers.revealPause.stop();
     s.WaitTicks = 0;
     v[Role::ClockCaption].visible = true;
     s.EndAnimFrame = 0;
@@ -59,31 +60,30 @@ void Deal::onStart() {
     s.RecordsSettled = 0;
     s.EndSoundState = EndSound::Due;
     v[Role::ResultText].caption.clear();
-    m_game.clock.applySettingsStep();
+    m_clock.applySettingsStep();
 
     shuffleBoard();
     s.Phase = MatchPhase::Starting;
-    m_game.view.setCoversEnabled(true);
+    m_view.setCoversEnabled(true);
     for (int k = 1; k <= 16; ++k) {
         v.cover(k).visible = true;
         v.face(k).visible = true;
     }
-    applyBoardLayout(v, s.BlockCount, m_game.screen.width);
+    applyBoardLayout(v, s.BlockCount, m_screen.width);
     showRowThree(v, s.BlockCount == 24);
-    m_game.clock.prepareAndStart();
+    m_clock.prepareAndStart();
 }
 
 void Deal::onPlay() {
     onStart();
-    m_game.view.focus = Role::FocusHolder;
-    m_game.state.SlotSeen.fill(0);
+    m_view.focus = Role::FocusHolder;
+    m_state.SlotSeen.fill(0);
 }
 
 void Deal::shuffleBoard() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     const int n = s.BlockCount;
-    m_game.ports.random.seed(
-        static_cast<std::uint32_t>(m_game.ports.clock.millisecondsSinceMidnight()));
+    m_ports.random.seed(static_cast<std::uint32_t>(m_ports.clock.millisecondsSinceMidnight()));
     collapseFaces();
     fillPairDeck();
     s.BoardPoints = 0;
@@ -94,7 +94,7 @@ void Deal::shuffleBoard() {
     for (int k = 1; k <= n; ++k) {
         int r = 0;
         do {
-            r = m_game.ports.random.below(n + 1);
+            r = m_ports.random.below(n + 1);
         } while (r == 0 || taken[static_cast<std::size_t>(r)]);
         taken[static_cast<std::size_t>(r)] = true;
         position[static_cast<std::size_t>(k)] = r;
@@ -104,11 +104,11 @@ void Deal::shuffleBoard() {
             s.PairDeck[static_cast<std::size_t>(k)];
     }
     for (int k = 1; k <= n; ++k)
-        m_game.view.face(k).picture = s.SlotFigure[static_cast<std::size_t>(k)];
+        m_view.face(k).picture = s.SlotFigure[static_cast<std::size_t>(k)];
 }
 
 void Deal::fillPairDeck() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     chooseFigures();
     const int pairs = s.BlockCount / 2;
     for (int k = 1; k <= pairs; ++k) {
@@ -120,7 +120,7 @@ void Deal::fillPairDeck() {
 }
 
 void Deal::chooseFigures() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (s.FigureCategory == category::kPersonaliz && !loadPhotos())
         s.FigureCategory = category::kFiguras1;
     const int c = categoryIndex(s.FigureCategory);
@@ -129,29 +129,29 @@ void Deal::chooseFigures() {
 }
 
 std::pair<int, int> Deal::photoSize(int faceWidth) const {
-    const double density = m_game.ports.screen.devicePixelRatio();
+    const double density = m_ports.screen.devicePixelRatio();
     return {static_cast<int>(faceWidth * density + 0.5),
-            static_cast<int>(m_game.view.face(1).bounds.height * density + 0.5)};
+            static_cast<int>(m_view.face(1).bounds.height * density + 0.5)};
 }
 
 void Deal::preloadPhotos() {
     // Between the deal and the first tick the faces are collapsed; the width they
     // get back is the one kept.
-    const int shown = m_game.view.face(1).bounds.width;
-    const auto [width, height] = photoSize(shown > 0 ? shown : m_game.state.FaceWidth);
-    m_game.photoSet.preload(m_game.ports.paths.photoFolder(), width, height);
+    const int shown = m_view.face(1).bounds.width;
+    const auto [width, height] = photoSize(shown > 0 ? shown : m_state.FaceWidth);
+    m_photoSet.preload(m_ports.paths.photoFolder(), width, height);
 }
 
 bool Deal::loadPhotos() {
-    MatchState& s = m_game.state;
-    const std::filesystem::path folder = m_game.ports.paths.photoFolder();
+    MatchState& s = m_state;
+    const std::filesystem::path folder = m_ports.paths.photoFolder();
     const auto [width, height] = photoSize(s.FaceWidth);
     // A missing folder is a missing first photo: the player is told where the
     // photos belong, and the board gets the first figures instead of blanks.
-    PhotoLoad load = m_game.photoSet.load(folder, width, height);
+    PhotoLoad load = m_photoSet.load(folder, width, height);
     for (std::size_t n = 0; n < load.photos.size(); ++n)
-        m_game.photoHolders[n + 1] = std::move(load.photos[n]);
-    m_game.photoGeneration += 1;
+        m_photoHolders[n + 1] = std::move(load.photos[n]);
+    m_photoGeneration += 1;
     if (load.ok())
         return true;
     // A file that is there but cannot be shown is not called missing.
@@ -167,7 +167,7 @@ bool Deal::loadPhotos() {
         cause = "Caso 1 dos 12 arquivos de figuras ou imagens seja grande demais, irá "
                 "provocar este erro.";
     }
-    m_game.ports.dialogs.messageDlg(
+    m_ports.dialogs.messageDlg(
         what + load.failedPath.string() +
             "\n\nPara usar figuras personalizadas, você tem que copiar 12 imagens ou figuras "
             "dentro da pasta " +
@@ -180,20 +180,20 @@ bool Deal::loadPhotos() {
 }
 
 void Deal::collapseFaces() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.BoardShrunk = 1;
     // Still collapsed when the clock stopped before its first tick: the width to
     // give back is the one kept then.
-    if (m_game.view.face(1).bounds.width > 0)
-        s.FaceWidth = m_game.view.face(1).bounds.width;
+    if (m_view.face(1).bounds.width > 0)
+        s.FaceWidth = m_view.face(1).bounds.width;
     for (int k = 1; k <= 24; ++k)
-        m_game.view.face(k).bounds.width = 0;
+        m_view.face(k).bounds.width = 0;
 }
 
 void Deal::restoreFaces() {
     for (int k = 1; k <= 24; ++k)
-        m_game.view.face(k).bounds.width = m_game.state.FaceWidth;
-    keepFacesUnderCovers(m_game.view);
+        m_view.face(k).bounds.width = m_state.FaceWidth;
+    keepFacesUnderCovers(m_view);
 }
 
 } // namespace qv

@@ -1,16 +1,34 @@
 #pragma once
 
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
+#include "match/SoundCues.h"
+#include "platform/Image.h"
+#include "platform/PhotoSet.h"
+#include "platform/Ports.h"
+
+#include <array>
 #include <utility>
 
 namespace qv {
 
-class Game;
+class EndDisplay;
+class MatchClock;
 
 /// Starting a match: the board is reset, the figures of the category are dealt
 /// twice each in a random arrangement, and the blocks are opened.
 class Deal {
 public:
-    explicit Deal(Game& game) : m_game(game) {}
+    /// `screen` is read at every deal: the window sets it once it knows the screen.
+    /// The player's photos are loaded into `photoHolders` 1..12, and `photoGeneration`
+    /// grows with every load so the window knows to draw them again.
+    Deal(MatchState& state, MainView& view, MatchTimers& timers, const Ports& ports,
+         const ScreenSize& screen, SoundCues& sound, EndDisplay& endDisplay, MatchClock& clock,
+         PhotoSet& photoSet, std::array<Image, 13>& photoHolders, int& photoGeneration)
+        : m_state(state), m_view(view), m_timers(timers), m_ports(ports), m_screen(screen),
+          m_sound(sound), m_endDisplay(endDisplay), m_clock(clock), m_photoSet(photoSet),
+          m_photoHolders(photoHolders), m_photoGeneration(photoGeneration) {}
 
     /// "&Iniciar".
     void onStart();
@@ -35,7 +53,17 @@ private:
     /// player which file is missing, when one cannot be read.
     bool loadPhotos();
 
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
+    MatchTimers& m_timers;
+    Ports m_ports;
+    const ScreenSize& m_screen;
+    SoundCues& m_sound;
+    EndDisplay& m_endDisplay;
+    MatchClock& m_clock;
+    PhotoSet& m_photoSet;
+    std::array<Image, 13>& m_photoHolders;
+    int& m_photoGeneration;
 };
 
 } // namespace qv

@@ -1,7 +1,5 @@
 #include "match/EndDisplay.h"
 
-#include "game/Game.h"
-
 #include <cstddef>
 #include <string>
 
@@ -63,20 +61,22 @@ std::array<std::string, kNameLength> firstCharacters(const std::string& text) {
 
 } // namespace
 
-EndDisplay::EndDisplay(Game& game) : m_game(game) {
+EndDisplay::EndDisplay(MatchState& state, MainView& view, MatchTimers& timers, SoundCues& sound,
+                       const ScreenSize& screen)
+    : m_state(state), m_view(view), m_timers(timers), m_sound(sound), m_screen(screen) {
     // The view's controls never move once it is built, so the letters are looked
     // up once here instead of on every frame.
     for (int n = 1; n <= kNameLength; ++n)
-        m_nameLetters[static_cast<std::size_t>(n - 1)] = &m_game.view.winnerLetter(n);
+        m_nameLetters[static_cast<std::size_t>(n - 1)] = &m_view.winnerLetter(n);
     for (int n = 1; n <= kLoserLength; ++n)
-        m_loserLetters[static_cast<std::size_t>(n - 1)] = &m_game.view.loserLetter(n);
-    m_trophy = &m_game.view[Role::Trophy];
-    m_game.timers.endAnimation.setHandler([this] { onFrame(); });
+        m_loserLetters[static_cast<std::size_t>(n - 1)] = &m_view.loserLetter(n);
+    m_trophy = &m_view[Role::Trophy];
+    m_timers.endAnimation.setHandler([this] { onFrame(); });
 }
 
 void EndDisplay::clearResult() {
-    MainView& view = m_game.view;
-    m_game.timers.endAnimation.stop();
+    MainView& view = m_view;
+    m_timers.endAnimation.stop();
     view[Role::Trophy].picture = {};
     view[Role::WinnerCaption].visible = false;
     view[Role::WinnerFrame].visible = false;
@@ -87,14 +87,14 @@ void EndDisplay::clearResult() {
 }
 
 void EndDisplay::showWinner(const std::string& text) {
-    MainView& view = m_game.view;
-    MatchState& s = m_game.state;
+    MainView& view = m_view;
+    MatchState& s = m_state;
     view[Role::Player1Name].visible = true;
     view[Role::Player2Name].visible = true;
     const std::array<std::string, kNameLength> characters = firstCharacters(text);
     for (std::size_t k = 0; k < m_nameLetters.size(); ++k)
         m_nameLetters[k]->caption = characters[k];
-    m_game.timers.endAnimation.setInterval(s.EndAnimInterval);
+    m_timers.endAnimation.setInterval(s.EndAnimInterval);
     s.EndAnimFrame = 0;
     s.LetterStep = 0;
     view[Role::WinnerCaption].visible = true;
@@ -103,7 +103,7 @@ void EndDisplay::showWinner(const std::string& text) {
 }
 
 void EndDisplay::onFrame() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     ++s.EndAnimFrame;
     const bool loser = s.OpponentMode == PlayMode::Alone && s.LostAlone;
     const int frameCount = loser ? kLoseFrameCount : kWinFrameCount;
@@ -112,9 +112,9 @@ void EndDisplay::onFrame() {
     // The sound belongs to the match, not to each pass of the loop.
     if (s.EndAnimFrame == 1 && s.EndSoundState == EndSound::Due) {
         if (loser)
-            m_game.sound().defeat();
+            m_sound.defeat();
         else
-            m_game.sound().victory();
+            m_sound.victory();
         s.EndSoundState = EndSound::Played;
     }
     if (s.EndAnimFrame >= 1 && s.EndAnimFrame <= frameCount) {
@@ -136,7 +136,7 @@ void EndDisplay::onFrame() {
 }
 
 void EndDisplay::stepWinnerName() {
-    const int step = ++m_game.state.LetterStep;
+    const int step = ++m_state.LetterStep;
     if (step < 1 || step > 2 * kNameLength)
         return;
     // Entering, the label that joins at P1; leaving, the one that stood at P10.
@@ -145,7 +145,7 @@ void EndDisplay::stepWinnerName() {
     else
         m_nameLetters[static_cast<std::size_t>(2 * kNameLength - step)]->visible = false;
 
-    const int shift = m_game.screen.width == 800 ? kWinnerShiftOn800 : 0;
+    const int shift = m_screen.width == 800 ? kWinnerShiftOn800 : 0;
     for (int k = 1; k <= kNameLength; ++k) {
         // L(k) has reached P(k + step - 10); outside 1..10 it is not (or no longer) on the path.
         const int point = k + step - kNameLength;
@@ -156,7 +156,7 @@ void EndDisplay::stepWinnerName() {
 }
 
 void EndDisplay::stepLoserLetters() {
-    const int step = ++m_game.state.LetterStep;
+    const int step = ++m_state.LetterStep;
     const int pathLength = static_cast<int>(kLoserPath.size());
     if (step < 1 || step > kLoserLength + pathLength)
         return;

@@ -1,17 +1,22 @@
 #pragma once
 
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
+#include "match/SoundCues.h"
+#include "platform/Screen.h"
+
 #include <array>
 #include <string>
 
 namespace qv {
 
-class Game;
-struct Control;
-
 /// The result panel's winner and loser animation.
 class EndDisplay {
 public:
-    explicit EndDisplay(Game& game);
+    /// `screen` is read at every step: the window sets it once it knows the screen.
+    EndDisplay(MatchState& state, MainView& view, MatchTimers& timers, SoundCues& sound,
+               const ScreenSize& screen);
     EndDisplay(const EndDisplay&) = delete;
     EndDisplay& operator=(const EndDisplay&) = delete;
 
@@ -32,7 +37,11 @@ public:
     void stepLoserLetters();
 
 private:
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
+    MatchTimers& m_timers;
+    SoundCues& m_sound;
+    const ScreenSize& m_screen;
     std::array<Control*, 10> m_nameLetters{}; ///< the winner's travelling letters
     std::array<Control*, 5> m_loserLetters{}; ///< the letters of PERDI
     Control* m_trophy = nullptr;              ///< the trophy picture

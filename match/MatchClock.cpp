@@ -1,6 +1,9 @@
 #include "match/MatchClock.h"
 
-#include "game/Game.h"
+#include "match/ComputerOpponent.h"
+#include "match/Deal.h"
+#include "match/EndDisplay.h"
+#include "match/MatchEnd.h"
 #include "match/TimeText.h"
 
 #include <algorithm>
@@ -16,36 +19,40 @@ namespace {
 constexpr std::int64_t kShownEarly = 150;
 
 // Steady milliseconds since the full board was shown.
-std::int64_t sinceStart(const Game& game) {
-    return game.ports.clock.steadyMilliseconds() - game.state.ClockStart;
+std::int64_t sinceStart(const Clock& clock, const MatchState& state) {
+    return clock.steadyMilliseconds() - state.ClockStart;
 }
 
 // Those milliseconds rounded to the second, so a tick a few milliseconds early or
 // late counts the same second; at most the time limit.
-int secondsUsed(const Game& game) {
+int secondsUsed(const Clock& clock, const MatchState& state) {
     return static_cast<int>(
-        std::min<std::int64_t>((sinceStart(game) + 500) / 1000, game.state.TimeLimitSeconds));
+        std::min<std::int64_t>((sinceStart(clock, state) + 500) / 1000, state.TimeLimitSeconds));
 }
 
 } // namespace
 
-MatchClock::MatchClock(Game& game) : m_game(game) {
-    m_game.timers.matchTick.setHandler([this] { onTick(); });
+MatchClock::MatchClock(MatchState& state, MainView& view, MatchTimers& timers, const Clock& clock,
+                       Dialogs& dialogs, Deal& deal, MatchEnd& matchEnd, ComputerOpponent& computer,
+                       EndDisplay& endDisplay)
+    : m_state(state), m_view(view), m_timers(timers), m_clock(clock), m_dialogs(dialogs),
+      m_deal(deal), m_matchEnd(matchEnd), m_computer(computer), m_endDisplay(endDisplay) {
+    m_timers.matchTick.setHandler([this] { onTick(); });
 }
 
 void MatchClock::applySettingsStep() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (s.SettingsChanged != 1)
         return;
-    m_game.view[Role::Player1Points].caption = "0";
-    m_game.view[Role::Player2Points].caption = "0";
+    m_view[Role::Player1Points].caption = "0";
+    m_view[Role::Player2Points].caption = "0";
     s.SettingsChanged = 0;
     s.RoundIndex = 0;
 }
 
 void MatchClock::prepareAndStart() {
-    MatchState& s = m_game.state;
-    MainView& v = m_game.view;
+    MatchState& s = m_state;
+    MainView& v = m_view;
     const Role tally[] = {Role::TallyName1,  Role::TallyName2, Role::TallyCaption,
                           Role::TallyVersus, Role::TallyWins1, Role::TallyWins2};
     if (s.OpponentMode == PlayMode::Alone) {
@@ -79,7 +86,7 @@ void MatchClock::prepareAndStart() {
             v[Role::Player2Time].caption.clear();
         }
     }
-    m_game.timers.matchTick.setInterval(100);
+    m_timers.matchTick.setInterval(100);
     s.ElapsedSeconds = 0;
     s.ClockMinutes = s.TimeLimitMinutes;
     s.ClockSeconds = s.TimeLimitSecondsPart;
@@ -106,24 +113,24 @@ void MatchClock::prepareAndStart() {
 }
 
 void MatchClock::onTick() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (s.BoardShrunk == 1) {
         s.BoardShrunk = 0;
-        m_game.deal.restoreFaces();
-        s.ClockStart = m_game.ports.clock.steadyMilliseconds();
+        m_deal.restoreFaces();
+        s.ClockStart = m_clock.steadyMilliseconds();
     }
     if (s.RoundIndex == 0)
         s.SettingsChanged = 0;
     if (s.BoardPoints == s.MaxBoardPoints || s.SharedScore1 + s.SharedScore2 == s.MaxBoardPoints) {
         // The last pair may have been found well after the clock last changed.
         if (s.OpponentMode != PlayMode::OneBoard)
-            s.ElapsedSeconds = secondsUsed(m_game);
-        m_game.matchEnd.boardCleared();
+            s.ElapsedSeconds = secondsUsed(m_clock, m_state);
+        m_matchEnd.boardCleared();
         return;
     }
     if (s.Phase == MatchPhase::Starting) {
         beginGame();
-        if (!m_game.timers.matchTick.running())
+        if (!m_timers.matchTick.running())
             return;
     }
     if (s.OpponentMode == PlayMode::OneBoard) {
@@ -134,47 +141,47 @@ void MatchClock::onTick() {
 }
 
 void MatchClock::beginGame() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.RoundIndex += 1;
     s.Phase = MatchPhase::Playing;
     s.FirstPlayerPlays = s.PlayerCount == 1 || s.PlayerCount / 2.0 >= s.RoundIndex;
     if (s.RoundIndex > s.PlayerCount)
-        m_game.matchEnd.closeSeriesAtOnce();
+        m_matchEnd.closeSeriesAtOnce();
 }
 
 void MatchClock::passTurnDisplay() {
-    MatchState& s = m_game.state;
-    MainView& v = m_game.view;
+    MatchState& s = m_state;
+    MainView& v = m_view;
     if (s.SecondTurn == 0) {
         v.form.enabled = true;
         v[Role::Player2Name].visible = true;
         s.ComputerMoving = 0;
-        m_game.timers.computerWait.stop();
+        m_timers.computerWait.stop();
         s.ComputerWaitCount = 0;
         v[Role::Player1Name].visible = !v[Role::Player1Name].visible;
     } else {
         v[Role::Player1Name].visible = true;
         v[Role::Player2Name].visible = !v[Role::Player2Name].visible;
         if (s.RivalIsComputer && s.ComputerMoving == 0)
-            m_game.computer.trigger();
+            m_computer.trigger();
     }
 }
 
 void MatchClock::clockSecond() {
-    MatchState& s = m_game.state;
-    if ((sinceStart(m_game) + kShownEarly) / 1000 <= s.ElapsedSeconds)
+    MatchState& s = m_state;
+    if ((sinceStart(m_clock, m_state) + kShownEarly) / 1000 <= s.ElapsedSeconds)
         return;
-    s.ElapsedSeconds = secondsUsed(m_game);
+    s.ElapsedSeconds = secondsUsed(m_clock, m_state);
     const int remaining = s.TimeLimitSeconds - s.ElapsedSeconds;
     s.ClockMinutes = remaining / 60;
     s.ClockSeconds = remaining % 60;
-    m_game.view[Role::Clock].caption = timeText(s.ClockMinutes, s.ClockSeconds);
+    m_view[Role::Clock].caption = timeText(s.ClockMinutes, s.ClockSeconds);
     if (remaining == 0)
-        m_game.matchEnd.timeOut();
+        m_matchEnd.timeOut();
 }
 
 void MatchClock::computeUsedTime() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (s.ElapsedSeconds == 0) {
         s.UsedMinutes = s.TimeLimitMinutes;
         s.UsedSeconds = s.TimeLimitSecondsPart;
@@ -185,30 +192,29 @@ void MatchClock::computeUsedTime() {
 }
 
 void MatchClock::onStop() {
-    MatchState& s = m_game.state;
-    MainView& v = m_game.view;
-    const bool running = m_game.timers.matchInProgress();
-    if (running &&
-        m_game.ports.dialogs.messageBox("Deseja parar/cancerlar essa partida?", "Quorvanella 2.0",
+    MatchState& s = m_state;
+    MainView& v = m_view;
+    const bool running = m_timers.matchInProgress();
+    if (running && m_dialogs.messageBox("Deseja parar/cancerlar essa partida?", "Quorvanella 2.0",
                                         MessageIcon::Stop, Buttons::YesNo) != Answer::Yes)
         return;
     v.focus = Role::FocusHolder;
     s.EndAnimFrame = 0;
     v[Role::PlayButton].color = colors::kBlue;
     if (!running) {
-        m_game.endDisplay.clearResult();
+        m_endDisplay.clearResult();
         s.EndAnimInterval = 0;
         v[Role::WinnerCaption].visible = false;
         v[Role::WinnerFrame].visible = false;
         v[Role::CancelNotice].visible = false;
         return;
     }
-    m_game.timers.matchTick.stop();
+    m_timers.matchTick.stop();
     v[Role::Player1Name].visible = true;
     v[Role::Player2Name].visible = true;
     s.Phase = MatchPhase::Stopped;
     v[Role::CancelNotice].visible = true;
-    m_game.view.setCoversEnabled(false);
+    m_view.setCoversEnabled(false);
     s.RoundIndex = 0;
     s.SettingsChanged = 1;
     s.SharedScore1 = 0;

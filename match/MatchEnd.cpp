@@ -1,6 +1,8 @@
 #include "match/MatchEnd.h"
 
-#include "game/Game.h"
+#include "match/EndDisplay.h"
+#include "match/MatchClock.h"
+#include "match/PenaltyNotice.h"
 #include "match/TimeText.h"
 
 #include <charconv>
@@ -20,28 +22,28 @@ int labelNumber(const std::string& text) {
 } // namespace
 
 std::string MatchEnd::usedTimeText() {
-    m_game.clock.computeUsedTime();
-    return timeText(m_game.state.UsedMinutes, m_game.state.UsedSeconds);
+    m_clock.computeUsedTime();
+    return timeText(m_state.UsedMinutes, m_state.UsedSeconds);
 }
 
 void MatchEnd::offerRecord(int score, const std::string& name, int seconds,
                            const std::string& time) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.RecordCandidateScore = score;
     s.RecordCandidateName = name;
     s.RecordCandidateSeconds = seconds;
     s.RecordCandidateTimeText = time;
-    m_game.records().offerRecord();
+    m_records.offerRecord();
 }
 
 void MatchEnd::stopClock() {
-    m_game.timers.matchTick.stop();
-    m_game.view[Role::PlayButton].color = colors::kBlue;
+    m_timers.matchTick.stop();
+    m_view[Role::PlayButton].color = colors::kBlue;
 }
 
 void MatchEnd::loseAlone() {
-    MatchState& s = m_game.state;
-    m_game.timers.endAnimation.setInterval(250);
+    MatchState& s = m_state;
+    m_timers.endAnimation.setInterval(250);
     s.LostAlone = true;
     s.BoardPoints = 0;
     s.Score1 = 0;
@@ -49,10 +51,10 @@ void MatchEnd::loseAlone() {
 }
 
 void MatchEnd::timeOut() {
-    MatchState& s = m_game.state;
-    MainView& v = m_game.view;
+    MatchState& s = m_state;
+    MainView& v = m_view;
     if (s.OpponentMode == PlayMode::Alone) {
-        m_game.sound().timeUp();
+        m_sound.timeUp();
         v[Role::Player1Time].caption = usedTimeText();
         s.GameTime1 = s.TimeLimitSeconds;
         if (s.Score1 > 0)
@@ -60,13 +62,12 @@ void MatchEnd::timeOut() {
     } else {
         v[s.RoundIndex == 1 ? Role::Player1Time : Role::Player2Time].caption = usedTimeText();
     }
-    m_game.view.setCoversEnabled(false);
+    m_view.setCoversEnabled(false);
 
     if (s.OpponentMode == PlayMode::OneAfterOther && s.RoundIndex == 1) {
         stopClock();
-        m_game.sound().timeUp();
-        m_game.ports.dialogs.showMessage("TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: " +
-                                         s.PlayerName2);
+        m_sound.timeUp();
+        m_dialogs.showMessage("TERMINOU O SEU TEMPO... AGORA É A VEZ DE...: " + s.PlayerName2);
         s.GameTime1 = s.TimeLimitSeconds;
         offerRecord(s.Score1, s.PlayerName1, s.GameTime1, v[Role::Player1Time].caption);
         s.Phase = MatchPhase::FirstTimedOut;
@@ -78,8 +79,8 @@ void MatchEnd::timeOut() {
     }
     stopClock();
     v[Role::Clock].caption = std::to_string(s.ClockMinutes) + ":00";
-    m_game.sound().timeUp();
-    m_game.clock.computeUsedTime();
+    m_sound.timeUp();
+    m_clock.computeUsedTime();
     s.ElapsedSeconds = s.TimeLimitSeconds;
     s.BoardPoints = 0;
     if (s.OpponentMode == PlayMode::Alone)
@@ -89,8 +90,8 @@ void MatchEnd::timeOut() {
 }
 
 void MatchEnd::boardCleared() {
-    MatchState& s = m_game.state;
-    MainView& v = m_game.view;
+    MatchState& s = m_state;
+    MainView& v = m_view;
     for (int face : {s.FirstFace, s.SecondFace}) {
         if (face >= 1 && face <= 24)
             v.face(face).visible = false;
@@ -99,16 +100,15 @@ void MatchEnd::boardCleared() {
     v[Role::Clock].visible = false;
     v[Role::ClockCaption].visible = false;
     v.form.enabled = true;
-    m_game.timers.matchTick.stop();
+    m_timers.matchTick.stop();
 
     if (s.OpponentMode == PlayMode::Alone) {
-        m_game.clock.computeUsedTime();
+        m_clock.computeUsedTime();
         if (s.Score1 > 0) {
-            m_game.endDisplay.showWinner(s.PlayerName1 == "INDIVIDUAL" ? "Consegui"
-                                                                       : s.PlayerName1);
+            m_endDisplay.showWinner(s.PlayerName1 == "INDIVIDUAL" ? "Consegui" : s.PlayerName1);
         } else {
             loseAlone();
-            m_game.ports.dialogs.showMessage("perdeu por não ter feito nenhum ponto positivo!");
+            m_dialogs.showMessage("perdeu por não ter feito nenhum ponto positivo!");
         }
         v[Role::Player1Time].caption = usedTimeText();
         s.RoundIndex = 0;
@@ -120,14 +120,14 @@ void MatchEnd::boardCleared() {
         const int first = labelNumber(v[Role::Player1Points].caption);
         const int second = labelNumber(v[Role::Player2Points].caption);
         if (first == second) {
-            m_game.endDisplay.showWinner("Empatou...");
+            m_endDisplay.showWinner("Empatou...");
         } else if (first > second) {
             s.RecordCandidateScore = first;
             s.RecordCandidateName = v[Role::Player1Name].caption;
             if (s.LevelCode == "SUP")
-                m_game.records().offerWinVersusGifted();
+                m_records.offerWinVersusGifted();
             else if (s.LevelCode == "INT")
-                m_game.records().offerWinVersusIntelligent();
+                m_records.offerWinVersusIntelligent();
             declareWinner(1);
         } else {
             declareWinner(2);
@@ -146,7 +146,7 @@ void MatchEnd::boardCleared() {
         offerRecord(s.Score1, s.PlayerName1, s.GameTime1,
                     v[Role::Player1Time].caption = usedTimeText());
         if (s.OpponentMode == PlayMode::OneAfterOther) {
-            m_game.ports.dialogs.showMessage("É a vez de " + s.PlayerName2);
+            m_dialogs.showMessage("É a vez de " + s.PlayerName2);
             s.Phase = MatchPhase::Starting;
         }
     }
@@ -164,8 +164,8 @@ void MatchEnd::boardCleared() {
 }
 
 void MatchEnd::endOfSeries() {
-    MatchState& s = m_game.state;
-    MainView& v = m_game.view;
+    MatchState& s = m_state;
+    MainView& v = m_view;
     s.GameTime2 = s.ElapsedSeconds;
     s.Phase = MatchPhase::SeriesOver;
     v[Role::Player2Time].caption = usedTimeText();
@@ -173,13 +173,13 @@ void MatchEnd::endOfSeries() {
     if (s.GameTime2 != s.GameTime1)
         chargePenalty();
     else
-        m_game.ports.dialogs.showMessage("Partida Geral Encerrada");
+        m_dialogs.showMessage("Partida Geral Encerrada");
     s.RoundIndex = 0;
     s.SettingsChanged = 1;
 
     if (s.Score1 == s.Score2) {
         if (s.GameTime1 == s.GameTime2)
-            m_game.endDisplay.showWinner("Empatou...");
+            m_endDisplay.showWinner("Empatou...");
         else
             declareWinner(s.GameTime1 > s.GameTime2 ? 1 : 2);
     } else {
@@ -191,19 +191,19 @@ void MatchEnd::endOfSeries() {
 }
 
 void MatchEnd::chargePenalty() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.PenaltyPoints = 20 * std::abs(s.GameTime1 - s.GameTime2);
-    m_game.penaltyNotice.fill();
-    m_game.ports.dialogs.showModal(ModalWindow::PenaltyNotice);
+    m_penaltyNotice.fill();
+    m_dialogs.showModal(ModalWindow::PenaltyNotice);
 }
 
 void MatchEnd::closeSeriesAtOnce() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.Phase = MatchPhase::SeriesOver;
     s.RoundIndex = 0;
     stopClock();
     if (s.Score1 == s.Score2)
-        m_game.endDisplay.showWinner("Empatou...");
+        m_endDisplay.showWinner("Empatou...");
     else
         declareWinner(s.Score1 > s.Score2 ? 1 : 2);
     s.BoardPoints = 0;
@@ -212,9 +212,9 @@ void MatchEnd::closeSeriesAtOnce() {
 }
 
 void MatchEnd::declareWinner(int player) {
-    MatchState& s = m_game.state;
-    MainView& v = m_game.view;
-    m_game.endDisplay.showWinner(v[player == 1 ? Role::Player1Name : Role::Player2Name].caption);
+    MatchState& s = m_state;
+    MainView& v = m_view;
+    m_endDisplay.showWinner(v[player == 1 ? Role::Player1Name : Role::Player2Name].caption);
     if (player == 1) {
         s.WinTally1 += 1;
         v[Role::TallyWins1].caption = std::to_string(s.WinTally1);

@@ -1,17 +1,31 @@
 #pragma once
 
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
+#include "match/RecordRoutines.h"
+#include "match/SoundCues.h"
+#include "platform/Dialogs.h"
+
 #include <string>
 
 namespace qv {
 
-class Game;
+class EndDisplay;
+class MatchClock;
+class PenaltyNotice;
 
 /// The end of a game: the time ran out or the board was cleared. Decides the
 /// winner, offers the result to the records, charges the slower of two players
 /// who played one after the other, and starts the end-of-match display.
 class MatchEnd {
 public:
-    explicit MatchEnd(Game& game) : m_game(game) {}
+    MatchEnd(MatchState& state, MainView& view, MatchTimers& timers, SoundCues& sound,
+             RecordRoutines& records, Dialogs& dialogs, MatchClock& clock, EndDisplay& endDisplay,
+             PenaltyNotice& penaltyNotice)
+        : m_state(state), m_view(view), m_timers(timers), m_sound(sound), m_records(records),
+          m_dialogs(dialogs), m_clock(clock), m_endDisplay(endDisplay),
+          m_penaltyNotice(penaltyNotice) {}
 
     void timeOut();
     void boardCleared();
@@ -30,7 +44,15 @@ private:
     void stopClock();
     void loseAlone();
 
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
+    MatchTimers& m_timers;
+    SoundCues& m_sound;
+    RecordRoutines& m_records;
+    Dialogs& m_dialogs;
+    MatchClock& m_clock;
+    EndDisplay& m_endDisplay;
+    PenaltyNotice& m_penaltyNotice;
 };
 
 } // namespace qv

@@ -1,7 +1,5 @@
 #include "match/SettingsMenu.h"
 
-#include "game/Game.h"
-
 namespace qv {
 
 namespace {
@@ -14,13 +12,12 @@ const char* const kPlayerRefusal =
 } // namespace
 
 bool SettingsMenu::refuseTimeChange(bool plainBox) {
-    if (!m_game.timers.matchInProgress())
+    if (!m_timers.matchInProgress())
         return false;
     if (plainBox)
-        m_game.ports.dialogs.messageBox(kTimeRefusal, "Quorvanella 2.0", MessageIcon::None,
-                                        Buttons::Ok);
+        m_dialogs.messageBox(kTimeRefusal, "Quorvanella 2.0", MessageIcon::None, Buttons::Ok);
     else
-        m_game.ports.dialogs.messageDlg(kTimeRefusal, MessageKind::Warning, Buttons::Ok);
+        m_dialogs.messageDlg(kTimeRefusal, MessageKind::Warning, Buttons::Ok);
     return true;
 }
 
@@ -45,7 +42,7 @@ void SettingsMenu::onFortyFiveSeconds() {
 }
 
 void SettingsMenu::setTimeLimit(TimeEntry entry, int minutes, int seconds) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.ElapsedSeconds = 0;
     s.TimeLimitSeconds = minutes * 60 + seconds;
     s.TimeLimitMinutes = minutes;
@@ -57,7 +54,7 @@ void SettingsMenu::setTimeLimit(TimeEntry entry, int minutes, int seconds) {
 }
 
 void SettingsMenu::tickTimeEntry(TimeEntry entry) {
-    MenuMarks& menu = m_game.view.menu;
+    MenuMarks& menu = m_view.menu;
     menu.time3min = entry == TimeEntry::ThreeMinutes;
     menu.time2min = entry == TimeEntry::TwoMinutes;
     menu.time1min = entry == TimeEntry::OneMinute;
@@ -65,62 +62,61 @@ void SettingsMenu::tickTimeEntry(TimeEntry entry) {
 }
 
 void SettingsMenu::onTwentyFourBlocks() {
-    if (m_game.timers.matchInProgress()) {
-        m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
+    if (m_timers.matchInProgress()) {
+        m_dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    m_game.view.menu.blocks24 = true;
-    m_game.view.menu.blocks16 = false;
-    m_game.state.BlockCount = 24;
-    m_game.state.MaxBoardPoints = 1800;
-    m_game.ports.dialogs.showMessage("A próxima partida iniciará com 24 blocos... Boa sorte");
+    m_view.menu.blocks24 = true;
+    m_view.menu.blocks16 = false;
+    m_state.BlockCount = 24;
+    m_state.MaxBoardPoints = 1800;
+    m_dialogs.showMessage("A próxima partida iniciará com 24 blocos... Boa sorte");
 }
 
 void SettingsMenu::onSixteenBlocks() {
-    if (m_game.timers.matchInProgress()) {
-        m_game.ports.dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
+    if (m_timers.matchInProgress()) {
+        m_dialogs.messageDlg(kBlocksRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    m_game.view.menu.blocks24 = false;
-    m_game.view.menu.blocks16 = true;
-    m_game.state.BlockCount = 16;
-    m_game.state.MaxBoardPoints = 1200;
-    m_game.ports.dialogs.showMessage("A próxima partida iniciará apenas com 16 blocos... Boa "
-                                     "sorte\n\nOBS.:Jogar com 16 blocos, não vale para disputar "
-                                     "RECORDS!");
+    m_view.menu.blocks24 = false;
+    m_view.menu.blocks16 = true;
+    m_state.BlockCount = 16;
+    m_state.MaxBoardPoints = 1200;
+    m_dialogs.showMessage("A próxima partida iniciará apenas com 16 blocos... Boa "
+                          "sorte\n\nOBS.:Jogar com 16 blocos, não vale para disputar "
+                          "RECORDS!");
 }
 
 void SettingsMenu::onPlayAlone() {
-    if (m_game.timers.matchInProgress()) {
-        m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Information, Buttons::Ok);
+    if (m_timers.matchInProgress()) {
+        m_dialogs.messageDlg(kPlayerRefusal, MessageKind::Information, Buttons::Ok);
         return;
     }
-    MatchState& s = m_game.state;
-    s.PlayerName1 =
-        m_game.ports.dialogs.inputBox("Definir jogador", "Digite seu nome", s.PlayerName1);
+    MatchState& s = m_state;
+    s.PlayerName1 = m_dialogs.inputBox("Definir jogador", "Digite seu nome", s.PlayerName1);
     s.RivalIsComputer = false;
-    m_game.endDisplay.clearResult();
+    m_endDisplay.clearResult();
     s.ClickCount = 0;
     s.WaitTicks = 0;
-    m_game.view[Role::ClockCaption].visible = true;
+    m_view[Role::ClockCaption].visible = true;
     s.EndAnimFrame = 0;
     s.LostAlone = false;
     s.SettingsChanged = 1;
     s.PlayerCount = 1;
     s.OpponentMode = PlayMode::Alone;
-    m_game.view.menu.playWithFriend = false;
-    m_game.view.menu.playAlone = true;
+    m_view.menu.playWithFriend = false;
+    m_view.menu.playAlone = true;
 }
 
 void SettingsMenu::onTwoPlayers() {
-    if (m_game.timers.matchInProgress()) {
-        m_game.ports.dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
+    if (m_timers.matchInProgress()) {
+        m_dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    m_game.endDisplay.clearResult();
+    m_endDisplay.clearResult();
     // The names window's OK makes the two people the players; closed without it,
     // the opponent stays as it was (the computer goes on playing its turns).
-    m_game.ports.dialogs.showModal(ModalWindow::PlayerNames);
+    m_dialogs.showModal(ModalWindow::PlayerNames);
 }
 
 } // namespace qv

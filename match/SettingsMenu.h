@@ -1,14 +1,21 @@
 #pragma once
 
-namespace qv {
+#include "match/EndDisplay.h"
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
+#include "platform/Dialogs.h"
 
-class Game;
+namespace qv {
 
 /// The menu's settings: time limit, board size and who plays. Each handler
 /// refuses with its own box while a match is in progress.
 class SettingsMenu {
 public:
-    explicit SettingsMenu(Game& game) : m_game(game) {}
+    SettingsMenu(MatchState& state, MainView& view, const MatchTimers& timers, Dialogs& dialogs,
+                 EndDisplay& endDisplay)
+        : m_state(state), m_view(view), m_timers(timers), m_dialogs(dialogs),
+          m_endDisplay(endDisplay) {}
 
     void onThreeMinutes();
     void onTwoMinutes();
@@ -25,7 +32,11 @@ private:
     void tickTimeEntry(TimeEntry entry);
     bool refuseTimeChange(bool plainBox);
 
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
+    const MatchTimers& m_timers;
+    Dialogs& m_dialogs;
+    EndDisplay& m_endDisplay;
 };
 
 } // namespace qv

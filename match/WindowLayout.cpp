@@ -31,6 +31,25 @@ constexpr LowerLayout kLayout16{200, 279, 304, 175, 200, 224, 373};
 
 } // namespace
 
+void setUpMainWindow(MatchState& state, MainView& view, ScreenSize screen) {
+    state.BlockCount = 24;
+    view.menu.time3min = true;
+    state.MaxBoardPoints = 1800;
+    state.FigureCategory = category::kFiguras1;
+
+    adaptToScreen(view, screen);
+
+    for (int n = 1; n <= holders::kWinFrameCount; ++n)
+        state.WinFrames[static_cast<std::size_t>(n)] = holders::winFrame(n);
+    for (int n = 1; n <= holders::kLoseFrameCount; ++n)
+        state.LoseFrames[static_cast<std::size_t>(n)] = holders::loseFrame(n);
+
+    view[Role::ResultText].caption.clear();
+    state.OpponentMode = PlayMode::Alone;
+    state.PlayerCount = 1;
+    view.setCoversEnabled(false);
+}
+
 void adaptToScreen(MainView& view, ScreenSize screen) {
     if (screen.width != kScaledScreenWidth) {
         keepFacesUnderCovers(view);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "match/MainView.h"
+#include "match/MatchState.h"
 #include "platform/Screen.h"
 
 namespace qv {
@@ -9,6 +10,11 @@ namespace qv {
 /// window heights of the board layouts include it.
 inline constexpr int kNonClientHeight = 45;
 inline constexpr int kNonClientWidth = 6;
+
+/// The main window as it opens: the menu's defaults (3:00, 24 blocks, alone,
+/// FIGURAS 1), the layout for the screen, the result panel's frames, and a board
+/// that takes no clicks until a match starts.
+void setUpMainWindow(MatchState& state, MainView& view, ScreenSize screen);
 
 /// On a screen exactly 800 pixels wide the whole window grows by 720/600 and is
 /// centred 12 pixels above the middle; elsewhere it keeps its design size and place.

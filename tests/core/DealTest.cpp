@@ -2,6 +2,7 @@
 #include "platform/JpegDecoder.h"
 #include "tests/fakes/JpegSamples.h"
 #include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/RecordingCues.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,22 @@ TEST(Deal, JogarClearsTheComputersMemoryButIniciarDoesNot) {
     d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.SlotSeen[5], 0);
     EXPECT_EQ(d.game.view.focus, Role::FocusHolder);
+}
+
+// The end display plays its sound once per match: every deal makes it due again.
+TEST(Deal, EveryMatchPlaysItsOwnEndSound) {
+    MatchDriver d;
+    RecordingCues cues;
+    d.game.setSound(cues);
+    for (int match = 1; match <= 3; ++match) {
+        d.start();
+        EXPECT_FALSE(d.game.timers.endAnimation.running()) << "match " << match;
+        EXPECT_FALSE(d.label(Role::WinnerCaption).visible) << "match " << match;
+        for (const auto& pair : d.pairs())
+            d.findPair(pair);
+        d.wait(100 + 250 * 30); // the board found cleared, then a whole loop of the display
+        EXPECT_EQ(cues.count("victory"), match);
+    }
 }
 
 class PhotoDeal : public ::testing::Test {

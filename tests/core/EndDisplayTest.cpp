@@ -1,6 +1,6 @@
-#include "game/Game.h"
-#include "tests/fakes/RecordingCues.h"
-#include "tests/fakes/TestPorts.h"
+#include "match/EndDisplay.h"
+#include "match/WindowLayout.h"
+#include "tests/fakes/MatchParts.h"
 
 #include <gtest/gtest.h>
 
@@ -17,43 +17,41 @@ namespace {
 
 constexpr int kFrameMs = 250;
 
-class EndPanel : public ::testing::Test {
+class EndPanel : public ::testing::Test, protected MatchParts {
 protected:
-    TestPorts ports;
-    RecordingCues cues;
-    Game game{ports.ports()};
+    EndDisplay endDisplay{state, view, timers, cues, ports.screen.value};
 
     void open(int screenWidth = 1024) {
         ports.screen.value = {screenWidth, screenWidth == 800 ? 600 : 768};
-        game.setUp();
-        game.setSound(cues);
+        setUpMainWindow(state, view, ports.screen.value);
     }
     void SetUp() override { open(); }
 
-    /// A match starts and is over before its end is shown.
+    /// A match starts, readying the end panel as every deal does, and is over
+    /// before its end is shown.
     void newMatch() {
-        game.deal.onStart();
-        ASSERT_TRUE(game.matchInProgress());
-        game.timers.matchTick.stop();
+        state.EndAnimInterval = 250;
+        state.EndSoundState = EndSound::Due;
+        endDisplay.clearResult();
     }
     void winnerShown(const std::string& name, PlayMode opponentMode = PlayMode::OneBoard) {
         newMatch();
-        game.state.OpponentMode = opponentMode;
-        game.endDisplay.showWinner(name);
+        state.OpponentMode = opponentMode;
+        endDisplay.showWinner(name);
     }
     /// A single player's loss, as the match code starts it.
     void loserShown() {
         newMatch();
-        game.state.OpponentMode = PlayMode::Alone;
-        game.state.LostAlone = true;
-        game.timers.endAnimation.setInterval(250);
+        state.OpponentMode = PlayMode::Alone;
+        state.LostAlone = true;
+        timers.endAnimation.setInterval(250);
     }
     void frames(int count) { ports.scheduler.advance(std::int64_t{kFrameMs} * count); }
 
-    Control& at(Role role) { return game.view[role]; }
+    Control& at(Role role) { return view[role]; }
     /// A letter of the end display by its object name.
     Control& at(const std::string& name) {
-        for (Control& control : game.view.controls()) {
+        for (Control& control : view.controls()) {
             if (control.name == name)
                 return control;
         }
@@ -101,18 +99,18 @@ TEST_F(EndPanel, ShowingTheWinnerRevealsThePanelAndStartsFromTheFirstFrame) {
         at(role).visible = false;
     winnerShown("Ana");
     frames(12);
-    ASSERT_NE(game.state.EndAnimFrame, 0);
+    ASSERT_NE(state.EndAnimFrame, 0);
 
-    game.endDisplay.showWinner("Bia");
+    endDisplay.showWinner("Bia");
 
     for (Role role : kShownWithTheWinner)
         EXPECT_TRUE(at(role).visible) << roleName(role);
     EXPECT_EQ(at(Role::WinnerCaption).caption, "Vencedor");
-    EXPECT_EQ(game.timers.endAnimation.interval(), 250);
-    EXPECT_EQ(game.state.EndAnimFrame, 0);
-    EXPECT_EQ(game.state.LetterStep, 0);
+    EXPECT_EQ(timers.endAnimation.interval(), 250);
+    EXPECT_EQ(state.EndAnimFrame, 0);
+    EXPECT_EQ(state.LetterStep, 0);
     frames(1);
-    EXPECT_EQ(at(Role::Trophy).picture, game.state.WinFrames[1]);
+    EXPECT_EQ(at(Role::Trophy).picture, state.WinFrames[1]);
 }
 
 // ---- Letter paths -----------------------------------------------------------------------
@@ -141,11 +139,11 @@ TEST_P(WinnerPath, LettersStandWhereTheStepPutsThem) {
     const auto [screenWidth, row] = GetParam();
     const int shift = screenWidth == 800 ? 15 : 0;
     open(screenWidth);
-    const Rect sizeBefore = game.view.winnerLetter(1).bounds;
+    const Rect sizeBefore = view.winnerLetter(1).bounds;
     winnerShown("Ana");
     frames(6 + row.step); // letters start moving on the trophy's last frame
 
-    ASSERT_EQ(game.state.LetterStep, row.step);
+    ASSERT_EQ(state.LetterStep, row.step);
     std::array<const Placed*, 11> expected{};
     for (const Placed& p : row.shown)
         expected[static_cast<std::size_t>(p.n)] = &p;
@@ -201,7 +199,7 @@ TEST_P(LoserPath, PerdiStandsWhereTheStepPutsItWithoutAnyScreenShift) {
     loserShown();
     frames(2 + row.step); // letters start moving on the trophy's last frame
 
-    ASSERT_EQ(game.state.LetterStep, row.step);
+    ASSERT_EQ(state.LetterStep, row.step);
     std::array<const Placed*, 6> expected{};
     for (const Placed& p : row.shown)
         expected[static_cast<std::size_t>(p.n)] = &p;
@@ -214,10 +212,10 @@ TEST_P(LoserPath, PerdiStandsWhereTheStepPutsItWithoutAnyScreenShift) {
             EXPECT_EQ(letter.bounds.top, p->top) << letter.name;
         }
     }
-    EXPECT_FALSE(game.view.loserLetter(0).visible);
-    EXPECT_EQ(game.view.loserLetter(1).caption + game.view.loserLetter(2).caption +
-                  game.view.loserLetter(3).caption + game.view.loserLetter(4).caption +
-                  game.view.loserLetter(5).caption,
+    EXPECT_FALSE(view.loserLetter(0).visible);
+    EXPECT_EQ(view.loserLetter(1).caption + view.loserLetter(2).caption +
+                  view.loserLetter(3).caption + view.loserLetter(4).caption +
+                  view.loserLetter(5).caption,
               "PERDI");
 }
 
@@ -261,13 +259,11 @@ protected:
     }
     Picture trophyFrame(int n) {
         const auto k = static_cast<std::size_t>(n);
-        return GetParam().lost ? game.state.LoseFrames[k] : game.state.WinFrames[k];
+        return GetParam().lost ? state.LoseFrames[k] : state.WinFrames[k];
     }
     int endSounds() const { return cues.count(GetParam().lost ? "defeat" : "victory"); }
-    /// Sounds other than the end's, and the start's silencing of a playing wave.
-    int wrongSounds() const {
-        return static_cast<int>(cues.played.size()) - endSounds() - cues.count("stopWave");
-    }
+    /// Sounds other than the end's.
+    int wrongSounds() const { return static_cast<int>(cues.played.size()) - endSounds(); }
 };
 
 TEST_P(Ending, TrophyRunsThroughItsFramesOncePerCycle) {
@@ -289,11 +285,11 @@ TEST_P(Ending, LoopStartsAgainAfterItsLastFrame) {
     const EndingRow row = GetParam();
     show();
     frames(row.cycleFrames - 1);
-    EXPECT_EQ(game.state.EndAnimFrame, row.cycleFrames - 1);
+    EXPECT_EQ(state.EndAnimFrame, row.cycleFrames - 1);
     frames(1);
-    EXPECT_EQ(game.state.EndAnimFrame, 0);
-    EXPECT_EQ(game.state.LetterStep, 0);
-    EXPECT_TRUE(game.timers.endAnimation.running());
+    EXPECT_EQ(state.EndAnimFrame, 0);
+    EXPECT_EQ(state.LetterStep, 0);
+    EXPECT_TRUE(timers.endAnimation.running());
 
     for (int cycle = 2; cycle <= 4; ++cycle) {
         frames(row.trophyFrames);
@@ -301,7 +297,7 @@ TEST_P(Ending, LoopStartsAgainAfterItsLastFrame) {
         EXPECT_TRUE(first.visible) << "cycle " << cycle;
         EXPECT_EQ(first.bounds.left, row.firstPlace.left) << "cycle " << cycle;
         EXPECT_EQ(first.bounds.top, row.firstPlace.top) << "cycle " << cycle;
-        EXPECT_EQ(game.state.LetterStep, 1) << "cycle " << cycle;
+        EXPECT_EQ(state.LetterStep, 1) << "cycle " << cycle;
         frames(row.cycleFrames - row.trophyFrames);
     }
 }
@@ -312,12 +308,11 @@ TEST_P(Ending, SoundPlaysOncePerMatchHoweverLongTheLoopRuns) {
     EXPECT_EQ(endSounds(), 0) << "nothing before the first frame";
     frames(1);
     EXPECT_EQ(endSounds(), 1);
-    EXPECT_EQ(game.state.EndSoundState, EndSound::Played);
+    EXPECT_EQ(state.EndSoundState, EndSound::Played);
     frames(5 * row.cycleFrames);
     EXPECT_EQ(endSounds(), 1) << "the loop does not repeat it";
 
     show(); // the next match ends the same way
-    EXPECT_EQ(game.state.EndSoundState, EndSound::Due);
     frames(3 * row.cycleFrames);
     EXPECT_EQ(endSounds(), 2);
     EXPECT_EQ(wrongSounds(), 0);
@@ -327,11 +322,11 @@ TEST_P(Ending, ClearingStopsTheLoopAndEmptiesThePanel) {
     const EndingRow row = GetParam();
     show();
     frames(row.trophyFrames + 4); // mid-word
-    game.view.loserLetter(0).visible = true;
+    view.loserLetter(0).visible = true;
 
-    game.endDisplay.clearResult();
+    endDisplay.clearResult();
 
-    EXPECT_FALSE(game.timers.endAnimation.running());
+    EXPECT_FALSE(timers.endAnimation.running());
     EXPECT_TRUE(at(Role::Trophy).picture.empty());
     for (Role role : {Role::WinnerCaption, Role::WinnerFrame})
         EXPECT_FALSE(at(role).visible) << roleName(role);
@@ -340,10 +335,10 @@ TEST_P(Ending, ClearingStopsTheLoopAndEmptiesThePanel) {
     for (int n = 0; n <= 5; ++n)
         EXPECT_FALSE(at(loserLabel(n)).visible) << loserLabel(n);
 
-    const int frame = game.state.EndAnimFrame;
+    const int frame = state.EndAnimFrame;
     const int sounds = endSounds();
     frames(3 * row.cycleFrames);
-    EXPECT_EQ(game.state.EndAnimFrame, frame) << "nothing moves any more";
+    EXPECT_EQ(state.EndAnimFrame, frame) << "nothing moves any more";
     EXPECT_TRUE(at(Role::Trophy).picture.empty());
     EXPECT_EQ(endSounds(), sounds);
 }
@@ -389,15 +384,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EndPanel, FrameCountLeftOverFromTheOtherDisplayStillEndsTheLoop) {
     winnerShown("Consegui", PlayMode::Alone);
     frames(20);
-    ASSERT_EQ(game.state.EndAnimFrame, 20);
+    ASSERT_EQ(state.EndAnimFrame, 20);
     // The single player's result turns into a loss while the loop runs: the count is
     // already past the shorter loop's end, which must not leave it running forever.
-    game.state.LostAlone = true;
+    state.LostAlone = true;
     frames(1);
-    EXPECT_EQ(game.state.EndAnimFrame, 0);
-    EXPECT_EQ(game.state.LetterStep, 0);
+    EXPECT_EQ(state.EndAnimFrame, 0);
+    EXPECT_EQ(state.LetterStep, 0);
     frames(1);
-    EXPECT_EQ(at(Role::Trophy).picture, game.state.LoseFrames[1]);
+    EXPECT_EQ(at(Role::Trophy).picture, state.LoseFrames[1]);
 }
 
 } // namespace

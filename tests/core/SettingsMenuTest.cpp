@@ -1,5 +1,7 @@
+#include "match/SettingsMenu.h"
 #include "game/Game.h"
-#include "tests/fakes/TestPorts.h"
+#include "match/WindowLayout.h"
+#include "tests/fakes/MatchParts.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +10,12 @@
 namespace qv::test {
 namespace {
 
-class Settings : public ::testing::Test {
+class Settings : public ::testing::Test, protected MatchParts {
 protected:
-    TestPorts ports;
-    Game game{ports.ports()};
-    void SetUp() override { game.setUp(); }
-    void startMatchClock() { game.timers.matchTick.setInterval(100); }
+    EndDisplay endDisplay{state, view, timers, cues, ports.screen.value};
+    SettingsMenu settings{state, view, timers, ports.dialogs, endDisplay};
+    void SetUp() override { setUpMainWindow(state, view, ports.screen.value); }
+    void startMatchClock() { timers.matchTick.setInterval(100); }
 };
 
 struct TimeEntryRow {
@@ -26,9 +28,9 @@ class TimeLimit : public Settings, public ::testing::WithParamInterface<TimeEntr
 
 TEST_P(TimeLimit, SetsTheLimitTicksItsEntryAndMarksSettingsChanged) {
     const TimeEntryRow row = GetParam();
-    game.state.ElapsedSeconds = 17;
-    (game.settings.*row.handler)();
-    const MatchState& s = game.state;
+    state.ElapsedSeconds = 17;
+    (settings.*row.handler)();
+    const MatchState& s = state;
     EXPECT_EQ(s.TimeLimitSeconds, row.limit);
     EXPECT_EQ(s.TimeLimitMinutes, row.minutes);
     EXPECT_EQ(s.TimeLimitSecondsPart, row.seconds);
@@ -36,7 +38,7 @@ TEST_P(TimeLimit, SetsTheLimitTicksItsEntryAndMarksSettingsChanged) {
     EXPECT_EQ(s.ClockSeconds, row.seconds);
     EXPECT_EQ(s.ElapsedSeconds, 0);
     EXPECT_EQ(s.SettingsChanged, 1);
-    const MenuMarks& m = game.view.menu;
+    const MenuMarks& m = view.menu;
     const std::string entry = row.entry;
     EXPECT_EQ(m.time3min, entry == "time3min");
     EXPECT_EQ(m.time2min, entry == "time2min");
@@ -66,7 +68,7 @@ class RefusalDuringMatch : public Settings, public ::testing::WithParamInterface
 TEST_P(RefusalDuringMatch, ShowsItsOwnBoxAndChangesNothing) {
     const RefusalRow row = GetParam();
     startMatchClock();
-    (game.settings.*row.handler)();
+    (settings.*row.handler)();
     ASSERT_EQ(ports.dialogs.shown().size(), 1u) << row.handlerName;
     const ShownBox& box = ports.dialogs.last();
     EXPECT_EQ(box.type, row.type);
@@ -74,14 +76,13 @@ TEST_P(RefusalDuringMatch, ShowsItsOwnBoxAndChangesNothing) {
     EXPECT_EQ(box.icon, row.icon);
     EXPECT_EQ(box.buttons, Buttons::Ok);
     EXPECT_EQ(box.text, row.text);
-    const MatchState& s = game.state;
+    const MatchState& s = state;
     EXPECT_EQ(s.TimeLimitSeconds, 0);
     EXPECT_EQ(s.BlockCount, 24);
     EXPECT_EQ(s.PlayerCount, 1);
     EXPECT_EQ(s.SettingsChanged, 0);
-    EXPECT_TRUE(game.view.menu.time3min && game.view.menu.blocks24 && game.view.menu.playAlone);
-    EXPECT_FALSE(game.view.menu.time45s || game.view.menu.blocks16 ||
-                 game.view.menu.playWithFriend);
+    EXPECT_TRUE(view.menu.time3min && view.menu.blocks24 && view.menu.playAlone);
+    EXPECT_FALSE(view.menu.time45s || view.menu.blocks16 || view.menu.playWithFriend);
 }
 
 const char* const kTime = "Partida está em andamento, para mudar o tempo, antes clique em PARAR.";
@@ -111,50 +112,50 @@ INSTANTIATE_TEST_SUITE_P(
                    kPlayer}));
 
 TEST_F(Settings, SixteenBlocksSetsTheBoardAndWarnsAboutRecords) {
-    game.settings.onSixteenBlocks();
-    EXPECT_EQ(game.state.BlockCount, 16);
-    EXPECT_EQ(game.state.MaxBoardPoints, 1200);
-    EXPECT_TRUE(game.view.menu.blocks16);
-    EXPECT_FALSE(game.view.menu.blocks24);
-    EXPECT_EQ(game.state.SettingsChanged, 0) << "a board size alone does not zero the scores";
+    settings.onSixteenBlocks();
+    EXPECT_EQ(state.BlockCount, 16);
+    EXPECT_EQ(state.MaxBoardPoints, 1200);
+    EXPECT_TRUE(view.menu.blocks16);
+    EXPECT_FALSE(view.menu.blocks24);
+    EXPECT_EQ(state.SettingsChanged, 0) << "a board size alone does not zero the scores";
     const ShownBox& box = ports.dialogs.last();
     EXPECT_EQ(box.type, ShownBox::Type::Plain);
     EXPECT_EQ(box.caption, "Quorva Nella 2.0");
     EXPECT_EQ(box.text, "A próxima partida iniciará apenas com 16 blocos... Boa sorte\n\n"
                         "OBS.:Jogar com 16 blocos, não vale para disputar RECORDS!");
 
-    game.settings.onTwentyFourBlocks();
-    EXPECT_EQ(game.state.BlockCount, 24);
-    EXPECT_EQ(game.state.MaxBoardPoints, 1800);
-    EXPECT_TRUE(game.view.menu.blocks24);
-    EXPECT_FALSE(game.view.menu.blocks16);
+    settings.onTwentyFourBlocks();
+    EXPECT_EQ(state.BlockCount, 24);
+    EXPECT_EQ(state.MaxBoardPoints, 1800);
+    EXPECT_TRUE(view.menu.blocks24);
+    EXPECT_FALSE(view.menu.blocks16);
     EXPECT_EQ(ports.dialogs.last().text, "A próxima partida iniciará com 24 blocos... Boa sorte");
-    EXPECT_EQ(game.state.SettingsChanged, 0);
+    EXPECT_EQ(state.SettingsChanged, 0);
 }
 
 TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
-    game.state.PlayerName1 = "Ana";
-    game.state.OpponentMode = PlayMode::OneAfterOther;
-    game.state.PlayerCount = 2;
-    game.state.RivalIsComputer = true;
-    game.state.ClickCount = 1;
-    game.state.LostAlone = true;
-    game.view.menu.playAlone = false;
-    game.view.menu.playWithFriend = true;
-    game.view[Role::ClockCaption].visible = false;
-    game.view[Role::WinnerCaption].visible = true;
-    game.view.winnerLetter(3).visible = true;
-    game.timers.endAnimation.setInterval(250);
+    state.PlayerName1 = "Ana";
+    state.OpponentMode = PlayMode::OneAfterOther;
+    state.PlayerCount = 2;
+    state.RivalIsComputer = true;
+    state.ClickCount = 1;
+    state.LostAlone = true;
+    view.menu.playAlone = false;
+    view.menu.playWithFriend = true;
+    view[Role::ClockCaption].visible = false;
+    view[Role::WinnerCaption].visible = true;
+    view.winnerLetter(3).visible = true;
+    timers.endAnimation.setInterval(250);
     ports.dialogs.type("Beatriz");
 
-    game.settings.onPlayAlone();
+    settings.onPlayAlone();
 
     const ShownBox& box = ports.dialogs.last();
     EXPECT_EQ(box.type, ShownBox::Type::Input);
     EXPECT_EQ(box.caption, "Definir jogador");
     EXPECT_EQ(box.text, "Digite seu nome");
     EXPECT_EQ(box.defaultText, "Ana");
-    const MatchState& s = game.state;
+    const MatchState& s = state;
     EXPECT_EQ(s.PlayerName1, "Beatriz");
     EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
     EXPECT_EQ(s.PlayerCount, 1);
@@ -162,24 +163,32 @@ TEST_F(Settings, IndividualAsksTheNameAndSwitchesToSinglePlayer) {
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_FALSE(s.LostAlone);
     EXPECT_EQ(s.SettingsChanged, 1);
-    EXPECT_TRUE(game.view.menu.playAlone);
-    EXPECT_FALSE(game.view.menu.playWithFriend);
-    EXPECT_TRUE(game.view[Role::ClockCaption].visible);
-    EXPECT_FALSE(game.timers.endAnimation.running()) << "the end animation stops";
-    EXPECT_FALSE(game.view[Role::WinnerCaption].visible);
-    EXPECT_FALSE(game.view.winnerLetter(3).visible);
+    EXPECT_TRUE(view.menu.playAlone);
+    EXPECT_FALSE(view.menu.playWithFriend);
+    EXPECT_TRUE(view[Role::ClockCaption].visible);
+    EXPECT_FALSE(timers.endAnimation.running()) << "the end animation stops";
+    EXPECT_FALSE(view[Role::WinnerCaption].visible);
+    EXPECT_FALSE(view.winnerLetter(3).visible);
 }
 
 TEST_F(Settings, CancellingTheNameKeepsItAndStillSwitches) {
-    game.state.PlayerName1 = "Ana";
-    game.state.OpponentMode = PlayMode::OneBoard;
+    state.PlayerName1 = "Ana";
+    state.OpponentMode = PlayMode::OneBoard;
     ports.dialogs.cancelInput();
-    game.settings.onPlayAlone();
-    EXPECT_EQ(game.state.PlayerName1, "Ana");
-    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
+    settings.onPlayAlone();
+    EXPECT_EQ(state.PlayerName1, "Ana");
+    EXPECT_EQ(state.OpponentMode, PlayMode::Alone);
 }
 
-TEST_F(Settings, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) {
+// The names window is reached from the menu and from the game definition's picture.
+class SettingsOnGame : public ::testing::Test {
+protected:
+    TestPorts ports;
+    Game game{ports.ports()};
+    void SetUp() override { game.setUp(); }
+};
+
+TEST_F(SettingsOnGame, TheNamesWindowClosedWithoutOkLeavesTheOpponentFromEitherEntry) {
     MatchState& s = game.state;
     for (bool fromPicture : {false, true}) {
         s.OpponentMode = PlayMode::OneBoard;

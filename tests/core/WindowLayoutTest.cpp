@@ -1,7 +1,5 @@
 #include "match/WindowLayout.h"
-#include "game/Game.h"
 #include "tests/fakes/MatchDriver.h"
-#include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +8,6 @@
 
 namespace qv::test {
 namespace {
-
-Game& created(TestPorts& ports, Game& game, ScreenSize screen) {
-    ports.screen.value = screen;
-    game.setUp();
-    return game;
-}
 
 // Tests and the widgets find controls by object name: each role must reach the
 // control named after it, and no two controls may share a name.
@@ -34,43 +26,40 @@ TEST(MainViewRoles, EveryRoleReachesTheControlOfItsNameAndNamesAreUnique) {
 }
 
 TEST(ScreenAdaptation, WideScreenKeepsDesignPlaceAndSize) {
-    TestPorts ports;
-    Game game(ports.ports());
-    created(ports, game, {1024, 768});
-    const FormState& form = game.view.form;
+    MainView view;
+    adaptToScreen(view, {1024, 768});
+    const FormState& form = view.form;
     EXPECT_EQ(form.left, 79);
     EXPECT_EQ(form.top, 23);
     EXPECT_EQ(form.clientWidth, 609);
     EXPECT_EQ(form.clientHeight, 400);
     EXPECT_EQ(form.scale, 1.0);
-    EXPECT_EQ(game.view[Role::Trophy].bounds, (Rect{79, 34, 65, 65}));
-    EXPECT_EQ(game.view.cover(1).bounds, (Rect{9, 8, 67, 67}));
+    EXPECT_EQ(view[Role::Trophy].bounds, (Rect{79, 34, 65, 65}));
+    EXPECT_EQ(view.cover(1).bounds, (Rect{9, 8, 67, 67}));
 }
 
 TEST(ScreenAdaptation, ScreenExactly800WideGrowsByOnePointTwoAndCentres) {
-    TestPorts ports;
-    Game game(ports.ports());
-    created(ports, game, {800, 600});
-    const FormState& form = game.view.form;
+    MainView view;
+    adaptToScreen(view, {800, 600});
+    const FormState& form = view.form;
     EXPECT_DOUBLE_EQ(form.scale, 1.2);
     EXPECT_EQ(form.clientWidth, 731);
     EXPECT_EQ(form.clientHeight, 480);
     // Whole window 737 x 525 with its borders, title bar and menu.
     EXPECT_EQ(form.left, (800 - 737) / 2);
     EXPECT_EQ(form.top, (600 - 525) / 2 - 12);
-    EXPECT_EQ(game.view.cover(2).bounds, (Rect{100, 10, 80, 80}));
-    EXPECT_EQ(game.view[Role::ScoreBoard].bounds, (Rect{66, 355, 348, 126}));
+    EXPECT_EQ(view.cover(2).bounds, (Rect{100, 10, 80, 80}));
+    EXPECT_EQ(view[Role::ScoreBoard].bounds, (Rect{66, 355, 348, 126}));
     // The trophy is scaled, then moved 5 pixels down.
-    EXPECT_EQ(game.view[Role::Trophy].bounds, (Rect{95, 41 + 5, 78, 78}));
+    EXPECT_EQ(view[Role::Trophy].bounds, (Rect{95, 41 + 5, 78, 78}));
 }
 
 TEST(ScreenAdaptation, NarrowerScreenKeepsDesign) {
-    TestPorts ports;
-    Game game(ports.ports());
-    created(ports, game, {640, 480});
-    EXPECT_EQ(game.view.form.left, 79);
-    EXPECT_EQ(game.view.form.clientWidth, 609);
-    EXPECT_EQ(game.view[Role::PlayButton].bounds.top, 272);
+    MainView view;
+    adaptToScreen(view, {640, 480});
+    EXPECT_EQ(view.form.left, 79);
+    EXPECT_EQ(view.form.clientWidth, 609);
+    EXPECT_EQ(view[Role::PlayButton].bounds.top, 272);
 }
 
 struct LayoutRow {
@@ -83,11 +72,9 @@ class BoardLayout : public ::testing::TestWithParam<LayoutRow> {};
 
 TEST_P(BoardLayout, MovesLowerControlsAndSetsWindowHeight) {
     const LayoutRow row = GetParam();
-    TestPorts ports;
-    Game game(ports.ports());
-    created(ports, game, {row.screenWidth, 600});
-    applyBoardLayout(game.view, row.blocks, row.screenWidth);
-    MainView& v = game.view;
+    MainView v;
+    adaptToScreen(v, {row.screenWidth, 600});
+    applyBoardLayout(v, row.blocks, row.screenWidth);
     EXPECT_EQ(v[Role::PlayButton].bounds.top, row.playStop);
     EXPECT_EQ(v[Role::StopButton].bounds.top, row.playStop);
     EXPECT_EQ(v[Role::TimeButton].bounds.top, row.timeFigures);
