@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     dialogs.setBeforeModal([&window] { window.render(); });
     scheduler.setAfterEvent([&window] { window.render(); });
-    qv::Records records(window.game());
+    qv::Records records(window.game().state, window.game().view, window.game().timers, dialogs,
+                        paths);
     window.game().setRecords(records);
     // Waves and the beeper's melodies share one audio output, loaded and opened
     // once the window shows.

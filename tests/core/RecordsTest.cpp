@@ -13,7 +13,7 @@ TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(scores(), records::defaultRecordsFile());
     EXPECT_EQ(versus(), records::defaultComputerRecordsFile());
-    EXPECT_EQ(folder(), (Names{"QVanel", "qvane.dat", "qvane2.dat"}));
+    EXPECT_EQ(folder(), (Names{"qvane.dat", "qvane2.dat"}));
     EXPECT_EQ(records.view.generation(), before + 2);
 
     struct Expected {
@@ -35,7 +35,7 @@ TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
     }
 }
 
-TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
+TEST_F(RecordsMatch, SixteenBlockMatchesChangeNothingAndShowNothing) {
     loadBoth();
     d.game.settings.onSixteenBlocks();
     dialogs.clear();
@@ -55,12 +55,12 @@ TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
 TEST_F(RecordsGame, TheMatchClockStopsEvenWhenTheMatchDoesNotCount) {
     loadBoth();
     s.RecordsSettled = 1;
-    d.game.timers.matchTick.setInterval(100);
+    parts.timers.matchTick.setInterval(100);
     records.offerRecord();
-    EXPECT_FALSE(d.game.timers.matchTick.running());
+    EXPECT_FALSE(parts.timers.matchTick.running());
 }
 
-TEST_F(RecordsGame, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {
+TEST_F(RecordsMatch, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {
     loadBoth();
     d.start();
     for (int n = 0; n < 72; ++n) // 72 misses cost the 1800 points of the board

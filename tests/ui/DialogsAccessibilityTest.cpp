@@ -34,7 +34,7 @@ class EveryDialog : public ::testing::Test {
 protected:
     SoundGame sound;
     Game& game = sound.game;
-    Records records{game};
+    Records records{game.state, game.view, game.timers, game.ports.dialogs, game.ports.paths};
     PenaltyNotice notice{game};
     QTemporaryDir folder;
     std::unique_ptr<QtTextPrinter> printer =

@@ -77,7 +77,8 @@ TEST_F(KeyboardDialogs, PenaltyNoticeIsReadAndConfirmedWithEnter) {
 }
 
 TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
-    Records records{window.game()};
+    Game& game = window.game();
+    Records records{game.state, game.view, game.timers, game.ports.dialogs, game.ports.paths};
     RecordsWindow recordsWindow{records, &window};
     records.loadRecords();
     records.loadComputerRecords();
