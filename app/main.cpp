@@ -66,8 +66,11 @@ int main(int argc, char* argv[]) {
             recordsWindow.emplace(records, &window);
         return *recordsWindow;
     };
-    dialogs.setWindowOpener(qv::ModalWindow::PlayerNames,
-                            [&window] { qv::runPlayerNamesDialog(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::PlayerNames, [&window, &dialogs] {
+        qv::Game& game = window.game();
+        qv::runPlayerNamesDialog(qv::PlayerNamesRules(game.state, game.view, game.sound(), dialogs),
+                                 &window);
+    });
     dialogs.setWindowOpener(qv::ModalWindow::GameDefinition,
                             [&window] { qv::runGameDefinitionDialog(window.game(), &window); });
     dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &noticeWindow] {

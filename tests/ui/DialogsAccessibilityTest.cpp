@@ -44,7 +44,9 @@ protected:
         return {
             {"player names",
              [&] {
-                 return std::make_unique<PlayerNamesDialog>(game, nullptr);
+                 return std::make_unique<PlayerNamesDialog>(
+                     PlayerNamesRules{game.state, game.view, game.sound(), game.ports.dialogs},
+                     nullptr);
              }},
             {"game definition",
              [&] {
