@@ -71,8 +71,9 @@ int main(int argc, char* argv[]) {
         qv::runPlayerNamesDialog(qv::PlayerNamesRules(game.state, game.view, game.sound(), dialogs),
                                  &window);
     });
-    dialogs.setWindowOpener(qv::ModalWindow::GameDefinition,
-                            [&window] { qv::runGameDefinitionDialog(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::GameDefinition, [&window] {
+        qv::runGameDefinitionDialog(window.game().gameDefinition, &window);
+    });
     dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &noticeWindow] {
         qv::runPenaltyNotice(window.game().penaltyNotice, noticeWindow,
                              [&window] { window.render(); });

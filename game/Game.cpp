@@ -11,7 +11,7 @@ namespace qv {
 Game::Game(const Ports& p)
     : ports(p), timers(p.scheduler), settings(*this), deal(*this), reveal(*this), scoring(*this),
       clock(*this), matchEnd(*this), computer(*this), endDisplay(*this), penaltyNotice(*this),
-      gameDefinition(*this) {
+      gameDefinition(state, view, timers, ports.dialogs, sound(), settings, computer) {
 }
 
 void Game::setUp() {

@@ -51,7 +51,7 @@ protected:
             {"game definition",
              [&] {
                  game.gameDefinition.create(true);
-                 return std::make_unique<GameDefinitionDialog>(game, nullptr);
+                 return std::make_unique<GameDefinitionDialog>(game.gameDefinition, nullptr);
              }},
             {"penalty notice",
              [&] {
