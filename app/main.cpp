@@ -78,10 +78,13 @@ int main(int argc, char* argv[]) {
         qv::runPenaltyNotice(window.game().penaltyNotice, noticeWindow,
                              [&window] { window.render(); });
     });
-    dialogs.setWindowOpener(qv::ModalWindow::CategoryChooser,
-                            [&window] { qv::runCategoryChooser(window.game(), &window); });
-    dialogs.setWindowOpener(qv::ModalWindow::PhotoManager,
-                            [&window] { qv::runPhotoManager(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::CategoryChooser, [&window] {
+        qv::runCategoryChooser(window.game().state, window.game().sound(), window.game().deal,
+                               &window);
+    });
+    dialogs.setWindowOpener(qv::ModalWindow::PhotoManager, [&window, &ports] {
+        qv::runPhotoManager(ports, window.game().sound(), window.game().deal, &window);
+    });
     dialogs.setWindowOpener(qv::ModalWindow::SoundSettings, [&window, &sound, &dialogs] {
         qv::runSoundSettings(sound, dialogs, &window);
     });

@@ -59,11 +59,13 @@ protected:
              }},
             {"figure sets",
              [&] {
-                 return std::make_unique<CategoryWindow>(game, nullptr);
+                 return std::make_unique<CategoryWindow>(game.state, game.sound(), game.deal,
+                                                         nullptr);
              }},
             {"photo manager",
              [&] {
-                 return std::make_unique<PhotoManagerWindow>(game, nullptr);
+                 return std::make_unique<PhotoManagerWindow>(game.ports, game.sound(), game.deal,
+                                                             nullptr);
              }},
             {"records",
              [&] {
@@ -142,7 +144,7 @@ TEST_F(EveryDialog, FigureSetsAreNamedWithTheOneInUseMarked) {
         {"Figuras1", 0}, {"Números", 3}, {"Personaliz", 4}};
     for (const auto& [code, inUse] : cases) {
         game.state.FigureCategory = code;
-        CategoryWindow chooser(game, nullptr);
+        CategoryWindow chooser(game.state, game.sound(), game.deal, nullptr);
         for (int i = 0; i < 5; ++i) {
             QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(chooser.picture(i));
             EXPECT_EQ(tile->role(), QAccessible::Button);
