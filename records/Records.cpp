@@ -347,7 +347,10 @@ void Records::resetClick() {
                                 "aqui e excluir, antes de começar a jogar");
             return;
         }
-        m_files.remove(computerRecordsFile());
+        // Only a missing computer file counts as reset: one still there after a
+        // failed removal would be announced as reset with all its entries kept.
+        if (!m_files.remove(computerRecordsFile()) && m_files.exists(computerRecordsFile()))
+            throw Damaged("not removed");
     } catch (const std::exception&) {
         dialogs.showMessage(
             "Houve erro ao tentar zerar o record, se persistir, contate o suporte.");

@@ -421,14 +421,27 @@ TEST_F(Reset, AMissingComputerFileMakesNoDifference) {
     EXPECT_EQ(versus(), records::defaultComputerRecordsFile());
 }
 
-TEST_F(Reset, ADeletionThatRaisesAnErrorIsReported) {
+TEST_F(Reset, ADeletionThatRaisesAnErrorOrLeavesTheComputerFileIsReported) {
+    const std::string scoresBefore = scores();
     const std::string versusBefore = versus();
-    dialogs.answer(Answer::Yes);
-    files.faultAt(0, FaultyFileLayer::Fault::Throw);
-    records.resetClick();
-    EXPECT_EQ(texts().back(),
-              "Houve erro ao tentar zerar o record, se persistir, contate o suporte.");
-    EXPECT_EQ(versus(), versusBefore);
+    struct Case {
+        const char* what;
+        int step; // 0 removes the records file, 1 the computer file
+        FaultyFileLayer::Fault fault;
+    };
+    for (const Case& c : {Case{"records file raises", 0, FaultyFileLayer::Fault::Throw},
+                          Case{"computer file raises", 1, FaultyFileLayer::Fault::Throw},
+                          Case{"computer file stays", 1, FaultyFileLayer::Fault::Fail}}) {
+        SCOPED_TRACE(c.what);
+        install(scoresBefore, versusBefore);
+        dialogs.answer(Answer::Yes);
+        files.faultAt(c.step, c.fault);
+        records.resetClick();
+        EXPECT_EQ(texts().back(),
+                  "Houve erro ao tentar zerar o record, se persistir, contate o suporte.");
+        EXPECT_EQ(versus(), versusBefore);
+        EXPECT_EQ(std::filesystem::exists(scoresPath()), c.step == 0);
+    }
 }
 
 } // namespace
