@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     dialogs.setBeforeModal([&window] { window.render(); });
     scheduler.setAfterEvent([&window] { window.render(); });
-    qv::Records records(window.game());
+    qv::Records records(window.game().state, window.game().view, window.game().timers, dialogs,
+                        paths);
     window.game().setRecords(records);
     // Waves and the beeper's melodies share one audio output, loaded and opened
     // once the window shows.
@@ -65,18 +66,25 @@ int main(int argc, char* argv[]) {
             recordsWindow.emplace(records, &window);
         return *recordsWindow;
     };
-    dialogs.setWindowOpener(qv::ModalWindow::PlayerNames,
-                            [&window] { qv::runPlayerNamesDialog(window.game(), &window); });
-    dialogs.setWindowOpener(qv::ModalWindow::GameDefinition,
-                            [&window] { qv::runGameDefinitionDialog(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::PlayerNames, [&window, &dialogs] {
+        qv::Game& game = window.game();
+        qv::runPlayerNamesDialog(qv::PlayerNamesRules(game.state, game.view, game.sound(), dialogs),
+                                 &window);
+    });
+    dialogs.setWindowOpener(qv::ModalWindow::GameDefinition, [&window] {
+        qv::runGameDefinitionDialog(window.game().gameDefinition, &window);
+    });
     dialogs.setWindowOpener(qv::ModalWindow::PenaltyNotice, [&window, &noticeWindow] {
         qv::runPenaltyNotice(window.game().penaltyNotice, noticeWindow,
                              [&window] { window.render(); });
     });
-    dialogs.setWindowOpener(qv::ModalWindow::CategoryChooser,
-                            [&window] { qv::runCategoryChooser(window.game(), &window); });
-    dialogs.setWindowOpener(qv::ModalWindow::PhotoManager,
-                            [&window] { qv::runPhotoManager(window.game(), &window); });
+    dialogs.setWindowOpener(qv::ModalWindow::CategoryChooser, [&window] {
+        qv::runCategoryChooser(window.game().state, window.game().sound(), window.game().deal,
+                               &window);
+    });
+    dialogs.setWindowOpener(qv::ModalWindow::PhotoManager, [&window, &ports] {
+        qv::runPhotoManager(ports, window.game().sound(), window.game().deal, &window);
+    });
     dialogs.setWindowOpener(qv::ModalWindow::SoundSettings, [&window, &sound, &dialogs] {
         qv::runSoundSettings(sound, dialogs, &window);
     });

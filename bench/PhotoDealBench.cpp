@@ -203,7 +203,7 @@ void PhotoDealOneSecondAfterChoosing(benchmark::State& state) {
         game.photoSet.clearCache();
         game.timers.matchTick.stop();
         game.state.FigureCategory = "Figuras1";
-        qv::chooseCategory(game, "Personaliz");
+        qv::chooseCategory(game.state, game.sound(), game.deal, "Personaliz");
         std::this_thread::sleep_for(std::chrono::seconds(1));
         const auto start = Clock::now();
         game.deal.onPlay();

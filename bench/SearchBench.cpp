@@ -119,7 +119,7 @@ void SearchInTheWindow(benchmark::State& state) {
     double processor = 0;
     int shown = 0;
     for (auto _ : state) {
-        qv::PhotoManagerWindow window(game, nullptr);
+        qv::PhotoManagerWindow window(game.ports, game.sound(), game.deal, nullptr);
         window.manager().chooseDrive(tree().root());
         window.render();
         const auto start = Clock::now();

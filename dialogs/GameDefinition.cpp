@@ -1,6 +1,7 @@
 #include "dialogs/GameDefinition.h"
 
-#include "game/Game.h"
+#include "match/ComputerOpponent.h"
+#include "match/SettingsMenu.h"
 
 #include <algorithm>
 #include <array>
@@ -99,7 +100,11 @@ std::vector<Control> designControls() {
 
 } // namespace
 
-GameDefinition::GameDefinition(Game& game) : m_game(game), m_controls(designControls()) {
+GameDefinition::GameDefinition(MatchState& state, MainView& view, MatchTimers& timers,
+                               Dialogs& dialogs, SoundCues& sound, SettingsMenu& settings,
+                               ComputerOpponent& computer)
+    : m_state(state), m_view(view), m_timers(timers), m_dialogs(dialogs), m_sound(sound),
+      m_settings(settings), m_computer(computer), m_controls(designControls()) {
 }
 
 Control& GameDefinition::operator[](std::string_view name) {
@@ -147,19 +152,19 @@ std::string GameDefinition::levelControl(int level) {
 }
 
 void GameDefinition::chooseTimeClick() {
-    m_game.sound().optionChosen();
-    m_game.state.DefinitionAsksTime = 1;
+    m_sound.optionChosen();
+    m_state.DefinitionAsksTime = 1;
     create(true);
-    m_game.ports.dialogs.showModal(ModalWindow::GameDefinition);
+    m_dialogs.showModal(ModalWindow::GameDefinition);
     close();
 }
 
 void GameDefinition::chooseOpponentClick() {
-    m_game.sound().optionChosen();
-    m_game.state.DefinitionFromPlayerButton = true;
-    m_game.state.DefinitionAsksTime = 0;
+    m_sound.optionChosen();
+    m_state.DefinitionFromPlayerButton = true;
+    m_state.DefinitionAsksTime = 0;
     create(false);
-    m_game.ports.dialogs.showModal(ModalWindow::GameDefinition);
+    m_dialogs.showModal(ModalWindow::GameDefinition);
 }
 
 void GameDefinition::create(bool asksTime) {
@@ -201,7 +206,7 @@ void GameDefinition::arrange() {
 }
 
 void GameDefinition::activate() {
-    const MatchState& s = m_game.state;
+    const MatchState& s = m_state;
     // The level in force stays selected, so a box shown over the dialog, or the
     // dialog itself, never changes the level or a name behind the person's back.
     levelClick(s.RivalIsComputer ? levelOfCode(s.LevelCode) : 1);
@@ -227,16 +232,16 @@ void GameDefinition::lightUp(std::string_view plainPicture) {
 }
 
 bool GameDefinition::refuseWhileMatch() {
-    if (!m_game.timers.matchInProgress())
+    if (!m_timers.matchInProgress())
         return false;
-    m_game.ports.dialogs.messageDlg(kRefusal, MessageKind::Warning, Buttons::Ok);
+    m_dialogs.messageDlg(kRefusal, MessageKind::Warning, Buttons::Ok);
     close();
     return true;
 }
 
 void GameDefinition::tickTime(bool threeMinutes, bool twoMinutes, bool oneMinute,
                               bool fortyFiveSeconds) {
-    MenuMarks& menu = m_game.view.menu;
+    MenuMarks& menu = m_view.menu;
     menu.time3min = threeMinutes;
     menu.time2min = twoMinutes;
     menu.time1min = oneMinute;
@@ -244,7 +249,7 @@ void GameDefinition::tickTime(bool threeMinutes, bool twoMinutes, bool oneMinute
 }
 
 void GameDefinition::setTime(int minutes, int seconds, bool clock) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.TimeLimitSeconds = minutes * 60 + seconds;
     s.TimeLimitMinutes = minutes;
     s.TimeLimitSecondsPart = seconds;
@@ -252,7 +257,7 @@ void GameDefinition::setTime(int minutes, int seconds, bool clock) {
         s.ClockMinutes = minutes;
         s.ClockSeconds = seconds;
     }
-    m_game.sound().optionChosen();
+    m_sound.optionChosen();
 }
 
 void GameDefinition::threeMinutesOrColleagueClick() {
@@ -262,7 +267,7 @@ void GameDefinition::threeMinutesOrColleagueClick() {
         setTime(3, 0, true);
         tickTime(true, false, false, false);
     } else {
-        m_game.settings.onTwoPlayers();
+        m_settings.onTwoPlayers();
     }
     close();
 }
@@ -272,12 +277,12 @@ void GameDefinition::twoMinutesOrAloneClick() {
         return;
     if (m_asksTime) {
         setTime(2, 0, false);
-        m_game.state.SettingsChanged = 1;
+        m_state.SettingsChanged = 1;
         tickTime(false, true, false, false);
     } else {
-        m_game.timers.endAnimation.stop();
-        m_game.settings.onPlayAlone();
-        m_game.sound().optionChosen();
+        m_timers.endAnimation.stop();
+        m_settings.onPlayAlone();
+        m_sound.optionChosen();
     }
     close();
 }
@@ -287,7 +292,7 @@ void GameDefinition::oneMinuteOrComputerClick() {
         return;
     if (m_asksTime) {
         setTime(1, 0, true);
-        m_game.state.SettingsChanged = 1;
+        m_state.SettingsChanged = 1;
         tickTime(false, false, true, false);
         close();
         return;
@@ -296,14 +301,14 @@ void GameDefinition::oneMinuteOrComputerClick() {
     panel.bounds.left = 0;
     panel.bounds.top = 0;
     // The dialog stays open for the level choice.
-    m_game.computer.onPlayComputer();
+    m_computer.onPlayComputer();
 }
 
 void GameDefinition::fortyFiveSecondsClick() {
     if (refuseWhileMatch())
         return;
     setTime(0, 45, true);
-    m_game.state.SettingsChanged = 1;
+    m_state.SettingsChanged = 1;
     tickTime(false, false, false, true);
     close();
 }
@@ -311,8 +316,8 @@ void GameDefinition::fortyFiveSecondsClick() {
 void GameDefinition::levelClick(int level) {
     m_level = level;
     // Only with the computer as the opponent do its name and strength apply.
-    if (m_game.state.RivalIsComputer)
-        m_game.computer.applyLevel(level);
+    if (m_state.RivalIsComputer)
+        m_computer.applyLevel(level);
 }
 
 void GameDefinition::showLevelPanel() {
@@ -320,14 +325,14 @@ void GameDefinition::showLevelPanel() {
     panel.bounds.left = 0;
     panel.bounds.top = 0;
     panel.visible = true;
-    levelClick(levelOfCode(m_game.state.LevelCode));
+    levelClick(levelOfCode(m_state.LevelCode));
     focus = levelControl(m_level);
 }
 
 void GameDefinition::levelOkClick() {
-    m_game.sound().optionChosen();
+    m_sound.optionChosen();
     close();
-    m_game.state.DefinitionFromPlayerButton = false;
+    m_state.DefinitionFromPlayerButton = false;
     levelClick(m_level);
 }
 

@@ -2,6 +2,10 @@
 
 #include "match/LevelPanel.h"
 #include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
+#include "match/SoundCues.h"
+#include "platform/Dialogs.h"
 
 #include <string>
 #include <string_view>
@@ -9,7 +13,8 @@
 
 namespace qv {
 
-class Game;
+class ComputerOpponent;
+class SettingsMenu;
 
 /// The rules of the "Definições do Jogo" window: it offers either the four time
 /// limits ("Tempo") or the three kinds of opponent ("Jogador"), as pictures that
@@ -18,7 +23,10 @@ class Game;
 /// its events; each opening starts from `create`.
 class GameDefinition final : public LevelPanel {
 public:
-    explicit GameDefinition(Game& game);
+    /// The opponent pictures hand over to `settings` and `computer`; the time
+    /// pictures set the limit in `state` and tick the menu of `view`.
+    GameDefinition(MatchState& state, MainView& view, MatchTimers& timers, Dialogs& dialogs,
+                   SoundCues& sound, SettingsMenu& settings, ComputerOpponent& computer);
 
     /// The main window's "Tempo" and "Jogador".
     void chooseTimeClick();
@@ -72,7 +80,13 @@ private:
     void setTime(int minutes, int seconds, bool clock);
     void tickTime(bool threeMinutes, bool twoMinutes, bool oneMinute, bool fortyFiveSeconds);
 
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
+    MatchTimers& m_timers;
+    Dialogs& m_dialogs;
+    SoundCues& m_sound;
+    SettingsMenu& m_settings;
+    ComputerOpponent& m_computer;
     std::vector<Control> m_controls;
     bool m_open = false;
     bool m_asksTime = false;

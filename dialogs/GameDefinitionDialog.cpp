@@ -1,7 +1,8 @@
 #include "dialogs/GameDefinitionDialog.h"
 
 #include "dialogs/ChoicePicture.h"
-#include "game/Game.h"
+#include "dialogs/GameDefinition.h"
+#include "match/ComputerOpponent.h"
 #include "platform/GifDecoder.h"
 #include "widgets/PictureStore.h"
 
@@ -67,8 +68,8 @@ QFont designFont(double points, bool bold) {
 
 } // namespace
 
-GameDefinitionDialog::GameDefinitionDialog(Game& game, QWidget* owner)
-    : QDialog(owner), m_game(game), m_rules(game.gameDefinition) {
+GameDefinitionDialog::GameDefinitionDialog(GameDefinition& rules, QWidget* owner)
+    : QDialog(owner), m_rules(rules) {
     setObjectName(QStringLiteral("gameDefinitionDialog"));
     setWindowTitle(QStringLiteral("Definições do Jogo"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -227,10 +228,10 @@ void GameDefinitionDialog::render() {
         QDialog::reject();
 }
 
-void runGameDefinitionDialog(Game& game, QWidget* owner) {
-    GameDefinitionDialog dialog(game, owner);
+void runGameDefinitionDialog(GameDefinition& rules, QWidget* owner) {
+    GameDefinitionDialog dialog(rules, owner);
     dialog.exec();
-    game.gameDefinition.close();
+    rules.close();
 }
 
 } // namespace qv

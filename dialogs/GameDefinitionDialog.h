@@ -13,14 +13,13 @@ class QRadioButton;
 namespace qv {
 
 class ChoicePicture;
-class Game;
 class GameDefinition;
 
 /// The "Definições do Jogo" window: builds its controls, forwards the mouse, the
 /// keyboard and the clicks to GameDefinition and shows what the rules hold.
 class GameDefinitionDialog final : public QDialog {
 public:
-    GameDefinitionDialog(Game& game, QWidget* owner);
+    GameDefinitionDialog(GameDefinition& rules, QWidget* owner);
 
     /// Brings the controls in line with the rules, and closes when they say so.
     void render();
@@ -44,7 +43,6 @@ private:
         render();
     }
 
-    Game& m_game;
     GameDefinition& m_rules;
     std::unordered_map<std::string, QWidget*> m_widgets;
     std::vector<Choice> m_choices;
@@ -54,6 +52,6 @@ private:
 };
 
 /// Opens the window modally over `owner` and destroys it when it closes.
-void runGameDefinitionDialog(Game& game, QWidget* owner);
+void runGameDefinitionDialog(GameDefinition& rules, QWidget* owner);
 
 } // namespace qv

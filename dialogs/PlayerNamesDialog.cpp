@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace qv {
 
 namespace {
@@ -34,7 +36,8 @@ QLineEdit* nameBox(QWidget* parent, const char* name, QRect bounds) {
 
 } // namespace
 
-PlayerNamesDialog::PlayerNamesDialog(Game& game, QWidget* owner) : QDialog(owner), m_rules(game) {
+PlayerNamesDialog::PlayerNamesDialog(PlayerNamesRules rules, QWidget* owner)
+    : QDialog(owner), m_rules(std::move(rules)) {
     setObjectName(QStringLiteral("playerNamesDialog"));
     setWindowTitle(QStringLiteral("Cadastrar Jogadores"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -157,8 +160,8 @@ void PlayerNamesDialog::render() {
         accept();
 }
 
-void runPlayerNamesDialog(Game& game, QWidget* owner) {
-    PlayerNamesDialog dialog(game, owner);
+void runPlayerNamesDialog(PlayerNamesRules rules, QWidget* owner) {
+    PlayerNamesDialog dialog(std::move(rules), owner);
     dialog.exec();
 }
 

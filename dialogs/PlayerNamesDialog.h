@@ -10,13 +10,11 @@ class QPushButton;
 
 namespace qv {
 
-class Game;
-
 /// The "Cadastrar Jogadores" window: builds the controls, forwards typing and
 /// clicks to PlayerNamesRules and shows what the rules hold.
 class PlayerNamesDialog final : public QDialog {
 public:
-    PlayerNamesDialog(Game& game, QWidget* owner);
+    PlayerNamesDialog(PlayerNamesRules rules, QWidget* owner);
 
     PlayerNamesRules& rules() { return m_rules; }
     /// Brings the controls in line with the rules, and closes when they say so.
@@ -38,6 +36,6 @@ private:
 };
 
 /// Opens the window modally over `owner` and destroys it when it closes.
-void runPlayerNamesDialog(Game& game, QWidget* owner);
+void runPlayerNamesDialog(PlayerNamesRules rules, QWidget* owner);
 
 } // namespace qv

@@ -1,6 +1,5 @@
 #include "dialogs/PlayerNamesRules.h"
 
-#include "game/Game.h"
 #include "platform/Utf8.h"
 
 namespace qv {
@@ -19,8 +18,8 @@ bool blank(const std::string& name) {
 void PlayerNamesRules::activate() {
     // A name typed elsewhere (the one-player box has no limit) shows as the box
     // would have taken it.
-    firstName = firstCharacters(m_game.state.PlayerName1, kMaxNameLength);
-    secondName = firstCharacters(m_game.state.PlayerName2, kMaxNameLength);
+    firstName = firstCharacters(m_state.PlayerName1, kMaxNameLength);
+    secondName = firstCharacters(m_state.PlayerName2, kMaxNameLength);
     focus = "firstPlayerName";
 }
 
@@ -39,19 +38,19 @@ bool PlayerNamesRules::secondNameKeyPress(char key) {
 }
 
 void PlayerNamesRules::acceptClick() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     // A try or a computer move left half-done belongs to the old pairing.
     s.ClickCount = 0;
     s.WaitTicks = 0;
-    m_game.sound().optionChosen();
+    m_sound.optionChosen();
 
     if (blank(firstName)) {
-        m_game.ports.dialogs.showMessage("Por favor, preencha o nome do 1º jogador!");
+        m_dialogs.showMessage("Por favor, preencha o nome do 1º jogador!");
         focus = "firstPlayerName";
         return;
     }
     if (blank(secondName)) {
-        m_game.ports.dialogs.showMessage("Por favor, preencha o nome do 2º jogador!");
+        m_dialogs.showMessage("Por favor, preencha o nome do 2º jogador!");
         focus = "secondPlayerName";
         return;
     }
@@ -68,8 +67,8 @@ void PlayerNamesRules::acceptClick() {
     s.RivalIsComputer = false;
     s.PlayerCount = 2;
     s.SettingsChanged = 1;
-    m_game.view.menu.playWithFriend = true;
-    m_game.view.menu.playAlone = false;
+    m_view.menu.playWithFriend = true;
+    m_view.menu.playAlone = false;
     s.PlayerName1 = firstName;
     s.PlayerName2 = secondName;
     // New pair of names, new tally of wins.

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/SoundCues.h"
+#include "platform/Dialogs.h"
+
 #include <string>
 
 namespace qv {
-
-class Game;
 
 /// The rules of the "Cadastrar Jogadores" window: two names and whether the two
 /// people share one board. The window renders these fields and forwards its
@@ -14,7 +17,9 @@ public:
     /// A longer name would not fit the scoreboard nor the winner's letters.
     static constexpr int kMaxNameLength = 10;
 
-    explicit PlayerNamesRules(Game& game) : m_game(game) {}
+    /// Takes the names into `state` and ticks the menu of `view` on OK.
+    PlayerNamesRules(MatchState& state, MainView& view, SoundCues& sound, Dialogs& dialogs)
+        : m_state(state), m_view(view), m_sound(sound), m_dialogs(dialogs) {}
 
     // What the window shows.
     std::string firstName;
@@ -34,7 +39,10 @@ public:
     void acceptClick();
 
 private:
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
+    SoundCues& m_sound;
+    Dialogs& m_dialogs;
     bool m_closed = false;
 };
 

@@ -1,14 +1,14 @@
 #include "figures/CategoryChoice.h"
 
-#include "game/Game.h"
+#include "match/Deal.h"
 
 namespace qv {
 
-void chooseCategory(Game& game, const std::string& code) {
-    game.sound().optionChosen();
-    game.state.FigureCategory = code;
+void chooseCategory(MatchState& state, SoundCues& sound, Deal& deal, const std::string& code) {
+    sound.optionChosen();
+    state.FigureCategory = code;
     if (code == category::kPersonaliz)
-        game.deal.preloadPhotos();
+        deal.preloadPhotos();
 }
 
 } // namespace qv

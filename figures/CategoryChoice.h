@@ -1,11 +1,14 @@
 #pragma once
 
+#include "match/MatchState.h"
+#include "match/SoundCues.h"
+
 #include <array>
 #include <string>
 
 namespace qv {
 
-class Game;
+class Deal;
 
 /// One figure set of the chooser: the caption above its picture and the code
 /// the deal reads.
@@ -26,6 +29,6 @@ inline constexpr std::array<CategoryOption, 5> kCategoryOptions{{
 /// A click on a set in the chooser: the option sound, the set for the next deal,
 /// and for the player's own photos their decoding starts now, so the deal at
 /// JOGAR finds them ready.
-void chooseCategory(Game& game, const std::string& code);
+void chooseCategory(MatchState& state, SoundCues& sound, Deal& deal, const std::string& code);
 
 } // namespace qv

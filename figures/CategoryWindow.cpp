@@ -1,7 +1,6 @@
 #include "figures/CategoryWindow.h"
 
 #include "figures/CategoryChoice.h"
-#include "game/Game.h"
 #include "widgets/FrameBox.h"
 #include "widgets/PictureBox.h"
 
@@ -141,7 +140,8 @@ QAccessibleInterface* categoryPictureInterface(const QString&, QObject* object) 
 
 } // namespace
 
-CategoryWindow::CategoryWindow(Game& game, QWidget* owner) : QDialog(owner), m_game(game) {
+CategoryWindow::CategoryWindow(MatchState& state, SoundCues& sound, Deal& deal, QWidget* owner)
+    : QDialog(owner), m_state(state), m_sound(sound), m_deal(deal) {
     static const bool registered = [] {
         QAccessible::installFactory(categoryPictureInterface);
         return true;
@@ -180,7 +180,7 @@ CategoryWindow::CategoryWindow(Game& game, QWidget* owner) : QDialog(owner), m_g
         picture->setGeometry(left, top, kPictureSide, kPictureSide);
         if (i < 4)
             picture->setToolTip(QStringLiteral("Click para usá-lo..."));
-        const bool inUse = game.state.FigureCategory == kCategoryOptions[i].code;
+        const bool inUse = state.FigureCategory == kCategoryOptions[i].code;
         picture->setAccessibleName(QString::fromUtf8(kCategoryOptions[i].caption) +
                                    (inUse ? QStringLiteral(", em uso") : QString()));
         m_pictures[i] = picture;
@@ -220,7 +220,8 @@ void CategoryWindow::pictureHovered(int index) {
 }
 
 void CategoryWindow::pictureClicked(int index) {
-    chooseCategory(m_game, kCategoryOptions[static_cast<std::size_t>(index)].code);
+    chooseCategory(m_state, m_sound, m_deal,
+                   kCategoryOptions[static_cast<std::size_t>(index)].code);
     close();
 }
 
@@ -262,8 +263,8 @@ void CategoryWindow::useClosedHintColour() {
     setHintBackground(kWhite);
 }
 
-void runCategoryChooser(Game& game, QWidget* owner) {
-    QPointer<CategoryWindow> chooser = new CategoryWindow(game, owner);
+void runCategoryChooser(MatchState& state, SoundCues& sound, Deal& deal, QWidget* owner) {
+    QPointer<CategoryWindow> chooser = new CategoryWindow(state, sound, deal, owner);
     chooser->exec();
     delete chooser;
 }

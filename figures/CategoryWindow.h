@@ -8,7 +8,9 @@ class QLabel;
 
 namespace qv {
 
-class Game;
+class Deal;
+struct MatchState;
+class SoundCues;
 class FrameBox;
 class CategoryPicture;
 
@@ -17,7 +19,9 @@ class CategoryPicture;
 /// click on it or its caption, or Space or Enter, makes it the set of the next deal.
 class CategoryWindow final : public QDialog {
 public:
-    CategoryWindow(Game& game, QWidget* owner);
+    /// A choice goes into `state`, sounds on `sound` and, for the player's own
+    /// photos, has `deal` load them.
+    CategoryWindow(MatchState& state, SoundCues& sound, Deal& deal, QWidget* owner);
 
     /// Lights picture `index` (0..4): its frame shows, its caption turns white.
     void pictureHovered(int index);
@@ -39,13 +43,15 @@ private:
     void useOpenHintColour();
     void useClosedHintColour();
 
-    Game& m_game;
+    MatchState& m_state;
+    SoundCues& m_sound;
+    Deal& m_deal;
     std::array<CategoryPicture*, 5> m_pictures{};
     std::array<FrameBox*, 5> m_frames{};
     std::array<QLabel*, 5> m_captions{};
 };
 
 /// Opens the chooser modally over the main window.
-void runCategoryChooser(Game& game, QWidget* owner);
+void runCategoryChooser(MatchState& state, SoundCues& sound, Deal& deal, QWidget* owner);
 
 } // namespace qv

@@ -2,7 +2,7 @@
 
 #include "figures/FoundFilesModel.h"
 #include "figures/PortugueseFolderTexts.h"
-#include "game/Game.h"
+#include "match/Deal.h"
 #include "widgets/FrameBox.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PictureStore.h"
@@ -105,9 +105,10 @@ std::filesystem::path pathOf(const QString& folder) {
 
 } // namespace
 
-PhotoManagerWindow::PhotoManagerWindow(Game& game, QWidget* owner)
-    : QDialog(owner), m_manager(std::make_unique<PhotoManager>(
-                          game.ports, game.sound(), [&game] { game.deal.preloadPhotos(); })) {
+PhotoManagerWindow::PhotoManagerWindow(const Ports& ports, SoundCues& sound, Deal& deal,
+                                       QWidget* owner)
+    : QDialog(owner),
+      m_manager(std::make_unique<PhotoManager>(ports, sound, [&deal] { deal.preloadPhotos(); })) {
     setObjectName(QStringLiteral("photoManagerWindow"));
     setWindowTitle(QStringLiteral("Personalizador de Figuras..."));
     setFixedSize(557, 419);
@@ -387,8 +388,8 @@ void PhotoManagerWindow::render() {
     }
 }
 
-void runPhotoManager(Game& game, QWidget* owner) {
-    QPointer<PhotoManagerWindow> manager = new PhotoManagerWindow(game, owner);
+void runPhotoManager(const Ports& ports, SoundCues& sound, Deal& deal, QWidget* owner) {
+    QPointer<PhotoManagerWindow> manager = new PhotoManagerWindow(ports, sound, deal, owner);
     manager->exec();
     delete manager;
 }

@@ -20,7 +20,9 @@ class QTreeView;
 namespace qv {
 
 class FoundFilesModel;
-class Game;
+class Deal;
+class SoundCues;
+struct Ports;
 class PictureBox;
 
 /// The personal figure manager's window: the drive box and folder tree that choose
@@ -29,7 +31,8 @@ class PictureBox;
 /// input to it and shows its view.
 class PhotoManagerWindow final : public QDialog {
 public:
-    PhotoManagerWindow(Game& game, QWidget* owner);
+    /// Photos copied or deleted have `deal` load them again.
+    PhotoManagerWindow(const Ports& ports, SoundCues& sound, Deal& deal, QWidget* owner);
     ~PhotoManagerWindow() override;
 
     PhotoManager& manager() { return *m_manager; }
@@ -82,6 +85,6 @@ private:
 };
 
 /// Opens the manager modally over the main window.
-void runPhotoManager(Game& game, QWidget* owner);
+void runPhotoManager(const Ports& ports, SoundCues& sound, Deal& deal, QWidget* owner);
 
 } // namespace qv

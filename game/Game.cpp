@@ -17,7 +17,7 @@ Game::Game(const Ports& p)
       matchEnd(state, view, timers, sound(), records(), ports.dialogs, clock, endDisplay,
                penaltyNotice),
       computer(*this), endDisplay(state, view, timers, sound(), screen), penaltyNotice(*this),
-      gameDefinition(*this) {
+      gameDefinition(state, view, timers, ports.dialogs, sound(), settings, computer) {
 }
 
 void Game::setUp() {

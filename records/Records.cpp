@@ -1,6 +1,5 @@
 #include "records/Records.h"
 
-#include "game/Game.h"
 #include "records/RecordsFile.h"
 
 #include <functional>
@@ -131,18 +130,24 @@ void showRow(RecordsView& view, RecordTable table, std::size_t place, const std:
 
 } // namespace
 
-Records::Records(Game& game) : m_game(game), m_files(m_posix) {
+Records::Records(MatchState& state, const MainView& view, MatchTimers& timers, Dialogs& dialogs,
+                 const Paths& paths)
+    : m_state(state), m_view(view), m_timers(timers), m_dialogs(dialogs), m_paths(paths),
+      m_files(m_posix) {
 }
 
-Records::Records(Game& game, FileLayer& files) : m_game(game), m_files(files) {
+Records::Records(MatchState& state, const MainView& view, MatchTimers& timers, Dialogs& dialogs,
+                 const Paths& paths, FileLayer& files)
+    : m_state(state), m_view(view), m_timers(timers), m_dialogs(dialogs), m_paths(paths),
+      m_files(files) {
 }
 
 std::filesystem::path Records::recordsFile() const {
-    return m_game.ports.paths.dataFolder() / records::kRecordsFileName;
+    return m_paths.dataFolder() / records::kRecordsFileName;
 }
 
 std::filesystem::path Records::computerRecordsFile() const {
-    return m_game.ports.paths.dataFolder() / records::kComputerRecordsFileName;
+    return m_paths.dataFolder() / records::kComputerRecordsFileName;
 }
 
 void Records::loadRecords() {
@@ -188,12 +193,12 @@ void Records::settle(const std::filesystem::path& file, const std::optional<std:
     view.loaded();
     // Told last: the box runs the event loop, and the window shows what was read.
     if (tell)
-        m_game.ports.dialogs.showMessage(kLoadError);
+        m_dialogs.showMessage(kLoadError);
 }
 
 void Records::offerRecord() {
-    m_game.timers.matchTick.stop();
-    const MatchState& s = m_game.state;
+    m_timers.matchTick.stop();
+    const MatchState& s = m_state;
     if (s.BlockCount == 16 || s.RecordsSettled == 1)
         return;
     const int score = s.RecordCandidateScore;
@@ -206,8 +211,8 @@ void Records::offerRecord() {
 }
 
 void Records::bestScore(int score, int seconds) {
-    MatchState& s = m_game.state;
-    Dialogs& dialogs = m_game.ports.dialogs;
+    MatchState& s = m_state;
+    Dialogs& dialogs = m_dialogs;
     try {
         Table table(m_files, recordsFile(), records::kRecordEntrySize);
         for (std::size_t i = 0; i < 5; ++i) {
@@ -248,8 +253,8 @@ void Records::bestScore(int score, int seconds) {
 }
 
 void Records::bestTime(int score, int seconds) {
-    MatchState& s = m_game.state;
-    Dialogs& dialogs = m_game.ports.dialogs;
+    MatchState& s = m_state;
+    Dialogs& dialogs = m_dialogs;
     try {
         Table table(m_files, recordsFile(), records::kRecordEntrySize);
         for (std::size_t i = 5; i < records::kEntryCount; ++i) {
@@ -298,13 +303,13 @@ void Records::offerWinVersusIntelligent() {
 }
 
 void Records::againstComputer(int first, const char* message) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (s.BlockCount == 16 || s.RecordsSettled == 1)
         return;
     const int score = s.RecordCandidateScore;
     try {
         Table table(m_files, computerRecordsFile(), records::kComputerEntrySize);
-        const std::string computerText = m_game.view[Role::Player2Points].caption;
+        const std::string computerText = m_view[Role::Player2Points].caption;
         const int computerPoints = number(computerText);
         const auto begin = static_cast<std::size_t>(first);
         for (std::size_t i = begin; i < begin + 5; ++i) {
@@ -315,7 +320,7 @@ void Records::againstComputer(int first, const char* message) {
             if (points == score && computerPoints >= number(entry.computerPoints))
                 continue;
 
-            m_game.ports.dialogs.showMessage(message);
+            m_dialogs.showMessage(message);
             table.insert(
                 i, begin + 3,
                 records::encodeEntry(records::ComputerRecordEntry{
@@ -327,12 +332,12 @@ void Records::againstComputer(int first, const char* message) {
         }
         s.RecordsSettled = 1;
     } catch (const std::exception&) {
-        m_game.ports.dialogs.showMessage(kSmallFailure);
+        m_dialogs.showMessage(kSmallFailure);
     }
 }
 
 void Records::resetClick() {
-    Dialogs& dialogs = m_game.ports.dialogs;
+    Dialogs& dialogs = m_dialogs;
     if (dialogs.messageBox("Deseja Zerar esses Records?", "Exclusão de Records", MessageIcon::Stop,
                            Buttons::YesNoDefaultNo) != Answer::Yes)
         return;
@@ -342,7 +347,10 @@ void Records::resetClick() {
                                 "aqui e excluir, antes de começar a jogar");
             return;
         }
-        m_files.remove(computerRecordsFile());
+        // Only a missing computer file counts as reset: one still there after a
+        // failed removal would be announced as reset with all its entries kept.
+        if (!m_files.remove(computerRecordsFile()) && m_files.exists(computerRecordsFile()))
+            throw Damaged("not removed");
     } catch (const std::exception&) {
         dialogs.showMessage(
             "Houve erro ao tentar zerar o record, se persistir, contate o suporte.");

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
 #include "match/RecordRoutines.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
 #include "records/FileLayer.h"
 #include "records/RecordsView.h"
 
@@ -11,16 +16,17 @@
 
 namespace qv {
 
-class Game;
-
 /// The two records files of the data folder, the rules by which a match enters
 /// them, and the texts of the records window.
 class Records final : public RecordRoutines {
 public:
-    /// Works on the real files.
-    explicit Records(Game& game);
+    /// Works on the real files. Reads the match's result from `state` and the
+    /// computer's points from `view`; stops the match clock.
+    Records(MatchState& state, const MainView& view, MatchTimers& timers, Dialogs& dialogs,
+            const Paths& paths);
     /// Works through the given file layer.
-    Records(Game& game, FileLayer& files);
+    Records(MatchState& state, const MainView& view, MatchTimers& timers, Dialogs& dialogs,
+            const Paths& paths, FileLayer& files);
     Records(const Records&) = delete;
     Records& operator=(const Records&) = delete;
 
@@ -50,7 +56,11 @@ private:
     /// failure was last shown.
     void settle(const std::filesystem::path& file, const std::optional<std::string>& failure);
 
-    Game& m_game;
+    MatchState& m_state;
+    const MainView& m_view;
+    MatchTimers& m_timers;
+    Dialogs& m_dialogs;
+    const Paths& m_paths;
     PosixFileLayer m_posix;
     FileLayer& m_files;
     /// The files whose last load failed, with their state and failure as shown.

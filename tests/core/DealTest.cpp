@@ -257,7 +257,7 @@ TEST_F(PhotoDeal, MatchStoppedBeforeItsFirstTickKeepsTheFaceWidth) {
 TEST_F(PhotoDeal, ChoosingOwnPhotosDecodesThemBeforeTheDeal) {
     writeTwelve();
     d.game.state.FigureCategory = "Figuras1";
-    chooseCategory(d.game, "Personaliz");
+    chooseCategory(d.game.state, d.game.sound(), d.game.deal, "Personaliz");
     EXPECT_EQ(d.game.state.FigureCategory, "Personaliz");
     d.game.photoSet.waitForPreload();
     EXPECT_EQ(d.game.photoSet.stats().decodes, 12u);
@@ -273,7 +273,7 @@ TEST_F(PhotoDeal, DealWhilePhotosAreLoadingDecodesNoneTwice) {
         d.game.timers.matchTick.stop();
         d.game.photoSet.clearCache();
         const auto before = d.game.photoSet.stats().decodes;
-        chooseCategory(d.game, "Personaliz");
+        chooseCategory(d.game.state, d.game.sound(), d.game.deal, "Personaliz");
         d.start(); // at once, while the background load runs
         d.game.photoSet.waitForPreload();
         EXPECT_EQ(d.game.photoSet.stats().decodes - before, 12u) << "round " << round;

@@ -231,7 +231,7 @@ TEST_F(GameDefinitionRules, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog)
 TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     game.timers.endAnimation.setInterval(250);
     ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
-        PlayerNamesRules names(game);
+        PlayerNamesRules names(game.state, game.view, game.sound(), ports.dialogs);
         names.activate();
         names.firstName = "Rui";
         names.secondName = "Zé";

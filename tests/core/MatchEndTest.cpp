@@ -276,7 +276,8 @@ INSTANTIATE_TEST_SUITE_P(Levels, AgainstALevel,
 TEST(MatchesInARow, EveryOneCanEnterTheRecords) {
     MatchDriver d;
     MemoryFileLayer files;
-    Records records(d.game, files);
+    Records records(d.game.state, d.game.view, d.game.timers, d.game.ports.dialogs,
+                    d.game.ports.paths, files);
     d.game.setRecords(records);
     d.game.state.PlayerName1 = "Ana";
     records.loadRecords();

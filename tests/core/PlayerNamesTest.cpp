@@ -1,24 +1,18 @@
 #include "dialogs/PlayerNamesRules.h"
 #include "game/Game.h"
-#include "tests/fakes/RecordingCues.h"
-#include "tests/fakes/TestPorts.h"
+#include "tests/fakes/MatchParts.h"
 
 #include <gtest/gtest.h>
 
 namespace qv::test {
 namespace {
 
-class PlayerNames : public ::testing::Test {
+class PlayerNames : public ::testing::Test, protected MatchParts {
 protected:
-    TestPorts ports;
-    Game game{ports.ports()};
-    RecordingCues cues;
-    PlayerNamesRules rules{game};
+    PlayerNamesRules rules{state, view, cues, ports.dialogs};
 
     void SetUp() override {
-        game.setUp();
-        game.setSound(cues);
-        MatchState& s = game.state;
+        MatchState& s = state;
         s.PlayerName1 = "Ana";
         s.PlayerName2 = "Bia";
         s.OpponentMode = PlayMode::Alone;
@@ -33,8 +27,8 @@ protected:
 };
 
 TEST_F(PlayerNames, OpensWithTheKnownNamesCutToWhatTheBoxesTake) {
-    game.state.PlayerName1 = "Conceição Albuquerque"; // typed in the one-player box
-    game.state.PlayerName2 = "Computador Sup";        // the computer's level choice
+    state.PlayerName1 = "Conceição Albuquerque"; // typed in the one-player box
+    state.PlayerName2 = "Computador Sup";        // the computer's level choice
     rules.activate();
     EXPECT_EQ(rules.firstName, "Conceição ") << "ten characters, accented ones whole";
     EXPECT_EQ(rules.secondName, "Computador");
@@ -75,7 +69,7 @@ TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     EXPECT_EQ(ports.dialogs.last().text, row.message);
     EXPECT_EQ(rules.focus, row.focus);
     EXPECT_FALSE(rules.closed());
-    const MatchState& s = game.state;
+    const MatchState& s = state;
     EXPECT_EQ(s.PlayerName1, "Ana");
     EXPECT_EQ(s.PlayerName2, "Bia");
     EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
@@ -84,7 +78,7 @@ TEST_P(MissingName, IsAskedForAndNothingElseChanges) {
     EXPECT_EQ(s.WinTally2, 4);
     EXPECT_TRUE(s.RivalIsComputer) << "a refused OK keeps the opponent";
     EXPECT_EQ(s.PlayerCount, 1);
-    EXPECT_FALSE(game.view.menu.playWithFriend);
+    EXPECT_FALSE(view.menu.playWithFriend);
     // Pressing OK still drops a half-done try and sounds, as it does every time.
     EXPECT_EQ(s.ClickCount, 0);
     EXPECT_EQ(s.WaitTicks, 0);
@@ -110,7 +104,7 @@ TEST_F(PlayerNames, TickedBoxPutsBothOnOneBoard) {
 
     EXPECT_TRUE(rules.closed());
     EXPECT_TRUE(ports.dialogs.shown().empty());
-    const MatchState& s = game.state;
+    const MatchState& s = state;
     EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
     EXPECT_EQ(s.LevelCode, "");
     EXPECT_FALSE(s.RivalIsComputer);
@@ -130,7 +124,7 @@ TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {
     rules.acceptClick();
 
     EXPECT_TRUE(rules.closed());
-    const MatchState& s = game.state;
+    const MatchState& s = state;
     EXPECT_EQ(s.OpponentMode, PlayMode::OneAfterOther);
     EXPECT_EQ(s.PlayerName1, "Rui");
     EXPECT_EQ(s.PlayerName2, "Bia");
@@ -140,9 +134,13 @@ TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {
     EXPECT_EQ(s.WinTally2, 0);
 }
 
-TEST_F(PlayerNames, MenuEntryRunsTheWindowAndKeepsItsChoice) {
-    ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
-        PlayerNamesRules window(game);
+TEST(PlayerNamesFromTheMenu, RunsTheWindowAndKeepsItsChoice) {
+    TestPorts ports;
+    Game game{ports.ports()};
+    game.setUp();
+    game.state.PlayerName2 = "Bia";
+    ports.dialogs.onWindow(ModalWindow::PlayerNames, [&] {
+        PlayerNamesRules window(game.state, game.view, game.sound(), ports.dialogs);
         window.activate();
         window.firstName = "Rui";
         window.sameBoard = true;

@@ -5,6 +5,7 @@
 #include "records/RecordsFile.h"
 #include "tests/fakes/FaultyFileLayer.h"
 #include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/MatchParts.h"
 
 #include <gtest/gtest.h>
 
@@ -83,15 +84,24 @@ inline std::string versusFile(std::vector<ComputerRecordEntry> sup,
     return bytes;
 }
 
-class RecordsGame : public ::testing::Test {
-protected:
-    MatchDriver d;
-    FaultyFileLayer files;
-    Records records{d.game, files};
-    ScriptedDialogs& dialogs = d.ports.dialogs;
-    MatchState& s = d.game.state;
+inline MatchParts& partsOf(MatchParts& parts) {
+    return parts;
+}
+inline Game& partsOf(MatchDriver& driver) {
+    return driver.game;
+}
 
-    void SetUp() override { d.game.setRecords(records); }
+/// The records routines on `World`'s state, view and ports: bare parts for the
+/// routines alone, a whole game where matches are played.
+template <typename World> class RecordsOn : public ::testing::Test {
+protected:
+    World world;
+    decltype(partsOf(world))& parts = partsOf(world);
+    FaultyFileLayer files;
+    Records records{parts.state,         parts.view,        parts.timers,
+                    world.ports.dialogs, world.ports.paths, files};
+    ScriptedDialogs& dialogs = world.ports.dialogs;
+    MatchState& s = parts.state;
 
     std::filesystem::path scoresPath() const { return records.recordsFile(); }
     std::filesystem::path versusPath() const { return records.computerRecordsFile(); }
@@ -129,7 +139,7 @@ protected:
         s.RecordCandidateName = name;
         s.RecordCandidateScore = points;
         s.RecordsSettled = 0;
-        d.game.view[Role::Player2Points].caption = computer;
+        parts.view[Role::Player2Points].caption = computer;
         (records.*routine)();
     }
     std::vector<std::string> texts() const {
@@ -140,11 +150,22 @@ protected:
     }
     std::vector<std::string> folder() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(d.ports.paths.dataFolder()))
+        for (const auto& entry :
+             std::filesystem::directory_iterator(world.ports.paths.dataFolder()))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
+};
+
+using RecordsGame = RecordsOn<MatchParts>;
+
+/// The routines plugged into a game, for matches played to their end.
+class RecordsMatch : public RecordsOn<MatchDriver> {
+protected:
+    MatchDriver& d = world;
+
+    void SetUp() override { d.game.setRecords(records); }
 };
 
 using Names = std::vector<std::string>;

@@ -2,7 +2,7 @@
 
 #include "records/RecordsFile.h"
 #include "tests/fakes/FaultyFileLayer.h"
-#include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/MatchParts.h"
 
 #include "tests/fakes/RecordsMessages.h"
 
@@ -109,10 +109,11 @@ private:
 };
 
 TEST(RecordsFuzz, DamagedFilesOnlyEverBringTheGamesOwnMessages) {
-    MatchDriver d;
+    MatchParts parts;
     MemoryFileLayer memory;
-    Records records{d.game, memory};
-    MatchState& s = d.game.state;
+    Records records{parts.state,         parts.view,        parts.timers,
+                    parts.ports.dialogs, parts.ports.paths, memory};
+    MatchState& s = parts.state;
     const auto scoresPath = records.recordsFile();
     const auto versusPath = records.computerRecordsFile();
 
@@ -146,7 +147,7 @@ TEST(RecordsFuzz, DamagedFilesOnlyEverBringTheGamesOwnMessages) {
             memory.files[scoresPath] = scores;
         if (mutate.pick(0, 20) != 0)
             memory.files[versusPath] = versus;
-        d.ports.dialogs.clear();
+        parts.ports.dialogs.clear();
 
         records.loadRecords();
         records.loadComputerRecords();
@@ -165,18 +166,18 @@ TEST(RecordsFuzz, DamagedFilesOnlyEverBringTheGamesOwnMessages) {
         s.FigureCategory = mutate.name();
         s.RecordsSettled = 0;
         if (mutate.pick(0, 1))
-            d.ports.dialogs.type(mutate.name());
+            parts.ports.dialogs.type(mutate.name());
         const std::string before = memory.files.count(scoresPath) ? memory.files[scoresPath] : "-";
         records.offerRecord();
         s.RecordsSettled = 0;
         s.RecordCandidateName = mutate.name();
-        d.game.view[Role::Player2Points].caption = mutate.computerPoints();
+        parts.view[Role::Player2Points].caption = mutate.computerPoints();
         if (mutate.pick(0, 1))
             records.offerWinVersusGifted();
         else
             records.offerWinVersusIntelligent();
 
-        for (const ShownBox& box : d.ports.dialogs.shown()) {
+        for (const ShownBox& box : parts.ports.dialogs.shown()) {
             if (box.type == ShownBox::Type::Input) {
                 EXPECT_TRUE(kRecordsNameCaptions.count(box.caption)) << box.caption;
                 EXPECT_EQ(box.text, "Nome do novo recordista...");

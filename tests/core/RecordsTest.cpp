@@ -13,7 +13,7 @@ TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(scores(), records::defaultRecordsFile());
     EXPECT_EQ(versus(), records::defaultComputerRecordsFile());
-    EXPECT_EQ(folder(), (Names{"QVanel", "qvane.dat", "qvane2.dat"}));
+    EXPECT_EQ(folder(), (Names{"qvane.dat", "qvane2.dat"}));
     EXPECT_EQ(records.view.generation(), before + 2);
 
     struct Expected {
@@ -35,7 +35,7 @@ TEST_F(RecordsGame, FirstLoadCreatesBothFilesWithTheDefaultsAndShowsThem) {
     }
 }
 
-TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
+TEST_F(RecordsMatch, SixteenBlockMatchesChangeNothingAndShowNothing) {
     loadBoth();
     d.game.settings.onSixteenBlocks();
     dialogs.clear();
@@ -55,12 +55,12 @@ TEST_F(RecordsGame, SixteenBlockMatchesChangeNothingAndShowNothing) {
 TEST_F(RecordsGame, TheMatchClockStopsEvenWhenTheMatchDoesNotCount) {
     loadBoth();
     s.RecordsSettled = 1;
-    d.game.timers.matchTick.setInterval(100);
+    parts.timers.matchTick.setInterval(100);
     records.offerRecord();
-    EXPECT_FALSE(d.game.timers.matchTick.running());
+    EXPECT_FALSE(parts.timers.matchTick.running());
 }
 
-TEST_F(RecordsGame, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {
+TEST_F(RecordsMatch, ZeroPointsOnAFreshFileEnterOnlyTheBestTimes) {
     loadBoth();
     d.start();
     for (int n = 0; n < 72; ++n) // 72 misses cost the 1800 points of the board
@@ -421,14 +421,27 @@ TEST_F(Reset, AMissingComputerFileMakesNoDifference) {
     EXPECT_EQ(versus(), records::defaultComputerRecordsFile());
 }
 
-TEST_F(Reset, ADeletionThatRaisesAnErrorIsReported) {
+TEST_F(Reset, ADeletionThatRaisesAnErrorOrLeavesTheComputerFileIsReported) {
+    const std::string scoresBefore = scores();
     const std::string versusBefore = versus();
-    dialogs.answer(Answer::Yes);
-    files.faultAt(0, FaultyFileLayer::Fault::Throw);
-    records.resetClick();
-    EXPECT_EQ(texts().back(),
-              "Houve erro ao tentar zerar o record, se persistir, contate o suporte.");
-    EXPECT_EQ(versus(), versusBefore);
+    struct Case {
+        const char* what;
+        int step; // 0 removes the records file, 1 the computer file
+        FaultyFileLayer::Fault fault;
+    };
+    for (const Case& c : {Case{"records file raises", 0, FaultyFileLayer::Fault::Throw},
+                          Case{"computer file raises", 1, FaultyFileLayer::Fault::Throw},
+                          Case{"computer file stays", 1, FaultyFileLayer::Fault::Fail}}) {
+        SCOPED_TRACE(c.what);
+        install(scoresBefore, versusBefore);
+        dialogs.answer(Answer::Yes);
+        files.faultAt(c.step, c.fault);
+        records.resetClick();
+        EXPECT_EQ(texts().back(),
+                  "Houve erro ao tentar zerar o record, se persistir, contate o suporte.");
+        EXPECT_EQ(versus(), versusBefore);
+        EXPECT_EQ(std::filesystem::exists(scoresPath()), c.step == 0);
+    }
 }
 
 } // namespace

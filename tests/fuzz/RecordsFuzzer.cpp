@@ -5,7 +5,7 @@
 #include "records/Records.h"
 #include "records/RecordsFile.h"
 #include "tests/fakes/FaultyFileLayer.h"
-#include "tests/fakes/MatchDriver.h"
+#include "tests/fakes/MatchParts.h"
 #include "tests/fakes/RecordsMessages.h"
 #include "tests/fuzz/Require.h"
 
@@ -47,10 +47,11 @@ struct Input {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Everything new for each input, so a finding replays from its own file.
-    qv::test::MatchDriver d;
+    qv::test::MatchParts parts;
     qv::test::MemoryFileLayer memory;
-    Records records{d.game, memory};
-    MatchState& s = d.game.state;
+    Records records{parts.state,         parts.view,        parts.timers,
+                    parts.ports.dialogs, parts.ports.paths, memory};
+    MatchState& s = parts.state;
     const auto scoresPath = records.recordsFile();
     const auto versusPath = records.computerRecordsFile();
 
@@ -87,17 +88,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.RecordCandidateTimeText = name;
     s.FigureCategory = name;
     s.RecordsSettled = 0;
-    d.ports.dialogs.type(name);
+    parts.ports.dialogs.type(name);
     records.offerRecord();
     s.RecordsSettled = 0;
     s.RecordCandidateName = name;
-    d.game.view[Role::Player2Points].caption = computer;
+    parts.view[Role::Player2Points].caption = computer;
     if (flags & 128)
         records.offerWinVersusGifted();
     else
         records.offerWinVersusIntelligent();
 
-    for (const auto& box : d.ports.dialogs.shown()) {
+    for (const auto& box : parts.ports.dialogs.shown()) {
         const bool input = box.type == qv::test::ShownBox::Type::Input;
         const auto& known = input ? qv::test::kRecordsNameCaptions : qv::test::kRecordsMessages;
         require(known.count(input ? box.caption : box.text) != 0, "an unknown message");

@@ -29,7 +29,7 @@ protected:
     QtDialogs dialogs;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, dialogs, screen, fakes.paths};
     MainWindow main{ports};
-    Records records{main.game()};
+    Records records{main.game().state, main.game().view, main.game().timers, dialogs, fakes.paths};
     RecordsWindow window{records, &main};
     Watchdog watchdog;
     int loadErrors = 0;

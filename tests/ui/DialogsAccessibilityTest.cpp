@@ -34,7 +34,7 @@ class EveryDialog : public ::testing::Test {
 protected:
     SoundGame sound;
     Game& game = sound.game;
-    Records records{game};
+    Records records{game.state, game.view, game.timers, game.ports.dialogs, game.ports.paths};
     PenaltyNotice notice{game};
     QTemporaryDir folder;
     std::unique_ptr<QtTextPrinter> printer =
@@ -44,12 +44,14 @@ protected:
         return {
             {"player names",
              [&] {
-                 return std::make_unique<PlayerNamesDialog>(game, nullptr);
+                 return std::make_unique<PlayerNamesDialog>(
+                     PlayerNamesRules{game.state, game.view, game.sound(), game.ports.dialogs},
+                     nullptr);
              }},
             {"game definition",
              [&] {
                  game.gameDefinition.create(true);
-                 return std::make_unique<GameDefinitionDialog>(game, nullptr);
+                 return std::make_unique<GameDefinitionDialog>(game.gameDefinition, nullptr);
              }},
             {"penalty notice",
              [&] {
@@ -57,11 +59,13 @@ protected:
              }},
             {"figure sets",
              [&] {
-                 return std::make_unique<CategoryWindow>(game, nullptr);
+                 return std::make_unique<CategoryWindow>(game.state, game.sound(), game.deal,
+                                                         nullptr);
              }},
             {"photo manager",
              [&] {
-                 return std::make_unique<PhotoManagerWindow>(game, nullptr);
+                 return std::make_unique<PhotoManagerWindow>(game.ports, game.sound(), game.deal,
+                                                             nullptr);
              }},
             {"records",
              [&] {
@@ -140,7 +144,7 @@ TEST_F(EveryDialog, FigureSetsAreNamedWithTheOneInUseMarked) {
         {"Figuras1", 0}, {"Números", 3}, {"Personaliz", 4}};
     for (const auto& [code, inUse] : cases) {
         game.state.FigureCategory = code;
-        CategoryWindow chooser(game, nullptr);
+        CategoryWindow chooser(game.state, game.sound(), game.deal, nullptr);
         for (int i = 0; i < 5; ++i) {
             QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(chooser.picture(i));
             EXPECT_EQ(tile->role(), QAccessible::Button);

@@ -5,6 +5,7 @@
 #include "platform/qt/QtScreen.h"
 #include "records/Records.h"
 #include "records/RecordsWindow.h"
+#include "tests/fakes/MatchParts.h"
 #include "tests/fakes/TestPorts.h"
 #include "tests/ui/KeyboardPlayer.h"
 #include "tests/ui/WindowTestTools.h"
@@ -26,9 +27,9 @@ QString accessibleName(QWidget* widget) {
 }
 
 TEST(PlayerNamesByKeyboard, TabWalksTheBoxesSpaceTicksAndEscapeCloses) {
-    TestPorts fakes;
-    Game game{fakes.ports()};
-    PlayerNamesDialog dialog{game, nullptr};
+    MatchParts parts;
+    PlayerNamesDialog dialog{
+        PlayerNamesRules{parts.state, parts.view, parts.cues, parts.ports.dialogs}, nullptr};
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     auto* firstName = dialog.findChild<QLineEdit*>("firstPlayerName");
@@ -49,7 +50,7 @@ TEST(PlayerNamesByKeyboard, TabWalksTheBoxesSpaceTicksAndEscapeCloses) {
     EXPECT_TRUE(box->isChecked());
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible()) << "the window has a close box, so Escape closes it";
-    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
+    EXPECT_EQ(parts.state.OpponentMode, PlayMode::Alone);
 }
 
 using KeyboardDialogs = ShownMainWindow;
@@ -77,7 +78,8 @@ TEST_F(KeyboardDialogs, PenaltyNoticeIsReadAndConfirmedWithEnter) {
 }
 
 TEST_F(KeyboardDialogs, RecordsFecharAndZerarAreReachedByTabAndPressedBySpace) {
-    Records records{window.game()};
+    Game& game = window.game();
+    Records records{game.state, game.view, game.timers, game.ports.dialogs, game.ports.paths};
     RecordsWindow recordsWindow{records, &window};
     records.loadRecords();
     records.loadComputerRecords();

@@ -3,6 +3,7 @@
 #include "dialogs/PlayerNamesDialog.h"
 #include "match/PenaltyNotice.h"
 #include "platform/qt/QtScreen.h"
+#include "tests/fakes/MatchParts.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <QApplication>
@@ -29,16 +30,17 @@ template <typename T> T* child(QWidget& parent, const char* name) {
 
 class PlayerNamesWindow : public ::testing::Test {
 protected:
-    TestPorts fakes;
-    Game game{fakes.ports()};
-    PlayerNamesDialog dialog{game, nullptr};
+    MatchParts parts;
+    TestPorts& fakes = parts.ports;
+    PlayerNamesDialog dialog{PlayerNamesRules{parts.state, parts.view, parts.cues, fakes.dialogs},
+                             nullptr};
     QLineEdit* firstName = nullptr;
     QLineEdit* secondName = nullptr;
     QPushButton* ok = nullptr;
 
     void SetUp() override {
-        game.state.PlayerName1 = "Ana";
-        game.state.PlayerName2 = "Bia";
+        parts.state.PlayerName1 = "Ana";
+        parts.state.PlayerName2 = "Bia";
         firstName = child<QLineEdit>(dialog, "firstPlayerName");
         secondName = child<QLineEdit>(dialog, "secondPlayerName");
         ok = child<QPushButton>(dialog, "ok");
@@ -81,15 +83,15 @@ TEST_F(PlayerNamesWindow, RefusesEmptyNamesUntilBothAreGiven) {
     EXPECT_EQ(fakes.dialogs.last().text, "Por favor, preencha o nome do 2º jogador!");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(secondName->hasFocus());
-    EXPECT_EQ(game.state.PlayerName1, "Ana");
+    EXPECT_EQ(parts.state.PlayerName1, "Ana");
 
     QTest::keyClicks(secondName, "Ze");
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(game.state.PlayerName1, "Rui");
-    EXPECT_EQ(game.state.PlayerName2, "Ze");
-    EXPECT_EQ(game.state.OpponentMode, PlayMode::OneAfterOther);
+    EXPECT_EQ(parts.state.PlayerName1, "Rui");
+    EXPECT_EQ(parts.state.PlayerName2, "Ze");
+    EXPECT_EQ(parts.state.OpponentMode, PlayMode::OneAfterOther);
     EXPECT_EQ(fakes.dialogs.shown().size(), 2u);
 }
 
@@ -100,8 +102,8 @@ TEST_F(PlayerNamesWindow, NameBoxesTakeTenCharacters) {
         EXPECT_EQ(edit->text(), "Maximilian");
     }
     QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_EQ(game.state.PlayerName1, "Maximilian");
-    EXPECT_EQ(game.state.PlayerName2, "Maximilian");
+    EXPECT_EQ(parts.state.PlayerName1, "Maximilian");
+    EXPECT_EQ(parts.state.PlayerName2, "Maximilian");
 }
 
 TEST_F(PlayerNamesWindow, EnterWalksToOkWhichEnterThenPresses) {
@@ -111,11 +113,11 @@ TEST_F(PlayerNamesWindow, EnterWalksToOkWhichEnterThenPresses) {
     QTest::keyClick(secondName, Qt::Key_Enter);
     EXPECT_TRUE(ok->hasFocus());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
+    EXPECT_EQ(parts.state.OpponentMode, PlayMode::Alone);
 
     QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(game.state.OpponentMode, PlayMode::OneAfterOther);
+    EXPECT_EQ(parts.state.OpponentMode, PlayMode::OneAfterOther);
 }
 
 TEST_F(PlayerNamesWindow, TitleBarCloseKeepsNamesAndMode) {
@@ -125,15 +127,17 @@ TEST_F(PlayerNamesWindow, TitleBarCloseKeepsNamesAndMode) {
     dialog.close();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(game.state.PlayerName1, "Ana");
-    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
+    EXPECT_EQ(parts.state.PlayerName1, "Ana");
+    EXPECT_EQ(parts.state.OpponentMode, PlayMode::Alone);
 }
 
 TEST(PlayerNamesOpener, RunsTheWindowModallyFromTheMenu) {
     TestPorts fakes;
     Game game{fakes.ports()};
-    fakes.dialogs.onWindow(ModalWindow::PlayerNames,
-                           [&game] { runPlayerNamesDialog(game, nullptr); });
+    fakes.dialogs.onWindow(ModalWindow::PlayerNames, [&game, &fakes] {
+        runPlayerNamesDialog(PlayerNamesRules{game.state, game.view, game.sound(), fakes.dialogs},
+                             nullptr);
+    });
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);

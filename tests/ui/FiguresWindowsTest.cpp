@@ -102,7 +102,7 @@ protected:
 };
 
 TEST_F(Chooser, PictureUnderTheMouseIsFramedAndItsCaptionLit) {
-    CategoryWindow chooser(game, nullptr);
+    CategoryWindow chooser(game.state, game.sound(), game.deal, nullptr);
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
     keepScreenshot(chooser, "categoria");
@@ -126,7 +126,7 @@ TEST_F(Chooser, PictureUnderTheMouseIsFramedAndItsCaptionLit) {
 }
 
 TEST_F(Chooser, TheFocusShowsOnlyAfterAKeyWasUsed) {
-    CategoryWindow chooser(game, nullptr);
+    CategoryWindow chooser(game.state, game.sound(), game.deal, nullptr);
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
     ASSERT_TRUE(chooser.picture(0)->hasFocus()) << "ready for the keyboard";
@@ -180,7 +180,7 @@ TEST_F(Chooser, ClickOnAPictureOrCaptionOrKeyChoosesAndCloses) {
             way.act(*chooser);
         });
         Watchdog watchdog;
-        runCategoryChooser(game, nullptr);
+        runCategoryChooser(game.state, game.sound(), game.deal, nullptr);
         EXPECT_EQ(game.state.FigureCategory, way.category);
         EXPECT_EQ(sound.count("optionChosen"), sounds + 1);
         EXPECT_EQ(hintBackground(), QColor(255, 255, 255)) << "hints are white once it closed";
@@ -193,7 +193,7 @@ TEST_F(Chooser, EscapeClosesWithoutChanging) {
     QTimer::singleShot(0,
                        [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
     Watchdog watchdog;
-    runCategoryChooser(game, nullptr);
+    runCategoryChooser(game.state, game.sound(), game.deal, nullptr);
     EXPECT_EQ(game.state.FigureCategory, "Números");
     EXPECT_EQ(sound.count("optionChosen"), 0);
 }
@@ -244,7 +244,7 @@ protected:
 };
 
 TEST_F(Manager, RedWarningBlinksOnAFolderWithoutJpegFilesAndHidesOnOneWith) {
-    PhotoManagerWindow window(game, nullptr);
+    PhotoManagerWindow window(game.ports, game.sound(), game.deal, nullptr);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.manager().openFolder(empty);
@@ -267,7 +267,7 @@ TEST_F(Manager, RedWarningBlinksOnAFolderWithoutJpegFilesAndHidesOnOneWith) {
 }
 
 TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
-    PhotoManagerWindow window(game, nullptr);
+    PhotoManagerWindow window(game.ports, game.sound(), game.deal, nullptr);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.manager().chooseDrive(fakes.paths.root());
@@ -309,7 +309,7 @@ TEST_F(Manager, SearchListsCompletesWithConcluidoAndStops) {
 }
 
 TEST_F(Manager, FolderWhoseReadHangsLeavesTheWindowAnswering) {
-    PhotoManagerWindow window(game, nullptr);
+    PhotoManagerWindow window(game.ports, game.sound(), game.deal, nullptr);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* folders = qobject_cast<QFileSystemModel*>(window.folderTree->model());
@@ -354,7 +354,7 @@ TEST_F(Manager, EveryControlDoesItsOwnThing) {
     const auto colourShown = [](const Image& image, RGB colour) {
         return !image.empty() && pixelNear(image, image.width / 2, image.height / 2, colour, 16);
     };
-    PhotoManagerWindow window(game, nullptr);
+    PhotoManagerWindow window(game.ports, game.sound(), game.deal, nullptr);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     PhotoManager& manager = window.manager();
@@ -435,7 +435,7 @@ public:
 
 TEST_F(Manager, OneClickOnADamagedFileTellsItOnceOnSingleClickDesktops) {
     ASSERT_TRUE(writeBytes(empty / "quebrada.jpg", std::vector<std::uint8_t>(500, 3)));
-    PhotoManagerWindow window(game, nullptr);
+    PhotoManagerWindow window(game.ports, game.sound(), game.deal, nullptr);
     SingleClickStyle style;
     window.fileList->setStyle(&style);
     window.show();
@@ -466,7 +466,7 @@ TEST_F(Manager, KeyboardReachesEveryControlAndEscapeCloses) {
         QTest::keyClick(window, Qt::Key_Escape);
     });
     Watchdog watchdog;
-    runPhotoManager(game, nullptr);
+    runPhotoManager(game.ports, game.sound(), game.deal, nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -34,7 +34,7 @@ protected:
     void open(bool asksTime) {
         game.state.DefinitionFromPlayerButton = !asksTime;
         game.gameDefinition.create(asksTime);
-        dialog = std::make_unique<GameDefinitionDialog>(game, nullptr);
+        dialog = std::make_unique<GameDefinitionDialog>(game.gameDefinition, nullptr);
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }

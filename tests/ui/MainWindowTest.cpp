@@ -186,7 +186,8 @@ TEST_F(MainWindowTest, RefusalLeavesTheMarksAsTheyWere) {
 
 TEST_F(MainWindowTest, IndividualEntryAsksTheNameAndTicks) {
     fakes.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
-        PlayerNamesRules names(window.game());
+        Game& game = window.game();
+        PlayerNamesRules names(game.state, game.view, game.sound(), game.ports.dialogs);
         names.firstName = "Ana";
         names.secondName = "Bia";
         names.acceptClick();

@@ -37,7 +37,8 @@ protected:
     QtScreen screen;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
     MainWindow main{ports};
-    Records records{main.game()};
+    Records records{main.game().state, main.game().view, main.game().timers, fakes.dialogs,
+                    fakes.paths};
     RecordsWindow window{records, &main};
 
     void SetUp() override {
