@@ -9,9 +9,9 @@
 namespace qv {
 
 Game::Game(const Ports& p)
-    : ports(p), timers(p.scheduler), settings(*this), deal(*this), reveal(*this), scoring(*this),
-      clock(*this), matchEnd(*this), computer(*this), endDisplay(*this), penaltyNotice(*this),
-      gameDefinition(*this) {
+    : ports(p), timers(p.scheduler), settings(*this), deal(*this), reveal(*this),
+      scoring(state, view), clock(*this), matchEnd(*this), computer(*this), endDisplay(*this),
+      penaltyNotice(*this), gameDefinition(*this) {
 }
 
 void Game::setUp() {

@@ -1,25 +1,23 @@
 #include "match/Scoring.h"
 
-#include "game/Game.h"
-
 #include <string>
 
 namespace qv {
 
 void Scoring::add(int points) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     const bool firstPlays =
         s.OpponentMode == PlayMode::OneBoard ? s.SecondTurn == 0 : s.FirstPlayerPlays;
     if (firstPlays) {
         s.Score1 += points;
         if (s.OpponentMode == PlayMode::OneBoard)
             s.SharedScore1 = s.Score1;
-        m_game.view[Role::Player1Points].caption = std::to_string(s.Score1);
+        m_view[Role::Player1Points].caption = std::to_string(s.Score1);
     } else {
         s.Score2 += points;
         if (s.OpponentMode == PlayMode::OneBoard)
             s.SharedScore2 = s.Score2;
-        m_game.view[Role::Player2Points].caption = std::to_string(s.Score2);
+        m_view[Role::Player2Points].caption = std::to_string(s.Score2);
     }
 }
 
@@ -28,7 +26,7 @@ void Scoring::scorePair() {
 }
 
 void Scoring::scoreMiss() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     // The computer's hidden tests neither cost points nor pass the turn.
     if (s.ComputerAttempt > 0 && s.ComputerAttempt < s.AttemptLimit)
         return;

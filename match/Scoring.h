@@ -1,14 +1,15 @@
 #pragma once
 
-namespace qv {
+#include "match/MainView.h"
+#include "match/MatchState.h"
 
-class Game;
+namespace qv {
 
 /// +150 for a pair, -25 for a miss, to whoever plays; on one board a miss passes
 /// the turn and a pair keeps it.
 class Scoring {
 public:
-    explicit Scoring(Game& game) : m_game(game) {}
+    Scoring(MatchState& state, MainView& view) : m_state(state), m_view(view) {}
 
     void scorePair();
     void scoreMiss();
@@ -16,7 +17,8 @@ public:
 private:
     void add(int points);
 
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
 };
 
 } // namespace qv
