@@ -11,7 +11,7 @@ namespace qv {
 Game::Game(const Ports& p)
     : ports(p), timers(p.scheduler), settings(*this), deal(*this), reveal(*this),
       scoring(state, view), clock(*this), matchEnd(*this), computer(*this), endDisplay(*this),
-      penaltyNotice(*this), gameDefinition(*this) {
+      penaltyNotice(state, view, ports.scheduler), gameDefinition(*this) {
 }
 
 void Game::setUp() {
