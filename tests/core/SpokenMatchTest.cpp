@@ -63,13 +63,18 @@ TEST(SpokenText, ScoreBoardLabelsInWords) {
     EXPECT_EQ(spoken::openBlock(5, holders::figure(0, 2)), "Bloco 5, aberto: cachorro");
 }
 
+/// The narrator as the window makes it, on the match a test plays.
+MatchNarrator narratorOf(const MatchDriver& d) {
+    return {d.game.state, d.game.view, d.game.timers};
+}
+
 std::string figureAt(const MatchDriver& d, int k) {
     return figureName(d.game.state.SlotFigure[static_cast<std::size_t>(k)]);
 }
 
 TEST(MatchNarrator, TellsEachTurnedBlockThePairsTheMissesAndTheEnd) {
     MatchDriver d;
-    MatchNarrator narrator(d.game);
+    MatchNarrator narrator = narratorOf(d);
     d.start();
     EXPECT_EQ(narrator.news(), "Partida iniciada. Tempo restante: 3:00.");
     EXPECT_EQ(narrator.news(), "") << "nothing new, nothing said";
@@ -103,7 +108,7 @@ TEST(MatchNarrator, TellsEachTurnedBlockThePairsTheMissesAndTheEnd) {
 
 TEST(MatchNarrator, TellsWhoseTurnItIsOnASharedBoard) {
     MatchDriver d;
-    MatchNarrator narrator(d.game);
+    MatchNarrator narrator = narratorOf(d);
     d.game.state.OpponentMode = PlayMode::OneBoard;
     d.game.state.PlayerCount = 2;
     d.game.state.PlayerName1 = "Ana";
@@ -127,7 +132,7 @@ TEST(MatchNarrator, TellsWhoseTurnItIsOnASharedBoard) {
 TEST(MatchNarrator, TellsTheEndOfAWonMatch) {
     MatchDriver d(ScreenSize{1024, 768});
     d.game.settings.onSixteenBlocks();
-    MatchNarrator narrator(d.game);
+    MatchNarrator narrator = narratorOf(d);
     d.start();
     std::string news;
     for (const auto& pair : d.pairs()) {
@@ -161,7 +166,7 @@ TEST(MatchNarrator, WarnsAtOneMinuteThirtyAndTenSecondsLeftWhileTheClockRunsDown
             }
             if (jittery)
                 d.ports.scheduler.firePrecisely(11);
-            MatchNarrator narrator(d.game);
+            MatchNarrator narrator = narratorOf(d);
             std::vector<int> warned;
             // Asked after every tick, as the window does.
             d.ports.scheduler.setAfterEvent([&] {
@@ -189,7 +194,7 @@ TEST(MatchNarrator, WarnsAtOneMinuteThirtyAndTenSecondsLeftWhileTheClockRunsDown
 
 TEST(MatchNarrator, KeepsTheComputersHiddenTestsToItself) {
     MatchDriver d;
-    MatchNarrator narrator(d.game);
+    MatchNarrator narrator = narratorOf(d);
     d.start();
     narrator.news();
     MatchState& s = d.game.state;
