@@ -9,9 +9,10 @@
 namespace qv {
 
 Game::Game(const Ports& p)
-    : ports(p), timers(p.scheduler), settings(*this), deal(*this), reveal(*this),
-      scoring(state, view), clock(*this), matchEnd(*this), computer(*this), endDisplay(*this),
-      penaltyNotice(state, view, ports.scheduler), gameDefinition(*this) {
+    : ports(p), timers(p.scheduler), settings(*this), deal(*this),
+      reveal(state, view, timers, sound(), scoring, computer), scoring(state, view), clock(*this),
+      matchEnd(*this), computer(state, view, timers, ports, sound(), reveal, gameDefinition),
+      endDisplay(*this), penaltyNotice(state, view, ports.scheduler), gameDefinition(*this) {
 }
 
 void Game::setUp() {
