@@ -75,6 +75,7 @@ private:
     MatchState& m_state;
     MainView& m_view;
     MatchTimers& m_timers;
+    /// Held by value: it only holds references, and a caller's may be a temporary.
     Ports m_ports;
     SoundCues& m_sound;
     BlockReveal& m_reveal;
