@@ -26,7 +26,8 @@ constexpr Role kScoreBoard[] = {Role::Player1Name, Role::Player1Points, Role::Pl
 } // namespace
 
 MainWindowAccessibility::MainWindowAccessibility(MainWindow& window, const BoardKeyboard& keyboard)
-    : m_window(window), m_keyboard(keyboard), m_narrator(window.game()),
+    : m_window(window), m_keyboard(keyboard),
+      m_narrator(window.game().state, window.game().view, window.game().timers),
       m_announcer(new Announcer(window.centralWidget())) {
     QWidget* holder = window.control(Role::FocusHolder);
     holder->setAccessibleName(QStringLiteral("Tabuleiro"));

@@ -12,11 +12,12 @@ Game::Game(const Ports& p)
     : ports(p), timers(p.scheduler), settings(state, view, timers, ports.dialogs, endDisplay),
       deal(state, view, timers, ports, screen, sound(), endDisplay, clock, photoSet, photoHolders,
            photoGeneration),
-      reveal(*this), scoring(state, view),
+      reveal(state, view, timers, sound(), scoring, computer), scoring(state, view),
       clock(state, view, timers, ports.clock, ports.dialogs, deal, matchEnd, computer, endDisplay),
       matchEnd(state, view, timers, sound(), records(), ports.dialogs, clock, endDisplay,
                penaltyNotice),
-      computer(*this), endDisplay(state, view, timers, sound(), screen), penaltyNotice(*this),
+      computer(state, view, timers, ports, sound(), reveal, gameDefinition),
+      endDisplay(state, view, timers, sound(), screen), penaltyNotice(state, view, ports.scheduler),
       gameDefinition(state, view, timers, ports.dialogs, sound(), settings, computer) {
 }
 

@@ -21,8 +21,9 @@
 
 namespace qv {
 
-/// The main window's rules without the window: the state of the run, the view
-/// record the window renders, its timers and the handlers of its controls.
+/// The main window's rules without the window: owns the state of the run, the
+/// view record the window renders and its timers, makes one component per
+/// concern and hands each only the parts, ports and peers it uses.
 class Game {
 public:
     explicit Game(const Ports& ports);
@@ -36,6 +37,18 @@ public:
 
     MatchTimers timers;
 
+    /// The holders of the player's photos 1..12 (entry 0 unused); the generation
+    /// grows with every load, so the window knows to draw them again.
+    std::array<Image, 13> photoHolders{};
+    int photoGeneration = 0;
+    PhotoSet photoSet;
+
+private:
+    // Made before the components, which keep them from their constructors on.
+    SoundCuesRelay m_sound;
+    RecordRoutinesRelay m_records;
+
+public:
     SettingsMenu settings;
     Deal deal;
     BlockReveal reveal;
@@ -46,12 +59,6 @@ public:
     EndDisplay endDisplay;
     PenaltyNotice penaltyNotice;
     GameDefinition gameDefinition;
-
-    /// The holders of the player's photos 1..12 (entry 0 unused); the generation
-    /// grows with every load, so the window knows to draw them again.
-    std::array<Image, 13> photoHolders{};
-    int photoGeneration = 0;
-    PhotoSet photoSet;
 
     SoundCues& sound() { return m_sound; }
     void setSound(SoundCues& sound) { m_sound.plug(sound); }
@@ -71,10 +78,6 @@ public:
     void ensurePhotoFolder();
     /// The master sound switch; its label is red while ticked, grey while not.
     void onToggleSound();
-
-private:
-    SoundCuesRelay m_sound;
-    RecordRoutinesRelay m_records;
 };
 
 } // namespace qv

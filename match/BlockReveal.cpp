@@ -1,6 +1,11 @@
 #include "match/BlockReveal.h"
 
-#include "game/Game.h"
+#include "match/ComputerOpponent.h"
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
+#include "match/Scoring.h"
+#include "match/SoundCues.h"
 
 namespace qv {
 
@@ -11,28 +16,31 @@ constexpr int kMissPause = 19;
 constexpr int kMissPauseComputer = 28;
 } // namespace
 
-BlockReveal::BlockReveal(Game& game) : m_game(game) {
-    m_game.timers.revealPause.setHandler([this] { onRevealTick(); });
+BlockReveal::BlockReveal(MatchState& state, MainView& view, MatchTimers& timers, SoundCues& sound,
+                         Scoring& scoring, ComputerOpponent& computer)
+    : m_state(state), m_view(view), m_timers(timers), m_sound(sound), m_scoring(scoring),
+      m_computer(computer) {
+    m_timers.revealPause.setHandler([this] { onRevealTick(); });
 }
 
 bool BlockReveal::computerProbing() const {
-    const MatchState& s = m_game.state;
+    const MatchState& s = m_state;
     return s.ComputerAttempt != 0 && s.ComputerAttempt < s.AttemptLimit;
 }
 
 // Position 0 names no block yet (before the first try of the run): nothing to show.
 void BlockReveal::showCover(int position, bool visible) {
     if (position >= 1 && position <= 24)
-        m_game.view.cover(position).visible = visible;
+        m_view.cover(position).visible = visible;
 }
 
 void BlockReveal::showFace(int position, bool visible) {
     if (position >= 1 && position <= 24)
-        m_game.view.face(position).visible = visible;
+        m_view.face(position).visible = visible;
 }
 
 bool BlockReveal::acceptClick() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (s.ComputerMoving == 1)
         return true;
     if (!s.ClickArmed)
@@ -42,14 +50,14 @@ bool BlockReveal::acceptClick() {
 }
 
 void BlockReveal::onCoverClick(int k) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (!acceptClick())
         return;
     const auto slot = static_cast<std::size_t>(k);
     s.ClickedCover = k;
     s.SlotSeen[slot] = 1;
     s.BlinkStep = 0;
-    m_game.timers.revealPause.setInterval(kBlinkInterval);
+    m_timers.revealPause.setInterval(kBlinkInterval);
     s.ClickCount += 1;
     if (s.ComputerAttempt == 0 && s.ClickCount == 1)
         showCover(k, false);
@@ -60,8 +68,8 @@ void BlockReveal::onCoverClick(int k) {
     }
     if (s.ClickCount == 1) {
         s.FirstFigure = s.SlotFigure[slot];
-        m_game.sound().firstClick();
-        m_game.computer.notePersonFirstBlock(k);
+        m_sound.firstClick();
+        m_computer.notePersonFirstBlock(k);
         if (s.Try == TryState::MissShown) {
             showCover(s.FirstCover, true);
             showCover(s.SecondCover, true);
@@ -73,7 +81,7 @@ void BlockReveal::onCoverClick(int k) {
     if (s.ClickCount < 2)
         return;
 
-    m_game.computer.notePersonSecondBlock(k);
+    m_computer.notePersonSecondBlock(k);
     s.WaitTicks = 0;
     s.Try = TryState::MissShown;
     s.SecondFigure = s.SlotFigure[slot];
@@ -82,7 +90,7 @@ void BlockReveal::onCoverClick(int k) {
     if (s.ComputerAttempt == 0 || s.ComputerAttempt >= s.AttemptLimit || pair) {
         showCover(k, false);
         s.ClickCount = 0;
-        m_game.sound().secondClick();
+        m_sound.secondClick();
     }
     if (pair) {
         s.ClickCount = 0;
@@ -92,21 +100,21 @@ void BlockReveal::onCoverClick(int k) {
         s.SecondFace = k;
         s.Try = TryState::PairShown;
         s.BoardPoints += 150;
-        m_game.scoring.scorePair();
+        m_scoring.scorePair();
     } else {
-        m_game.scoring.scoreMiss();
+        m_scoring.scoreMiss();
     }
 }
 
 void BlockReveal::onRevealTick() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (computerProbing())
         return;
     Control* clicked =
-        s.ClickedCover >= 1 && s.ClickedCover <= 24 ? &m_game.view.cover(s.ClickedCover) : nullptr;
+        s.ClickedCover >= 1 && s.ClickedCover <= 24 ? &m_view.cover(s.ClickedCover) : nullptr;
     // A cover takes clicks again only while a match runs: a pause that outlasts
     // the match must not open the board after the time-out or PARAR.
-    const bool playing = m_game.timers.matchInProgress();
+    const bool playing = m_timers.matchInProgress();
     auto finishUncovering = [&] {
         s.BlinkStep = 3;
         if (clicked) {
@@ -130,11 +138,11 @@ void BlockReveal::onRevealTick() {
         s.WaitTicks += 1;
         if (s.Try == TryState::PairShown && s.WaitTicks == kPairPause) {
             s.Try = TryState::None;
-            m_game.sound().pairFound();
+            m_sound.pairFound();
             showFace(s.FirstFace, false);
             showFace(s.SecondFace, false);
             s.WaitTicks = 0;
-            m_game.timers.revealPause.stop();
+            m_timers.revealPause.stop();
             s.BlinkStep = 0;
         }
     }
@@ -146,11 +154,11 @@ void BlockReveal::onRevealTick() {
         if (clicked)
             clicked->enabled = playing;
         if (s.ClickCount == 0)
-            m_game.sound().pairMissed();
+            m_sound.pairMissed();
     }
     if (s.WaitTicks >= limit) {
         s.WaitTicks = 0;
-        m_game.timers.revealPause.stop();
+        m_timers.revealPause.stop();
         s.BlinkStep = 0;
     }
 }

@@ -1,6 +1,11 @@
 #include "match/ComputerOpponent.h"
 
-#include "game/Game.h"
+#include "match/BlockReveal.h"
+#include "match/LevelPanel.h"
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
+#include "match/SoundCues.h"
 #include "platform/Utf8.h"
 
 namespace qv {
@@ -40,33 +45,37 @@ int levelOfCode(const std::string& code) {
     return 1;
 }
 
-ComputerOpponent::ComputerOpponent(Game& game) : m_game(game) {
-    m_game.timers.computerWait.setHandler([this] { onWaitTick(); });
+ComputerOpponent::ComputerOpponent(MatchState& state, MainView& view, MatchTimers& timers,
+                                   const Ports& ports, SoundCues& sound, BlockReveal& reveal,
+                                   LevelPanel& levelPanel)
+    : m_state(state), m_view(view), m_timers(timers), m_ports(ports), m_sound(sound),
+      m_reveal(reveal), m_levelPanel(levelPanel) {
+    m_timers.computerWait.setHandler([this] { onWaitTick(); });
     // Until a level is chosen the computer plays at level 1: a table of no
     // attempts would leave it moving for ever, with the window locked.
-    m_game.state.LevelAttempts = computerLevel(1).attempts;
+    m_state.LevelAttempts = computerLevel(1).attempts;
 }
 
 void ComputerOpponent::notePersonFirstBlock(int position) {
-    if (m_game.state.ComputerMoving == 0)
-        m_game.state.HumanFirstPos = position;
+    if (m_state.ComputerMoving == 0)
+        m_state.HumanFirstPos = position;
 }
 
 void ComputerOpponent::notePersonSecondBlock(int position) {
-    if (m_game.state.ComputerMoving == 0)
-        m_game.state.HumanSecondPos = position;
+    if (m_state.ComputerMoving == 0)
+        m_state.HumanSecondPos = position;
 }
 
 int ComputerOpponent::waitTicks() const {
     // Speaker tones hold the program while they sound; the wait is shorter to match.
-    return m_game.sound().speakerChosen() ? kWaitTicksSpeaker : kWaitTicks;
+    return m_sound.speakerChosen() ? kWaitTicksSpeaker : kWaitTicks;
 }
 
 void ComputerOpponent::trigger() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.ComputerWaitTicks = waitTicks();
-    m_game.timers.computerWait.setInterval(kWaitInterval);
-    m_game.view.form.enabled = false;
+    m_timers.computerWait.setInterval(kWaitInterval);
+    m_view.form.enabled = false;
     if (s.ComputerWaitCount >= s.ComputerWaitTicks) {
         s.ComputerWaitCount = 0;
         makeMove();
@@ -74,38 +83,36 @@ void ComputerOpponent::trigger() {
 }
 
 void ComputerOpponent::onWaitTick() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.ComputerWaitTicks = waitTicks();
     s.ComputerWaitCount += 1;
     if (s.ComputerWaitCount >= s.ComputerWaitTicks)
-        m_game.timers.computerWait.stop();
+        m_timers.computerWait.stop();
 }
 
 void ComputerOpponent::waitFor(int milliseconds) {
-    m_game.ports.scheduler.waitProcessingEvents(milliseconds);
+    m_ports.scheduler.waitProcessingEvents(milliseconds);
 }
 
 void ComputerOpponent::reseed() {
-    m_game.ports.random.seed(
-        static_cast<std::uint32_t>(m_game.ports.clock.millisecondsSinceMidnight()));
+    m_ports.random.seed(static_cast<std::uint32_t>(m_ports.clock.millisecondsSinceMidnight()));
 }
 
 int ComputerOpponent::drawPosition() {
-    const int count = m_game.state.BlockCount == 16 ? 17 : 25;
+    const int count = m_state.BlockCount == 16 ? 17 : 25;
     int position = 0;
     while (position == 0)
-        position = m_game.ports.random.below(count);
+        position = m_ports.random.below(count);
     return position;
 }
 
 bool ComputerOpponent::onBoard(int position) const {
-    return position >= 1 && position <= m_game.state.BlockCount &&
-           m_game.view.face(position).visible;
+    return position >= 1 && position <= m_state.BlockCount && m_view.face(position).visible;
 }
 
 int ComputerOpponent::positionsLeft() const {
     int left = 0;
-    for (int k = 1; k <= m_game.state.BlockCount; ++k)
+    for (int k = 1; k <= m_state.BlockCount; ++k)
         left += onBoard(k) ? 1 : 0;
     return left;
 }
@@ -123,11 +130,11 @@ bool ComputerOpponent::validCandidate(int position, int attempt, int first) cons
 }
 
 int ComputerOpponent::drawCandidate(int attempt, int first) {
-    const int previous = m_game.state.ComputerPick;
+    const int previous = m_state.ComputerPick;
     if (attempt > kLastDrawnAttempt)
         return previous;
     bool anyValid = false;
-    for (int k = 1; k <= m_game.state.BlockCount && !anyValid; ++k)
+    for (int k = 1; k <= m_state.BlockCount && !anyValid; ++k)
         anyValid = validCandidate(k, attempt, first);
     // Drawing on with nothing left to draw would never end; the previous one stands.
     if (!anyValid)
@@ -140,13 +147,13 @@ int ComputerOpponent::drawCandidate(int attempt, int first) {
 }
 
 void ComputerOpponent::turnPick() {
-    const int pick = m_game.state.ComputerPick;
+    const int pick = m_state.ComputerPick;
     if (pick >= 1 && pick <= 24)
-        m_game.reveal.onCoverClick(pick);
+        m_reveal.onCoverClick(pick);
 }
 
 bool ComputerOpponent::testHidden(int position) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     s.ComputerPick = position;
     s.ComputerAttempt -= 1;
     turnPick();
@@ -158,7 +165,7 @@ bool ComputerOpponent::testHidden(int position) {
 }
 
 bool ComputerOpponent::lookAtLatestTry(int first) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (s.HumanFirstPos != first && testHidden(s.HumanFirstPos))
         return true;
     if (s.HumanSecondPos != first && testHidden(s.HumanSecondPos))
@@ -168,7 +175,7 @@ bool ComputerOpponent::lookAtLatestTry(int first) {
 }
 
 void ComputerOpponent::makeMove() {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     if (s.BoardPoints >= s.MaxBoardPoints || s.SecondTurn != 1)
         return;
     // Seeded once a move: seeding again within the same millisecond would repeat
@@ -183,7 +190,7 @@ void ComputerOpponent::makeMove() {
     int first = drawPosition();
     while (!onBoard(first))
         first = drawPosition();
-    m_game.reveal.onCoverClick(first);
+    m_reveal.onCoverClick(first);
     for (int pause = 0; pause < 3; ++pause)
         waitFor(kRevealPause);
     s.ClickArmed = true;
@@ -215,7 +222,7 @@ void ComputerOpponent::makeMove() {
 }
 
 void ComputerOpponent::applyLevel(int level) {
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     const ComputerLevel& chosen = computerLevel(level);
     s.LevelAttempts = chosen.attempts;
     s.LevelCode = chosen.code;
@@ -223,12 +230,12 @@ void ComputerOpponent::applyLevel(int level) {
 }
 
 void ComputerOpponent::onPlayComputer() {
-    Dialogs& dialogs = m_game.ports.dialogs;
-    if (m_game.timers.matchInProgress()) {
+    Dialogs& dialogs = m_ports.dialogs;
+    if (m_timers.matchInProgress()) {
         dialogs.messageDlg(kPlayerRefusal, MessageKind::Warning, Buttons::Ok);
         return;
     }
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     const auto answer = dialogs.inputQuery(
         "Quorvanella 2.0", "Digite o nome do jogador que deseja jogar contra mim", s.PlayerName1);
     if (!answer)
@@ -236,7 +243,7 @@ void ComputerOpponent::onPlayComputer() {
     s.PlayerName1 = firstCharacters(*answer, kNameLength);
     // Only the computer picture of a dialog that is up asks from inside it; a
     // dialog that "Jogador" opened and that was closed since asks like the menu.
-    const bool fromOpenDialog = s.DefinitionFromPlayerButton && m_game.gameDefinition.isOpen();
+    const bool fromOpenDialog = s.DefinitionFromPlayerButton && m_levelPanel.isOpen();
     s.OpponentMode = PlayMode::OneBoard;
     s.RivalIsComputer = true;
     s.WinTally1 = 0;
@@ -245,13 +252,13 @@ void ComputerOpponent::onPlayComputer() {
     // counted, which would end the next start at once as a draw.
     s.SettingsChanged = 1;
     if (fromOpenDialog) {
-        m_game.gameDefinition.showLevelPanel();
-        m_game.sound().optionChosen();
+        m_levelPanel.showLevelPanel();
+        m_sound.optionChosen();
         return;
     }
-    m_game.gameDefinition.create(false);
-    m_game.gameDefinition.showLevelPanel();
-    m_game.ports.dialogs.showModal(ModalWindow::GameDefinition);
+    m_levelPanel.create(false);
+    m_levelPanel.showLevelPanel();
+    m_ports.dialogs.showModal(ModalWindow::GameDefinition);
 }
 
 } // namespace qv

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "platform/Ports.h"
+
 #include <array>
 #include <string>
 
 namespace qv {
 
-class Game;
+class BlockReveal;
+class LevelPanel;
+class MainView;
+class SoundCues;
+struct MatchState;
+struct MatchTimers;
 
 /// One strength of the computer: how it is shown and named, and how many partners
 /// it may test for its first block with few (8 or less), some (9 to 16) and many
@@ -30,7 +37,10 @@ int levelOfCode(const std::string& code);
 /// candidate openly. It drives the same click handler a person's clicks do.
 class ComputerOpponent {
 public:
-    explicit ComputerOpponent(Game& game);
+    /// It turns blocks through `reveal`, as a person's clicks do, and asks for its
+    /// level through the game definition window's `levelPanel`.
+    ComputerOpponent(MatchState& state, MainView& view, MatchTimers& timers, const Ports& ports,
+                     SoundCues& sound, BlockReveal& reveal, LevelPanel& levelPanel);
 
     /// The turn is the computer's: start or go on with the wait, and move once it is over.
     void trigger();
@@ -62,7 +72,14 @@ private:
     bool lookAtLatestTry(int first);
     bool testHidden(int position);
 
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
+    MatchTimers& m_timers;
+    /// Held by value: it only holds references, and a caller's may be a temporary.
+    Ports m_ports;
+    SoundCues& m_sound;
+    BlockReveal& m_reveal;
+    LevelPanel& m_levelPanel;
     /// Candidates of this move by attempt number 1..12 (entry 0 unused).
     std::array<int, 13> m_candidates{};
 };

@@ -1,7 +1,9 @@
 #include "match/MatchNarrator.h"
 
-#include "game/Game.h"
 #include "match/FigureNames.h"
+#include "match/MainView.h"
+#include "match/MatchState.h"
+#include "match/MatchTimers.h"
 #include "match/SpokenText.h"
 
 #include <vector>
@@ -54,13 +56,15 @@ std::string joined(const std::vector<std::string>& sentences) {
 
 } // namespace
 
-MatchNarrator::MatchNarrator(const Game& game) : m_game(game) {
+MatchNarrator::MatchNarrator(const MatchState& state, const MainView& view,
+                             const MatchTimers& timers)
+    : m_state(state), m_view(view), m_timers(timers) {
     m_last = now();
 }
 
 bool MatchNarrator::isOpen(int k) const {
-    const MatchState& s = m_game.state;
-    const MainView& v = m_game.view;
+    const MatchState& s = m_state;
+    const MainView& v = m_view;
     if (k < 1 || k > s.BlockCount || !v.face(k).visible)
         return false;
     const bool flashing = k == s.ClickedCover && s.BlinkStep >= 1 && s.BlinkStep <= 2;
@@ -68,9 +72,9 @@ bool MatchNarrator::isOpen(int k) const {
 }
 
 MatchNarrator::Moment MatchNarrator::now() const {
-    const MatchState& s = m_game.state;
+    const MatchState& s = m_state;
     Moment moment;
-    moment.inProgress = m_game.timers.matchInProgress();
+    moment.inProgress = m_timers.matchInProgress();
     for (int k = 1; k <= 24; ++k)
         moment.open[static_cast<std::size_t>(k)] = isOpen(k);
     moment.boardPoints = s.BoardPoints;
@@ -80,10 +84,10 @@ MatchNarrator::Moment MatchNarrator::now() const {
     moment.firstCover = s.FirstCover;
     moment.secondCover = s.SecondCover;
     moment.secondTurn = s.SecondTurn;
-    moment.points1 = m_game.view[Role::Player1Points].caption;
-    moment.points2 = m_game.view[Role::Player2Points].caption;
+    moment.points1 = m_view[Role::Player1Points].caption;
+    moment.points2 = m_view[Role::Player2Points].caption;
     if (moment.inProgress)
-        moment.secondsLeft = secondsOf(m_game.view[Role::Clock].caption);
+        moment.secondsLeft = secondsOf(m_view[Role::Clock].caption);
     return moment;
 }
 
@@ -91,7 +95,7 @@ std::string MatchNarrator::news() {
     const Moment current = now();
     const Moment last = m_last;
     m_last = current;
-    const MainView& v = m_game.view;
+    const MainView& v = m_view;
     std::vector<std::string> said;
     if (current.inProgress && !last.inProgress)
         said.push_back("Partida iniciada. " + spoken::scoreLabel(v, Role::Clock));
@@ -99,7 +103,7 @@ std::string MatchNarrator::news() {
         const auto slot = static_cast<std::size_t>(k);
         if (current.open[slot] && !last.open[slot])
             said.push_back("Bloco " + std::to_string(k) + ": " +
-                           figureName(m_game.state.SlotFigure[slot]));
+                           figureName(m_state.SlotFigure[slot]));
     }
     const bool pair = current.boardPoints > last.boardPoints;
     const bool miss =
@@ -116,7 +120,7 @@ std::string MatchNarrator::news() {
             said.push_back(spoken::scoreLabel(v, Role::Player2Points));
     }
     if (current.inProgress && last.inProgress && current.secondTurn != last.secondTurn &&
-        m_game.state.OpponentMode == PlayMode::OneBoard)
+        m_state.OpponentMode == PlayMode::OneBoard)
         said.push_back(turnOf(current.secondTurn));
     if (last.inProgress && passedWarning(last.secondsLeft, current.secondsLeft))
         said.push_back("Atenção! " + spoken::scoreLabel(v, Role::Clock));
@@ -126,7 +130,7 @@ std::string MatchNarrator::news() {
 }
 
 std::string MatchNarrator::turnOf(int secondTurn) const {
-    const MatchState& s = m_game.state;
+    const MatchState& s = m_state;
     const std::string& name = secondTurn == 0 ? s.PlayerName1 : s.PlayerName2;
     if (!name.empty())
         return "Vez de " + name;
@@ -134,11 +138,11 @@ std::string MatchNarrator::turnOf(int secondTurn) const {
 }
 
 std::string MatchNarrator::ending() const {
-    const MainView& v = m_game.view;
+    const MainView& v = m_view;
     if (v[Role::CancelNotice].visible)
         return v[Role::CancelNotice].caption;
     std::vector<std::string> said{"Fim da partida"};
-    if (m_game.state.LostAlone) {
+    if (m_state.LostAlone) {
         said.emplace_back("Você perdeu");
     } else if (v[Role::WinnerCaption].visible) {
         std::string winner;
@@ -158,7 +162,7 @@ std::string MatchNarrator::ending() const {
         said.push_back(person ? "Vencedor: " + winner : winner);
     }
     said.push_back(spoken::scoreLabel(v, Role::Player1Points));
-    if (m_game.state.PlayerCount == 2)
+    if (m_state.PlayerCount == 2)
         said.push_back(spoken::scoreLabel(v, Role::Player2Points));
     return joined(said);
 }

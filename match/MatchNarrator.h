@@ -5,7 +5,9 @@
 
 namespace qv {
 
-class Game;
+class MainView;
+struct MatchState;
+struct MatchTimers;
 
 /// Tells a player who cannot see the board what just happened: a block turned
 /// and its figure, a pair found, a miss, the turn passing, the clock reaching
@@ -13,7 +15,7 @@ class Game;
 /// at the last call, so the window asks it after every event, whoever made the move.
 class MatchNarrator {
 public:
-    explicit MatchNarrator(const Game& game);
+    MatchNarrator(const MatchState& state, const MainView& view, const MatchTimers& timers);
 
     /// What happened since the last call, as one sentence or a few; empty when
     /// nothing worth saying happened.
@@ -41,7 +43,9 @@ private:
     std::string ending() const;
     std::string turnOf(int secondTurn) const;
 
-    const Game& m_game;
+    const MatchState& m_state;
+    const MainView& m_view;
+    const MatchTimers& m_timers;
     Moment m_last;
 };
 

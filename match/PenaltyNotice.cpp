@@ -1,6 +1,7 @@
 #include "match/PenaltyNotice.h"
 
-#include "game/Game.h"
+#include "match/MainView.h"
+#include "match/MatchState.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -28,17 +29,17 @@ long long labelPoints(const std::string& caption) {
 
 } // namespace
 
-PenaltyNotice::PenaltyNotice(Game& game)
-    : countdownTimer(game.ports.scheduler, "countdownTimer"), m_game(game) {
+PenaltyNotice::PenaltyNotice(MatchState& state, MainView& view, Scheduler& scheduler)
+    : countdownTimer(scheduler, "countdownTimer"), m_state(state), m_view(view) {
     countdownTimer.setHandler([this] { countDownStep(); });
 }
 
 bool PenaltyNotice::playerTwoSlower() const {
-    return m_game.state.GameTime2 > m_game.state.GameTime1;
+    return m_state.GameTime2 > m_state.GameTime1;
 }
 
 void PenaltyNotice::fill() {
-    const MatchState& s = m_game.state;
+    const MatchState& s = m_state;
     const bool twoSlower = playerTwoSlower();
     const std::string& slower = twoSlower ? s.PlayerName2 : s.PlayerName1;
     const std::string& other = twoSlower ? s.PlayerName1 : s.PlayerName2;
@@ -60,7 +61,7 @@ void PenaltyNotice::okClick() {
     // Only the shown notice counts; a second press must not restart the count.
     if (!m_open || !m_visible)
         return;
-    const MatchState& s = m_game.state;
+    const MatchState& s = m_state;
     PenaltyStepsLeft = std::abs(s.GameTime1 - s.GameTime2);
     m_visible = false;
     if (PenaltyStepsLeft <= 0) {
@@ -77,7 +78,7 @@ void PenaltyNotice::countDownStep() {
         countdownTimer.stop();
         return;
     }
-    Control& label = m_game.view[playerTwoSlower() ? Role::Player2Points : Role::Player1Points];
+    Control& label = m_view[playerTwoSlower() ? Role::Player2Points : Role::Player1Points];
     label.caption = std::to_string(labelPoints(label.caption) - kPointsPerSecond);
     --PenaltyStepsLeft;
     if (PenaltyStepsLeft == 0)
@@ -87,7 +88,7 @@ void PenaltyNotice::countDownStep() {
 
 void PenaltyNotice::finish() {
     countdownTimer.stop();
-    MatchState& s = m_game.state;
+    MatchState& s = m_state;
     (playerTwoSlower() ? s.Score2 : s.Score1) -= s.PenaltyPoints;
     m_visible = false;
     m_open = false;

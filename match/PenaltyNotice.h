@@ -8,7 +8,8 @@
 
 namespace qv {
 
-class Game;
+class MainView;
+struct MatchState;
 
 /// The penalty notice: after two people played one after the other, it tells the
 /// slower one how many points the extra seconds cost, then counts them off the
@@ -19,7 +20,7 @@ public:
     static constexpr int kPointsPerSecond = 20;
     static constexpr int kStepMilliseconds = 75;
 
-    explicit PenaltyNotice(Game& game);
+    PenaltyNotice(MatchState& state, MainView& view, Scheduler& scheduler);
     PenaltyNotice(const PenaltyNotice&) = delete;
     PenaltyNotice& operator=(const PenaltyNotice&) = delete;
 
@@ -55,7 +56,8 @@ private:
     void finish();
     void changed() const;
 
-    Game& m_game;
+    MatchState& m_state;
+    MainView& m_view;
     bool m_open = false;
     bool m_visible = false;
     std::function<void()> m_onChange;

@@ -1,4 +1,4 @@
-#include "tests/fakes/JpegSamples.h"
+#include "tests/fakes/BoardParts.h"
 #include "tests/fakes/MatchDriver.h"
 #include "tests/fakes/RecordingCues.h"
 
@@ -10,36 +10,25 @@ namespace qv::test {
 namespace {
 
 constexpr int kTick = 30;
+constexpr std::pair<int, int> kPair{1, 2};
+constexpr std::pair<int, int> kOtherPair{23, 24};
+constexpr std::pair<int, int> kMiss{1, 3};
 
-class Reveal : public ::testing::Test {
+/// Turning blocks on its own board, a match running.
+class Reveal : public ::testing::Test, protected BoardParts {
 protected:
-    MatchDriver d;
-    RecordingCues cues;
-    void SetUp() override { d.game.setSound(cues); }
+    void SetUp() override { startMatch(); }
 
-    Control& cover(int k) { return d.game.view.cover(k); }
-    Control& face(int k) { return d.game.view.face(k); }
-    void tick(int count = 1) { d.wait(kTick * count); }
+    void tick(int count = 1) { ports.scheduler.advance(kTick * count); }
+    /// Clicks a block and waits until its uncovering is over.
+    void turn(int position) {
+        reveal.onCoverClick(position);
+        tick(2);
+    }
     /// The second block of a try, clicked right after the first has uncovered.
     void tryPair(std::pair<int, int> blocks) {
-        d.turn(blocks.first);
-        d.game.reveal.onCoverClick(blocks.second);
-    }
-    void stopMatch() {
-        d.ports.dialogs.answer(Answer::Yes);
-        d.game.clock.onStop();
-        ASSERT_FALSE(d.game.matchInProgress());
-    }
-    /// Every block of the board is face down and takes clicks, or none takes them.
-    void expectBoard(bool open, const char* when) {
-        for (int k = 1; k <= 24; ++k) {
-            if (open) {
-                EXPECT_TRUE(cover(k).visible && cover(k).enabled) << "cover " << k << when;
-                EXPECT_TRUE(face(k).visible) << "face " << k << when;
-            } else {
-                EXPECT_FALSE(cover(k).visible && cover(k).enabled) << "cover " << k << when;
-            }
-        }
+        turn(blocks.first);
+        reveal.onCoverClick(blocks.second);
     }
 };
 
@@ -58,17 +47,16 @@ void PrintTo(const PauseRow& row, std::ostream* os) {
 
 class Pause : public Reveal, public ::testing::WithParamInterface<PauseRow> {
 protected:
-    std::pair<int, int> blocks() { return GetParam().found ? d.pairs().front() : d.miss(); }
+    std::pair<int, int> blocks() { return GetParam().found ? kPair : kMiss; }
     /// A found pair has left the board; a missed one is face down again.
     bool over(std::pair<int, int> b) {
-        return GetParam().found ? !face(b.first).visible && !face(b.second).visible
-                                : cover(b.first).visible && cover(b.second).visible;
+        return GetParam().found ? !view.face(b.first).visible && !view.face(b.second).visible
+                                : view.cover(b.first).visible && view.cover(b.second).visible;
     }
 };
 
 TEST_P(Pause, EndsOnItsTickWithItsSound) {
     const PauseRow row = GetParam();
-    d.start();
     const auto b = blocks();
     tryPair(b);
     tick(2 + row.pauseTicks - 1);
@@ -77,20 +65,18 @@ TEST_P(Pause, EndsOnItsTickWithItsSound) {
     tick();
     EXPECT_TRUE(over(b));
     EXPECT_EQ(cues.count(row.sound), 1);
-    EXPECT_EQ(d.game.state.Try, TryState::None);
-    EXPECT_FALSE(d.game.timers.revealPause.running());
+    EXPECT_EQ(state.Try, TryState::None);
+    EXPECT_FALSE(timers.revealPause.running());
 }
 
 TEST_P(Pause, ANewFirstBlockEndsItAtOnceWithoutItsSound) {
     const PauseRow row = GetParam();
-    d.start();
     const auto b = blocks();
-    const auto others = d.pairs().back();
     tryPair(b);
     tick(5);
-    d.game.reveal.onCoverClick(others.first);
+    reveal.onCoverClick(kOtherPair.first);
     EXPECT_TRUE(over(b));
-    EXPECT_FALSE(cover(others.first).visible) << "the new block turns";
+    EXPECT_FALSE(view.cover(kOtherPair.first).visible) << "the new block turns";
     tick(40);
     EXPECT_EQ(cues.count(row.sound), 0);
 }
@@ -103,54 +89,37 @@ INSTANTIATE_TEST_SUITE_P(FoundOrMissed, Pause,
 // ---- Uncovering -------------------------------------------------------------------------
 
 TEST_F(Reveal, SecondClickDuringTheUncoveringIsIgnored) {
-    d.start();
-    const auto [a, b] = d.miss();
-    d.game.reveal.onCoverClick(a);
+    const auto [a, b] = kMiss;
+    reveal.onCoverClick(a);
     tick();
-    d.game.reveal.onCoverClick(b);
-    EXPECT_TRUE(cover(b).visible) << "the first block is still uncovering";
-    EXPECT_EQ(d.game.state.ClickCount, 1);
+    reveal.onCoverClick(b);
+    EXPECT_TRUE(view.cover(b).visible) << "the first block is still uncovering";
+    EXPECT_EQ(state.ClickCount, 1);
     tick();
-    d.game.reveal.onCoverClick(b);
-    EXPECT_FALSE(cover(b).visible);
+    reveal.onCoverClick(b);
+    EXPECT_FALSE(view.cover(b).visible);
 }
 
-class PhotoReveal : public Reveal {
-protected:
-    void SetUp() override {
-        Reveal::SetUp();
-        const auto folder = d.ports.paths.photoFolder();
-        for (int n = 1; n <= 12; ++n) {
-            const auto shade = static_cast<std::uint8_t>(n * 20);
-            ASSERT_TRUE(writeBytes(folder / ("Foto" + std::to_string(n) + ".jpg"),
-                                   encodeJpeg(solidImage(20, 20, {shade, 90, 200}))));
-        }
-        d.game.state.FigureCategory = "Personaliz";
-    }
-};
-
 // The cover of a figure flashes once before it is gone; a photo's is simply gone.
-TEST_F(PhotoReveal, CoverIsGoneAtTheFirstTickWithoutAFlash) {
-    d.start();
-    ASSERT_EQ(d.game.state.FigureCategory, "Personaliz");
-    d.game.reveal.onCoverClick(1);
+TEST_F(Reveal, PhotoCoverIsGoneAtTheFirstTickWithoutAFlash) {
+    state.FigureCategory = category::kPersonaliz;
+    reveal.onCoverClick(1);
     tick();
-    EXPECT_FALSE(cover(1).visible);
-    EXPECT_TRUE(cover(1).enabled);
-    EXPECT_TRUE(d.game.state.ClickArmed) << "the next block can be turned at once";
+    EXPECT_FALSE(view.cover(1).visible);
+    EXPECT_TRUE(view.cover(1).enabled);
+    EXPECT_TRUE(state.ClickArmed) << "the next block can be turned at once";
     tick(30);
-    EXPECT_FALSE(cover(1).visible);
+    EXPECT_FALSE(view.cover(1).visible);
 }
 
 TEST_F(Reveal, FigureCoverFlashesOnceAtTheFirstTick) {
-    d.start();
-    d.game.reveal.onCoverClick(1);
+    reveal.onCoverClick(1);
     tick();
-    EXPECT_TRUE(cover(1).visible);
-    EXPECT_FALSE(d.game.state.ClickArmed);
+    EXPECT_TRUE(view.cover(1).visible);
+    EXPECT_FALSE(state.ClickArmed);
     tick();
-    EXPECT_FALSE(cover(1).visible);
-    EXPECT_TRUE(d.game.state.ClickArmed);
+    EXPECT_FALSE(view.cover(1).visible);
+    EXPECT_TRUE(state.ClickArmed);
 }
 
 // ---- A pause that outlasts the match ----------------------------------------------------
@@ -165,8 +134,35 @@ void PrintTo(const PendingRow& row, std::ostream* os) {
     *os << row.name;
 }
 
-class Pending : public Reveal, public ::testing::WithParamInterface<PendingRow> {
+/// The whole game: the match clock and the end of the match close the board.
+class Pending : public ::testing::Test, public ::testing::WithParamInterface<PendingRow> {
 protected:
+    MatchDriver d;
+    RecordingCues cues;
+    void SetUp() override { d.game.setSound(cues); }
+
+    void tick(int count = 1) { d.wait(kTick * count); }
+    void tryPair(std::pair<int, int> blocks) {
+        d.turn(blocks.first);
+        d.game.reveal.onCoverClick(blocks.second);
+    }
+    void stopMatch() {
+        d.ports.dialogs.answer(Answer::Yes);
+        d.game.clock.onStop();
+        ASSERT_FALSE(d.game.matchInProgress());
+    }
+    /// Every block of the board is face down and takes clicks, or none takes them.
+    void expectBoard(bool open, const char* when) {
+        for (int k = 1; k <= 24; ++k) {
+            const Control& cover = d.game.view.cover(k);
+            if (open) {
+                EXPECT_TRUE(cover.visible && cover.enabled) << "cover " << k << when;
+                EXPECT_TRUE(d.game.view.face(k).visible) << "face " << k << when;
+            } else {
+                EXPECT_FALSE(cover.visible && cover.enabled) << "cover " << k << when;
+            }
+        }
+    }
     /// Leaves a pair waiting to close or to leave, with the match over.
     void endWithAPairPending() {
         const PendingRow row = GetParam();

@@ -1,3 +1,4 @@
+#include "tests/fakes/BoardParts.h"
 #include "tests/fakes/ComputerMatch.h"
 
 #include <gtest/gtest.h>
@@ -246,10 +247,9 @@ INSTANTIATE_TEST_SUITE_P(SpeakerOrNot, ComputerWait,
                                            WaitRow{true, 1750, 11}, WaitRow{false, 2000, 12},
                                            WaitRow{true, 1750, 13}, WaitRow{false, 2000, 14}));
 
-class MakeComputerOpponent : public ::testing::Test {
+class MakeComputerOpponent : public ::testing::Test, protected BoardParts {
 protected:
-    MatchDriver d;
-    MatchState& s = d.game.state;
+    MatchState& s = state;
     void SetUp() override {
         s.PlayerName1 = "Bia";
         s.PlayerName2 = "Caio";
@@ -260,26 +260,27 @@ protected:
 };
 
 TEST_F(MakeComputerOpponent, CancelInTheNameBoxChangesNothing) {
-    d.ports.dialogs.cancelInput();
-    d.game.computer.onPlayComputer();
-    EXPECT_EQ(d.ports.dialogs.last().type, ShownBox::Type::Input);
-    EXPECT_EQ(d.ports.dialogs.last().caption, "Quorvanella 2.0");
-    EXPECT_EQ(d.ports.dialogs.last().text, "Digite o nome do jogador que deseja jogar contra mim");
-    EXPECT_EQ(d.ports.dialogs.last().defaultText, "Bia");
+    ports.dialogs.cancelInput();
+    computer.onPlayComputer();
+    EXPECT_EQ(ports.dialogs.last().type, ShownBox::Type::Input);
+    EXPECT_EQ(ports.dialogs.last().caption, "Quorvanella 2.0");
+    EXPECT_EQ(ports.dialogs.last().text, "Digite o nome do jogador que deseja jogar contra mim");
+    EXPECT_EQ(ports.dialogs.last().defaultText, "Bia");
     EXPECT_EQ(s.OpponentMode, PlayMode::OneAfterOther);
     EXPECT_FALSE(s.RivalIsComputer);
     EXPECT_EQ(s.PlayerName1, "Bia");
     EXPECT_EQ(s.PlayerName2, "Caio");
     EXPECT_EQ(s.WinTally1, 2);
     EXPECT_EQ(s.WinTally2, 1);
+    EXPECT_TRUE(levelPanel.calls.empty());
 }
 
 TEST_F(MakeComputerOpponent, KeepsTheFirstThirteenCharactersOfTheName) {
     for (const auto& [typed, kept] :
          {std::pair<std::string, std::string>{"Anastácia Beatriz Cl", "Anastácia Bea"},
           {"Rui", "Rui"}}) {
-        d.ports.dialogs.type(typed);
-        d.game.computer.onPlayComputer();
+        ports.dialogs.type(typed);
+        computer.onPlayComputer();
         EXPECT_EQ(s.PlayerName1, kept);
     }
     EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
@@ -288,32 +289,48 @@ TEST_F(MakeComputerOpponent, KeepsTheFirstThirteenCharactersOfTheName) {
     EXPECT_EQ(s.WinTally2, 0);
 }
 
-TEST_F(MakeComputerOpponent, FromTheMenuOpensTheDialogWithItsLevelPanelAtTheTopLeft) {
-    d.ports.dialogs.onWindow(ModalWindow::GameDefinition, [this] {
-        GameDefinition& dialog = d.game.gameDefinition;
-        dialog.activate();
-        EXPECT_TRUE(dialog["levelPanel"].visible);
-        EXPECT_EQ(dialog["levelPanel"].bounds.left, 0);
-        EXPECT_EQ(dialog["levelPanel"].bounds.top, 0);
-        dialog.levelClick(3);
-        dialog.levelOkClick();
-    });
-    d.ports.dialogs.type("Bia");
-    d.game.computer.onPlayComputer();
-    EXPECT_EQ(d.ports.dialogs.last().window, ModalWindow::GameDefinition);
-    EXPECT_EQ(s.PlayerName2, "Computador Sup");
-    EXPECT_EQ(s.LevelCode, "SUP");
-    EXPECT_EQ(s.LevelAttempts, (std::array<int, 3>{5, 8, 11}));
-    EXPECT_FALSE(d.game.gameDefinition.isOpen());
+// Only the computer picture of a dialog that is up shows the levels inside it;
+// the menu, or a dialog of "Jogador" closed since, opens a new dialog for them.
+TEST_F(MakeComputerOpponent, ShowsTheLevelsInTheOpenDialogOrInANewOne) {
+    struct Case {
+        bool fromPlayerButton;
+        bool dialogOpen;
+        bool inTheOpenDialog;
+    };
+    for (const Case c : {Case{false, false, false}, Case{false, true, false},
+                         Case{true, false, false}, Case{true, true, true}}) {
+        levelPanel.calls.clear();
+        levelPanel.open = c.dialogOpen;
+        cues.played.clear();
+        ports.dialogs.clear();
+        s.DefinitionFromPlayerButton = c.fromPlayerButton;
+        ports.dialogs.type("Bia");
+        computer.onPlayComputer();
+        const auto where = ::testing::Message() << "from the player button " << c.fromPlayerButton
+                                                << ", dialog open " << c.dialogOpen;
+        EXPECT_TRUE(s.RivalIsComputer) << where;
+        if (c.inTheOpenDialog) {
+            EXPECT_EQ(levelPanel.calls, std::vector<std::string>{"showLevelPanel"}) << where;
+            EXPECT_EQ(cues.played, std::vector<std::string>{"optionChosen"}) << where;
+            EXPECT_EQ(ports.dialogs.last().type, ShownBox::Type::Input) << where;
+        } else {
+            EXPECT_EQ(levelPanel.calls,
+                      (std::vector<std::string>{"create(opponents)", "showLevelPanel"}))
+                << where;
+            EXPECT_TRUE(cues.played.empty()) << where;
+            EXPECT_EQ(ports.dialogs.last().window, ModalWindow::GameDefinition) << where;
+        }
+    }
 }
 
 TEST_F(MakeComputerOpponent, IsRefusedWhileAMatchRuns) {
-    d.start();
-    d.game.computer.onPlayComputer();
-    EXPECT_EQ(d.ports.dialogs.last().text,
+    startMatch();
+    computer.onPlayComputer();
+    EXPECT_EQ(ports.dialogs.last().text,
               "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.");
     EXPECT_EQ(s.OpponentMode, PlayMode::OneAfterOther);
     EXPECT_FALSE(s.RivalIsComputer);
+    EXPECT_TRUE(levelPanel.calls.empty());
 }
 
 // A game alone lost on time leaves its round counted; making the computer the

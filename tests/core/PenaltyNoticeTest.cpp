@@ -1,6 +1,5 @@
 #include "match/PenaltyNotice.h"
-#include "game/Game.h"
-#include "tests/fakes/TestPorts.h"
+#include "tests/fakes/MatchParts.h"
 
 #include <gtest/gtest.h>
 
@@ -15,39 +14,35 @@ struct Step {
     std::string label;
 };
 
-class Penalty : public ::testing::Test {
+class Penalty : public ::testing::Test, protected MatchParts {
 protected:
-    TestPorts ports;
-    Game game{ports.ports()};
-    PenaltyNotice notice{game};
+    PenaltyNotice notice{state, view, ports.scheduler};
 
     std::vector<Step> steps;
     bool hiddenAfterOk = false;
 
     void SetUp() override {
-        game.setUp();
-        game.state.PlayerName1 = "Ana";
-        game.state.PlayerName2 = "Bia";
+        state.PlayerName1 = "Ana";
+        state.PlayerName2 = "Bia";
         // The notice as the person sees it: press OK, then let the steps run.
         ports.dialogs.onWindow(ModalWindow::PenaltyNotice, [this] {
             notice.open();
             notice.okClick();
             hiddenAfterOk = !notice.visible();
-            const Role slowLabel = game.state.GameTime2 > game.state.GameTime1
-                                       ? Role::Player2Points
-                                       : Role::Player1Points;
+            const Role slowLabel =
+                state.GameTime2 > state.GameTime1 ? Role::Player2Points : Role::Player1Points;
             for (int guard = 0; !notice.closed() && guard < 1000; ++guard) {
                 ports.scheduler.advance(PenaltyNotice::kStepMilliseconds);
-                steps.push_back({ports.scheduler.now(), game.view[slowLabel].caption});
+                steps.push_back({ports.scheduler.now(), view[slowLabel].caption});
             }
         });
     }
 
     /// What the match code does once both players have played.
     void chargePenalty(int time1, int time2, int points) {
-        game.state.GameTime1 = time1;
-        game.state.GameTime2 = time2;
-        game.state.PenaltyPoints = points;
+        state.GameTime1 = time1;
+        state.GameTime2 = time2;
+        state.PenaltyPoints = points;
         notice.fill();
         ports.dialogs.showModal(ModalWindow::PenaltyNotice);
     }
@@ -64,9 +59,9 @@ class NoticeText : public Penalty, public ::testing::WithParamInterface<FillRow>
 
 TEST_P(NoticeText, NamesTheSlowerPlayerAndTheOther) {
     const FillRow row = GetParam();
-    game.state.GameTime1 = row.time1;
-    game.state.GameTime2 = row.time2;
-    game.state.PenaltyPoints = 140;
+    state.GameTime1 = row.time1;
+    state.GameTime2 = row.time2;
+    state.PenaltyPoints = 140;
     notice.fill();
     EXPECT_EQ(notice.Caption, row.caption);
     EXPECT_EQ(notice.lossLead, "Ele vai perder");
@@ -85,10 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
                               "ficou acima do tempo de:Bia"}));
 
 TEST_F(Penalty, ThirtySecondsRunTheSecondScoreDownBy600) {
-    game.view[Role::Player2Points].caption = "1500";
-    game.view[Role::Player1Points].caption = "1200";
-    game.state.Score1 = 1200;
-    game.state.Score2 = 1500;
+    view[Role::Player2Points].caption = "1500";
+    view[Role::Player1Points].caption = "1200";
+    state.Score1 = 1200;
+    state.Score2 = 1500;
     const std::int64_t start = ports.scheduler.now();
     chargePenalty(100, 130, 600);
 
@@ -101,34 +96,34 @@ TEST_F(Penalty, ThirtySecondsRunTheSecondScoreDownBy600) {
     EXPECT_TRUE(notice.closed());
     EXPECT_FALSE(notice.countdownTimer.running());
     EXPECT_EQ(notice.PenaltyStepsLeft, 0);
-    EXPECT_EQ(game.state.Score2, 900);
-    EXPECT_EQ(game.state.Score1, 1200);
-    EXPECT_EQ(game.view[Role::Player1Points].caption, "1200");
+    EXPECT_EQ(state.Score2, 900);
+    EXPECT_EQ(state.Score1, 1200);
+    EXPECT_EQ(view[Role::Player1Points].caption, "1200");
 }
 
 TEST_F(Penalty, OneSecondCostsTheFirstPlayerTwentyInOneStep) {
-    game.view[Role::Player1Points].caption = "300";
-    game.state.Score1 = 300;
+    view[Role::Player1Points].caption = "300";
+    state.Score1 = 300;
     chargePenalty(61, 60, 20);
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].label, "280");
-    EXPECT_EQ(game.state.Score1, 280);
+    EXPECT_EQ(state.Score1, 280);
     EXPECT_TRUE(notice.closed());
 }
 
 TEST_F(Penalty, EqualTimesCloseAtOnceAndCostNothing) {
-    game.view[Role::Player1Points].caption = "300";
-    game.state.Score1 = 300;
+    view[Role::Player1Points].caption = "300";
+    state.Score1 = 300;
     chargePenalty(60, 60, 0);
     EXPECT_TRUE(steps.empty());
     EXPECT_TRUE(notice.closed());
     EXPECT_FALSE(notice.countdownTimer.running());
-    EXPECT_EQ(game.view[Role::Player1Points].caption, "300");
-    EXPECT_EQ(game.state.Score1, 300);
+    EXPECT_EQ(view[Role::Player1Points].caption, "300");
+    EXPECT_EQ(state.Score1, 300);
 }
 
 TEST_F(Penalty, LabelWithoutANumberCountsFromZero) {
-    game.view[Role::Player2Points].caption = "pontos"; // a caption without a number
+    view[Role::Player2Points].caption = "pontos"; // a caption without a number
     chargePenalty(10, 12, 40);
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(steps[0].label, "-20");
@@ -143,24 +138,24 @@ TEST_F(Penalty, SecondOkDuringTheCountDownChangesNothing) {
         notice.okClick();
         ports.scheduler.advance(10 * 75);
     });
-    game.view[Role::Player2Points].caption = "500";
-    game.state.Score2 = 500;
+    view[Role::Player2Points].caption = "500";
+    state.Score2 = 500;
     chargePenalty(0, 5, 100);
-    EXPECT_EQ(game.view[Role::Player2Points].caption, "400");
-    EXPECT_EQ(game.state.Score2, 400);
+    EXPECT_EQ(view[Role::Player2Points].caption, "400");
+    EXPECT_EQ(state.Score2, 400);
     EXPECT_TRUE(notice.closed());
 }
 
 TEST_F(Penalty, ServesTheNextMatchToo) {
-    game.view[Role::Player2Points].caption = "500";
+    view[Role::Player2Points].caption = "500";
     chargePenalty(0, 2, 40);
     steps.clear();
-    game.view[Role::Player1Points].caption = "700";
+    view[Role::Player1Points].caption = "700";
     chargePenalty(3, 0, 60);
     EXPECT_EQ(notice.Caption, " Penalidade para Ana");
     ASSERT_EQ(steps.size(), 3u);
     EXPECT_EQ(steps.back().label, "640");
-    EXPECT_EQ(game.view[Role::Player2Points].caption, "460");
+    EXPECT_EQ(view[Role::Player2Points].caption, "460");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "match/FigureNames.h"
 #include "match/MatchNarrator.h"
 #include "match/SpokenText.h"
+#include "tests/fakes/BoardParts.h"
 #include "tests/fakes/MatchDriver.h"
 
 #include <gtest/gtest.h>
@@ -63,13 +64,34 @@ TEST(SpokenText, ScoreBoardLabelsInWords) {
     EXPECT_EQ(spoken::openBlock(5, holders::figure(0, 2)), "Bloco 5, aberto: cachorro");
 }
 
+/// The narrator as the window makes it, on the match a test plays.
+MatchNarrator narratorOf(const MatchDriver& d) {
+    return {d.game.state, d.game.view, d.game.timers};
+}
+
 std::string figureAt(const MatchDriver& d, int k) {
     return figureName(d.game.state.SlotFigure[static_cast<std::size_t>(k)]);
 }
 
+/// The narrator over turning blocks and the scoring alone, a match running and
+/// its start already told.
+class NarratedBoard : public ::testing::Test, protected BoardParts {
+protected:
+    MatchNarrator narrator{state, view, timers};
+    void SetUp() override {
+        startMatch();
+        narrator.news();
+    }
+    /// Clicks a block and waits until its uncovering is over.
+    void turn(int position) {
+        reveal.onCoverClick(position);
+        ports.scheduler.advance(60);
+    }
+};
+
 TEST(MatchNarrator, TellsEachTurnedBlockThePairsTheMissesAndTheEnd) {
     MatchDriver d;
-    MatchNarrator narrator(d.game);
+    MatchNarrator narrator = narratorOf(d);
     d.start();
     EXPECT_EQ(narrator.news(), "Partida iniciada. Tempo restante: 3:00.");
     EXPECT_EQ(narrator.news(), "") << "nothing new, nothing said";
@@ -101,33 +123,78 @@ TEST(MatchNarrator, TellsEachTurnedBlockThePairsTheMissesAndTheEnd) {
     EXPECT_EQ(narrator.news(), "Partida cancelada!");
 }
 
-TEST(MatchNarrator, TellsWhoseTurnItIsOnASharedBoard) {
-    MatchDriver d;
-    MatchNarrator narrator(d.game);
-    d.game.state.OpponentMode = PlayMode::OneBoard;
-    d.game.state.PlayerCount = 2;
-    d.game.state.PlayerName1 = "Ana";
-    d.game.state.PlayerName2 = "Bia";
-    d.start();
-    narrator.news();
+TEST_F(NarratedBoard, TellsWhoseTurnItIsOnASharedBoard) {
+    state.OpponentMode = PlayMode::OneBoard;
+    state.PlayerCount = 2;
+    state.PlayerName1 = view[Role::Player1Name].caption = "Ana";
+    state.PlayerName2 = view[Role::Player2Name].caption = "Bia";
     // The window asks after every event; so does this test.
-    const auto [x, y] = d.miss();
-    d.turn(x);
+    turn(1);
     narrator.news();
-    d.turn(y);
+    turn(3);
     const std::string news = narrator.news();
     EXPECT_NE(news.find("Não é par. Pontos de Ana: -25. Vez de Bia."), std::string::npos) << news;
-    d.wait(30 * 20);
-    d.turn(x);
+    ports.scheduler.advance(30 * 20);
+    turn(1);
     narrator.news();
-    d.turn(y);
+    turn(3);
     EXPECT_NE(narrator.news().find("Pontos de Bia: -25. Vez de Ana."), std::string::npos);
+}
+
+// How the match ended, as the end display leaves the window: a notice of its
+// own, the loss of a game alone, or the winner's letters holding a name or a word.
+TEST(MatchNarrator, TellsHowTheMatchEnded) {
+    struct Case {
+        const char* cancelNotice; ///< nullptr: the match was not cancelled
+        bool lostAlone;
+        const char* winnerLetters; ///< nullptr: no winner shown
+        bool twoPlayers;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"Partida cancelada!", false, nullptr, false, "Partida cancelada!"},
+        {nullptr, true, nullptr, false, "Fim da partida. Você perdeu. Pontos: 300."},
+        {nullptr, false, "Consegui", false, "Fim da partida. Consegui. Pontos: 300."},
+        // Ten letters hold the first ten characters of a name, spaces after it.
+        {nullptr, false, "Ana Clara", true,
+         "Fim da partida. Vencedor: Ana Clara. Pontos de Ana Clara Souza: 300. Pontos de Bia: "
+         "150."},
+        {nullptr, false, "Bia", true,
+         "Fim da partida. Vencedor: Bia. Pontos de Ana Clara Souza: 300. Pontos de Bia: 150."},
+        {nullptr, false, "Empate", true,
+         "Fim da partida. Empate. Pontos de Ana Clara Souza: 300. Pontos de Bia: 150."},
+    };
+    for (const Case& c : cases) {
+        MatchParts p;
+        MatchNarrator narrator{p.state, p.view, p.timers};
+        p.timers.matchTick.setInterval(100);
+        narrator.news();
+        if (c.twoPlayers) {
+            p.state.PlayerCount = 2;
+            p.view[Role::Player1Name].caption = "Ana Clara Souza";
+            p.view[Role::Player2Name].caption = "Bia";
+            p.view[Role::Player2Points].caption = "150";
+        }
+        p.view[Role::Player1Points].caption = "300";
+        p.view[Role::CancelNotice].visible = c.cancelNotice != nullptr;
+        if (c.cancelNotice)
+            p.view[Role::CancelNotice].caption = c.cancelNotice;
+        p.state.LostAlone = c.lostAlone;
+        p.view[Role::WinnerCaption].visible = c.winnerLetters != nullptr;
+        const std::string word = c.winnerLetters ? c.winnerLetters : "";
+        for (int n = 1; n <= 10; ++n) {
+            const auto at = static_cast<std::size_t>(n - 1);
+            p.view.winnerLetter(n).caption = at < word.size() ? word.substr(at, 1) : " ";
+        }
+        p.timers.matchTick.stop();
+        EXPECT_EQ(narrator.news(), c.said);
+    }
 }
 
 TEST(MatchNarrator, TellsTheEndOfAWonMatch) {
     MatchDriver d(ScreenSize{1024, 768});
     d.game.settings.onSixteenBlocks();
-    MatchNarrator narrator(d.game);
+    MatchNarrator narrator = narratorOf(d);
     d.start();
     std::string news;
     for (const auto& pair : d.pairs()) {
@@ -161,7 +228,7 @@ TEST(MatchNarrator, WarnsAtOneMinuteThirtyAndTenSecondsLeftWhileTheClockRunsDown
             }
             if (jittery)
                 d.ports.scheduler.firePrecisely(11);
-            MatchNarrator narrator(d.game);
+            MatchNarrator narrator = narratorOf(d);
             std::vector<int> warned;
             // Asked after every tick, as the window does.
             d.ports.scheduler.setAfterEvent([&] {
@@ -187,18 +254,12 @@ TEST(MatchNarrator, WarnsAtOneMinuteThirtyAndTenSecondsLeftWhileTheClockRunsDown
     }
 }
 
-TEST(MatchNarrator, KeepsTheComputersHiddenTestsToItself) {
-    MatchDriver d;
-    MatchNarrator narrator(d.game);
-    d.start();
-    narrator.news();
-    MatchState& s = d.game.state;
-    s.ComputerMoving = 1;
-    s.ComputerAttempt = 1;
-    s.AttemptLimit = 3;
-    const auto [x, y] = d.miss();
-    d.turn(x);
-    d.turn(y);
+TEST_F(NarratedBoard, KeepsTheComputersHiddenTestsToItself) {
+    state.ComputerMoving = 1;
+    state.ComputerAttempt = 1;
+    state.AttemptLimit = 3;
+    turn(1);
+    turn(3);
     EXPECT_EQ(narrator.news(), "");
 }
 

@@ -35,7 +35,7 @@ protected:
     SoundGame sound;
     Game& game = sound.game;
     Records records{game.state, game.view, game.timers, game.ports.dialogs, game.ports.paths};
-    PenaltyNotice notice{game};
+    PenaltyNotice notice{game.state, game.view, game.ports.scheduler};
     QTemporaryDir folder;
     std::unique_ptr<QtTextPrinter> printer =
         QtTextPrinter::toPdfFile(folder.filePath(QStringLiteral("manual.pdf")));

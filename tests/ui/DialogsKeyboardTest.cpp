@@ -62,7 +62,7 @@ TEST_F(KeyboardDialogs, PenaltyNoticeIsReadAndConfirmedWithEnter) {
     s.GameTime1 = 40;
     s.GameTime2 = 41;
     s.PenaltyPoints = 20;
-    PenaltyNotice notice{window.game()};
+    PenaltyNotice notice{s, window.game().view, window.game().ports.scheduler};
     PenaltyNoticeWindow noticeWindow{notice, &window};
     notice.fill();
     notice.open();

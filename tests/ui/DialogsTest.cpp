@@ -160,7 +160,7 @@ protected:
     QtScreen screen;
     Ports ports{fakes.scheduler, fakes.scheduler, fakes.random, fakes.dialogs, screen, fakes.paths};
     MainWindow window{ports};
-    PenaltyNotice notice{window.game()};
+    PenaltyNotice notice{window.game().state, window.game().view, fakes.scheduler};
     PenaltyNoticeWindow noticeWindow{notice, &window};
 
     void SetUp() override {
