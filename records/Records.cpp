@@ -130,15 +130,15 @@ void showRow(RecordsView& view, RecordTable table, std::size_t place, const std:
 
 } // namespace
 
-Records::Records(MatchState& state, const MainView& view, MatchTimers& timers, Dialogs& dialogs,
+Records::Records(MatchState& state, const MainView& mainView, MatchTimers& timers, Dialogs& dialogs,
                  const Paths& paths)
-    : m_state(state), m_view(view), m_timers(timers), m_dialogs(dialogs), m_paths(paths),
+    : m_state(state), m_view(mainView), m_timers(timers), m_dialogs(dialogs), m_paths(paths),
       m_files(m_posix) {
 }
 
-Records::Records(MatchState& state, const MainView& view, MatchTimers& timers, Dialogs& dialogs,
+Records::Records(MatchState& state, const MainView& mainView, MatchTimers& timers, Dialogs& dialogs,
                  const Paths& paths, FileLayer& files)
-    : m_state(state), m_view(view), m_timers(timers), m_dialogs(dialogs), m_paths(paths),
+    : m_state(state), m_view(mainView), m_timers(timers), m_dialogs(dialogs), m_paths(paths),
       m_files(files) {
 }
 

@@ -21,11 +21,11 @@ namespace qv {
 class Records final : public RecordRoutines {
 public:
     /// Works on the real files. Reads the match's result from `state` and the
-    /// computer's points from `view`; stops the match clock.
-    Records(MatchState& state, const MainView& view, MatchTimers& timers, Dialogs& dialogs,
+    /// computer's points from `mainView`; stops the match clock.
+    Records(MatchState& state, const MainView& mainView, MatchTimers& timers, Dialogs& dialogs,
             const Paths& paths);
     /// Works through the given file layer.
-    Records(MatchState& state, const MainView& view, MatchTimers& timers, Dialogs& dialogs,
+    Records(MatchState& state, const MainView& mainView, MatchTimers& timers, Dialogs& dialogs,
             const Paths& paths, FileLayer& files);
     Records(const Records&) = delete;
     Records& operator=(const Records&) = delete;

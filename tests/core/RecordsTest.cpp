@@ -135,9 +135,9 @@ TEST_F(RecordsGame, EntriesBelowANewRecordMoveDownAsTheyAreAndTheLastOneDrops) {
         entry[64] = static_cast<char>('a' + k);
         old.push_back(entry);
     }
-    const auto join = [](const std::vector<std::string>& parts) {
+    const auto join = [](const std::vector<std::string>& entries) {
         std::string all;
-        for (const auto& p : parts)
+        for (const auto& p : entries)
             all += p;
         return all;
     };
