@@ -237,10 +237,10 @@ QWidget* MainWindow::createControl(const Control& control, QWidget* parent) {
 
 void MainWindow::render() {
     renderForm();
-    if (m_photoGeneration != m_game.photoGeneration) {
+    if (m_photoGeneration != m_game.photos.generation) {
         // New photos in the same holders: every face draws its picture again.
-        m_photoGeneration = m_game.photoGeneration;
-        m_pictures->setPhotos(m_game.photoHolders);
+        m_photoGeneration = m_game.photos.generation;
+        m_pictures->setPhotos(m_game.photos.holders);
         for (int k = 1; k <= 24; ++k)
             m_rendered.at(faceNames()[static_cast<std::size_t>(k)]).fresh = true;
     }

@@ -200,7 +200,7 @@ void PhotoDealOneSecondAfterChoosing(benchmark::State& state) {
     qv::Game game(bench.ports());
     game.setUp();
     for (auto _ : state) {
-        game.photoSet.clearCache();
+        game.photos.loader.clearCache();
         game.timers.matchTick.stop();
         game.state.FigureCategory = "Figuras1";
         qv::chooseCategory(game.state, game.sound(), game.deal, "Personaliz");
@@ -209,13 +209,13 @@ void PhotoDealOneSecondAfterChoosing(benchmark::State& state) {
         game.deal.onPlay();
         state.SetIterationTime(seconds(start));
         game.deal.restoreFaces(); // the clock's first tick
-        game.photoSet.waitForPreload();
+        game.photos.loader.waitForPreload();
         if (game.state.FigureCategory != "Personaliz") {
             state.SkipWithError("the deal did not take the photos");
             return;
         }
     }
-    state.counters["decodes_per_deal"] = static_cast<double>(game.photoSet.stats().decodes) /
+    state.counters["decodes_per_deal"] = static_cast<double>(game.photos.loader.stats().decodes) /
                                          static_cast<double>(state.iterations());
 }
 

@@ -10,8 +10,7 @@ namespace qv {
 
 Game::Game(const Ports& p)
     : ports(p), timers(p.scheduler), settings(state, view, timers, ports.dialogs, endDisplay),
-      deal(state, view, timers, ports, screen, sound(), endDisplay, clock, photoSet, photoHolders,
-           photoGeneration),
+      deal(state, view, timers, ports, screen, sound(), endDisplay, clock, photos),
       reveal(state, view, timers, sound(), scoring, computer), scoring(state, view),
       clock(state, view, timers, ports.clock, ports.dialogs, deal, matchEnd, computer, endDisplay),
       matchEnd(state, view, timers, sound(), records(), ports.dialogs, clock, endDisplay,

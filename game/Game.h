@@ -13,10 +13,9 @@
 #include "match/MatchState.h"
 #include "match/MatchTimers.h"
 #include "match/PenaltyNotice.h"
+#include "match/PlayerPhotos.h"
 #include "match/Scoring.h"
 #include "match/SettingsMenu.h"
-#include "platform/Image.h"
-#include "platform/PhotoSet.h"
 #include "platform/Ports.h"
 
 namespace qv {
@@ -37,11 +36,7 @@ public:
 
     MatchTimers timers;
 
-    /// The holders of the player's photos 1..12 (entry 0 unused); the generation
-    /// grows with every load, so the window knows to draw them again.
-    std::array<Image, 13> photoHolders{};
-    int photoGeneration = 0;
-    PhotoSet photoSet;
+    PlayerPhotos photos;
 
 private:
     // Made before the components, which keep them from their constructors on.

@@ -139,7 +139,7 @@ void Deal::preloadPhotos() {
     // get back is the one kept.
     const int shown = m_view.face(1).bounds.width;
     const auto [width, height] = photoSize(shown > 0 ? shown : m_state.FaceWidth);
-    m_photoSet.preload(m_ports.paths.photoFolder(), width, height);
+    m_photos.loader.preload(m_ports.paths.photoFolder(), width, height);
 }
 
 bool Deal::loadPhotos() {
@@ -148,10 +148,10 @@ bool Deal::loadPhotos() {
     const auto [width, height] = photoSize(s.FaceWidth);
     // A missing folder is a missing first photo: the player is told where the
     // photos belong, and the board gets the first figures instead of blanks.
-    PhotoLoad load = m_photoSet.load(folder, width, height);
+    PhotoLoad load = m_photos.loader.load(folder, width, height);
     for (std::size_t n = 0; n < load.photos.size(); ++n)
-        m_photoHolders[n + 1] = std::move(load.photos[n]);
-    m_photoGeneration += 1;
+        m_photos.holders[n + 1] = std::move(load.photos[n]);
+    m_photos.generation += 1;
     if (load.ok())
         return true;
     // A file that is there but cannot be shown is not called missing.

@@ -3,9 +3,8 @@
 #include "match/MainView.h"
 #include "match/MatchState.h"
 #include "match/MatchTimers.h"
+#include "match/PlayerPhotos.h"
 #include "match/SoundCues.h"
-#include "platform/Image.h"
-#include "platform/PhotoSet.h"
 #include "platform/Ports.h"
 
 #include <array>
@@ -21,14 +20,12 @@ class MatchClock;
 class Deal {
 public:
     /// `screen` is read at every deal: the window sets it once it knows the screen.
-    /// The player's photos are loaded into `photoHolders` 1..12, and `photoGeneration`
-    /// grows with every load so the window knows to draw them again.
+    /// The player's photos are loaded into `photos`' holders.
     Deal(MatchState& state, MainView& view, MatchTimers& timers, const Ports& ports,
          const ScreenSize& screen, SoundCues& sound, EndDisplay& endDisplay, MatchClock& clock,
-         PhotoSet& photoSet, std::array<Image, 13>& photoHolders, int& photoGeneration)
+         PlayerPhotos& photos)
         : m_state(state), m_view(view), m_timers(timers), m_ports(ports), m_screen(screen),
-          m_sound(sound), m_endDisplay(endDisplay), m_clock(clock), m_photoSet(photoSet),
-          m_photoHolders(photoHolders), m_photoGeneration(photoGeneration) {}
+          m_sound(sound), m_endDisplay(endDisplay), m_clock(clock), m_photos(photos) {}
 
     /// "&Iniciar".
     void onStart();
@@ -61,9 +58,7 @@ private:
     SoundCues& m_sound;
     EndDisplay& m_endDisplay;
     MatchClock& m_clock;
-    PhotoSet& m_photoSet;
-    std::array<Image, 13>& m_photoHolders;
-    int& m_photoGeneration;
+    PlayerPhotos& m_photos;
 };
 
 } // namespace qv

@@ -166,7 +166,7 @@ TEST_F(PhotoDeal, TwelvePhotosAreDealtAtTheFaceSize) {
     const auto counts = figureCounts(d.game);
     for (int n = 1; n <= 12; ++n) {
         EXPECT_EQ(counts.at(holders::figure(4, n).holder), 2);
-        const Image& photo = d.game.photoHolders[static_cast<std::size_t>(n)];
+        const Image& photo = d.game.photos.holders[static_cast<std::size_t>(n)];
         EXPECT_EQ(photo.width, 66);
         EXPECT_EQ(photo.height, 66);
     }
@@ -189,7 +189,7 @@ TEST_F(PhotoDeal, MissingPhotoNamesItsPathAndFallsBackToFiguras1ForGood) {
                   "será redirecionado para a categoria: FIGURAS 1");
     EXPECT_EQ(d.game.state.FigureCategory, "Figuras1");
     EXPECT_EQ(figureCounts(d.game).at(holders::figure(0, 7).holder), 2);
-    EXPECT_FALSE(d.game.photoHolders[6].empty()) << "photos before the missing one stay loaded";
+    EXPECT_FALSE(d.game.photos.holders[6].empty()) << "photos before the missing one stay loaded";
 
     d.game.timers.matchTick.stop();
     d.ports.dialogs.clear();
@@ -249,7 +249,7 @@ TEST_F(PhotoDeal, MatchStoppedBeforeItsFirstTickKeepsTheFaceWidth) {
     d.game.timers.matchTick.stop(); // before the first tick gave the faces back their width
     d.game.deal.onPlay();
     EXPECT_EQ(d.game.state.FaceWidth, width);
-    EXPECT_EQ(d.game.photoHolders[1].width, 66) << "photos at the face size, not the full size";
+    EXPECT_EQ(d.game.photos.holders[1].width, 66) << "photos at the face size, not the full size";
     d.wait(100);
     EXPECT_EQ(d.game.view.face(1).bounds.width, width);
 }
@@ -259,24 +259,24 @@ TEST_F(PhotoDeal, ChoosingOwnPhotosDecodesThemBeforeTheDeal) {
     d.game.state.FigureCategory = "Figuras1";
     chooseCategory(d.game.state, d.game.sound(), d.game.deal, "Personaliz");
     EXPECT_EQ(d.game.state.FigureCategory, "Personaliz");
-    d.game.photoSet.waitForPreload();
-    EXPECT_EQ(d.game.photoSet.stats().decodes, 12u);
+    d.game.photos.loader.waitForPreload();
+    EXPECT_EQ(d.game.photos.loader.stats().decodes, 12u);
     d.start();
-    EXPECT_EQ(d.game.photoSet.stats().decodes, 12u) << "the deal found them ready";
-    EXPECT_EQ(d.game.photoSet.stats().hits, 12u);
-    EXPECT_EQ(d.game.photoHolders[12].width, 66);
+    EXPECT_EQ(d.game.photos.loader.stats().decodes, 12u) << "the deal found them ready";
+    EXPECT_EQ(d.game.photos.loader.stats().hits, 12u);
+    EXPECT_EQ(d.game.photos.holders[12].width, 66);
 }
 
 TEST_F(PhotoDeal, DealWhilePhotosAreLoadingDecodesNoneTwice) {
     writeTwelve();
     for (int round = 1; round <= 5; ++round) {
         d.game.timers.matchTick.stop();
-        d.game.photoSet.clearCache();
-        const auto before = d.game.photoSet.stats().decodes;
+        d.game.photos.loader.clearCache();
+        const auto before = d.game.photos.loader.stats().decodes;
         chooseCategory(d.game.state, d.game.sound(), d.game.deal, "Personaliz");
         d.start(); // at once, while the background load runs
-        d.game.photoSet.waitForPreload();
-        EXPECT_EQ(d.game.photoSet.stats().decodes - before, 12u) << "round " << round;
+        d.game.photos.loader.waitForPreload();
+        EXPECT_EQ(d.game.photos.loader.stats().decodes - before, 12u) << "round " << round;
         EXPECT_EQ(d.game.state.FigureCategory, "Personaliz");
     }
 }

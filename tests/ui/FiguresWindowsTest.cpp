@@ -90,7 +90,7 @@ TEST(FiguresEntries, ClosedBlocksShowNoPixelOfTheirPhotos) {
         }
     EXPECT_EQ(photoPixels, 0) << "every block is closed";
     main.game().timers.matchTick.stop();
-    main.game().photoSet.waitForPreload();
+    main.game().photos.loader.waitForPreload();
 }
 
 class Chooser : public ::testing::Test {
@@ -185,7 +185,7 @@ TEST_F(Chooser, ClickOnAPictureOrCaptionOrKeyChoosesAndCloses) {
         EXPECT_EQ(sound.count("optionChosen"), sounds + 1);
         EXPECT_EQ(hintBackground(), QColor(255, 255, 255)) << "hints are white once it closed";
     }
-    game.photoSet.waitForPreload();
+    game.photos.loader.waitForPreload();
 }
 
 TEST_F(Chooser, EscapeClosesWithoutChanging) {
