@@ -20,7 +20,6 @@ protected:
             act();
         });
     }
-    void startMatch() { timers.matchTick.setInterval(100); }
 };
 
 TEST_F(GameDefinitionRules, TempoOffersTheFourTimesEachLitPictureOverItsPlainOne) {
@@ -131,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TimeRow{"0:45", click045, 45, 0, 45, true, true, &MenuMarks::time45s}));
 
 TEST_F(GameDefinitionRules, EveryChoiceIsRefusedWhileAMatchRunsAndTheDialogCloses) {
-    startMatch();
+    timers.matchTick.setInterval(100); // a match runs
     s.TimeLimitSeconds = 180;
     s.OpponentMode = PlayMode::Alone;
     for (bool asksTime : {true, false}) {

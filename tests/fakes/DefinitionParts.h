@@ -6,17 +6,13 @@
 #include "match/EndDisplay.h"
 #include "match/Scoring.h"
 #include "match/SettingsMenu.h"
-#include "match/WindowLayout.h"
 #include "tests/fakes/MatchParts.h"
 
 namespace qv::test {
 
-/// The game definition window's rules on the match's parts, with the real peers
-/// its choices hand over to: the settings menu, and the computer, whose level
-/// panel is this window. No deal, match clock or match end is made.
+/// The game definition window's rules on the match's parts, with the settings menu
+/// and the computer (whose level panel it is) that its choices hand over to.
 struct DefinitionParts : MatchParts {
-    DefinitionParts() { setUpMainWindow(state, view, ports.screen.value); }
-
     EndDisplay endDisplay{state, view, timers, cues, ports.screen.value};
     SettingsMenu settings{state, view, timers, ports.dialogs, endDisplay};
     Scoring scoring{state, view};

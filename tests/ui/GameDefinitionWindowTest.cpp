@@ -49,12 +49,11 @@ protected:
 
 // The picture controls carry English names while their pictures keep their
 // file names: a control without its file would show an empty choice.
-TEST(GameDefinitionPictures, EveryPictureControlHasItsPictureFile) {
-    DefinitionParts parts;
+TEST_F(GameDefinitionWindow, EveryPictureControlHasItsPictureFile) {
     for (bool asksTime : {true, false}) {
-        parts.definition.create(asksTime);
+        definition.create(asksTime);
         int pictures = 0;
-        for (const Control& control : parts.definition.controls()) {
+        for (const Control& control : definition.controls()) {
             if (control.kind != ControlKind::Picture)
                 continue;
             ++pictures;
@@ -121,6 +120,9 @@ struct ChoiceRow {
     const char* picture;
     bool asksTime;
     bool staysOpen;
+    /// A time picture's limit and menu entry; an opponent picture's own check.
+    int limit;
+    bool MenuMarks::*entry;
     void (*check)(const DefinitionParts& parts);
 };
 
@@ -135,46 +137,32 @@ TEST_P(GameDefinitionChoice, EachPictureMakesItsOwnChoice) {
     QTest::mouseClick(choice(row.picture), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(dialog->isVisible(), row.staysOpen);
     EXPECT_EQ(definition.isOpen(), row.staysOpen);
-    row.check(*this);
-}
-
-void limit(const DefinitionParts& p, int seconds, bool MenuMarks::*entry) {
-    EXPECT_EQ(p.state.TimeLimitSeconds, seconds);
-    const MenuMarks& m = p.view.menu;
+    if (!row.entry)
+        return row.check(*this);
+    EXPECT_EQ(state.TimeLimitSeconds, row.limit);
+    const MenuMarks& m = view.menu;
     EXPECT_EQ(int(m.time3min) + m.time2min + m.time1min + m.time45s, 1);
-    EXPECT_TRUE(m.*entry);
+    EXPECT_TRUE(m.*row.entry);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SevenPictures, GameDefinitionChoice,
-    ::testing::Values(ChoiceRow{"threeMinutes", true, false,
-                                [](const DefinitionParts& p) {
-                                    limit(p, 180, &MenuMarks::time3min);
-                                }},
-                      ChoiceRow{"twoMinutes", true, false,
-                                [](const DefinitionParts& p) {
-                                    limit(p, 120, &MenuMarks::time2min);
-                                }},
-                      ChoiceRow{"oneMinute", true, false,
-                                [](const DefinitionParts& p) {
-                                    limit(p, 60, &MenuMarks::time1min);
-                                }},
-                      ChoiceRow{"fortyFiveSeconds", true, false,
-                                [](const DefinitionParts& p) {
-                                    limit(p, 45, &MenuMarks::time45s);
-                                }},
-                      ChoiceRow{"colleague", false, false,
+    ::testing::Values(ChoiceRow{"threeMinutes", true, false, 180, &MenuMarks::time3min, nullptr},
+                      ChoiceRow{"twoMinutes", true, false, 120, &MenuMarks::time2min, nullptr},
+                      ChoiceRow{"oneMinute", true, false, 60, &MenuMarks::time1min, nullptr},
+                      ChoiceRow{"fortyFiveSeconds", true, false, 45, &MenuMarks::time45s, nullptr},
+                      ChoiceRow{"colleague", false, false, 0, nullptr,
                                 [](const DefinitionParts& p) {
                                     EXPECT_EQ(p.ports.dialogs.last().window,
                                               ModalWindow::PlayerNames);
                                 }},
-                      ChoiceRow{"alone", false, false,
+                      ChoiceRow{"alone", false, false, 0, nullptr,
                                 [](const DefinitionParts& p) {
                                     EXPECT_EQ(p.ports.dialogs.last().caption, "Definir jogador");
                                     EXPECT_EQ(p.state.PlayerName1, "Gil");
                                     EXPECT_EQ(p.state.OpponentMode, PlayMode::Alone);
                                 }},
-                      ChoiceRow{"computer", false, true, [](const DefinitionParts& p) {
+                      ChoiceRow{"computer", false, true, 0, nullptr, [](const DefinitionParts& p) {
                                     EXPECT_EQ(
                                         p.ports.dialogs.last().text,
                                         "Digite o nome do jogador que deseja jogar contra mim");
