@@ -1,7 +1,5 @@
 #include "dialogs/PlayerNamesRules.h"
-#include "game/Game.h"
-#include "tests/fakes/RecordingCues.h"
-#include "tests/fakes/TestPorts.h"
+#include "tests/fakes/DefinitionParts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +8,11 @@
 namespace qv::test {
 namespace {
 
-class GameDefinitionRules : public ::testing::Test {
+class GameDefinitionRules : public ::testing::Test, protected DefinitionParts {
 protected:
-    TestPorts ports;
-    Game game{ports.ports()};
-    RecordingCues cues;
-    MatchState& s = game.state;
-    GameDefinition& dialog = game.gameDefinition;
+    MatchState& s = state;
+    GameDefinition& dialog = definition;
 
-    void SetUp() override {
-        game.setUp();
-        game.setSound(cues);
-    }
     /// What the person does while the dialog is up; it is activated first.
     void whileOpen(std::function<void()> act) {
         ports.dialogs.onWindow(ModalWindow::GameDefinition, [this, act] {
@@ -29,7 +20,6 @@ protected:
             act();
         });
     }
-    void startMatch() { game.timers.matchTick.setInterval(100); }
 };
 
 TEST_F(GameDefinitionRules, TempoOffersTheFourTimesEachLitPictureOverItsPlainOne) {
@@ -52,7 +42,7 @@ TEST_F(GameDefinitionRules, TempoOffersTheFourTimesEachLitPictureOverItsPlainOne
             EXPECT_FALSE(dialog[hidden].visible) << hidden;
         EXPECT_EQ(dialog.focus, "focusSink");
     });
-    game.gameDefinition.chooseTimeClick();
+    dialog.chooseTimeClick();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::GameDefinition);
     EXPECT_EQ(s.DefinitionAsksTime, 1);
     EXPECT_EQ(cues.count("optionChosen"), 1);
@@ -80,7 +70,7 @@ TEST_F(GameDefinitionRules, JogadorOffersTheThreeOpponentsInTheirFrames) {
              {"threeMinutes", "twoMinutes", "oneMinute", "fortyFiveSeconds", "levelPanel"})
             EXPECT_FALSE(dialog[hidden].visible) << hidden;
     });
-    game.gameDefinition.chooseOpponentClick();
+    dialog.chooseOpponentClick();
     EXPECT_TRUE(s.DefinitionFromPlayerButton);
     EXPECT_EQ(s.DefinitionAsksTime, 0);
 }
@@ -124,9 +114,9 @@ TEST_P(TimeChoice, SetsTheLimitTicksTheMenuAndCloses) {
         EXPECT_EQ(s.ClockMinutes, row.setsClock ? row.minutes : 9);
         EXPECT_EQ(s.ClockSeconds, row.setsClock ? row.seconds : 9);
         EXPECT_EQ(s.SettingsChanged, row.marksChanged ? 1 : changedBefore);
-        const MenuMarks& m = game.view.menu;
+        const MenuMarks& m = view.menu;
         EXPECT_EQ(int(m.time3min) + m.time2min + m.time1min + m.time45s, 1);
-        EXPECT_TRUE(game.view.menu.*row.entry);
+        EXPECT_TRUE(view.menu.*row.entry);
         EXPECT_FALSE(dialog.isOpen());
     }
     EXPECT_EQ(cues.count("optionChosen"), 2);
@@ -140,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TimeRow{"0:45", click045, 45, 0, 45, true, true, &MenuMarks::time45s}));
 
 TEST_F(GameDefinitionRules, EveryChoiceIsRefusedWhileAMatchRunsAndTheDialogCloses) {
-    startMatch();
+    timers.matchTick.setInterval(100); // a match runs
     s.TimeLimitSeconds = 180;
     s.OpponentMode = PlayMode::Alone;
     for (bool asksTime : {true, false}) {
@@ -164,8 +154,8 @@ TEST_F(GameDefinitionRules, OpeningNeverRenamesTheSecondPerson) {
     s.OpponentMode = PlayMode::OneAfterOther;
     s.PlayerName2 = "Caio";
     whileOpen([] {});
-    game.gameDefinition.chooseTimeClick();
-    game.gameDefinition.chooseOpponentClick();
+    dialog.chooseTimeClick();
+    dialog.chooseOpponentClick();
     EXPECT_EQ(s.PlayerName2, "Caio");
     EXPECT_EQ(s.LevelCode, "");
 }
@@ -173,9 +163,9 @@ TEST_F(GameDefinitionRules, OpeningNeverRenamesTheSecondPerson) {
 TEST_F(GameDefinitionRules, AgainstTheComputerOpeningKeepsTheLevelInForce) {
     s.OpponentMode = PlayMode::OneBoard;
     s.RivalIsComputer = true;
-    game.computer.applyLevel(3);
+    computer.applyLevel(3);
     whileOpen([this] { EXPECT_EQ(dialog.selectedLevel(), 3); });
-    game.gameDefinition.chooseTimeClick();
+    dialog.chooseTimeClick();
     dialog.activate(); // again, as after a box shown over the dialog
     EXPECT_EQ(s.LevelCode, "SUP");
     EXPECT_EQ(s.PlayerName2, "Computador Sup");
@@ -193,7 +183,7 @@ TEST_F(GameDefinitionRules, TheComputerPictureKeepsTheDialogOpenWithItsLevelPane
         dialog.levelClick(2);
         dialog.levelOkClick();
     });
-    game.gameDefinition.chooseOpponentClick();
+    dialog.chooseOpponentClick();
     EXPECT_FALSE(dialog.isOpen());
     EXPECT_FALSE(s.DefinitionFromPlayerButton);
     EXPECT_EQ(s.OpponentMode, PlayMode::OneBoard);
@@ -213,7 +203,7 @@ TEST_F(GameDefinitionRules, TheComputerPictureKeepsTheDialogOpenWithItsLevelPane
 
 TEST_F(GameDefinitionRules, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog) {
     whileOpen([this] { dialog.close(); });
-    game.gameDefinition.chooseOpponentClick();
+    dialog.chooseOpponentClick();
     ASSERT_TRUE(s.DefinitionFromPlayerButton);
     bool panelShown = false;
     whileOpen([&] {
@@ -221,7 +211,7 @@ TEST_F(GameDefinitionRules, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog)
         dialog.levelOkClick();
     });
     ports.dialogs.type("Edu");
-    game.computer.onPlayComputer();
+    computer.onPlayComputer();
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::GameDefinition);
     EXPECT_TRUE(panelShown);
     EXPECT_TRUE(s.RivalIsComputer);
@@ -229,9 +219,9 @@ TEST_F(GameDefinitionRules, ComputadorAfterJogadorClosedWithoutOkOpensTheDialog)
 }
 
 TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
-    game.timers.endAnimation.setInterval(250);
+    timers.endAnimation.setInterval(250);
     ports.dialogs.onWindow(ModalWindow::PlayerNames, [this] {
-        PlayerNamesRules names(game.state, game.view, game.sound(), ports.dialogs);
+        PlayerNamesRules names(state, view, cues, ports.dialogs);
         names.activate();
         names.firstName = "Rui";
         names.secondName = "Zé";
@@ -242,7 +232,7 @@ TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
     EXPECT_EQ(s.PlayerCount, 2);
     EXPECT_EQ(s.SettingsChanged, 1);
-    EXPECT_TRUE(game.view.menu.playWithFriend);
+    EXPECT_TRUE(view.menu.playWithFriend);
     EXPECT_FALSE(dialog.isOpen());
 
     s.SettingsChanged = 0;
@@ -254,8 +244,8 @@ TEST_F(GameDefinitionRules, TwoPeopleOpensTheNamesAndAloneAsksTheName) {
     EXPECT_EQ(s.OpponentMode, PlayMode::Alone);
     EXPECT_EQ(s.PlayerCount, 1);
     EXPECT_EQ(s.SettingsChanged, 1);
-    EXPECT_FALSE(game.timers.endAnimation.running());
-    EXPECT_TRUE(game.view.menu.playAlone);
+    EXPECT_FALSE(timers.endAnimation.running());
+    EXPECT_TRUE(view.menu.playAlone);
     EXPECT_FALSE(dialog.isOpen());
     // The names window's "&OK " and the one-player picture confirm once each.
     EXPECT_EQ(cues.played, (std::vector<std::string>{"optionChosen", "optionChosen"}));

@@ -1,5 +1,6 @@
 #include "dialogs/PlayerNamesRules.h"
-#include "game/Game.h"
+#include "match/EndDisplay.h"
+#include "match/SettingsMenu.h"
 #include "tests/fakes/MatchParts.h"
 
 #include <gtest/gtest.h>
@@ -135,23 +136,23 @@ TEST_F(PlayerNames, UntickedBoxPlaysOneAfterTheOther) {
 }
 
 TEST(PlayerNamesFromTheMenu, RunsTheWindowAndKeepsItsChoice) {
-    TestPorts ports;
-    Game game{ports.ports()};
-    game.setUp();
-    game.state.PlayerName2 = "Bia";
-    ports.dialogs.onWindow(ModalWindow::PlayerNames, [&] {
-        PlayerNamesRules window(game.state, game.view, game.sound(), ports.dialogs);
+    MatchParts p;
+    EndDisplay endDisplay{p.state, p.view, p.timers, p.cues, p.ports.screen.value};
+    SettingsMenu settings{p.state, p.view, p.timers, p.ports.dialogs, endDisplay};
+    p.state.PlayerName2 = "Bia";
+    p.ports.dialogs.onWindow(ModalWindow::PlayerNames, [&] {
+        PlayerNamesRules window(p.state, p.view, p.cues, p.ports.dialogs);
         window.activate();
         window.firstName = "Rui";
         window.sameBoard = true;
         window.acceptClick();
     });
-    game.settings.onTwoPlayers();
-    EXPECT_EQ(ports.dialogs.last().window, ModalWindow::PlayerNames);
-    EXPECT_EQ(game.state.OpponentMode, PlayMode::OneBoard);
-    EXPECT_EQ(game.state.PlayerName1, "Rui");
-    EXPECT_EQ(game.state.PlayerCount, 2);
-    EXPECT_TRUE(game.view.menu.playWithFriend);
+    settings.onTwoPlayers();
+    EXPECT_EQ(p.ports.dialogs.last().window, ModalWindow::PlayerNames);
+    EXPECT_EQ(p.state.OpponentMode, PlayMode::OneBoard);
+    EXPECT_EQ(p.state.PlayerName1, "Rui");
+    EXPECT_EQ(p.state.PlayerCount, 2);
+    EXPECT_TRUE(p.view.menu.playWithFriend);
 }
 
 } // namespace

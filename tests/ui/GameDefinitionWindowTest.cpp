@@ -2,7 +2,7 @@
 #include "dialogs/ChoicePicture.h"
 #include "dialogs/GameDefinitionDialog.h"
 #include "platform/qt/QtScreen.h"
-#include "tests/fakes/TestPorts.h"
+#include "tests/fakes/DefinitionParts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,18 +23,15 @@
 namespace qv::test {
 namespace {
 
-class GameDefinitionWindow : public ::testing::Test {
+class GameDefinitionWindow : public ::testing::Test, protected DefinitionParts {
 protected:
-    TestPorts fakes;
-    Game game{fakes.ports()};
     std::unique_ptr<GameDefinitionDialog> dialog;
 
-    void SetUp() override { game.setUp(); }
     /// As "Tempo" or "Jogador" opens it.
     void open(bool asksTime) {
-        game.state.DefinitionFromPlayerButton = !asksTime;
-        game.gameDefinition.create(asksTime);
-        dialog = std::make_unique<GameDefinitionDialog>(game.gameDefinition, nullptr);
+        state.DefinitionFromPlayerButton = !asksTime;
+        definition.create(asksTime);
+        dialog = std::make_unique<GameDefinitionDialog>(definition, nullptr);
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
@@ -52,13 +49,11 @@ protected:
 
 // The picture controls carry English names while their pictures keep their
 // file names: a control without its file would show an empty choice.
-TEST(GameDefinitionPictures, EveryPictureControlHasItsPictureFile) {
-    TestPorts fakes;
-    Game game{fakes.ports()};
+TEST_F(GameDefinitionWindow, EveryPictureControlHasItsPictureFile) {
     for (bool asksTime : {true, false}) {
-        game.gameDefinition.create(asksTime);
+        definition.create(asksTime);
         int pictures = 0;
-        for (const Control& control : game.gameDefinition.controls()) {
+        for (const Control& control : definition.controls()) {
             if (control.kind != ControlKind::Picture)
                 continue;
             ++pictures;
@@ -79,13 +74,12 @@ TEST_F(GameDefinitionWindow, ShowsEveryControlAsItsRulesSay) {
         open(asksTime);
         EXPECT_EQ(dialog->windowTitle(), "Definições do Jogo");
         int checked = 0;
-        for (const Control& control : game.gameDefinition.controls()) {
+        for (const Control& control : definition.controls()) {
             const std::string lit = GameDefinition::litPicture(control.name);
             if (control.parent != "" || (control.kind == ControlKind::Picture && lit.empty()))
                 continue; // inside the level panel, or a lit picture: shown with its plain one
             const QWidget* shown = widget(control.name.c_str());
-            const bool visible =
-                control.visible || (!lit.empty() && game.gameDefinition[lit].visible);
+            const bool visible = control.visible || (!lit.empty() && definition[lit].visible);
             EXPECT_EQ(shown->isVisible(), visible) << control.name;
             const Rect& b = control.bounds;
             if (visible) {
@@ -126,7 +120,10 @@ struct ChoiceRow {
     const char* picture;
     bool asksTime;
     bool staysOpen;
-    void (*check)(const Game& game, const ScriptedDialogs& dialogs);
+    /// A time picture's limit and menu entry; an opponent picture's own check.
+    int limit;
+    bool MenuMarks::*entry;
+    void (*check)(const DefinitionParts& parts);
 };
 
 class GameDefinitionChoice : public GameDefinitionWindow,
@@ -136,56 +133,43 @@ class GameDefinitionChoice : public GameDefinitionWindow,
 TEST_P(GameDefinitionChoice, EachPictureMakesItsOwnChoice) {
     const ChoiceRow row = GetParam();
     open(row.asksTime);
-    fakes.dialogs.type("Gil"); // for the pictures that ask a name
+    ports.dialogs.type("Gil"); // for the pictures that ask a name
     QTest::mouseClick(choice(row.picture), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(dialog->isVisible(), row.staysOpen);
-    EXPECT_EQ(game.gameDefinition.isOpen(), row.staysOpen);
-    row.check(game, fakes.dialogs);
-}
-
-void limit(const Game& game, int seconds, bool MenuMarks::*entry) {
-    EXPECT_EQ(game.state.TimeLimitSeconds, seconds);
-    const MenuMarks& m = game.view.menu;
+    EXPECT_EQ(definition.isOpen(), row.staysOpen);
+    if (!row.entry)
+        return row.check(*this);
+    EXPECT_EQ(state.TimeLimitSeconds, row.limit);
+    const MenuMarks& m = view.menu;
     EXPECT_EQ(int(m.time3min) + m.time2min + m.time1min + m.time45s, 1);
-    EXPECT_TRUE(m.*entry);
+    EXPECT_TRUE(m.*row.entry);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SevenPictures, GameDefinitionChoice,
-    ::testing::Values(ChoiceRow{"threeMinutes", true, false,
-                                [](const Game& g, const ScriptedDialogs&) {
-                                    limit(g, 180, &MenuMarks::time3min);
+    ::testing::Values(ChoiceRow{"threeMinutes", true, false, 180, &MenuMarks::time3min, nullptr},
+                      ChoiceRow{"twoMinutes", true, false, 120, &MenuMarks::time2min, nullptr},
+                      ChoiceRow{"oneMinute", true, false, 60, &MenuMarks::time1min, nullptr},
+                      ChoiceRow{"fortyFiveSeconds", true, false, 45, &MenuMarks::time45s, nullptr},
+                      ChoiceRow{"colleague", false, false, 0, nullptr,
+                                [](const DefinitionParts& p) {
+                                    EXPECT_EQ(p.ports.dialogs.last().window,
+                                              ModalWindow::PlayerNames);
                                 }},
-                      ChoiceRow{"twoMinutes", true, false,
-                                [](const Game& g, const ScriptedDialogs&) {
-                                    limit(g, 120, &MenuMarks::time2min);
+                      ChoiceRow{"alone", false, false, 0, nullptr,
+                                [](const DefinitionParts& p) {
+                                    EXPECT_EQ(p.ports.dialogs.last().caption, "Definir jogador");
+                                    EXPECT_EQ(p.state.PlayerName1, "Gil");
+                                    EXPECT_EQ(p.state.OpponentMode, PlayMode::Alone);
                                 }},
-                      ChoiceRow{"oneMinute", true, false,
-                                [](const Game& g, const ScriptedDialogs&) {
-                                    limit(g, 60, &MenuMarks::time1min);
-                                }},
-                      ChoiceRow{"fortyFiveSeconds", true, false,
-                                [](const Game& g, const ScriptedDialogs&) {
-                                    limit(g, 45, &MenuMarks::time45s);
-                                }},
-                      ChoiceRow{"colleague", false, false,
-                                [](const Game&, const ScriptedDialogs& d) {
-                                    EXPECT_EQ(d.last().window, ModalWindow::PlayerNames);
-                                }},
-                      ChoiceRow{"alone", false, false,
-                                [](const Game& g, const ScriptedDialogs& d) {
-                                    EXPECT_EQ(d.last().caption, "Definir jogador");
-                                    EXPECT_EQ(g.state.PlayerName1, "Gil");
-                                    EXPECT_EQ(g.state.OpponentMode, PlayMode::Alone);
-                                }},
-                      ChoiceRow{
-                          "computer", false, true, [](const Game& g, const ScriptedDialogs& d) {
-                              EXPECT_EQ(d.last().text,
+                      ChoiceRow{"computer", false, true, 0, nullptr, [](const DefinitionParts& p) {
+                                    EXPECT_EQ(
+                                        p.ports.dialogs.last().text,
                                         "Digite o nome do jogador que deseja jogar contra mim");
-                              EXPECT_TRUE(g.gameDefinition["levelPanel"].visible);
-                              EXPECT_TRUE(g.state.RivalIsComputer);
-                              EXPECT_EQ(g.state.PlayerName1, "Gil");
-                          }}));
+                                    EXPECT_TRUE(p.definition["levelPanel"].visible);
+                                    EXPECT_TRUE(p.state.RivalIsComputer);
+                                    EXPECT_EQ(p.state.PlayerName1, "Gil");
+                                }}));
 
 TEST_F(GameDefinitionWindow, TheKeyboardLightsAndChoosesAPicture) {
     open(true);
@@ -194,13 +178,13 @@ TEST_F(GameDefinitionWindow, TheKeyboardLightsAndChoosesAPicture) {
     ASSERT_TRUE(choice("oneMinute")->hasFocus()) << "the top picture comes first";
     EXPECT_TRUE(choice("oneMinute")->lit());
     QTest::keyClick(choice("oneMinute"), Qt::Key_Space);
-    EXPECT_EQ(game.state.TimeLimitSeconds, 60);
+    EXPECT_EQ(state.TimeLimitSeconds, 60);
     EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(GameDefinitionWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIsItsOk) {
     open(false);
-    fakes.dialogs.type("Bia");
+    ports.dialogs.type("Bia");
     QTest::mouseClick(choice("computer"), Qt::LeftButton, {}, QPoint(20, 10));
     ASSERT_TRUE(dialog->isVisible());
     QWidget* panel = widget("levelPanel");
@@ -217,28 +201,28 @@ TEST_F(GameDefinitionWindow, TheComputerOpensTheLevelPanelAtTheTopLeftAndEnterIs
           std::tuple{"smartyLevel", "Computador Sab", "SAB", std::array<int, 3>{3, 5, 8}}}) {
         QTest::mouseClick(widget(level), Qt::LeftButton, {}, QPoint(8, 10));
         EXPECT_TRUE(qobject_cast<QRadioButton*>(widget(level))->isChecked());
-        EXPECT_EQ(game.state.PlayerName2, name);
-        EXPECT_EQ(game.state.LevelCode, code);
-        EXPECT_EQ(game.state.LevelAttempts, attempts);
+        EXPECT_EQ(state.PlayerName2, name);
+        EXPECT_EQ(state.LevelCode, code);
+        EXPECT_EQ(state.LevelAttempts, attempts);
     }
     // The arrows pick a level, Enter is "&OK".
     ASSERT_TRUE(widget("smartyLevel")->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_TRUE(gifted->isChecked());
-    EXPECT_EQ(game.state.PlayerName2, "Computador Sup");
+    EXPECT_EQ(state.PlayerName2, "Computador Sup");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(game.state.LevelCode, "SUP");
-    EXPECT_TRUE(game.state.RivalIsComputer);
-    EXPECT_FALSE(game.state.DefinitionFromPlayerButton);
+    EXPECT_EQ(state.LevelCode, "SUP");
+    EXPECT_TRUE(state.RivalIsComputer);
+    EXPECT_FALSE(state.DefinitionFromPlayerButton);
 }
 
 TEST_F(GameDefinitionWindow, TempoDuringAMatchWarnsAndCloses) {
-    game.timers.matchTick.setInterval(100);
+    timers.matchTick.setInterval(100);
     open(true);
     QTest::mouseClick(choice("threeMinutes"), Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_EQ(fakes.dialogs.last().text,
+    EXPECT_EQ(ports.dialogs.last().text,
               "Partida está em andamento, para mudar o tipo de jogo, antes clique em PARAR.");
     EXPECT_FALSE(dialog->isVisible());
 }
@@ -247,8 +231,8 @@ TEST_F(GameDefinitionWindow, EscapeClosesWithoutAChoice) {
     open(true);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_FALSE(game.gameDefinition.isOpen());
-    EXPECT_EQ(game.state.TimeLimitSeconds, 0);
+    EXPECT_FALSE(definition.isOpen());
+    EXPECT_EQ(state.TimeLimitSeconds, 0);
 }
 
 TEST(MainWindowVersusComputer, TakesNoClicksDuringTheComputersTurnAndDoesNotGrey) {
