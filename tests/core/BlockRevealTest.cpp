@@ -17,7 +17,11 @@ constexpr std::pair<int, int> kMiss{1, 3};
 /// Turning blocks on its own board, a match running.
 class Reveal : public ::testing::Test, protected BoardParts {
 protected:
-    void SetUp() override { startMatch(); }
+    /// Player 1 plays alone, as the match clock leaves it when the game begins.
+    void SetUp() override {
+        startMatch();
+        state.FirstPlayerPlays = true;
+    }
 
     void tick(int count = 1) { ports.scheduler.advance(kTick * count); }
     /// Clicks a block and waits until its uncovering is over.
