@@ -17,7 +17,11 @@ constexpr std::pair<int, int> kMiss{1, 3};
 /// Turning blocks on its own board, a match running.
 class Reveal : public ::testing::Test, protected BoardParts {
 protected:
-    void SetUp() override { startMatch(); }
+    /// Player 1 plays alone, as the match clock leaves it when the game begins.
+    void SetUp() override {
+        startMatch();
+        state.FirstPlayerPlays = true;
+    }
 
     void tick(int count = 1) { ports.scheduler.advance(kTick * count); }
     /// Clicks a block and waits until its uncovering is over.
@@ -39,6 +43,8 @@ struct PauseRow {
     bool found;
     int pauseTicks; ///< counted after the two ticks that uncover the second block
     const char* sound;
+    const char* points;     ///< player 1's points after the try
+    TryState afterNewBlock; ///< a miss closed early is remembered, a pair is simply gone
 };
 
 void PrintTo(const PauseRow& row, std::ostream* os) {
@@ -48,6 +54,11 @@ void PrintTo(const PauseRow& row, std::ostream* os) {
 class Pause : public Reveal, public ::testing::WithParamInterface<PauseRow> {
 protected:
     std::pair<int, int> blocks() { return GetParam().found ? kPair : kMiss; }
+    /// Both blocks of the try still show their figures.
+    bool shown(std::pair<int, int> b) {
+        return GetParam().found ? view.face(b.first).visible && view.face(b.second).visible
+                                : !view.cover(b.first).visible && !view.cover(b.second).visible;
+    }
     /// A found pair has left the board; a missed one is face down again.
     bool over(std::pair<int, int> b) {
         return GetParam().found ? !view.face(b.first).visible && !view.face(b.second).visible
@@ -60,8 +71,11 @@ TEST_P(Pause, EndsOnItsTickWithItsSound) {
     const auto b = blocks();
     tryPair(b);
     tick(2 + row.pauseTicks - 1);
-    EXPECT_FALSE(over(b)) << "one tick early";
+    EXPECT_TRUE(shown(b)) << "one tick early";
     EXPECT_EQ(cues.count(row.sound), 0);
+    EXPECT_EQ(view[Role::Player1Points].caption, row.points);
+    EXPECT_EQ(cues.count("firstClick"), 1);
+    EXPECT_EQ(cues.count("secondClick"), 1);
     tick();
     EXPECT_TRUE(over(b));
     EXPECT_EQ(cues.count(row.sound), 1);
@@ -76,15 +90,17 @@ TEST_P(Pause, ANewFirstBlockEndsItAtOnceWithoutItsSound) {
     tick(5);
     reveal.onCoverClick(kOtherPair.first);
     EXPECT_TRUE(over(b));
+    EXPECT_EQ(state.Try, row.afterNewBlock);
     EXPECT_FALSE(view.cover(kOtherPair.first).visible) << "the new block turns";
     tick(40);
     EXPECT_EQ(cues.count(row.sound), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(FoundOrMissed, Pause,
-                         ::testing::Values(PauseRow{"found", true, 12, "pairFound"},
-                                           PauseRow{"missed", false, 19, "pairMissed"}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    FoundOrMissed, Pause,
+    ::testing::Values(PauseRow{"found", true, 12, "pairFound", "150", TryState::None},
+                      PauseRow{"missed", false, 19, "pairMissed", "-25", TryState::MissClosed}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // ---- Uncovering -------------------------------------------------------------------------
 
@@ -98,6 +114,7 @@ TEST_F(Reveal, SecondClickDuringTheUncoveringIsIgnored) {
     tick();
     reveal.onCoverClick(b);
     EXPECT_FALSE(view.cover(b).visible);
+    EXPECT_EQ(state.ClickCount, 0) << "after the uncovering the click counts";
 }
 
 // The cover of a figure flashes once before it is gone; a photo's is simply gone.

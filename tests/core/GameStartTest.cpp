@@ -1,4 +1,5 @@
 #include "game/Game.h"
+#include "match/WindowLayout.h"
 #include "tests/fakes/TestPorts.h"
 
 #include <gtest/gtest.h>
@@ -10,32 +11,34 @@ namespace qv::test {
 namespace {
 
 TEST(WindowCreation, SetsDefaultsAndLocksTheBoard) {
-    TestPorts ports;
-    Game game(ports.ports());
-    game.setUp();
-    EXPECT_EQ(game.state.BlockCount, 24);
-    EXPECT_EQ(game.state.MaxBoardPoints, 1800);
-    EXPECT_EQ(game.state.FigureCategory, "Figuras1");
-    EXPECT_EQ(game.state.OpponentMode, PlayMode::Alone);
-    EXPECT_EQ(game.state.PlayerCount, 1);
-    EXPECT_EQ(game.state.WinFrames[1], holders::winFrame(1));
-    EXPECT_EQ(game.state.LoseFrames[3], holders::loseFrame(3));
-    EXPECT_EQ(game.view[Role::ResultText].caption, "");
+    MatchState state;
+    MainView view;
+    setUpMainWindow(state, view, {1024, 768});
+    EXPECT_EQ(state.BlockCount, 24);
+    EXPECT_EQ(state.MaxBoardPoints, 1800);
+    EXPECT_EQ(state.FigureCategory, "Figuras1");
+    EXPECT_EQ(state.OpponentMode, PlayMode::Alone);
+    EXPECT_EQ(state.PlayerCount, 1);
+    EXPECT_EQ(state.WinFrames[1], holders::winFrame(1));
+    EXPECT_EQ(state.LoseFrames[3], holders::loseFrame(3));
+    EXPECT_EQ(view[Role::ResultText].caption, "");
     for (int k = 1; k <= 24; ++k)
-        EXPECT_FALSE(game.view.cover(k).enabled) << "cover " << k << " takes clicks";
-    EXPECT_TRUE(game.view.menu.time3min && game.view.menu.blocks24 && game.view.menu.playAlone);
-    for (const Timer* timer : {&game.timers.matchTick, &game.timers.revealPause,
-                               &game.timers.endAnimation, &game.timers.computerWait})
-        EXPECT_FALSE(timer->running()) << timer->name();
-    EXPECT_TRUE(ports.dialogs.shown().empty());
+        EXPECT_FALSE(view.cover(k).enabled) << "cover " << k << " takes clicks";
+    EXPECT_TRUE(view.menu.time3min && view.menu.blocks24 && view.menu.playAlone);
 }
 
+// The game's own set-up adds the photo folder to the window's, quietly and with
+// no timer started.
 TEST(WindowCreation, CreatesThePhotoFolderWhenMissing) {
     TestPorts ports;
     Game game(ports.ports());
     ASSERT_FALSE(std::filesystem::exists(ports.paths.photoFolder()));
     game.setUp();
     EXPECT_TRUE(std::filesystem::is_directory(ports.paths.photoFolder()));
+    for (const Timer* timer : {&game.timers.matchTick, &game.timers.revealPause,
+                               &game.timers.endAnimation, &game.timers.computerWait})
+        EXPECT_FALSE(timer->running()) << timer->name();
+    EXPECT_TRUE(ports.dialogs.shown().empty());
 }
 
 TEST(WindowCreation, PhotoFolderThatCannotBeCreatedIsReportedWithItsRealPath) {

@@ -1,6 +1,5 @@
 #include "match/TimeText.h"
 #include "tests/fakes/MatchDriver.h"
-#include "tests/fakes/RecordingCues.h"
 
 #include <gtest/gtest.h>
 
@@ -104,77 +103,6 @@ TEST(Clock, TimeTexts) {
     d.game.state.ElapsedSeconds = 0;
     d.game.clock.computeUsedTime();
     EXPECT_EQ(timeText(d.game.state.UsedMinutes, d.game.state.UsedSeconds), "2:00");
-}
-
-class Tries : public ::testing::Test {
-protected:
-    MatchDriver d;
-    RecordingCues cues;
-    void SetUp() override {
-        d.game.setSound(cues);
-        d.start();
-    }
-};
-
-TEST_F(Tries, SecondClickDuringTheBlinkIsIgnored) {
-    const auto [a, b] = d.miss();
-    d.game.reveal.onCoverClick(a);
-    d.wait(30);
-    d.game.reveal.onCoverClick(b);
-    EXPECT_EQ(d.game.state.ClickCount, 1);
-    EXPECT_TRUE(d.game.view.cover(b).visible);
-    d.wait(30);
-    d.game.reveal.onCoverClick(b);
-    EXPECT_EQ(d.game.state.ClickCount, 0) << "after the blink the click counts";
-}
-
-TEST_F(Tries, MissClosesAfterItsPauseWithTheErrorSound) {
-    const auto [a, b] = d.miss();
-    d.turn(a);
-    d.turn(b);
-    EXPECT_EQ(d.label(Role::Player1Points).caption, "-25");
-    EXPECT_FALSE(d.game.view.cover(a).visible || d.game.view.cover(b).visible);
-    d.wait(30 * 19);
-    EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
-    EXPECT_EQ(cues.count("pairMissed"), 1);
-    EXPECT_FALSE(d.game.timers.revealPause.running());
-}
-
-TEST_F(Tries, ThirdBlockDuringAMissPauseClosesThePairAtOnceWithoutTheErrorSound) {
-    const auto pairs = d.pairs();
-    const int a = pairs[0].first, b = pairs[1].first, c = pairs[2].first;
-    d.turn(a);
-    d.turn(b);
-    d.turn(c);
-    EXPECT_TRUE(d.game.view.cover(a).visible && d.game.view.cover(b).visible);
-    EXPECT_FALSE(d.game.view.cover(c).visible);
-    EXPECT_EQ(d.game.state.Try, TryState::MissClosed);
-    d.wait(3000);
-    EXPECT_EQ(cues.count("pairMissed"), 0);
-}
-
-TEST_F(Tries, PairLeavesTheBoardAfterItsPauseWithTheHitSound) {
-    const auto pair = d.pairs()[0];
-    d.turn(pair.first);
-    d.turn(pair.second);
-    EXPECT_EQ(d.label(Role::Player1Points).caption, "150");
-    EXPECT_TRUE(d.game.view.face(pair.first).visible);
-    d.wait(30 * 12);
-    EXPECT_FALSE(d.game.view.face(pair.first).visible || d.game.view.face(pair.second).visible);
-    EXPECT_EQ(cues.count("pairFound"), 1);
-    EXPECT_EQ(cues.count("firstClick"), 1);
-    EXPECT_EQ(cues.count("secondClick"), 1);
-}
-
-TEST_F(Tries, NewBlockDuringAHitPauseRemovesThePairAtOnceWithoutTheHitSound) {
-    const auto pairs = d.pairs();
-    d.turn(pairs[0].first);
-    d.turn(pairs[0].second);
-    d.turn(pairs[1].first);
-    EXPECT_FALSE(d.game.view.face(pairs[0].first).visible ||
-                 d.game.view.face(pairs[0].second).visible);
-    d.wait(3000);
-    EXPECT_EQ(cues.count("pairFound"), 0);
 }
 
 TEST(Board, LastPairOfSixteenBlocksEndsTheMatchOnTheNextTick) {
