@@ -5,6 +5,7 @@
 #include "app/ButtonShortcuts.h"
 #include "app/GlyphButton.h"
 #include "platform/qt/InputGuard.h"
+#include "widgets/DesignLook.h"
 #include "widgets/FittedFont.h"
 #include "widgets/FrameBox.h"
 #include "widgets/PictureBox.h"
@@ -27,8 +28,6 @@
 namespace qv {
 
 namespace {
-
-const QString kFontFamily = QStringLiteral("Liberation Sans");
 
 QColor qcolor(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
@@ -98,9 +97,7 @@ MainWindow::MainWindow(const Ports& ports, QWidget* parent)
     m_client->setPalette(palette);
     m_client->setCursor(Qt::PointingHandCursor);
     setCentralWidget(m_client);
-    QFont font(kFontFamily);
-    font.setPointSizeF(8);
-    setFont(font);
+    setFont(designFont(8));
     buildMenu();
     buildControls();
     m_keyboard = new BoardKeyboard(*this, *control(Role::FocusHolder), *m_client);
@@ -303,7 +300,7 @@ void MainWindow::renderControl(Rendered& rendered, const Control& control) {
         (isLabel &&
          (last.caption != control.caption || last.bounds.width != control.bounds.width))) {
         QFont font(control.name == roleName(Role::ResultText) ? QStringLiteral("DejaVu Sans")
-                                                              : kFontFamily);
+                                                              : designFontFamily());
         font.setPointSizeF(control.fontPoints * scale);
         font.setBold(control.bold);
         // A text wider than its label (the computer's name on the tally) shows

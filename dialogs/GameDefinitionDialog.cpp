@@ -4,6 +4,7 @@
 #include "dialogs/GameDefinition.h"
 #include "match/ComputerOpponent.h"
 #include "platform/GifDecoder.h"
+#include "widgets/DesignLook.h"
 #include "widgets/PictureStore.h"
 
 #include <QEvent>
@@ -20,7 +21,6 @@ namespace qv {
 
 namespace {
 
-const QString kFontFamily = QStringLiteral("Liberation Sans");
 constexpr int kClientWidth = 300;
 constexpr int kClientHeight = 145;
 
@@ -53,19 +53,6 @@ std::function<void()> chooser(GameDefinition& rules, const std::string& plain) {
     };
 }
 
-void paint(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
-QFont designFont(double points, bool bold) {
-    QFont result(kFontFamily);
-    result.setPointSizeF(points);
-    result.setBold(bold);
-    return result;
-}
-
 } // namespace
 
 GameDefinitionDialog::GameDefinitionDialog(GameDefinition& rules, QWidget* owner)
@@ -84,7 +71,7 @@ GameDefinitionDialog::GameDefinitionDialog(GameDefinition& rules, QWidget* owner
         if (control.kind == ControlKind::Shape) {
             widget = new QWidget(this);
             widget->setAutoFillBackground(true);
-            paint(widget, QPalette::Window, Qt::black);
+            setPaletteColour(widget, QPalette::Window, Qt::black);
         } else if (control.kind == ControlKind::Bevel) {
             auto* frame = new QFrame(this);
             frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -106,7 +93,7 @@ GameDefinitionDialog::GameDefinitionDialog(GameDefinition& rules, QWidget* owner
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setFont(designFont(control.fontPoints, control.bold));
             if (control.color == colors::kRed)
-                paint(label, QPalette::WindowText, Qt::red);
+                setPaletteColour(label, QPalette::WindowText, Qt::red);
             widget = label;
         } else {
             continue; // the level panel, built below
@@ -144,9 +131,9 @@ void GameDefinitionDialog::buildLevelPanel() {
     panel->setObjectName(QStringLiteral("levelPanel"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAutoFillBackground(true);
-    paint(panel, QPalette::Window, QColor(0, 128, 0));
+    setPaletteColour(panel, QPalette::Window, QColor(0, 128, 0));
     // White on the green panel reads better than the usual black.
-    paint(panel, QPalette::WindowText, Qt::white);
+    setPaletteColour(panel, QPalette::WindowText, Qt::white);
     m_widgets.emplace("levelPanel", panel);
 
     const Control& box = m_rules["levelGroup"];
@@ -161,7 +148,7 @@ void GameDefinitionDialog::buildLevelPanel() {
         radio->setGeometry(option.bounds.left, option.bounds.top, option.bounds.width,
                            option.bounds.height);
         radio->setFont(designFont(8, false));
-        paint(radio, QPalette::WindowText, Qt::white);
+        setPaletteColour(radio, QPalette::WindowText, Qt::white);
         connect(radio, &QRadioButton::clicked, this,
                 [this, level] { handle([&] { m_rules.levelClick(level); }); });
         m_levels[std::size_t(level - 1)] = radio;

@@ -1,6 +1,7 @@
 #include "dialogs/InstructionsWindow.h"
 
 #include "dialogs/ManualPrinting.h"
+#include "widgets/DesignLook.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -65,9 +66,7 @@ InstructionsWindow::InstructionsWindow(Dialogs& dialogs, TextPrinter& printer, Q
     m_manual->setTabChangesFocus(true);
     m_manual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_manual->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(8);
-    m_manual->setFont(font);
+    m_manual->setFont(designFont(8));
     QPalette palette = m_manual->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     palette.setColor(QPalette::Text, Qt::black);

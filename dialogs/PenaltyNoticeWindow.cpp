@@ -2,6 +2,7 @@
 
 #include "match/PenaltyNotice.h"
 #include "platform/qt/InputGuard.h"
+#include "widgets/DesignLook.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -14,7 +15,6 @@ namespace qv {
 
 namespace {
 
-const QString kFontFamily = QStringLiteral("Liberation Sans");
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
@@ -37,8 +37,7 @@ PenaltyNoticeWindow::PenaltyNoticeWindow(PenaltyNotice& notice, QWidget* owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(200, 134);
-    QFont font(kFontFamily);
-    font.setPointSizeF(8);
+    const QFont font = designFont(8);
     setFont(font);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kYellow);

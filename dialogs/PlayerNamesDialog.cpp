@@ -1,4 +1,5 @@
 #include "dialogs/PlayerNamesDialog.h"
+#include "widgets/DesignLook.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -12,7 +13,6 @@ namespace qv {
 
 namespace {
 
-const QString kFontFamily = QStringLiteral("Liberation Sans");
 constexpr int kClientWidth = 300;
 constexpr int kClientHeight = 184;
 
@@ -43,8 +43,7 @@ PlayerNamesDialog::PlayerNamesDialog(PlayerNamesRules rules, QWidget* owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
-    QFont font(kFontFamily);
-    font.setPointSizeF(9);
+    const QFont font = designFont(9);
     setFont(font);
 
     QPalette palette = this->palette();

@@ -1,6 +1,7 @@
 #include "figures/CategoryWindow.h"
 
 #include "figures/CategoryChoice.h"
+#include "widgets/DesignLook.h"
 #include "widgets/FrameBox.h"
 #include "widgets/PictureBox.h"
 
@@ -56,10 +57,7 @@ protected:
         painter.drawRoundedRect(QRectF(8, 117 - kTop, 337, 28), 9, 9);
         painter.fillRect(QRect(338, 112 - kTop, 14, 4), kYellow);
         painter.fillRect(QRect(352, 104 - kTop, 4, 12), kYellow);
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(10);
-        font.setBold(true);
-        painter.setFont(font);
+        painter.setFont(designPixelFont(10, true));
         painter.setPen(Qt::black);
         painter.drawText(QRect(14, 117 - kTop, 325, 28), Qt::AlignCenter | Qt::TextWordWrap,
                          QStringLiteral("Divirta-se usando Fotos de sua família, amigos ou "
@@ -157,9 +155,7 @@ CategoryWindow::CategoryWindow(MatchState& state, SoundCues& sound, Deal& deal, 
     setAutoFillBackground(true);
 
     new Bubble(this);
-    QFont captionFont(QStringLiteral("Liberation Sans"));
-    captionFont.setPointSize(8);
-    captionFont.setBold(true);
+    const QFont captionFont = designFont(8, true);
     static const std::array<const char*, 5> kPictureNames{"figures1Picture", "figures2Picture",
                                                           "symbolsPicture", "numbersPicture",
                                                           "ownPhotosPicture"};

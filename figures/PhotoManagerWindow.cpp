@@ -3,6 +3,7 @@
 #include "figures/FoundFilesModel.h"
 #include "figures/PortugueseFolderTexts.h"
 #include "match/Deal.h"
+#include "widgets/DesignLook.h"
 #include "widgets/FrameBox.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PictureStore.h"
@@ -46,26 +47,13 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-QFont sans(int points, bool bold = false) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
-void colour(QWidget* widget, QPalette::ColorRole role, const QColor& value) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, value);
-    widget->setPalette(palette);
-}
-
 QLabel* label(QWidget* parent, const QString& caption, QRect bounds,
               const QColor& textColour = kWhite, bool bold = false) {
     auto* made = new QLabel(caption, parent);
     made->setGeometry(bounds);
-    made->setFont(sans(8, bold));
+    made->setFont(designFont(8, bold));
     made->setWordWrap(true);
-    colour(made, QPalette::WindowText, textColour);
+    setPaletteColour(made, QPalette::WindowText, textColour);
     return made;
 }
 
@@ -73,7 +61,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     auto* made = new QPushButton(caption, parent);
     made->setObjectName(QString::fromLatin1(name));
     made->setGeometry(bounds);
-    made->setFont(sans(8));
+    made->setFont(designFont(8));
     made->setAutoDefault(false);
     return made;
 }
@@ -83,10 +71,10 @@ List* list(QWidget* parent, const char* name, QRect bounds, const QColor& backgr
     auto* made = new List(parent);
     made->setObjectName(QString::fromLatin1(name));
     made->setGeometry(bounds);
-    made->setFont(sans(8));
+    made->setFont(designFont(8));
     made->setUniformItemSizes(true);
-    colour(made, QPalette::Base, background);
-    colour(made, QPalette::Text, kWhite);
+    setPaletteColour(made, QPalette::Base, background);
+    setPaletteColour(made, QPalette::Text, kWhite);
     return made;
 }
 
@@ -113,7 +101,7 @@ PhotoManagerWindow::PhotoManagerWindow(const Ports& ports, SoundCues& sound, Dea
     setWindowTitle(QStringLiteral("Personalizador de Figuras..."));
     setFixedSize(557, 419);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    colour(this, QPalette::Window, kDesktop);
+    setPaletteColour(this, QPalette::Window, kDesktop);
     setAutoFillBackground(true);
 
     buildLeftColumn();
@@ -152,7 +140,7 @@ void PhotoManagerWindow::buildLeftColumn() {
     driveBox = new QComboBox(this);
     driveBox->setObjectName(QStringLiteral("driveBox"));
     driveBox->setGeometry(8, 22, 172, 22);
-    driveBox->setFont(sans(8));
+    driveBox->setFont(designFont(8));
     label(this, QStringLiteral("Dê 2 clicks na pasta que possui suas figuras..."),
           {8, 48, 172, 28});
 
@@ -161,7 +149,7 @@ void PhotoManagerWindow::buildLeftColumn() {
     folderTree = new QTreeView(this);
     folderTree->setObjectName(QStringLiteral("folderTree"));
     folderTree->setGeometry(8, 78, 172, 150);
-    folderTree->setFont(sans(8));
+    folderTree->setFont(designFont(8));
     folderTree->setModel(m_folders);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         folderTree->hideColumn(column);
@@ -178,8 +166,8 @@ void PhotoManagerWindow::buildLeftColumn() {
 
     auto* box = new QGroupBox(QStringLiteral("Como usar..."), this);
     box->setGeometry(8, 264, 172, 151);
-    box->setFont(sans(8));
-    colour(box, QPalette::WindowText, kWhite);
+    box->setFont(designFont(8));
+    setPaletteColour(box, QPalette::WindowText, kWhite);
     auto* memo = new QPlainTextEdit(QString::fromUtf8(kInstructions), box);
     memo->setObjectName(QStringLiteral("howToUse"));
     memo->setGeometry(6, 15, 160, 133);
@@ -187,11 +175,9 @@ void PhotoManagerWindow::buildLeftColumn() {
     memo->setReadOnly(true);
     memo->setFocusPolicy(Qt::NoFocus);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont memoFont(QStringLiteral("Liberation Sans"));
-    memoFont.setPixelSize(9);
-    memo->setFont(memoFont);
-    colour(memo, QPalette::Base, Qt::black);
-    colour(memo, QPalette::Text, kLime);
+    memo->setFont(designPixelFont(9));
+    setPaletteColour(memo, QPalette::Base, Qt::black);
+    setPaletteColour(memo, QPalette::Text, kLime);
 }
 
 void PhotoManagerWindow::buildMiddleColumn() {
@@ -212,17 +198,17 @@ void PhotoManagerWindow::buildMiddleColumn() {
         QStringLiteral("Esta pasta não possui figuras no Formato JPG, abra outra!"), this);
     noJpegPanel->setObjectName(QStringLiteral("noJpegPanel"));
     noJpegPanel->setGeometry(198, 100, 164, 64);
-    noJpegPanel->setFont(sans(9, true));
+    noJpegPanel->setFont(designFont(9, true));
     noJpegPanel->setWordWrap(true);
     noJpegPanel->setAlignment(Qt::AlignCenter);
     noJpegPanel->setAutoFillBackground(true);
-    colour(noJpegPanel, QPalette::Window, kRed);
+    setPaletteColour(noJpegPanel, QPalette::Window, kRed);
 
     m_searchStatusPanel = new QWidget(this);
     m_searchStatusPanel->setObjectName(QStringLiteral("searchStatusPanel"));
     m_searchStatusPanel->setGeometry(198, 176, 164, 30);
     m_searchStatusPanel->setAutoFillBackground(true);
-    colour(m_searchStatusPanel, QPalette::Window, Qt::black);
+    setPaletteColour(m_searchStatusPanel, QPalette::Window, Qt::black);
     searchStatusLabel = label(m_searchStatusPanel, {}, {4, 4, 156, 22}, kYellow, true);
     searchStatusLabel->setObjectName(QStringLiteral("searchStatusLabel"));
     searchStatusLabel->setAlignment(Qt::AlignCenter);
@@ -370,7 +356,7 @@ void PhotoManagerWindow::render() {
                                                                            Qt::WhiteSpaceNoWrap));
     foundCountLabel->setText(text(v.foundCount));
     noJpegPanel->setVisible(v.noJpegWarning);
-    colour(noJpegPanel, QPalette::WindowText, v.warningYellow ? kYellow : Qt::black);
+    setPaletteColour(noJpegPanel, QPalette::WindowText, v.warningYellow ? kYellow : Qt::black);
     m_searchStatusPanel->setVisible(v.searchStatusShown);
     searchStatusLabel->setText(text(v.searchStatus));
     searchStatusLabel->setVisible(v.searchStatusLit);

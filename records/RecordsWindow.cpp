@@ -2,6 +2,7 @@
 
 #include "records/Records.h"
 #include "records/RecordsWindowAccessible.h"
+#include "widgets/DesignLook.h"
 #include "widgets/FittedFont.h"
 #include "widgets/FrameBox.h"
 #include "widgets/PictureBox.h"
@@ -18,7 +19,6 @@ namespace qv {
 
 namespace {
 
-const QString kFontFamily = QStringLiteral("Liberation Sans");
 const QColor kGreen(0, 128, 0);
 const QColor kSilver(192, 192, 192);
 const QColor kStripeEdge(128, 128, 128);
@@ -52,20 +52,10 @@ private:
     QColor m_edge;
 };
 
-QFont pointFont(qreal points, bool bold) {
-    QFont font(kFontFamily);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 /// The categories and the best scores' times are set a little smaller, in
 /// pixels, so "Personaliz" fits its narrow column.
 QFont smallBold() {
-    QFont font(kFontFamily);
-    font.setPixelSize(9);
-    font.setBold(true);
-    return font;
+    return designPixelFont(9, true);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect bounds,
@@ -135,7 +125,7 @@ RecordsWindow::RecordsWindow(Records& records, QWidget* owner)
     setWindowTitle(QStringLiteral("Records"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(pointFont(8, false));
+    setFont(designFont(8, false));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kGreen);
     setPalette(palette);
@@ -227,8 +217,8 @@ void RecordsWindow::buildPictures() {
 }
 
 void RecordsWindow::buildTables() {
-    const QFont bold = pointFont(8, true);
-    const QFont regular = pointFont(8, false);
+    const QFont bold = designFont(8, true);
+    const QFont regular = designFont(8, false);
     const QFont small = smallBold();
     // A row's controls are named after its table and place: "bestTimePlace2Stripe".
     const auto rowName = [](RecordTable table, int place, const char* part) {
@@ -282,9 +272,9 @@ void RecordsWindow::buildTables() {
 }
 
 void RecordsWindow::buildRules() {
-    const QFont rules = pointFont(7, true);
+    const QFont rules = designFont(7, true);
     m_readingOrder.push_back(makeLabel(this, QStringLiteral("rulesTitle"), QStringLiteral("REGRAS"),
-                                       {8, 302, 80, 15}, pointFont(8, true), Qt::white));
+                                       {8, 302, 80, 15}, designFont(8, true), Qt::white));
     const char* const names[] = {"ruleSharedMatch", "ruleSixteenBlocks", "ruleSmarty"};
     const QString lines[] = {
         QStringLiteral("1. Jogar contra seu colega disputando a mesma partida, não vale records."),
@@ -302,7 +292,7 @@ void RecordsWindow::buildRules() {
     // Under the rules, beside "Zerar", while a records file failed to load: the
     // box said so once, this says it as long as it holds.
     m_failureNote = makeLabel(this, QStringLiteral("failureNote"), {}, {8, 368, 432, 22},
-                              pointFont(7, true), Qt::white);
+                              designFont(7, true), Qt::white);
     m_failureNote->setWordWrap(true);
     m_failureNote->setContentsMargins(4, 0, 4, 0);
     m_failureNote->setAutoFillBackground(true);
